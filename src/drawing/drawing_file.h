@@ -1,0 +1,36 @@
+#pragma once
+// Reading, checking and writing drawing files.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace daub {
+struct App;
+
+// True when the bytes form a drawing block that every walk may trust: header,
+// magic, used size, settings offset, every link, count, length and data offset
+// inside the used part, and every chain free of loops.
+bool is_valid_drawing(const std::vector<std::uint8_t>& bytes);
+
+// Reads a drawing file (relative paths from the working folder) and makes it
+// the drawing; sets the current file name and the title. Returns 1 on success.
+int sklfilein(App& app, const std::string& path);
+// Writes the used part of the block, asking before it overwrites; working folder.
+int sklfileout(App& app, const std::string& path);
+// The same in the page folder.
+int sklpagefileout(App& app, const std::string& path);
+// Writes without asking and without touching the current file name or title.
+int sklfilesave(App& app, const std::string& path);
+
+// 1 when the name ends in "skl" in any mix of cases (length 3..127), else 0
+// after "ｓｋｌファイルではありません" ("CAUTION").
+int sklnamecheck(App& app, const std::string& name);
+
+// 1 when the two NUL-terminated byte strings are equal.
+int strsame(const char* a, const char* b);
+
+// A relative path taken from the given folder; an absolute one as it is.
+std::string path_in_folder(const std::string& folder, const std::string& path);
+
+}  // namespace daub

@@ -1,0 +1,11 @@
+#pragma once
+// Current elements and the selection sets.
+
+namespace daub {
+struct App;
+
+// Clears the current letter, english, bitmap and region elements, the current
+// line and the selection sets.
+void nowreset(App& app);
+
+}  // namespace daub

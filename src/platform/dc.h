@@ -1,0 +1,79 @@
+#pragma once
+// A GDI-style device context: integer device coordinates, one selected pen and
+// brush, current position, no antialiasing. The core draws only through this.
+
+#include <cstdint>
+#include <vector>
+
+namespace daub {
+
+using Colorref = std::uint32_t;
+
+struct IntPoint {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const IntPoint&, const IntPoint&) = default;
+};
+
+// GDI pen styles used by the painters. A style word from a file that is none
+// of these is passed on as it is; the device draws it solid.
+enum PenStyle : int { kPenSolid = 0, kPenDash = 1, kPenNull = 5 };
+
+struct DcPen {
+  int style = kPenSolid;
+  int width = 1;  // device pixels; 0 means one pixel, as in GDI
+  Colorref color = 0;
+  friend bool operator==(const DcPen&, const DcPen&) = default;
+};
+
+enum class BrushKind { kSolid, kNull };
+
+struct DcBrush {
+  BrushKind kind = BrushKind::kSolid;
+  Colorref color = 0xFFFFFF;
+  friend bool operator==(const DcBrush&, const DcBrush&) = default;
+};
+
+class Dc {
+ public:
+  virtual ~Dc() = default;
+
+  virtual void set_pen(const DcPen& pen) = 0;
+  virtual void set_brush(const DcBrush& brush) = 0;
+  virtual DcPen pen() const = 0;
+  virtual DcBrush brush() const = 0;
+
+  virtual void move_to(int x, int y) = 0;
+  // Draws from the current position to (x, y), leaving out the end pixel as
+  // GDI does, and makes (x, y) the current position.
+  virtual void line_to(int x, int y) = 0;
+  // GDI Rectangle: outline with the pen, inside filled with the brush; the
+  // right and bottom edges are exclusive.
+  virtual void rectangle(int left, int top, int right, int bottom) = 0;
+  // Fills [left, right) x [top, bottom) with a colour (PatBlt / FillRect).
+  virtual void fill_rect(int left, int top, int right, int bottom, Colorref color) = 0;
+  // Alternate-fill polygon outlined with the pen and filled with the brush.
+  virtual void polygon(const std::vector<IntPoint>& points) = 0;
+  virtual void set_pixel(int x, int y, Colorref color) = 0;
+  virtual Colorref get_pixel(int x, int y) const = 0;
+};
+
+// Keeps a pen and brush selected for the life of a painter and puts back what
+// was selected before, the way a GDI painter restores its device context.
+class DcSelection {
+ public:
+  explicit DcSelection(Dc& dc) : dc_(dc), pen_(dc.pen()), brush_(dc.brush()) {}
+  ~DcSelection() {
+    dc_.set_pen(pen_);
+    dc_.set_brush(brush_);
+  }
+  DcSelection(const DcSelection&) = delete;
+  DcSelection& operator=(const DcSelection&) = delete;
+
+ private:
+  Dc& dc_;
+  DcPen pen_;
+  DcBrush brush_;
+};
+
+}  // namespace daub

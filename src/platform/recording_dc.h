@@ -1,0 +1,47 @@
+#pragma once
+// A Dc that records every primitive, so a painter's output can be checked exactly.
+
+#include <string>
+#include <vector>
+
+#include "platform/dc.h"
+
+namespace daub {
+
+struct DcOp {
+  enum Kind { kMoveTo, kLineTo, kRectangle, kFillRect, kPolygon, kSetPixel } kind;
+  std::vector<IntPoint> points;  // MoveTo/LineTo/SetPixel: one; rectangles: two corners
+  DcPen pen;                     // the pen selected when the primitive was drawn
+  DcBrush brush;
+  Colorref color = 0;  // fill_rect and set_pixel
+};
+
+class RecordingDc : public Dc {
+ public:
+  void set_pen(const DcPen& pen) override { pen_ = pen; }
+  void set_brush(const DcBrush& brush) override { brush_ = brush; }
+  DcPen pen() const override { return pen_; }
+  DcBrush brush() const override { return brush_; }
+  void move_to(int x, int y) override;
+  void line_to(int x, int y) override;
+  void rectangle(int left, int top, int right, int bottom) override;
+  void fill_rect(int left, int top, int right, int bottom, Colorref color) override;
+  void polygon(const std::vector<IntPoint>& points) override;
+  void set_pixel(int x, int y, Colorref color) override;
+  Colorref get_pixel(int, int) const override { return 0xFFFFFF; }
+
+  const std::vector<DcOp>& ops() const { return ops_; }
+  void clear() { ops_.clear(); }
+  // Line segments drawn, as (from, to) pairs, optionally only in one colour.
+  std::vector<std::pair<IntPoint, IntPoint>> segments() const;
+  std::vector<std::pair<IntPoint, IntPoint>> segments_in(Colorref color) const;
+  int count(DcOp::Kind kind) const;
+
+ private:
+  DcPen pen_;
+  DcBrush brush_;
+  IntPoint position_;
+  std::vector<DcOp> ops_;
+};
+
+}  // namespace daub

@@ -1,0 +1,62 @@
+#pragma once
+// Everything the core asks of the window system: message boxes, dialogs, file
+// dialogs, the colour chooser, the window title, a synchronous repaint and the
+// window's own device context. QtUi and ScriptUi implement it.
+
+#include <optional>
+#include <string>
+
+#include "platform/dc.h"
+
+namespace daub {
+
+struct DialogTemplate;
+class DialogProc;
+
+enum class MessageButtons { kOk, kYesNo };
+enum class MessageAnswer { kOk, kCancel, kYes, kNo };
+
+enum class FileDialogKind { kOpen, kSave };
+
+struct FileDialogRequest {
+  FileDialogKind kind = FileDialogKind::kOpen;
+  std::string title;   // e.g. "Get Draw skl file"
+  std::string filter;  // "skl files(*.skl)|*.skl|All Files(*.*)|*.*"
+  std::string folder;  // where the dialog starts
+  std::string name;    // the remembered name shown in the name field
+};
+
+struct FileChoice {
+  std::string folder;  // the directory the dialog ended in
+  std::string name;    // the chosen file's name without folder
+};
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  // A modal message box; caption and text are UTF-8.
+  virtual MessageAnswer message_box(const std::string& caption, const std::string& text,
+                                    MessageButtons buttons) = 0;
+  // Runs a modal dialog; returns the result its procedure ended with
+  // (kIdCancel's 0 when it was closed without one).
+  virtual int run_dialog(const DialogTemplate& tmpl, DialogProc& proc) = 0;
+  virtual std::optional<FileChoice> file_dialog(const FileDialogRequest& request) = 0;
+  virtual std::optional<Colorref> choose_color(Colorref initial) = 0;
+
+  virtual void set_title(const std::string& utf8) = 0;
+  // Paints the whole client area at once; returns after the paint cycle ran.
+  virtual void repaint() = 0;
+  // The window's own device context, for feedback drawn straight onto the
+  // window that the next paint wipes out; null when there is no window picture.
+  virtual Dc* window_dc() = 0;
+  virtual void set_capture(bool on) = 0;
+  virtual void set_busy(bool on) = 0;  // the hourglass cursor
+};
+
+// Shorthand for the common OK-only message box.
+inline void message(Ui& ui, const std::string& caption, const std::string& text) {
+  ui.message_box(caption, text, MessageButtons::kOk);
+}
+
+}  // namespace daub

@@ -1,0 +1,21 @@
+#pragma once
+// The file dialog pattern shared by the drawing, bitmap and text file commands.
+
+#include <string>
+
+namespace daub {
+struct App;
+
+inline constexpr const char* kSklFilter = "skl files(*.skl)|*.skl|All Files(*.*)|*.*";
+inline constexpr const char* kBmpFilter = "bmp files(*.bmp)|*.bmp|All Files(*.*)|*.*";
+inline constexpr const char* kTxtFilter = "txt files(*.txt)|*.txt|All Files(*.*)|*.*";
+
+// Open and save dialogs for drawing files ("Get Draw skl file"): on OK the
+// remembered name (sklname) becomes the chosen name and the working folder the
+// dialog's folder; returns 1. Cancel returns 0 and changes nothing.
+int open_skl_dialog(App& app);
+int save_skl_dialog(App& app);
+// The page save dialog: pagename / page folder.
+int save_page_dialog(App& app);
+
+}  // namespace daub

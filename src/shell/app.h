@@ -1,0 +1,111 @@
+#pragma once
+// The whole state of the program, in one object made of plain sub-records.
+// Every operation takes App& first; it stands for the main window that owns the
+// message boxes, and gives access to the platform services.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "drawing/block.h"
+#include "drawing/records.h"
+#include "drawing/settings.h"
+#include "platform/clipboard.h"
+#include "platform/dc.h"
+#include "platform/ui.h"
+
+namespace daub {
+
+// A point with a direction in radians (world axes, y downwards).
+struct PointDir {
+  double x = 0;
+  double y = 0;
+  double angle = 0;
+};
+
+struct DPoint {
+  double x = 0;
+  double y = 0;
+};
+
+constexpr int kButtonDown = 513;  // WM_LBUTTONDOWN
+constexpr int kButtonUp = 514;    // WM_LBUTTONUP
+
+// What the mouse and the commands are working on.
+struct Interaction {
+  std::uint16_t mousecmd = 0;
+  int dispmode = 0;
+  int nowlayer = 1;
+  int lastbutton = kButtonUp;
+  IntPoint pressscreen, releasescreen;
+  DPoint pressworld, releaseworld;
+  PointDir dragvector;
+  std::array<DPoint, 10> movefirst{};
+  int movefirstcount = 0;
+  std::array<DPoint, 10> moverecent{};  // newest first
+  int moverecentcount = 0;
+  std::vector<IntPoint> strokepoints;  // client positions of the current brush drag
+  PointDir nowpoint;
+  int nowpointvalid = 0;
+  PointDir heldpoint;
+  int heldpointvalid = 0;
+  LineRecord nowline;
+  int nowlinevalid = 0;  // element number of the current line, 0 = none
+  int nowletter = 0;
+  int nowenglish = 0;
+  int nowbmp = 0;
+  int nowrgn = 0;
+  int englishentry = 0;
+  int readingmode = 0;
+};
+
+// The view besides the fields kept in the settings (centre, scale).
+struct View {
+  int vieworigin_x = 0;  // world point shown at the view centre
+  int vieworigin_y = 0;
+  DPoint viewworldmin, viewworldmax;
+  int client_width = 800;
+  int client_height = 600;
+};
+
+// Names and folders kept beside the drawing (UTF-8 paths).
+struct Files {
+  std::string titlebuf = "Daubery";
+  std::string current_file = "drawdata.skl";
+  std::string sklname = "drawdata.skl";
+  std::string bmpname = "drawdata.bmp";
+  std::string txtname = "drawdata.txt";
+  std::string pagename = "page0000.skl";
+  std::string working_folder;
+  std::string page_folder;
+  std::string title;  // the title last set on the window
+};
+
+// The shared one-line input dialog's buffer and prompt label.
+struct InputBoxState {
+  std::string buffer;               // UTF-8; at most 999 bytes are kept
+  std::string label = "Data Input";  // the prompt; callers reset it after use
+};
+
+struct App {
+  App(Ui& ui_, Clipboard& clipboard_) : ui(ui_), clipboard(clipboard_) {}
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  Ui& ui;
+  Clipboard& clipboard;
+
+  Block drawing;
+  Settings settings;
+  Interaction in;
+  View view;
+  Files files;
+  InputBoxState input;
+  std::array<DPoint, 31> curve_template{};
+
+  // Largest size the drawing block may grow to (offsets are 32-bit); tests lower it.
+  std::uint64_t block_limit = 0xFFFFFFFFull;
+};
+
+}  // namespace daub

@@ -1,0 +1,25 @@
+#pragma once
+// The window procedure's message handlers: the Qt window and the script runner
+// translate their events into these calls.
+
+#include <cstdint>
+
+namespace daub {
+struct App;
+class Dc;
+
+constexpr int kVkBack = 8;
+constexpr int kVkDelete = 46;
+
+void on_create(App& app);
+void on_size(App& app, int width, int height);
+void on_paint(App& app, Dc& dc);
+void on_lbutton_down(App& app, int x, int y);
+void on_mouse_move(App& app, int x, int y);
+void on_lbutton_up(App& app, int x, int y);
+void on_rbutton_down(App& app, int x, int y);
+void on_key_down(App& app, int vk);
+void on_char(App& app, int code, std::int64_t lparam);
+void on_command(App& app, std::uint32_t id);
+
+}  // namespace daub
