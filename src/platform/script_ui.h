@@ -1,0 +1,66 @@
+#pragma once
+// The Ui of headless runs and tests: answers come from a queue that the script
+// fills, and every message, dialog and title change is written to a log.
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+
+namespace daub {
+
+struct ScriptAnswer {
+  enum Kind { kOk, kCancel, kYes, kNo, kInput, kFile, kColor, kPrint, kDialog } kind = kOk;
+  std::string text;                                 // input text, file or PDF path
+  Colorref color = 0;                               // kColor
+  std::vector<std::pair<int, std::string>> values;  // kDialog: control id = value
+  int click = kIdOkValue;                           // kDialog: the control clicked
+  std::string source;                               // how the script wrote it, for the log
+
+  static constexpr int kIdOkValue = 1;
+};
+
+class ScriptUi : public Ui {
+ public:
+  explicit ScriptUi(std::ostream* log) : log_(log) {}
+
+  void queue(ScriptAnswer answer) { answers_.push_back(std::move(answer)); }
+  std::size_t queued() const { return answers_.size(); }
+
+  // Called by repaint(); the host renders the picture there.
+  void set_repaint_hook(std::function<void()> hook) { repaint_hook_ = std::move(hook); }
+  void set_window_dc(Dc* dc) { window_dc_ = dc; }
+  int repaint_count() const { return repaints_; }
+  const std::string& title() const { return title_; }
+
+  // Writes one log line: fields joined by TAB, line breaks written as \n.
+  void log_line(const std::vector<std::string>& fields);
+
+  MessageAnswer message_box(const std::string& caption, const std::string& text,
+                            MessageButtons buttons) override;
+  int run_dialog(const DialogTemplate& tmpl, DialogProc& proc) override;
+  std::optional<FileChoice> file_dialog(const FileDialogRequest& request) override;
+  std::optional<Colorref> choose_color(Colorref initial) override;
+  void set_title(const std::string& utf8) override;
+  void repaint() override;
+  Dc* window_dc() override { return window_dc_; }
+  void set_capture(bool) override {}
+  void set_busy(bool) override {}
+
+ private:
+  // Takes the oldest answer when `fits` accepts it; otherwise leaves the queue.
+  bool take(const std::function<bool(const ScriptAnswer&)>& fits, ScriptAnswer& out);
+
+  std::ostream* log_;
+  std::deque<ScriptAnswer> answers_;
+  std::function<void()> repaint_hook_;
+  Dc* window_dc_ = nullptr;
+  int repaints_ = 0;
+  std::string title_;
+};
+
+}  // namespace daub
