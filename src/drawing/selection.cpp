@@ -1,0 +1,15 @@
+#include "drawing/selection.h"
+
+#include "shell/app.h"
+
+namespace daub {
+
+void nowreset(App& app) {
+  app.in.nowletter = 0;
+  app.in.nowenglish = 0;
+  app.in.nowbmp = 0;
+  app.in.nowrgn = 0;
+  app.in.nowlinevalid = 0;
+}
+
+}  // namespace daub
