@@ -31,7 +31,11 @@ class RecordingDc : public Dc {
   Colorref get_pixel(int, int) const override { return 0xFFFFFF; }
 
   const std::vector<DcOp>& ops() const { return ops_; }
-  void clear() { ops_.clear(); }
+  // Forgets the primitives; the current position stays where it is.
+  void clear() {
+    ops_.clear();
+    origin_ = position_;
+  }
   // Line segments drawn, as (from, to) pairs, optionally only in one colour.
   std::vector<std::pair<IntPoint, IntPoint>> segments() const;
   std::vector<std::pair<IntPoint, IntPoint>> segments_in(Colorref color) const;
@@ -41,6 +45,7 @@ class RecordingDc : public Dc {
   DcPen pen_;
   DcBrush brush_;
   IntPoint position_;
+  IntPoint origin_;  // the position when the first recorded primitive was drawn
   std::vector<DcOp> ops_;
 };
 
