@@ -3,12 +3,21 @@
 
 #include <string>
 
+#include "platform/ui.h"
+
 namespace daub {
 struct App;
 
 inline constexpr const char* kSklFilter = "skl files(*.skl)|*.skl|All Files(*.*)|*.*";
 inline constexpr const char* kBmpFilter = "bmp files(*.bmp)|*.bmp|All Files(*.*)|*.*";
 inline constexpr const char* kTxtFilter = "txt files(*.txt)|*.txt|All Files(*.*)|*.*";
+
+// The one pattern behind every file dialog: it starts in `folder` with `name`
+// in its name field. On OK `name` becomes the chosen file's name (without
+// folder) and `folder` the directory the dialog ended in; returns 1. Cancel
+// returns 0 and changes nothing.
+int choose_file(App& app, FileDialogKind kind, const char* title, const char* filter,
+                std::string& name, std::string& folder);
 
 // Open and save dialogs for drawing files ("Get Draw skl file"): on OK the
 // remembered name (sklname) becomes the chosen name and the working folder the

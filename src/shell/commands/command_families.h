@@ -1,0 +1,20 @@
+#pragma once
+// The families of the command table. Each handler runs the ids it owns and
+// returns true; for any other id it returns false and changes nothing, so the
+// table can offer an id to every family in turn.
+
+namespace daub {
+struct App;
+
+// Mouse-command setters: the next press-drag-release runs the command.
+bool mouse_setter_command(App& app, int id);
+// 114, 115, 117: the held point and the current point.
+bool held_point_command(App& app, int id);
+// 170-178, 525: the layer list and the current layer.
+bool layer_command(App& app, int id);
+// 160, 161, 164, 165, 800: drawing files and the drawing block.
+bool drawing_file_command(App& app, int id);
+// 390-398, 429, 438, 520-522, 572: the current colour into a display colour.
+bool display_color_command(App& app, int id);
+
+}  // namespace daub

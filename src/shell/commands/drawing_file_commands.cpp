@@ -1,0 +1,72 @@
+// Drawing file and drawing block commands (160, 161, 164, 165, 800). The
+// dialogs keep sklname as a bare name and move the working folder, where the
+// file operations resolve relative names.
+
+#include "drawing/bitmaps.h"
+#include "drawing/drawing_file.h"
+#include "drawing/layers.h"
+#include "drawing/memory.h"
+#include "drawing/pack.h"
+#include "drawing/selection.h"
+#include "reading/file_dialogs.h"
+#include "shell/app.h"
+#include "shell/commands/command_families.h"
+#include "shell/view.h"
+
+namespace daub {
+
+namespace {
+
+enum class Bitmaps { kKeep, kDrop };
+
+// Opens a drawing chosen in the dialog. The current layer is clamped and the
+// current elements reset even when the read was refused: the old drawing is
+// then still there and both steps leave it as it was.
+void open_drawing(App& app, Bitmaps bitmaps) {
+  if (!open_skl_dialog(app)) return;
+  sklfilein(app, app.files.sklname);
+  layerfix(app);
+  nowreset(app);
+  if (bitmaps == Bitmaps::kDrop) {
+    const int layers = layer_count(app.drawing);
+    for (int n = 1; n <= layers; ++n) allbmpdel(app, n);
+    sklpack(app);
+  }
+  setdispmode(app, 1);
+}
+
+// Saves under a name chosen in the dialog. The settings record is dropped
+// before the dialog, so a cancelled save still leaves the block without it.
+void save_drawing(App& app) {
+  sklsetclear(app);
+  if (!save_skl_dialog(app)) return;
+  sklpack(app);
+  sklfileout(app, app.files.sklname);
+  repaint(app);
+}
+
+}  // namespace
+
+bool drawing_file_command(App& app, int id) {
+  switch (id) {
+    case 160:
+      open_drawing(app, Bitmaps::kKeep);
+      return true;
+    case 800:
+      open_drawing(app, Bitmaps::kDrop);
+      return true;
+    case 161:
+      save_drawing(app);
+      return true;
+    case 164:
+      memdisp(app);
+      return true;
+    case 165:
+      sklpack(app);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace daub
