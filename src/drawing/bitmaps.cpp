@@ -1,13 +1,18 @@
 #include "drawing/bitmaps.h"
 
+#include "drawing/layers.h"
 #include "shell/app.h"
 
 namespace daub {
 
 int allbmpdel(App& app, int n) {
-  (void)app;
-  (void)n;
-  return 0;
+  const std::uint32_t layer = layer_offset(app.drawing, n);
+  if (layer == 0) {
+    message(app.ui, "allbmpdel", "レイヤーが存在しません");
+    return 0;
+  }
+  app.drawing.put<std::uint32_t>(std::uint64_t{layer} + offsetof(LayerRecord, bitmaps), 0);
+  return 1;
 }
 
 }  // namespace daub

@@ -7,11 +7,13 @@
 
 namespace daub {
 struct App;
+class Block;
 
 // True when the bytes form a drawing block that every walk may trust: header,
 // magic, used size, settings offset, every link, count, length and data offset
 // inside the used part, and every chain free of loops.
 bool is_valid_drawing(const std::vector<std::uint8_t>& bytes);
+bool is_valid_drawing(const Block& block);
 
 // Reads a drawing file (relative paths from the working folder) and makes it
 // the drawing; sets the current file name and the title. Returns 1 on success.
