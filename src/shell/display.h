@@ -21,6 +21,8 @@ int disppaint(App& app, Dc& dc);
 int dispenglish(App& app, Dc& dc);
 
 void displattice(App& app, Dc& dc);
+// World length of a direction tick that is vector_length pixels on screen.
+double tick_length(const App& app);
 // A 4 × 4 filled square around the screen position of a world point.
 void dispmark(App& app, Dc& dc, double wx, double wy, Colorref color);
 // The direction tick of a point-and-direction, length in world units.

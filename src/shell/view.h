@@ -7,7 +7,10 @@
 namespace daub {
 
 // Truncation toward zero, the one way the program turns a double into a pixel.
+// Not-a-number becomes 0 and values beyond the int range the nearest int.
 int trunc_to_int(double v);
+// a + b held inside the int range, for pixel offsets of far-away points.
+int add_clamped(int a, int b);
 
 // x = (px − centre.x) / scale + origin.x; likewise y.
 void screentoworld(double& wx, double& wy, double cx, double cy, int px, int py, int ox, int oy,
@@ -24,6 +27,9 @@ void worldtoscreenf(double& px, double& py, double cx, double cy, double wx, dou
 DPoint to_world(const App& app, int px, int py);
 DPoint to_worldf(const App& app, double px, double py);
 IntPoint to_screen(const App& app, double wx, double wy);
+
+// The view centre follows the client size: its integer halves.
+void center_view_on_client(App& app);
 
 // Paints the whole client area at once, keeping the display mode.
 void repaint(App& app);

@@ -1,0 +1,87 @@
+#include "shell/startup.h"
+
+#include <cmath>
+
+#include "drawing/block.h"
+#include "drawing/layers.h"
+#include "geometry/angle.h"
+#include "platform/atomic_file.h"
+#include "shell/app.h"
+
+namespace daub {
+namespace {
+
+// Longest file name and base name the title takes, and how far it looks for
+// the dot that ends the shown name.
+constexpr std::size_t kTitleFileLimit = 128;
+constexpr std::size_t kTitleBaseLimit = 100;
+constexpr std::size_t kTitleScanLimit = 200;
+
+// Curve lines are built from a quarter circle sampled every 3 degrees.
+void fill_curve_template(App& app) {
+  for (std::size_t i = 0; i < app.curve_template.size(); ++i) {
+    double theta = static_cast<double>(i) * kPi / 60.0;
+    app.curve_template[i] = DPoint{std::sin(theta), 1.0 - std::cos(theta)};
+  }
+}
+
+// World and client coordinates coincide at start: the client centre shows
+// the world point with the same numbers.
+void set_start_view(App& app) {
+  int cx = app.view.client_width / 2;
+  int cy = app.view.client_height / 2;
+  app.view.vieworigin_x = cx;
+  app.view.vieworigin_y = cy;
+  app.settings.view_center_x = cx;
+  app.settings.view_center_y = cy;
+  app.settings.scale = 1.0;
+}
+
+// The painting configuration the program opens with: the brush on canvas 1.
+void set_painting_start(App& app) {
+  app.in.pressworld = DPoint{10, 10};
+  app.in.releaseworld = DPoint{410, 310};
+  app.in.mousecmd = 1062;
+  app.in.dispmode = 7;
+}
+
+}  // namespace
+
+int FileInit(App& app) {
+  app.settings = Settings{};
+  set_start_view(app);
+  fill_curve_template(app);
+  set_drawing_defaults(app.settings);
+
+  app.in.mousecmd = 600;
+  app.in.dispmode = 1;
+  app.in.nowpoint = PointDir{0, 0, 0};
+  app.in.nowpointvalid = 1;
+
+  app.drawing = Block::empty_drawing();
+  app.in.nowlayer = 1;
+  makelayer(app, 1);
+  settitle(app, app.files.titlebuf, app.files.current_file);
+  app.files.working_folder = current_directory();
+  app.files.page_folder = app.files.working_folder;
+
+  set_painting_start(app);
+  return 0;
+}
+
+void settitle(App& app, const std::string& base, const std::string& path) {
+  if (path.size() >= kTitleFileLimit || base.size() >= kTitleBaseLimit) return;
+  std::string title = base + " " + (app.in.readingmode == 1 ? "R-" : "D-") + path;
+  // The shown name ends at the first dot, also when that dot belongs to a
+  // folder name; a title with neither a dot nor its end in reach stays unset.
+  std::size_t dot = title.find('.');
+  if (dot < kTitleScanLimit) {
+    title.resize(dot);
+  } else if (title.size() >= kTitleScanLimit) {
+    return;
+  }
+  app.files.title = title;
+  app.ui.set_title(title);
+}
+
+}  // namespace daub

@@ -1,0 +1,94 @@
+#include "shell/window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "render/text_input.h"
+#include "shell/app.h"
+#include "shell/command_table.h"
+#include "shell/display.h"
+#include "shell/mouse.h"
+#include "shell/startup.h"
+#include "shell/view.h"
+
+namespace daub {
+namespace {
+
+// The press position in world coordinates with the direction of the drag; a
+// click without movement has direction 0.
+PointDir drag_vector(const App& app, DPoint press, DPoint release) {
+  const Interaction& in = app.in;
+  bool still = in.pressscreen == in.releasescreen;
+  double angle = still ? 0.0 : std::atan2(release.y - press.y, release.x - press.x);
+  return PointDir{press.x, press.y, angle};
+}
+
+}  // namespace
+
+void on_create(App& app) {
+  app.in.lastbutton = kButtonUp;
+  FileInit(app);
+}
+
+void on_size(App& app, int width, int height) {
+  app.view.client_width = std::max(width, 0);
+  app.view.client_height = std::max(height, 0);
+  center_view_on_client(app);
+}
+
+void on_paint(App& app, Dc& dc) { paint_cycle(app, dc); }
+
+void on_lbutton_down(App& app, int x, int y) {
+  app.in.pressscreen = IntPoint{x, y};
+  app.in.lastbutton = kButtonDown;
+  app.ui.set_capture(true);
+  MouseDown(app);
+  app.in.movefirstcount = 0;
+  app.in.moverecentcount = 0;
+  app.in.strokepoints.clear();
+}
+
+void on_mouse_move(App& app, int x, int y) {
+  if (app.in.lastbutton == kButtonDown) MouseMove(app, x, y);
+}
+
+void on_lbutton_up(App& app, int x, int y) {
+  Interaction& in = app.in;
+  if (in.lastbutton != kButtonDown) return;
+  in.releasescreen = IntPoint{x, y};
+  in.lastbutton = kButtonUp;
+  app.ui.set_capture(false);
+  if (in.mousecmd == 0) {
+    message(app.ui, "CAUTION", "メニューを選んでください");
+    return;
+  }
+  DPoint press = to_world(app, in.pressscreen.x, in.pressscreen.y);
+  DPoint release = to_world(app, in.releasescreen.x, in.releasescreen.y);
+  in.dragvector = drag_vector(app, press, release);
+  in.pressworld = press;
+  in.releaseworld = release;
+  MouseCommand(app);
+}
+
+void on_rbutton_down(App& app, int, int) { MouseRight(app); }
+
+void on_key_down(App& app, int vk) {
+  bool english = app.in.englishentry == 1;
+  if (vk == kVkBack) english ? english_backspace(app) : letter_backspace(app);
+  if (vk == kVkDelete) english ? english_delete(app) : letter_delete(app);
+}
+
+void on_char(App& app, int code, std::int64_t lparam) {
+  // Backspace also arrives as a key-down, which is where it is handled.
+  if (code == kVkBack) return;
+  if (app.in.englishentry == 1) {
+    english_char(app, code, lparam);
+  } else {
+    letter_char(app, code, lparam);
+  }
+  repaint(app);
+}
+
+void on_command(App& app, std::uint32_t id) { MenuCommand(app, id, 0); }
+
+}  // namespace daub
