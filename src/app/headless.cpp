@@ -1,0 +1,92 @@
+#include "app/headless.h"
+
+#include <QImage>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "platform/clipboard.h"
+#include "platform/qt/qt_dc.h"
+#include "platform/script_ui.h"
+#include "shell/app.h"
+#include "shell/script.h"
+#include "shell/window.h"
+
+namespace daub {
+
+namespace {
+
+// Keeps the client picture: every repaint renders the whole picture into it,
+// as the window's paint cycle does.
+class HeadlessHost : public ScriptHost {
+ public:
+  HeadlessHost(App& app, ScriptUi& ui) : app_(app), ui_(ui) {
+    ui_.set_repaint_hook([this] { render(); });
+  }
+  ~HeadlessHost() override {
+    ui_.set_repaint_hook(nullptr);
+    ui_.set_window_dc(nullptr);
+  }
+
+  bool save_screen(const std::string& path) override {
+    render();
+    end_window_dc();
+    bool saved = screen_.save(QString::fromStdString(path));
+    begin_window_dc();
+    return saved;
+  }
+
+  void resize(int width, int height) override {
+    on_size(app_, width, height);
+    render();
+  }
+
+  void render() {
+    end_window_dc();  // its painter must end before the picture is redrawn
+    screen_ = QImage(app_.view.client_width, app_.view.client_height, QImage::Format_RGB32);
+    screen_.fill(Qt::white);
+    {
+      QtDc dc(screen_);
+      on_paint(app_, dc);
+    }
+    begin_window_dc();
+  }
+
+ private:
+  // Feedback drawn straight onto the window goes onto the last picture.
+  void begin_window_dc() {
+    window_dc_ = std::make_unique<QtDc>(screen_);
+    ui_.set_window_dc(window_dc_.get());
+  }
+  void end_window_dc() {
+    ui_.set_window_dc(nullptr);
+    window_dc_.reset();
+  }
+
+  App& app_;
+  ScriptUi& ui_;
+  QImage screen_;
+  std::unique_ptr<QtDc> window_dc_;
+};
+
+}  // namespace
+
+int run_headless(const std::string& script_path, int width, int height) {
+  std::ifstream script(script_path);
+  if (!script) {
+    std::cerr << "daubery: cannot read the script " << script_path << "\n";
+    return 2;
+  }
+  ScriptUi ui(&std::cout);
+  MemoryClipboard clipboard;
+  App app(ui, clipboard);
+  app.view.client_width = width;
+  app.view.client_height = height;
+  HeadlessHost host(app, ui);
+  on_create(app);
+  host.render();
+  run_script(app, ui, host, script);
+  return 0;
+}
+
+}  // namespace daub

@@ -1,0 +1,382 @@
+#include "shell/script.h"
+
+#include <charconv>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "drawing/layers.h"
+#include "paint/bmp_file.h"
+#include "platform/atomic_file.h"
+#include "platform/cp932.h"
+#include "platform/dialog.h"
+#include "platform/script_ui.h"
+#include "shell/app.h"
+#include "shell/window.h"
+
+namespace daub {
+
+namespace {
+
+// One script line split into words; the last argument of a verb may take the
+// rest of the line, blanks included.
+class Words {
+ public:
+  explicit Words(const std::string& line) : line_(line) {}
+
+  // The next blank-separated word, or "" at the end.
+  std::string next() {
+    skip_blanks();
+    std::size_t start = pos_;
+    while (pos_ < line_.size() && !is_blank(line_[pos_])) ++pos_;
+    return line_.substr(start, pos_ - start);
+  }
+  // Everything left, without the blanks around it.
+  std::string rest() {
+    skip_blanks();
+    std::size_t end = line_.size();
+    while (end > pos_ && is_blank(line_[end - 1])) --end;
+    std::string r = line_.substr(pos_, end - pos_);
+    pos_ = line_.size();
+    return r;
+  }
+  bool at_end() {
+    skip_blanks();
+    return pos_ >= line_.size();
+  }
+
+ private:
+  static bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+  void skip_blanks() {
+    while (pos_ < line_.size() && is_blank(line_[pos_])) ++pos_;
+  }
+  const std::string& line_;
+  std::size_t pos_ = 0;
+};
+
+bool parse_int(const std::string& s, int& out) {
+  if (s.empty()) return false;
+  const char* first = s.data();
+  if (*first == '+') ++first;
+  auto [end, ec] = std::from_chars(first, s.data() + s.size(), out);
+  return ec == std::errc() && end == s.data() + s.size();
+}
+
+// Reads `count` integers; false when one is missing or not a number, or when
+// more words follow.
+bool read_ints(Words& w, int count, std::vector<int>& out, std::string& error) {
+  out.assign(count, 0);
+  for (int i = 0; i < count; ++i) {
+    std::string word = w.next();
+    if (!parse_int(word, out[i])) {
+      error = word.empty() ? "missing number" : "not a number: " + word;
+      return false;
+    }
+  }
+  if (!w.at_end()) {
+    error = "unexpected words after the numbers";
+    return false;
+  }
+  return true;
+}
+
+std::string fmt_double(double v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.6f", v);
+  return buf;
+}
+
+std::string fmt_point(const PointDir& p, int valid) {
+  if (!valid) return "none";
+  return fmt_double(p.x) + "," + fmt_double(p.y) + "," + fmt_double(p.angle);
+}
+
+bool write_bytes_to(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                    std::string& error) {
+  if (write_file_atomically(path, bytes.data(), bytes.size())) return true;
+  error = "cannot write " + path;
+  return false;
+}
+
+std::optional<std::vector<std::uint8_t>> read_file_for(const std::string& path,
+                                                       std::string& error) {
+  auto bytes = read_whole_file(path);
+  if (!bytes) error = "cannot read " + path;
+  return bytes;
+}
+
+// Sends each byte of code page 932 text as one character message.
+void send_chars(App& app, const std::string& utf8, std::int64_t lparam) {
+  for (unsigned char c : utf8_to_cp932(utf8)) on_char(app, c, lparam);
+}
+
+void drag(App& app, int x1, int y1, int x2, int y2, int steps) {
+  on_lbutton_down(app, x1, y1);
+  for (int i = 1; i <= steps; ++i) {
+    int x = x1 + static_cast<int>(static_cast<long long>(x2 - x1) * i / steps);
+    int y = y1 + static_cast<int>(static_cast<long long>(y2 - y1) * i / steps);
+    on_mouse_move(app, x, y);
+  }
+  on_lbutton_up(app, x2, y2);
+}
+
+bool run_pointer(App& app, const std::string& verb, Words& w, std::string& error) {
+  std::vector<int> v;
+  if (verb == "drag") {
+    std::string x1 = w.next(), y1 = w.next(), x2 = w.next(), y2 = w.next(), n = w.next();
+    v.assign(5, 8);
+    bool ok = parse_int(x1, v[0]) && parse_int(y1, v[1]) && parse_int(x2, v[2]) &&
+              parse_int(y2, v[3]) && (n.empty() || parse_int(n, v[4]));
+    if (!ok || !w.at_end() || v[4] < 1 || v[4] > 100000) {
+      error = "drag needs X1 Y1 X2 Y2 and an optional step count 1..100000";
+      return false;
+    }
+    drag(app, v[0], v[1], v[2], v[3], v[4]);
+    return true;
+  }
+  if (!read_ints(w, 2, v, error)) return false;
+  if (verb == "press") on_lbutton_down(app, v[0], v[1]);
+  if (verb == "move") on_mouse_move(app, v[0], v[1]);
+  if (verb == "release") on_lbutton_up(app, v[0], v[1]);
+  if (verb == "rpress") on_rbutton_down(app, v[0], v[1]);
+  if (verb == "click") {
+    on_lbutton_down(app, v[0], v[1]);
+    on_lbutton_up(app, v[0], v[1]);
+  }
+  return true;
+}
+
+bool parse_dialog_answer(Words& w, ScriptAnswer& a, std::string& error) {
+  a.kind = ScriptAnswer::kDialog;
+  for (std::string word = w.next(); !word.empty(); word = w.next()) {
+    if (word == "click") {
+      if (!parse_int(w.next(), a.click) || !w.at_end()) {
+        error = "click needs one control id at the end";
+        return false;
+      }
+      return true;
+    }
+    std::size_t eq = word.find('=');
+    int id = 0;
+    if (eq == std::string::npos || !parse_int(word.substr(0, eq), id)) {
+      error = "dialog values are written ID=TEXT: " + word;
+      return false;
+    }
+    a.values.emplace_back(id, word.substr(eq + 1));
+  }
+  error = "answer dialog needs a click ID";
+  return false;
+}
+
+bool run_answer(ScriptUi& ui, Words& w, std::string& error) {
+  std::string kind = w.next();
+  ScriptAnswer a;
+  static const std::map<std::string, ScriptAnswer::Kind> plain = {{"ok", ScriptAnswer::kOk},
+                                                                  {"cancel", ScriptAnswer::kCancel},
+                                                                  {"yes", ScriptAnswer::kYes},
+                                                                  {"no", ScriptAnswer::kNo}};
+  if (auto it = plain.find(kind); it != plain.end()) {
+    a.kind = it->second;
+    if (!w.at_end()) {
+      error = "answer " + kind + " takes nothing more";
+      return false;
+    }
+  } else if (kind == "input" || kind == "file" || kind == "print") {
+    a.kind = kind == "input" ? ScriptAnswer::kInput
+                             : (kind == "file" ? ScriptAnswer::kFile : ScriptAnswer::kPrint);
+    a.text = w.rest();
+    if (a.text.empty() && kind != "input") {
+      error = "answer " + kind + " needs a path";
+      return false;
+    }
+  } else if (kind == "color") {
+    std::vector<int> c;
+    if (!read_ints(w, 3, c, error)) return false;
+    a.kind = ScriptAnswer::kColor;
+    a.color = rgb(c[0], c[1], c[2]);
+  } else if (kind == "dialog") {
+    if (!parse_dialog_answer(w, a, error)) return false;
+  } else {
+    error = "unknown answer: " + kind;
+    return false;
+  }
+  a.source = kind;
+  if (!a.text.empty()) a.source += " " + a.text;
+  ui.queue(a);
+  return true;
+}
+
+bool run_clipboard(App& app, Words& w, std::string& error) {
+  std::string kind = w.next();
+  if (kind == "clear" && w.at_end()) {
+    app.clipboard.clear();
+    return true;
+  }
+  std::string arg = w.rest();
+  if (kind == "text") {
+    app.clipboard.set_text(utf8_to_cp932(arg));
+    return true;
+  }
+  if (kind != "bmp" && kind != "skl") {
+    error = "clipboard takes text, bmp, skl or clear";
+    return false;
+  }
+  auto bytes = read_file_for(arg, error);
+  if (!bytes) return false;
+  if (kind == "skl") {
+    app.clipboard.set_drawing(*bytes);
+    return true;
+  }
+  auto dib = bmp_file_to_packed_dib(*bytes);
+  if (!dib) {
+    error = "not a BMP file: " + arg;
+    return false;
+  }
+  app.clipboard.set_dib(*dib);
+  return true;
+}
+
+bool run_save_clipboard(App& app, Words& w, std::string& error) {
+  std::string kind = w.next();
+  std::string path = w.rest();
+  if (path.empty()) {
+    error = "save-clipboard needs a form and a path";
+    return false;
+  }
+  std::optional<std::vector<std::uint8_t>> bytes;
+  if (kind == "text") {
+    if (auto t = app.clipboard.text()) bytes.emplace(t->begin(), t->end());
+  } else if (kind == "skl") {
+    bytes = app.clipboard.drawing();
+  } else if (kind == "bmp") {
+    if (auto dib = app.clipboard.dib()) bytes = packed_dib_to_bmp_file(*dib);
+  } else {
+    error = "save-clipboard takes text, bmp or skl";
+    return false;
+  }
+  if (!bytes) {
+    error = "the clipboard holds no " + kind;
+    return false;
+  }
+  return write_bytes_to(path, *bytes, error);
+}
+
+bool run_save(App& app, ScriptHost& host, const std::string& verb, Words& w, std::string& error) {
+  if (verb == "save-canvas") {
+    int n = 0;
+    if (!parse_int(w.next(), n)) {
+      error = "save-canvas needs a canvas number and a path";
+      return false;
+    }
+    error = "there is no canvas " + std::to_string(n);
+    return false;
+  }
+  std::string path = w.rest();
+  if (path.empty()) {
+    error = verb + " needs a path";
+    return false;
+  }
+  if (verb == "save-drawing") return write_bytes_to(path, app.drawing.bytes(), error);
+  if (host.save_screen(path)) return true;
+  error = "cannot write " + path;
+  return false;
+}
+
+}  // namespace
+
+std::vector<std::string> state_fields(const App& app) {
+  const Interaction& in = app.in;
+  auto n = [](const char* name, long long v) {
+    return std::string(name) + "=" + std::to_string(v);
+  };
+  return {"state",
+          n("mousecmd", in.mousecmd),
+          n("dispmode", in.dispmode),
+          n("nowlayer", in.nowlayer),
+          n("layers", layer_count(app.drawing)),
+          "nowpoint=" + fmt_point(in.nowpoint, in.nowpointvalid),
+          "heldpoint=" + fmt_point(in.heldpoint, in.heldpointvalid),
+          n("nowline", in.nowlinevalid),
+          n("nowletter", in.nowletter),
+          n("nowenglish", in.nowenglish),
+          n("nowbmp", in.nowbmp),
+          n("nowrgn", in.nowrgn),
+          n("englishentry", in.englishentry),
+          n("readingmode", in.readingmode),
+          "scale=" + fmt_double(app.settings.scale),
+          "vieworigin=" + std::to_string(app.view.vieworigin_x) + "," +
+              std::to_string(app.view.vieworigin_y),
+          "pagename=" + app.files.pagename,
+          "file=" + app.files.current_file};
+}
+
+bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string& line,
+                     std::string& error) {
+  Words w(line);
+  std::string verb = w.next();
+  if (verb.empty() || verb[0] == '#') return true;
+  std::vector<int> v;
+  if (verb == "size") {
+    if (!read_ints(w, 2, v, error)) return false;
+    if (v[0] < 1 || v[1] < 1 || v[0] > 16384 || v[1] > 16384) {
+      error = "size must be 1..16384 pixels each way";
+      return false;
+    }
+    host.resize(v[0], v[1]);
+    return true;
+  }
+  if (verb == "command") {
+    if (!read_ints(w, 1, v, error)) return false;
+    on_command(app, static_cast<std::uint32_t>(v[0]));
+    return true;
+  }
+  if (verb == "press" || verb == "move" || verb == "release" || verb == "click" ||
+      verb == "rpress" || verb == "drag")
+    return run_pointer(app, verb, w, error);
+  if (verb == "key") {
+    std::string key = w.next();
+    if ((key != "back" && key != "delete") || !w.at_end()) {
+      error = "key takes back or delete";
+      return false;
+    }
+    on_key_down(app, key == "back" ? kVkBack : kVkDelete);
+    return true;
+  }
+  if (verb == "char" || verb == "ime") {
+    send_chars(app, w.rest(), verb == "ime" ? 1 : 0);
+    return true;
+  }
+  if (verb == "answer") return run_answer(ui, w, error);
+  if (verb == "clipboard") return run_clipboard(app, w, error);
+  if (verb == "save-clipboard") return run_save_clipboard(app, w, error);
+  if (verb == "save-screen" || verb == "save-drawing" || verb == "save-canvas")
+    return run_save(app, host, verb, w, error);
+  if (verb == "state") {
+    if (!w.at_end()) {
+      error = "state takes nothing more";
+      return false;
+    }
+    ui.log_line(state_fields(app));
+    return true;
+  }
+  error = "unknown command: " + verb;
+  return false;
+}
+
+int run_script(App& app, ScriptUi& ui, ScriptHost& host, std::istream& script) {
+  int errors = 0;
+  int number = 0;
+  for (std::string line; std::getline(script, line);) {
+    ++number;
+    std::string error;
+    if (!run_script_line(app, ui, host, line, error)) {
+      ++errors;
+      ui.log_line({"error", std::to_string(number), error});
+    }
+  }
+  return errors;
+}
+
+}  // namespace daub

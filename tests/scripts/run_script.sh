@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Runs one end-to-end script headless in a fresh folder (holding copies of
+# tests/data) and compares its log with NAME.log; then runs NAME.check, if
+# there is one, in that folder with the daubery binary as $DAUBERY.
+set -euo pipefail
+daubery=$1
+script=$2
+here=$(cd "$(dirname "$script")" && pwd)
+name=$(basename "$script" .script)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -r "$here/../data/." "$work/" 2>/dev/null || true
+cd "$work"
+status=0
+"$daubery" --headless --script "$here/$name.script" >actual.log 2>stderr.log || status=$?
+if [ $status -ne 0 ]; then
+  echo "daubery exited with $status"; cat stderr.log; exit 1
+fi
+if [ -f "$here/$name.log" ] && ! diff -u "$here/$name.log" actual.log; then
+  echo "log differs from $name.log"; exit 1
+fi
+if [ -f "$here/$name.check" ]; then
+  DAUBERY=$daubery bash "$here/$name.check"
+fi
