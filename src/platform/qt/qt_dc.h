@@ -1,0 +1,61 @@
+#pragma once
+// The Dc over a QPainter: GDI's pixel rules on any paint device (a QImage for
+// the off-screen picture and the pixel tests, a printer for paper). Never
+// antialiased: every pixel is either the pen's, the brush's or untouched.
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "platform/dc.h"
+
+namespace daub {
+
+// A COLORREF is 0x00BBGGRR: red in the low byte.
+QColor to_qcolor(Colorref c);
+Colorref to_colorref(QRgb rgb);
+
+// GetPixel's answer for a pixel that cannot be read.
+constexpr Colorref kInvalidColor = 0xFFFFFFFF;
+
+class QtDc : public Dc {
+ public:
+  // Paints on the image; get_pixel reads it back.
+  explicit QtDc(QImage& image);
+  // Paints on any device (a printer, a widget); get_pixel answers kInvalidColor.
+  explicit QtDc(QPaintDevice& device);
+  // Paints through a painter somebody else began and ends (a print job).
+  explicit QtDc(QPainter& painter);
+  ~QtDc() override;
+  QtDc(const QtDc&) = delete;
+  QtDc& operator=(const QtDc&) = delete;
+
+  void set_pen(const DcPen& pen) override { pen_ = pen; }
+  void set_brush(const DcBrush& brush) override { brush_ = brush; }
+  DcPen pen() const override { return pen_; }
+  DcBrush brush() const override { return brush_; }
+
+  void move_to(int x, int y) override;
+  void line_to(int x, int y) override;
+  void rectangle(int left, int top, int right, int bottom) override;
+  void fill_rect(int left, int top, int right, int bottom, Colorref color) override;
+  void polygon(const std::vector<IntPoint>& points) override;
+  void set_pixel(int x, int y, Colorref color) override;
+  Colorref get_pixel(int x, int y) const override;
+
+  QPainter& painter() { return *painter_; }
+
+ private:
+  void prepare_painter();
+  void stroke(IntPoint from, IntPoint to);
+
+  std::unique_ptr<QPainter> owned_;
+  QPainter* painter_ = nullptr;
+  QImage* image_ = nullptr;
+  DcPen pen_;
+  DcBrush brush_;
+  IntPoint position_;
+};
+
+}  // namespace daub
