@@ -328,8 +328,15 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
     return true;
   }
   if (verb == "command") {
-    if (!read_ints(w, 1, v, error)) return false;
-    on_command(app, static_cast<std::uint32_t>(v[0]));
+    // A command id is the whole 32-bit wParam.
+    std::string word = w.next();
+    std::uint32_t id = 0;
+    auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), id);
+    if (word.empty() || ec != std::errc() || end != word.data() + word.size() || !w.at_end()) {
+      error = "command needs one id 0..4294967295";
+      return false;
+    }
+    on_command(app, id);
     return true;
   }
   if (verb == "press" || verb == "move" || verb == "release" || verb == "click" ||

@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$script")" && pwd)
 name=$(basename "$script" .script)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp -r "$here/../data/." "$work/" 2>/dev/null || true
+cp -r "$here/../data/." "$here/../errors/." "$work/"
 cd "$work"
 status=0
 "$daubery" --headless --script "$here/$name.script" >actual.log 2>stderr.log || status=$?
