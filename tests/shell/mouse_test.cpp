@@ -1,0 +1,202 @@
+// The button protocol, the mouse hooks and the point input.
+
+#include "shell/mouse.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "geometry/angle.h"
+#include "platform/recording_dc.h"
+#include "shell/view.h"
+#include "shell/window.h"
+#include "support/test_app.h"
+
+namespace daub {
+namespace {
+
+using test::TestApp;
+
+TEST(ButtonTest, ReleaseWithoutPressIsIgnored) {
+  TestApp t;
+  t.app.in.mousecmd = 600;
+  on_lbutton_up(t.app, 50, 50);
+  EXPECT_EQ(t.app.view.vieworigin_x, 400);
+  EXPECT_EQ(t.ui.repaint_count(), 0);
+
+  on_lbutton_down(t.app, 0, 0);
+  on_lbutton_up(t.app, 10, 0);
+  on_lbutton_up(t.app, 50, 0);  // a second release
+  EXPECT_EQ(t.app.view.vieworigin_x, 390);
+  EXPECT_EQ(t.ui.repaint_count(), 1);
+  EXPECT_TRUE(t.messages().empty());
+}
+
+TEST(ButtonTest, ClickWithoutMovementHasDirectionZero) {
+  TestApp t;
+  t.app.in.mousecmd = 123;  // a command without a case
+  t.app.settings.scale = 2.0;
+  on_lbutton_down(t.app, 410, 290);
+  on_lbutton_up(t.app, 410, 290);
+  EXPECT_EQ(t.app.in.dragvector.x, 405.0);
+  EXPECT_EQ(t.app.in.dragvector.y, 295.0);
+  EXPECT_EQ(t.app.in.dragvector.angle, 0.0);
+  EXPECT_EQ(t.app.in.pressworld.x, t.app.in.releaseworld.x);
+  EXPECT_EQ(t.app.in.pressworld.y, t.app.in.releaseworld.y);
+  EXPECT_EQ(t.ui.repaint_count(), 0);  // nothing to do, no repaint
+
+  on_lbutton_down(t.app, 0, 0);
+  on_lbutton_up(t.app, 10, 10);  // to the lower right: y grows downwards
+  EXPECT_NEAR(t.app.in.dragvector.angle, std::atan2(1.0, 1.0), 1e-12);
+  EXPECT_EQ(t.app.in.releaseworld.x, 205.0);
+}
+
+TEST(ButtonTest, ReleaseWithoutMouseCommandAsksForAMenu) {
+  TestApp t;
+  t.app.in.mousecmd = 0;
+  t.app.in.dragvector = PointDir{1, 2, 3};
+  on_lbutton_down(t.app, 10, 10);
+  on_lbutton_up(t.app, 20, 20);
+  EXPECT_EQ(t.last_message(), "CAUTION\tメニューを選んでください");
+  EXPECT_EQ(t.app.in.dragvector.x, 1.0);
+  EXPECT_EQ(t.app.in.lastbutton, kButtonUp);
+}
+
+TEST(MouseMoveTest, TrailKeepsTheFirstAndTheRecentTenPositions) {
+  TestApp t;
+  t.app.in.mousecmd = 898;
+  on_mouse_move(t.app, 1, 1);  // no press yet: not recorded
+  EXPECT_EQ(t.app.in.moverecentcount, 0);
+  on_lbutton_down(t.app, 0, 0);
+  for (int i = 1; i <= 12; ++i) on_mouse_move(t.app, i, 100);
+  const Interaction& in = t.app.in;
+  EXPECT_EQ(in.movefirstcount, 10);
+  EXPECT_EQ(in.moverecentcount, 10);
+  EXPECT_EQ(in.movefirst[0].x, 1.0);
+  EXPECT_EQ(in.movefirst[9].x, 10.0);
+  EXPECT_EQ(in.moverecent[0].x, 12.0);
+  EXPECT_EQ(in.moverecent[9].x, 3.0);
+  EXPECT_TRUE(in.strokepoints.empty());
+
+  on_lbutton_up(t.app, 0, 0);
+  on_lbutton_down(t.app, 0, 0);  // the next press starts new trails
+  EXPECT_EQ(t.app.in.movefirstcount, 0);
+  EXPECT_EQ(t.app.in.moverecentcount, 0);
+}
+
+TEST(MouseMoveTest, BrushCommandsRecordClientPositions) {
+  TestApp t;  // mouse command 1062
+  on_lbutton_down(t.app, 0, 0);
+  on_mouse_move(t.app, 5, 6);
+  on_mouse_move(t.app, 7, 8);
+  EXPECT_EQ(t.app.in.strokepoints, (std::vector<IntPoint>{{5, 6}, {7, 8}}));
+  EXPECT_EQ(t.app.in.moverecentcount, 0);
+  on_lbutton_up(t.app, 7, 8);
+  on_lbutton_down(t.app, 0, 0);
+  EXPECT_TRUE(t.app.in.strokepoints.empty());
+
+  t.app.in.mousecmd = 600;
+  on_mouse_move(t.app, 1, 1);
+  EXPECT_TRUE(t.app.in.strokepoints.empty());
+}
+
+TEST(MouseRightTest, EndsAChainOnlyForTheChainCommands) {
+  struct Case {
+    int cmd;
+    bool ends;
+  } cases[] = {{908, true},  {911, true},  {953, true},   {968, true},
+               {600, false}, {120, false}, {1062, false}, {912, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.cmd);
+    TestApp t;
+    t.app.in.mousecmd = static_cast<std::uint16_t>(c.cmd);
+    on_rbutton_down(t.app, 0, 0);
+    EXPECT_EQ(t.app.in.nowpointvalid, c.ends ? 0 : 1);
+    EXPECT_EQ(t.ui.repaint_count(), c.ends ? 1 : 0);
+    on_rbutton_down(t.app, 0, 0);  // nothing left to end
+    EXPECT_EQ(t.ui.repaint_count(), c.ends ? 1 : 0);
+  }
+}
+
+TEST(MouseDownTest, LineCommandsShowWhereTheNextPieceGoes) {
+  struct Case {
+    int cmd;
+    int nowpointvalid;
+    bool ticks;
+  } cases[] = {{120, 0, true},  {951, 1, true},  {908, 1, true},
+               {908, 0, false}, {600, 1, false}, {1062, 1, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.cmd);
+    TestApp t;
+    RecordingDc window;
+    t.ui.set_window_dc(&window);
+    t.app.in.mousecmd = static_cast<std::uint16_t>(c.cmd);
+    t.app.in.nowpointvalid = c.nowpointvalid;
+    t.app.in.nowpoint = PointDir{0, 0, 0};
+    on_lbutton_down(t.app, 100, 0);
+    Colorref color = t.app.settings.display_colors[display_color_index(736)];
+    auto ticks = window.segments_in(color);
+    if (!c.ticks) {
+      EXPECT_TRUE(window.ops().empty());
+      continue;
+    }
+    ASSERT_EQ(ticks.size(), 2u);
+    EXPECT_EQ(ticks[0].first, (IntPoint{100, 0}));
+    EXPECT_EQ(ticks[0].second, (IntPoint{130, 0}));  // away from the current point
+    EXPECT_EQ(ticks[1].second, (IntPoint{70, 0}));   // against its direction
+  }
+}
+
+TEST(MouseDownTest, NoWindowPictureNoFeedback) {
+  TestApp t;
+  t.app.in.mousecmd = 120;
+  on_lbutton_down(t.app, 100, 0);  // must not crash without a window DC
+  EXPECT_EQ(t.app.in.lastbutton, kButtonDown);
+}
+
+TEST(PointInputTest, ReadsAPointAndADirectionInDegrees) {
+  struct Case {
+    const char* text;
+    int result;
+    double x, y, angle;
+  } cases[] = {
+      {"10,20,270", 1, 10, 20, -kPi / 2},
+      {"-1.5,2,-450", 1, -1.5, 2, -kPi / 2},
+      {"0,0,90", 1, 0, 0, kPi / 2},
+      {"3,4,36000045", 1, 3, 4, kPi / 4},
+      {"3,4", 0, 7, 8, 0.5},
+      {"nan,4,5", 0, 7, 8, 0.5},
+      {"3,inf,5", 0, 7, 8, 0.5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    TestApp t;
+    t.app.in.nowpoint = PointDir{7, 8, 0.5};
+    t.app.in.nowpointvalid = 0;
+    t.answer(ScriptAnswer::kInput, c.text);
+    EXPECT_EQ(pointinput(t.app), c.result);
+    EXPECT_EQ(t.app.in.nowpoint.x, c.x);
+    EXPECT_EQ(t.app.in.nowpoint.y, c.y);
+    EXPECT_NEAR(t.app.in.nowpoint.angle, c.angle, 1e-9);
+    EXPECT_EQ(t.app.in.nowpointvalid, c.result);
+  }
+}
+
+TEST(PointInputTest, ShowsTheCurrentPointInDegrees) {
+  TestApp t;
+  t.app.in.nowpoint = PointDir{1.5, -2, kPi / 2};
+  t.answer(ScriptAnswer::kCancel);
+  EXPECT_EQ(pointinput(t.app), 0);
+  EXPECT_EQ(t.app.input.buffer, "1.500000,-2.000000,90.000000");
+}
+
+TEST(KeyTest, BackspaceActsOnlyAsAKeyDown) {
+  TestApp t;
+  on_char(t.app, 8, 0);
+  EXPECT_EQ(t.ui.repaint_count(), 0);
+  on_char(t.app, 'a', 0);
+  EXPECT_EQ(t.ui.repaint_count(), 1);
+}
+
+}  // namespace
+}  // namespace daub
