@@ -97,6 +97,11 @@ void makelayer(App& app, int n) {
     message(app.ui, "makelayer", "レイヤーが存在しません");
     return;
   }
+  // More layers could be saved but never read back.
+  if (count >= static_cast<int>(kMaxLayers)) {
+    message(app.ui, "memck", "メモリー不足、データをセーブしてください");
+    return;
+  }
   if (memck(app, sizeof(LayerRecord)) == 0) return;
   Block& block = app.drawing;
   const std::uint32_t at = block.used();

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include "drawing/bitmaps.h"
+#include "drawing/drawing_builder.h"
+#include "drawing/drawing_file.h"
+#include "drawing/layers.h"
+#include "support/test_app.h"
+
+namespace daub::test {
+namespace {
+
+// Layers told apart by the tag of their one line (0 for a layer without lines).
+std::vector<double> layer_tags(const Block& b) {
+  std::vector<double> tags;
+  for (int n = 1; n <= layer_count(b); ++n) {
+    const auto lines = line_tags(b, n);
+    tags.push_back(lines.empty() ? 0 : lines[0]);
+  }
+  return tags;
+}
+
+// Three layers tagged 1, 2, 3; layer 2 has a second line tagged 22.
+void three_layers(TestApp& t) {
+  makelayer(t.app, 2);
+  makelayer(t.app, 3);
+  for (int n = 1; n <= 3; ++n) add_line(t.app, n, n);
+  add_line(t.app, 2, 22);
+}
+
+TEST(Layers, MakelayerAppendsZeroLayersInOrder) {
+  TestApp t;
+  makelayer(t.app, 2);
+  makelayer(t.app, 3);
+  const Block& b = t.app.drawing;
+  EXPECT_EQ(b.used(), 92u);
+  EXPECT_EQ(b.allocated(), 92u);
+  const LayerRecord expected[] = {{0, 0, 0, 0, 0, 44}, {0, 0, 0, 0, 0, 68}, {}};
+  for (int n = 1; n <= 3; ++n) {
+    SCOPED_TRACE(n);
+    ASSERT_EQ(layer_offset(b, n), 20u + 24 * (n - 1));
+    EXPECT_EQ(std::memcmp(b.data() + layer_offset(b, n), &expected[n - 1], 24), 0);
+  }
+}
+
+TEST(Layers, MakelayerInsertsBeforeLayerN) {
+  TestApp t;
+  three_layers(t);
+  makelayer(t.app, 3);
+  EXPECT_EQ(layer_tags(t.app.drawing), (std::vector<double>{1, 2, 0, 3}));
+  makelayer(t.app, 1);
+  EXPECT_EQ(layer_tags(t.app.drawing), (std::vector<double>{0, 1, 2, 0, 3}));
+  EXPECT_EQ(t.messages().size(), 0u);
+}
+
+TEST(Layers, RefusedOperationsReportAndChangeNothing) {
+  const struct {
+    const char* name;
+    bool without_layers;
+    std::function<int(App&)> run;
+    std::string message;
+  } cases[] = {
+      {"make beyond the end + 1", false,
+       [](App& a) {
+         makelayer(a, 5);
+         return 0;
+       },
+       "makelayer\tレイヤーが存在しません"},
+      {"make at 2 in an empty chain", true,
+       [](App& a) {
+         makelayer(a, 2);
+         return 0;
+       },
+       "makelayer\t該当レイヤーが存在しません"},
+      {"delete beyond the last", false, [](App& a) { return dellayer(a, 4); },
+       "dellayer\tレイヤー削除できません"},
+      {"top beyond the last", false, [](App& a) { return layerswaptop(a, 4); },
+       "layerswaptop\t該当レイヤーが存在しません"},
+      {"last beyond the last", false, [](App& a) { return layerswaplast(a, 4); },
+       "layerswaplast\t該当レイヤーが存在しません"},
+      {"back beyond the last", false, [](App& a) { return layerswapback(a, 9); },
+       "layerswapback\t該当レイヤーが存在しません"},
+      {"top without layers", true, [](App& a) { return layerswaptop(a, 1); },
+       "layerswaptop\tレイヤーが存在しません"},
+      {"last without layers", true, [](App& a) { return layerswaplast(a, 1); },
+       "layerswaplast\tレイヤーが存在しません"},
+      {"back without layers", true, [](App& a) { return layerswapback(a, 2); },
+       "layerswapback\tレイヤーが存在しません"},
+      {"total without layers", true, [](App& a) { return totallayer(a); },
+       "totallayer\tレイヤーが存在しません"},
+      {"bitmaps of a missing layer", false, [](App& a) { return allbmpdel(a, 4); },
+       "allbmpdel\tレイヤーが存在しません"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    if (c.without_layers)
+      t.app.drawing = Block::empty_drawing();
+    else
+      three_layers(t);
+    const Block before = t.app.drawing;
+    t.app.in.nowlayer = 2;
+    EXPECT_EQ(c.run(t.app), 0);
+    EXPECT_EQ(t.messages(), std::vector<std::string>{c.message});
+    EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
+    EXPECT_EQ(t.app.in.nowlayer, 2);
+  }
+}
+
+TEST(Layers, DeletingTheOnlyLayerIsRefused) {
+  TestApp t;
+  EXPECT_EQ(dellayer(t.app, 1), 0);
+  EXPECT_EQ(t.last_message(), "dellayer\tレイヤー削除できません");
+  EXPECT_EQ(layer_count(t.app.drawing), 1);
+}
+
+TEST(Layers, DeletingTheCurrentLastLayerMakesTheNewLastCurrent) {
+  TestApp t;
+  three_layers(t);
+  t.app.in.nowlayer = 3;
+  EXPECT_EQ(dellayer(t.app, 3), 3);
+  EXPECT_EQ(t.app.in.nowlayer, 2);
+  EXPECT_EQ(dellayer(t.app, 1), 1);
+  EXPECT_EQ(layer_tags(t.app.drawing), std::vector<double>{2});
+  EXPECT_EQ(t.app.in.nowlayer, 1);
+}
+
+TEST(Layers, MovesRelinkWholeLayers) {
+  const struct {
+    const char* name;
+    std::function<int(App&)> run;
+    int result;
+    std::vector<double> order;
+    int nowlayer;
+  } cases[] = {
+      {"top of 3", [](App& a) { return layerswaptop(a, 3); }, 1, {3, 1, 2}, 2},
+      {"top of 1", [](App& a) { return layerswaptop(a, 1); }, 1, {1, 2, 3}, 2},
+      {"last of 1", [](App& a) { return layerswaplast(a, 1); }, 3, {2, 3, 1}, 2},
+      {"last of 2", [](App& a) { return layerswaplast(a, 2); }, 3, {1, 3, 2}, 2},
+      {"last of the last", [](App& a) { return layerswaplast(a, 3); }, 1, {1, 2, 3}, 2},
+      {"back of 3", [](App& a) { return layerswapback(a, 3); }, 1, {1, 3, 2}, 2},
+      {"back of 2", [](App& a) { return layerswapback(a, 2); }, 1, {2, 1, 3}, 1},
+      {"back of 1", [](App& a) { return layerswapback(a, 1); }, 1, {1, 2, 3}, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    three_layers(t);
+    t.app.in.nowlayer = 2;
+    const std::uint32_t used = t.app.drawing.used();
+    EXPECT_EQ(c.run(t.app), c.result);
+    EXPECT_EQ(layer_tags(t.app.drawing), c.order);
+    EXPECT_EQ(t.app.in.nowlayer, c.nowlayer);
+    EXPECT_EQ(t.app.drawing.used(), used);
+    // The layer of lines 2 and 22 keeps both, in their order.
+    for (int n = 1; n <= 3; ++n) {
+      if (line_tags(t.app.drawing, n)[0] == 2) {
+        EXPECT_EQ(line_tags(t.app.drawing, n), (std::vector<double>{2, 22}));
+      }
+    }
+    EXPECT_TRUE(is_valid_drawing(t.app.drawing));
+  }
+}
+
+TEST(Layers, NextAndPreviousWrap) {
+  TestApp t;
+  three_layers(t);
+  t.app.in.nowlayer = 3;
+  EXPECT_EQ(nextlayer(t.app), 1);
+  EXPECT_EQ(nextlayer(t.app), 2);
+  EXPECT_EQ(prevlayer(t.app), 1);
+  EXPECT_EQ(prevlayer(t.app), 3);
+  EXPECT_EQ(totallayer(t.app), 3);
+}
+
+TEST(Layers, LayerfixClampsTheCurrentLayer) {
+  TestApp t;
+  three_layers(t);
+  t.app.in.nowlayer = 3;
+  layerfix(t.app);
+  EXPECT_EQ(t.messages().size(), 0u);
+  t.app.in.nowlayer = 7;
+  layerfix(t.app);
+  EXPECT_EQ(t.last_message(), "layerfix\t7番レイヤーは存在しません。注目レイヤーは3番に変更します");
+  EXPECT_EQ(t.app.in.nowlayer, 3);
+}
+
+TEST(Layers, LayerdlgTakesOnlyExistingNumbers) {
+  const struct {
+    ScriptAnswer::Kind kind;
+    const char* text;
+    int result;
+    int nowlayer;
+    std::string message;
+  } cases[] = {
+      {ScriptAnswer::kInput, "3", 1, 3, ""},
+      {ScriptAnswer::kInput, "1", 1, 1, ""},
+      {ScriptAnswer::kInput, "0", 0, 2, "layerdlg\t0番レイヤーは存在しません"},
+      {ScriptAnswer::kInput, "4", 0, 2, "layerdlg\t4番レイヤーは存在しません"},
+      {ScriptAnswer::kInput, "x", 0, 2, "layerdlg\t0番レイヤーは存在しません"},
+      {ScriptAnswer::kCancel, "", 0, 2, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    TestApp t;
+    three_layers(t);
+    t.app.in.nowlayer = 2;
+    t.answer(c.kind, c.text);
+    EXPECT_EQ(layerdlg(t.app), c.result);
+    EXPECT_EQ(t.app.in.nowlayer, c.nowlayer);
+    EXPECT_EQ(t.last_message(), c.message);
+  }
+}
+
+TEST(Layers, AllbmpdelDetachesOnlyTheBitmapChain) {
+  TestApp t;
+  add_bitmap(t.app, 1, {1, 2, 3});
+  add_line(t.app, 1, 5);
+  EXPECT_EQ(allbmpdel(t.app, 1), 1);
+  EXPECT_TRUE(chain_offsets(t.app.drawing, 1, ChainKind::kBitmaps).empty());
+  EXPECT_EQ(line_tags(t.app.drawing, 1), std::vector<double>{5});
+}
+
+}  // namespace
+}  // namespace daub::test

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "drawing/bitmaps.h"
+#include "drawing/drawing_builder.h"
+#include "drawing/drawing_file.h"
+#include "drawing/layers.h"
+#include "drawing/memory.h"
+#include "drawing/pack.h"
+#include "support/test_app.h"
+
+namespace daub::test {
+namespace {
+
+void unlink_first_line(Block& b, int layer) {
+  const std::uint32_t at = layer_offset(b, layer);
+  const std::uint32_t head = chain_head(b, at, ChainKind::kLines);
+  if (head != 0) b.put<std::uint32_t>(at, chain_next(b, head, ChainKind::kLines));
+}
+
+TEST(Pack, PutsEveryLayerInCanonicalOrderWithoutDeadBytes) {
+  TestApp t;
+  fill_sample(t.app);
+  // A deleted layer in the middle of the block leaves dead bytes behind.
+  makelayer(t.app, 2);
+  add_line(t.app, 2, 99);
+  ASSERT_EQ(dellayer(t.app, 2), 2);
+  const auto before = content(t.app.drawing);
+
+  EXPECT_EQ(sklpack(t.app), 0);
+  const Block& b = t.app.drawing;
+  ASSERT_TRUE(is_valid_drawing(b));
+  EXPECT_EQ(b.allocated(), b.used());
+  EXPECT_EQ(content(b), before);
+
+  // Canonical order: each record starts where the previous record's data ended.
+  std::uint32_t expected = kHeaderSize;
+  for (int n = 1; n <= 2; ++n) {
+    EXPECT_EQ(layer_offset(b, n), expected);
+    expected += sizeof(LayerRecord);
+    for (ChainKind kind : kCanonicalChainOrder) {
+      for (std::uint32_t at : chain_offsets(b, n, kind)) {
+        EXPECT_EQ(at, expected);
+        const DataRange data = trailing_data(b, kind, at);
+        expected += chain_shape(kind).record_size;
+        if (data.size > 0) {
+          EXPECT_EQ(data.offset, expected);
+        }
+        expected += static_cast<std::uint32_t>(data.size);
+      }
+    }
+  }
+  EXPECT_EQ(b.used(), expected);
+}
+
+TEST(Pack, DropsEmptyTextsAlsoWhenTheyFollowEachOther) {
+  TestApp t;
+  add_text(t.app, 1, ChainKind::kLetters, "");
+  add_text(t.app, 1, ChainKind::kLetters, "");
+  add_text(t.app, 1, ChainKind::kLetters, "ab");
+  add_text(t.app, 1, ChainKind::kLetters, "");
+  add_text(t.app, 1, ChainKind::kEnglishes, "");
+  add_text(t.app, 1, ChainKind::kEnglishes, "cd");
+
+  Block purged = t.app.drawing;
+  EXPECT_EQ(emptystrpurge(purged), 4);
+  EXPECT_EQ(chain_offsets(purged, 1, ChainKind::kLetters).size(), 1u);
+
+  sklpack(t.app);
+  const Block& b = t.app.drawing;
+  const auto letters = chain_offsets(b, 1, ChainKind::kLetters);
+  const auto english = chain_offsets(b, 1, ChainKind::kEnglishes);
+  ASSERT_EQ(letters.size(), 1u);
+  ASSERT_EQ(english.size(), 1u);
+  EXPECT_EQ(b.get<TextRecord>(letters[0]).length, 2);
+  EXPECT_EQ(b.used(), 44u + 2 * (208 + 3));
+}
+
+TEST(Pack, DeletingTheOnlyElementShrinksByItsFullSize) {
+  struct Case {
+    const char* name;
+    ChainKind kind;
+    std::uint32_t full_size;
+    int (*add)(App&);
+  };
+  const Case cases[] = {
+      {"line", ChainKind::kLines, 104, [](App& a) { return add_line(a, 1, 1); }},
+      {"region", ChainKind::kRegions, 96 + 3 * 8,
+       [](App& a) {
+         return add_region(a, 1, {{1, 1}, {1, 1}, {1, 1}});
+       }},
+      {"letter", ChainKind::kLetters, 208 + 6,
+       [](App& a) { return add_text(a, 1, ChainKind::kLetters, "hello"); }},
+      {"bitmap", ChainKind::kBitmaps, 40 + 100,
+       [](App& a) { return add_bitmap(a, 1, std::vector<std::uint8_t>(100, 7)); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    ASSERT_EQ(c.add(t.app), 1);
+    sklpack(t.app);
+    const std::uint32_t size = t.app.drawing.used();
+    const std::uint32_t layer = layer_offset(t.app.drawing, 1);
+    t.app.drawing.put<std::uint32_t>(layer + chain_shape(c.kind).head_field, 0);
+    sklpack(t.app);
+    EXPECT_EQ(t.app.drawing.used(), size - c.full_size);
+    EXPECT_EQ(t.app.drawing.allocated(), size - c.full_size);
+    EXPECT_EQ(chain_head(t.app.drawing, 20, c.kind), 0u);
+  }
+}
+
+TEST(Pack, KeepsTheSettingsRecordUntilItIsCleared) {
+  TestApp t;
+  // Put a settings record in front of layer 1 by hand, as a file may bring it.
+  std::vector<std::uint8_t> bytes(796 + 24, 0);
+  Block b(std::move(bytes));
+  DrawingHeader h;
+  h.used = 796 + 24;
+  h.first_layer = 796;
+  h.settings = 20;
+  b.put(0, h);
+  for (std::uint32_t i = 0; i < kSettingsSize; ++i) b.put<std::uint8_t>(20 + i, i % 251 + 1);
+  t.app.drawing = b;
+  add_line(t.app, 1, 5);
+
+  sklpack(t.app);
+  EXPECT_EQ(t.app.drawing.settings_offset(), 20u);
+  EXPECT_EQ(t.app.drawing.first_layer(), 796u);
+  EXPECT_TRUE(std::equal(b.data() + 20, b.data() + 796, t.app.drawing.data() + 20));
+
+  sklsetclear(t.app);
+  sklpack(t.app);
+  EXPECT_EQ(t.app.drawing.settings_offset(), 0u);
+  EXPECT_EQ(t.app.drawing.first_layer(), 20u);
+  EXPECT_EQ(t.app.drawing.used(), 20u + 24 + 104);
+  EXPECT_EQ(line_tags(t.app.drawing, 1), std::vector<double>{5});
+}
+
+// Random edits from a fixed seed: compaction keeps what the user sees, gives a
+// valid block, and packing the result again changes nothing.
+TEST(Pack, RandomEditsKeepContentAndPackIdempotently) {
+  std::mt19937 rng(20240607);
+  for (int round = 0; round < 40; ++round) {
+    SCOPED_TRACE(round);
+    TestApp t;
+    for (int step = 0; step < 60; ++step) {
+      const int layers = layer_count(t.app.drawing);
+      const int layer = 1 + static_cast<int>(rng() % layers);
+      switch (rng() % 10) {
+        case 0:
+          makelayer(t.app, 1 + static_cast<int>(rng() % (layers + 1)));
+          break;
+        case 1:
+          dellayer(t.app, layer);
+          break;
+        case 2:
+          layerswapback(t.app, layer);
+          break;
+        case 3:
+          add_text(t.app, layer, ChainKind::kEnglishes, std::string(rng() % 3, 'e'));
+          break;
+        case 4:
+          add_text(t.app, layer, ChainKind::kLetters, std::string(rng() % 3, 'l'));
+          break;
+        case 5:
+          add_region(t.app, layer, std::vector<BoundaryEntry>(rng() % 3));
+          break;
+        case 6:
+          add_bitmap(t.app, layer, std::vector<std::uint8_t>(rng() % 5, 9));
+          break;
+        case 7:
+          allbmpdel(t.app, layer);
+          break;
+        case 8:
+          unlink_first_line(t.app.drawing, layer);
+          break;
+        case 9:
+          sklpack(t.app);
+          break;
+        default:
+          add_line(t.app, layer, step);
+          break;
+      }
+    }
+    ASSERT_TRUE(is_valid_drawing(t.app.drawing));
+    Block expected = t.app.drawing;
+    emptystrpurge(expected);
+    const Block once = packed(t.app.drawing);
+    ASSERT_TRUE(is_valid_drawing(once));
+    EXPECT_EQ(content(once), content(expected));
+    EXPECT_EQ(packed(once).bytes(), once.bytes());
+    EXPECT_LE(once.used(), t.app.drawing.used());
+  }
+}
+
+TEST(Memory, RefusesGrowthPastTheLimitAndLeavesTheBlock) {
+  TestApp t;
+  t.app.block_limit = 44 + 20;
+  EXPECT_EQ(memck(t.app, 20), 64u);
+  t.app.drawing.resize(44);
+  EXPECT_EQ(memck(t.app, 21), 0u);
+  EXPECT_EQ(t.last_message(), "memck\tメモリー不足、データをセーブしてください");
+  EXPECT_EQ(t.app.drawing.allocated(), 44u);
+
+  t.clear_log();
+  EXPECT_EQ(add_line(t.app, 1, 1), 0);
+  makelayer(t.app, 2);
+  EXPECT_EQ(t.messages().size(), 2u);
+  EXPECT_EQ(t.app.drawing.allocated(), 44u);
+  EXPECT_EQ(layer_count(t.app.drawing), 1);
+
+  memdisp(t.app);
+  EXPECT_EQ(t.last_message(), "memdisp\t使用メモリー44バイト");
+}
+
+}  // namespace
+}  // namespace daub::test
