@@ -14,13 +14,14 @@ namespace {
 // also keeps the loops short whatever the parameters say.
 constexpr double kMaxLatticeLines = 4000;
 
-Colorref display_color(const App& app, int offset) {
-  return app.settings.display_colors[display_color_index(offset)];
-}
+// Each painter below is its list of steps in drawing order. The steps that
+// draw elements, canvases and carets are the helpers here, one call per
+// element painter, so that every element kind joins all modes in one place.
 
 // The canvases, with their frames when the mode shows them.
 enum class CanvasFrames { kHidden, kShown };
 void paint_canvases(App& app, Dc& dc, CanvasFrames frames) {
+  // There are no canvases to draw yet.
   (void)app;
   (void)dc;
   (void)frames;
@@ -28,12 +29,14 @@ void paint_canvases(App& app, Dc& dc, CanvasFrames frames) {
 
 // The guide lines of every layer but the current one.
 void paint_other_layer_guides(App& app, Dc& dc) {
+  // Guide lines are not drawn yet.
   (void)app;
   (void)dc;
 }
 
 // Every element of layer n as it prints: bitmaps, regions, lines, texts.
 void paint_layer_elements(App& app, Dc& dc, int n) {
+  // No element kind is drawn yet.
   (void)app;
   (void)dc;
   (void)n;
@@ -46,6 +49,7 @@ void paint_all_layers(App& app, Dc& dc) {
 
 // The texts of the current layer, drawn last by the editing modes.
 void paint_current_texts(App& app, Dc& dc) {
+  // Texts are not drawn yet.
   (void)app;
   (void)dc;
 }
@@ -83,6 +87,10 @@ bool lattice_drawable(const Settings& s) {
 }
 
 }  // namespace
+
+Colorref display_color(const App& app, int offset) {
+  return app.settings.display_colors[display_color_index(offset)];
+}
 
 double tick_length(const App& app) { return app.settings.vector_length / app.settings.scale; }
 

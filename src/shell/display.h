@@ -20,6 +20,9 @@ int disprgn(App& app, Dc& dc);
 int disppaint(App& app, Dc& dc);
 int dispenglish(App& app, Dc& dc);
 
+// The display colour kept at settings offset `offset` (720..772).
+Colorref display_color(const App& app, int offset);
+
 void displattice(App& app, Dc& dc);
 // World length of a direction tick that is vector_length pixels on screen.
 double tick_length(const App& app);

@@ -10,6 +10,7 @@
 #include "shell/app.h"
 #include "shell/display.h"
 #include "shell/input_box.h"
+#include "shell/printf_text.h"
 #include "shell/view.h"
 
 namespace daub {
@@ -42,16 +43,6 @@ void record_trail(Interaction& in, DPoint w) {
   in.moverecentcount = std::min(in.moverecentcount + 1, 10);
 }
 
-std::string format_point(const PointDir& p) {
-  double degrees = p.angle * 180.0 / kPi;
-  int n = std::snprintf(nullptr, 0, "%lf,%lf,%lf", p.x, p.y, degrees);
-  if (n <= 0) return std::string();
-  std::string text(static_cast<std::size_t>(n) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%lf,%lf,%lf", p.x, p.y, degrees);
-  text.resize(static_cast<std::size_t>(n));
-  return text;
-}
-
 }  // namespace
 
 void MouseDown(App& app) {
@@ -60,7 +51,7 @@ void MouseDown(App& app) {
   Dc* dc = app.ui.window_dc();
   if (!show || dc == nullptr) return;
   DPoint p = to_world(app, in.pressscreen.x, in.pressscreen.y);
-  Colorref color = app.settings.display_colors[display_color_index(736)];
+  Colorref color = display_color(app, 736);
   double length = tick_length(app);
   double toward = std::atan2(p.y - in.nowpoint.y, p.x - in.nowpoint.x);
   dispvector(app, *dc, PointDir{p.x, p.y, toward}, length, color);
@@ -83,14 +74,22 @@ void MouseRight(App& app) {
   repaint(app);
 }
 
+void take_held_point(App& app) {
+  if (app.in.heldpointvalid != 1) return;
+  app.in.dragvector = app.in.heldpoint;
+  app.in.heldpointvalid = 0;
+}
+
 int MouseCommand(App& app) {
-  int cmd = app.in.mousecmd;
-  view_mouse_command(app, cmd);
+  // Ids without an action do nothing at all, not even a repaint.
+  view_mouse_command(app, app.in.mousecmd);
   return 0;
 }
 
 int pointinput(App& app) {
-  if (input_box(app, "ｘ座標，ｙ座標，ベクトルの方向", format_point(app.in.nowpoint)) != 1)
+  if (input_box(app, "ｘ座標，ｙ座標，ベクトルの方向",
+                printf_text("%lf,%lf,%lf", app.in.nowpoint.x, app.in.nowpoint.y,
+                            app.in.nowpoint.angle * 180.0 / kPi)) != 1)
     return 0;
   double x = 0, y = 0, degrees = 0;
   if (std::sscanf(app.input.buffer.c_str(), "%lf,%lf,%lf", &x, &y, &degrees) != 3) return 0;

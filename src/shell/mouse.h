@@ -11,6 +11,10 @@ void MouseMove(App& app, int x, int y);
 void MouseRight(App& app);
 int MouseCommand(App& app);
 
+// A held point stands in for the press of the next mouse command that takes
+// it: dragvector becomes the held point, which is then used up.
+void take_held_point(App& app);
+
 // The point-and-direction input of command 117.
 int pointinput(App& app);
 

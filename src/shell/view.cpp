@@ -6,6 +6,8 @@
 #include <string>
 
 #include "shell/input_box.h"
+#include "shell/mouse.h"
+#include "shell/printf_text.h"
 
 namespace daub {
 namespace {
@@ -13,20 +15,11 @@ namespace {
 // Scales of the fixed-scale commands 201..209.
 constexpr double kFixedScales[9] = {4.0, 2.8, 2.0, 1.4, 1.0, 0.7, 0.5, 0.35, 0.25};
 
-std::string format_lf(double v) {
-  int n = std::snprintf(nullptr, 0, "%lf", v);
-  if (n <= 0) return std::string();
-  std::string text(static_cast<std::size_t>(n) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%lf", v);
-  text.resize(static_cast<std::size_t>(n));
-  return text;
-}
-
 // Opens the input box with `current`; true with the number read back when the
 // user gave one. A zero, negative or non-finite value would make the
 // world-from-screen division meaningless, so it is refused with a message.
 bool ask_positive(App& app, double current, double& value) {
-  app.input.buffer = format_lf(current);
+  app.input.buffer = printf_text("%lf", current);
   if (input_box(app) != 1) return false;
   if (std::sscanf(app.input.buffer.c_str(), "%lf", &value) != 1) return false;
   if (std::isfinite(value) && value > 0) return true;
@@ -52,13 +45,6 @@ void drag_view(App& app) {
       add_clamped(app.view.vieworigin_x, -trunc_to_int(dx / app.settings.scale));
   app.view.vieworigin_y =
       add_clamped(app.view.vieworigin_y, -trunc_to_int(dy / app.settings.scale));
-}
-
-// A held point stands in for the press of the next command that takes it.
-void take_held_point(App& app) {
-  if (app.in.heldpointvalid != 1) return;
-  app.in.dragvector = app.in.heldpoint;
-  app.in.heldpointvalid = 0;
 }
 
 void scale_input(App& app) {
