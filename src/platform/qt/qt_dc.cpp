@@ -3,6 +3,7 @@
 #include <QPen>
 #include <QPolygon>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <utility>
 
@@ -10,7 +11,7 @@ namespace daub {
 
 namespace {
 
-// GDI's cosmetic dash: 18 pixels drawn, 6 left out.
+// GDI's cosmetic dash, for the outlines Qt strokes itself.
 const QVector<qreal> kDashPattern{18, 6};
 
 // Far outside any device, yet small enough that widths and heights computed
@@ -21,11 +22,14 @@ int clamp_coord(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
 
 int device_width(const DcPen& pen) { return std::clamp(pen.width, 1, kCoordLimit); }
 
-// The QPen that draws what GDI draws. One-pixel pens use flat caps, which make
-// Qt leave out a line's last pixel as GDI does; wider pens are round-capped and
-// round-joined like GDI's default geometric pens, so the segments of a curve
-// meet without notches. Only one-pixel pens can be dashed; wider ones and
-// unknown styles draw solid.
+// GDI's dash for one-pixel pens: 18 pixels drawn, then 6 left out.
+constexpr std::int64_t kDashOn = 18;
+constexpr std::int64_t kDashPeriod = 24;
+
+// The QPen that draws what GDI draws with wider pens and polygon outlines.
+// Wide pens are round-capped and round-joined like GDI's default geometric
+// pens, so the segments of a curve meet without notches; only one-pixel pens
+// can be dashed, wider ones and unknown styles draw solid.
 QPen to_qpen(const DcPen& pen) {
   if (pen.style == kPenNull) return QPen(Qt::NoPen);
   QPen q(to_qcolor(pen.color));
@@ -33,7 +37,7 @@ QPen to_qpen(const DcPen& pen) {
   if (width == 1) {
     q.setWidth(1);
     q.setCosmetic(true);
-    q.setCapStyle(Qt::FlatCap);
+    q.setCapStyle(Qt::SquareCap);
     q.setJoinStyle(Qt::MiterJoin);
     if (pen.style == kPenDash) q.setDashPattern(kDashPattern);
   } else {
@@ -42,6 +46,34 @@ QPen to_qpen(const DcPen& pen) {
     q.setJoinStyle(Qt::RoundJoin);
   }
   return q;
+}
+
+// Cuts a line whose ends lie absurdly far out down to a square that still
+// holds every device, so the exact stepping below cannot overflow. Such a
+// line may move by a pixel; lines of sane size are never touched. False when
+// nothing of the line is left.
+bool pull_in(IntPoint& a, IntPoint& b) {
+  auto sane = [](IntPoint p) { return clamp_coord(p.x) == p.x && clamp_coord(p.y) == p.y; };
+  if (sane(a) && sane(b)) return true;
+  constexpr double kNear = 1 << 24;
+  double x0 = a.x, y0 = a.y, dx = double(b.x) - a.x, dy = double(b.y) - a.y;
+  double t0 = 0, t1 = 1;
+  // Liang-Barsky: p * t <= q for each of the four sides.
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x0 + kNear, kNear - x0, y0 + kNear, kNear - y0};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+    } else if (p[i] < 0) {
+      t0 = std::max(t0, q[i] / p[i]);
+    } else {
+      t1 = std::min(t1, q[i] / p[i]);
+    }
+  }
+  if (t0 > t1) return false;
+  a = {static_cast<int>(std::lround(x0 + t0 * dx)), static_cast<int>(std::lround(y0 + t0 * dy))};
+  b = {static_cast<int>(std::lround(x0 + t1 * dx)), static_cast<int>(std::lround(y0 + t1 * dy))};
+  return true;
 }
 
 QBrush to_qbrush(const DcBrush& brush) {
@@ -104,9 +136,53 @@ void QtDc::line_to(int x, int y) {
 void QtDc::stroke(IntPoint from, IntPoint to) {
   // A line of no length draws nothing in GDI (Qt would set one pixel).
   if (from == to || pen_.style == kPenNull) return;
+  if (device_width(pen_) == 1) {
+    thin_line(from, to);
+    return;
+  }
   painter_->setPen(to_qpen(pen_));
   painter_->drawLine(QPoint(clamp_coord(from.x), clamp_coord(from.y)),
                      QPoint(clamp_coord(to.x), clamp_coord(to.y)));
+}
+
+// The area of the device in the painter's coordinates, one pixel wider all round.
+QRect QtDc::visible_rect() const {
+  QPaintDevice* device = painter_->device();
+  QRect r = device ? QRect(0, 0, device->width(), device->height()) : QRect();
+  if (painter_->transform().isIdentity()) return r.adjusted(-1, -1, 1, 1);
+  return painter_->transform().inverted().mapRect(r).adjusted(-2, -2, 2, 2);
+}
+
+// One-pixel lines are stepped here rather than by Qt, whose stroker leaves
+// out the last pixel only for lines running right or down and starts dashes
+// at whichever end it likes. One pixel per step along the longer axis, the
+// start included and the end left out, dashes counted from the start. Only
+// the steps that can land on the device are walked.
+void QtDc::thin_line(IntPoint a, IntPoint b) {
+  if (!pull_in(a, b)) return;
+  const bool x_major = std::abs(std::int64_t{b.x} - a.x) >= std::abs(std::int64_t{b.y} - a.y);
+  auto major = [x_major](IntPoint p) -> std::int64_t { return x_major ? p.x : p.y; };
+  auto minor = [x_major](IntPoint p) -> std::int64_t { return x_major ? p.y : p.x; };
+  const std::int64_t steps = std::abs(major(b) - major(a));
+  const std::int64_t rise = std::abs(minor(b) - minor(a));
+  const std::int64_t s_major = major(b) > major(a) ? 1 : -1;
+  const std::int64_t s_minor = minor(b) > minor(a) ? 1 : -1;
+  QRect r = visible_rect();
+  std::int64_t low = x_major ? r.left() : r.top();
+  std::int64_t high = x_major ? r.right() : r.bottom();
+  std::int64_t first = std::max<std::int64_t>(0, s_major > 0 ? low - major(a) : major(a) - high);
+  std::int64_t last = std::min(steps - 1, s_major > 0 ? high - major(a) : major(a) - low);
+  QPolygon pixels;
+  for (std::int64_t i = first; i <= last; ++i) {
+    if (pen_.style == kPenDash && i % kDashPeriod >= kDashOn) continue;
+    auto along = static_cast<int>(major(a) + s_major * i);
+    auto across = static_cast<int>(minor(a) + s_minor * ((2 * i * rise + steps) / (2 * steps)));
+    pixels << (x_major ? QPoint(along, across) : QPoint(across, along));
+  }
+  DcPen solid = pen_;
+  solid.style = kPenSolid;
+  painter_->setPen(to_qpen(solid));
+  painter_->drawPoints(pixels);
 }
 
 void QtDc::rectangle(int left, int top, int right, int bottom) {

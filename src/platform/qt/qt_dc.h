@@ -49,6 +49,8 @@ class QtDc : public Dc {
  private:
   void prepare_painter();
   void stroke(IntPoint from, IntPoint to);
+  void thin_line(IntPoint a, IntPoint b);
+  QRect visible_rect() const;
 
   std::unique_ptr<QPainter> owned_;
   QPainter* painter_ = nullptr;
