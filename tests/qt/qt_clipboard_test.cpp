@@ -1,0 +1,135 @@
+#include "platform/qt/qt_clipboard.h"
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+
+namespace daub {
+namespace {
+
+void put_u32(std::vector<std::uint8_t>& v, std::size_t at, std::uint32_t x) {
+  for (int i = 0; i < 4; ++i) v[at + i] = static_cast<std::uint8_t>(x >> (8 * i));
+}
+
+// A 2 x 2 packed 24-bit DIB, bottom row first: blue, green / red, white.
+std::vector<std::uint8_t> small_dib() {
+  std::vector<std::uint8_t> d(40 + 16, 0);
+  put_u32(d, 0, 40);
+  put_u32(d, 4, 2);
+  put_u32(d, 8, 2);
+  d[12] = 1;   // planes
+  d[14] = 24;  // bits per pixel
+  put_u32(d, 20, 16);
+  const std::uint8_t rows[16] = {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0};
+  std::copy(rows, rows + 16, d.begin() + 40);
+  return d;
+}
+
+QByteArray bytes_of(const std::vector<std::uint8_t>& v) {
+  return QByteArray(reinterpret_cast<const char*>(v.data()), static_cast<qsizetype>(v.size()));
+}
+
+class QtClipboardTest : public testing::Test {
+ protected:
+  void SetUp() override { QGuiApplication::clipboard()->clear(); }
+  QtClipboard clipboard;
+};
+
+TEST_F(QtClipboardTest, TextIsCodePage932OnOurSideAndUnicodeOutside) {
+  const std::string cp932 = "\x83\x66\x81\x5B\x83\x5E\x93\xFC\x97\xCD,12.5";  // データ入力,12.5
+  clipboard.set_text(cp932);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("データ入力,12.5"));
+  EXPECT_EQ(clipboard.text(), cp932);
+
+  QGuiApplication::clipboard()->setText(QString::fromUtf8("ｷｬﾝｾﾙ"));
+  EXPECT_EQ(clipboard.text(), "\xB7\xAC\xDD\xBE\xD9");
+}
+
+TEST_F(QtClipboardTest, PicturesComeBackByteForByte) {
+  const std::vector<std::uint8_t> dib = small_dib();
+  clipboard.set_dib(dib);
+  EXPECT_EQ(clipboard.dib(), dib);
+  // Other programs see the same picture.
+  QImage image = QGuiApplication::clipboard()->image();
+  ASSERT_EQ(image.size(), QSize(2, 2));
+  EXPECT_EQ(image.pixel(0, 1), qRgb(0, 0, 255));
+  EXPECT_EQ(image.pixel(1, 1), qRgb(0, 255, 0));
+  EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
+}
+
+TEST_F(QtClipboardTest, PicturesFromOtherProgramsBecomePackedDibs) {
+  QImage image(3, 2, QImage::Format_RGB32);
+  image.fill(qRgb(10, 20, 30));
+  image.setPixel(2, 0, qRgb(200, 100, 50));
+  QGuiApplication::clipboard()->setImage(image);
+  auto dib = clipboard.dib();
+  ASSERT_TRUE(dib.has_value());
+  ASSERT_GE(dib->size(), 40u + 2 * 12);
+  EXPECT_EQ((*dib)[14], 24);  // 24 bits per pixel
+  // Top row (stored last), third pixel, in blue-green-red order.
+  std::size_t at = 40 + 12 + 2 * 3;
+  EXPECT_EQ((*dib)[at], 50);
+  EXPECT_EQ((*dib)[at + 1], 100);
+  EXPECT_EQ((*dib)[at + 2], 200);
+}
+
+TEST_F(QtClipboardTest, DrawingDataHasItsOwnType) {
+  const std::vector<std::uint8_t> block = {20, 0, 0, 0, 'T', 'O', 'R', 'V'};
+  clipboard.set_text("abc");
+  clipboard.set_drawing(block);
+  EXPECT_EQ(clipboard.drawing(), block);
+  EXPECT_EQ(clipboard.text(), std::nullopt);  // one form replaces the others
+  EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(kDrawingMimeType));
+  clipboard.clear();
+  EXPECT_EQ(clipboard.drawing(), std::nullopt);
+  EXPECT_EQ(clipboard.dib(), std::nullopt);
+}
+
+TEST(BmpPacking, JoinsHeaderAndBitsWhereverTheOffsetPutsThem) {
+  const std::vector<std::uint8_t> dib = small_dib();
+  auto bmp = packed_dib_to_bmp(dib);
+  ASSERT_TRUE(bmp.has_value());
+  ASSERT_EQ(bmp->size(), 14 + 56);
+  EXPECT_EQ(bmp->left(2), "BM");
+  EXPECT_EQ(bmp_to_packed_dib(*bmp), dib);
+
+  // A file with four spare bytes before its bits (the in-memory form's gap).
+  QByteArray gapped = bmp->left(14 + 40) + QByteArray(4, '\x7F') + bmp->mid(14 + 40);
+  gapped[10] = static_cast<char>(14 + 44);
+  EXPECT_EQ(bmp_to_packed_dib(gapped), dib);
+}
+
+TEST(BmpPacking, RefusesBytesShorterThanTheirHeaderSays) {
+  std::vector<std::uint8_t> dib = small_dib();
+  struct Case {
+    const char* name;
+    std::vector<std::uint8_t> bytes;
+  };
+  std::vector<std::uint8_t> huge_header = dib;
+  put_u32(huge_header, 0, 4000);
+  std::vector<std::uint8_t> huge_table = dib;
+  huge_table[14] = 8;
+  put_u32(huge_table, 32, 0xFFFFFFFF);
+  const Case cases[] = {
+      {"empty", {}},
+      {"cut header", std::vector<std::uint8_t>(dib.begin(), dib.begin() + 20)},
+      {"header larger than the data", huge_header},
+      {"colour table larger than the data", huge_table},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(packed_dib_to_bmp(c.bytes), std::nullopt);
+    QByteArray bmp =
+        QByteArray("BM") + QByteArray(8, '\0') + QByteArray(4, '\0') + bytes_of(c.bytes);
+    EXPECT_EQ(bmp_to_packed_dib(bmp), std::nullopt);
+  }
+  QByteArray bits_past_end = *packed_dib_to_bmp(dib);
+  bits_past_end[10] = static_cast<char>(200);
+  EXPECT_EQ(bmp_to_packed_dib(bits_past_end), std::nullopt);
+}
+
+}  // namespace
+}  // namespace daub
