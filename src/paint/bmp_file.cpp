@@ -1,64 +1,73 @@
 #include "paint/bmp_file.h"
 
-#include <cstring>
-
 namespace daub {
 
 namespace {
 
-template <class T>
-T read_le(const std::vector<std::uint8_t>& b, std::size_t at) {
-  T v{};
-  std::memcpy(&v, b.data() + at, sizeof(T));
-  return v;
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::uint64_t kMaxBmpSize = 0xFFFFFFFFull;
+
+std::uint32_t read_u32(const std::uint8_t* p) {
+  return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+         static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
 
-template <class T>
-void write_le(std::vector<std::uint8_t>& b, std::size_t at, T v) {
-  std::memcpy(b.data() + at, &v, sizeof(T));
+std::uint16_t read_u16(const std::uint8_t* p) {
+  return static_cast<std::uint16_t>(p[0] | p[1] << 8);
 }
 
-constexpr std::size_t kFileHeader = 14;
-constexpr std::size_t kInfoHeader = 40;
-constexpr std::uint32_t kBitfields = 3;
-
-// Bytes from the start of a packed DIB to its pixels: header, masks, colour table.
-std::optional<std::size_t> bits_offset(const std::vector<std::uint8_t>& dib) {
-  if (dib.size() < kInfoHeader) return std::nullopt;
-  std::uint32_t header = read_le<std::uint32_t>(dib, 0);
-  if (header < kInfoHeader || header > dib.size()) return std::nullopt;
-  std::uint16_t bit_count = read_le<std::uint16_t>(dib, 14);
-  std::uint32_t compression = read_le<std::uint32_t>(dib, 16);
-  std::uint64_t colors = read_le<std::uint32_t>(dib, 32);
-  if (colors == 0 && bit_count <= 8) colors = 1ull << bit_count;
-  std::uint64_t masks = (compression == kBitfields && header == kInfoHeader) ? 12 : 0;
-  std::uint64_t offset = header + masks + colors * 4;
-  if (offset > dib.size()) return std::nullopt;
-  return static_cast<std::size_t>(offset);
+void put_u32(std::uint8_t* p, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> bmp_file_to_packed_dib(
-    const std::vector<std::uint8_t>& file) {
-  if (file.size() < kFileHeader + kInfoHeader || file[0] != 'B' || file[1] != 'M')
-    return std::nullopt;
-  std::vector<std::uint8_t> dib(file.begin() + kFileHeader, file.end());
-  if (!bits_offset(dib)) return std::nullopt;
-  return dib;
+std::optional<std::uint64_t> dib_head_size(const std::uint8_t* dib, std::size_t size) {
+  if (size < 12) return std::nullopt;
+  std::uint32_t header = read_u32(dib);
+  if (header < 12 || header > size) return std::nullopt;
+  std::uint64_t head = header;
+  if (header == 12) {  // the old core header: three-byte colour entries
+    unsigned bits = read_u16(dib + 10);
+    if (bits <= 8) head += 3ull << bits;
+  } else {
+    if (header < 36) return std::nullopt;
+    unsigned bits = read_u16(dib + 14);
+    std::uint32_t compression = read_u32(dib + 16);
+    std::uint64_t used = read_u32(dib + 32);
+    if (used == 0 && bits <= 8) used = 1ull << bits;
+    if (header == 40 && compression == 3) head += 12;  // BI_BITFIELDS
+    if (header == 40 && compression == 6) head += 16;  // BI_ALPHABITFIELDS
+    head += used * 4;
+  }
+  if (head > size) return std::nullopt;
+  return head;
 }
 
 std::optional<std::vector<std::uint8_t>> packed_dib_to_bmp_file(
-    const std::vector<std::uint8_t>& dib) {
-  auto offset = bits_offset(dib);
-  if (!offset || dib.size() > 0xFFFFFFFFull - kFileHeader) return std::nullopt;
-  std::vector<std::uint8_t> file(kFileHeader + dib.size());
-  file[0] = 'B';
-  file[1] = 'M';
-  write_le<std::uint32_t>(file, 2, static_cast<std::uint32_t>(file.size()));
-  write_le<std::uint32_t>(file, 10, static_cast<std::uint32_t>(kFileHeader + *offset));
-  std::memcpy(file.data() + kFileHeader, dib.data(), dib.size());
-  return file;
+    const std::vector<std::uint8_t>& packed) {
+  std::optional<std::uint64_t> head = dib_head_size(packed.data(), packed.size());
+  if (!head || kFileHeaderSize + packed.size() > kMaxBmpSize) return std::nullopt;
+  std::vector<std::uint8_t> bmp(kFileHeaderSize, 0);
+  bmp[0] = 'B';
+  bmp[1] = 'M';
+  put_u32(bmp.data() + 2, static_cast<std::uint32_t>(kFileHeaderSize + packed.size()));
+  put_u32(bmp.data() + 10, static_cast<std::uint32_t>(kFileHeaderSize + *head));
+  bmp.insert(bmp.end(), packed.begin(), packed.end());
+  return bmp;
+}
+
+std::optional<std::vector<std::uint8_t>> bmp_file_to_packed_dib(
+    const std::vector<std::uint8_t>& file) {
+  const std::uint8_t* p = file.data();
+  std::size_t size = file.size();
+  if (size < kFileHeaderSize || p[0] != 'B' || p[1] != 'M') return std::nullopt;
+  std::uint64_t bits = read_u32(p + 10);
+  std::optional<std::uint64_t> head = dib_head_size(p + kFileHeaderSize, size - kFileHeaderSize);
+  if (!head || bits < kFileHeaderSize + *head || bits > size) return std::nullopt;
+  std::vector<std::uint8_t> packed(p + kFileHeaderSize, p + kFileHeaderSize + *head);
+  packed.insert(packed.end(), p + bits, p + size);
+  return packed;
 }
 
 }  // namespace daub

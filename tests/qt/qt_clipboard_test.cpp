@@ -88,48 +88,5 @@ TEST_F(QtClipboardTest, DrawingDataHasItsOwnType) {
   EXPECT_EQ(clipboard.dib(), std::nullopt);
 }
 
-TEST(BmpPacking, JoinsHeaderAndBitsWhereverTheOffsetPutsThem) {
-  const std::vector<std::uint8_t> dib = small_dib();
-  auto bmp = packed_dib_to_bmp(dib);
-  ASSERT_TRUE(bmp.has_value());
-  ASSERT_EQ(bmp->size(), 14 + 56);
-  EXPECT_EQ(bmp->left(2), "BM");
-  EXPECT_EQ(bmp_to_packed_dib(*bmp), dib);
-
-  // A file with four spare bytes before its bits (the in-memory form's gap).
-  QByteArray gapped = bmp->left(14 + 40) + QByteArray(4, '\x7F') + bmp->mid(14 + 40);
-  gapped[10] = static_cast<char>(14 + 44);
-  EXPECT_EQ(bmp_to_packed_dib(gapped), dib);
-}
-
-TEST(BmpPacking, RefusesBytesShorterThanTheirHeaderSays) {
-  std::vector<std::uint8_t> dib = small_dib();
-  struct Case {
-    const char* name;
-    std::vector<std::uint8_t> bytes;
-  };
-  std::vector<std::uint8_t> huge_header = dib;
-  put_u32(huge_header, 0, 4000);
-  std::vector<std::uint8_t> huge_table = dib;
-  huge_table[14] = 8;
-  put_u32(huge_table, 32, 0xFFFFFFFF);
-  const Case cases[] = {
-      {"empty", {}},
-      {"cut header", std::vector<std::uint8_t>(dib.begin(), dib.begin() + 20)},
-      {"header larger than the data", huge_header},
-      {"colour table larger than the data", huge_table},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(packed_dib_to_bmp(c.bytes), std::nullopt);
-    QByteArray bmp =
-        QByteArray("BM") + QByteArray(8, '\0') + QByteArray(4, '\0') + bytes_of(c.bytes);
-    EXPECT_EQ(bmp_to_packed_dib(bmp), std::nullopt);
-  }
-  QByteArray bits_past_end = *packed_dib_to_bmp(dib);
-  bits_past_end[10] = static_cast<char>(200);
-  EXPECT_EQ(bmp_to_packed_dib(bits_past_end), std::nullopt);
-}
-
 }  // namespace
 }  // namespace daub

@@ -31,11 +31,4 @@ class QtClipboard : public Clipboard {
   QClipboard* clipboard_;
 };
 
-// A BMP file's bytes for a packed DIB (a 14-byte file header in front), and
-// the packed DIB inside a BMP file (header and colour table joined to the
-// pixel bits, wherever the file's bits offset puts them). Nothing when the
-// bytes are too short for what their header says.
-std::optional<QByteArray> packed_dib_to_bmp(const std::vector<std::uint8_t>& packed);
-std::optional<std::vector<std::uint8_t>> bmp_to_packed_dib(const QByteArray& bmp);
-
 }  // namespace daub
