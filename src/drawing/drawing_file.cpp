@@ -17,7 +17,8 @@ namespace {
 // bounds what compaction writes by the used size.
 class ClaimedBytes {
  public:
-  explicit ClaimedBytes(std::uint32_t used) : used_(used), words_((used + 63) / 64, 0) {}
+  explicit ClaimedBytes(std::uint32_t used)
+      : used_(used), words_((std::uint64_t{used} + 63) / 64, 0) {}
 
   // Claims [offset, offset + size); false when it leaves the used part or
   // touches bytes already claimed. Nothing is claimed for size 0.
