@@ -120,19 +120,21 @@ int ScriptUi::run_dialog(const DialogTemplate& tmpl, DialogProc& proc) {
   return state.result();
 }
 
+bool ScriptUi::take_choice(ScriptAnswer::Kind kind, const std::string& title, ScriptAnswer& out) {
+  auto fits = [kind](const ScriptAnswer& x) {
+    return x.kind == kind || x.kind == ScriptAnswer::kCancel;
+  };
+  if (!take(fits, out)) {
+    log_line({"dialog", title, "cancel (no answer)"});
+    return false;
+  }
+  log_line({"dialog", title, out.kind == ScriptAnswer::kCancel ? "cancel" : out.text});
+  return out.kind == kind;
+}
+
 std::optional<FileChoice> ScriptUi::file_dialog(const FileDialogRequest& request) {
   ScriptAnswer a;
-  if (!take(
-          [](const ScriptAnswer& x) {
-            return x.kind == ScriptAnswer::kFile || x.kind == ScriptAnswer::kCancel;
-          },
-          a) ||
-      a.kind == ScriptAnswer::kCancel) {
-    log_line({"dialog", request.title,
-              a.kind == ScriptAnswer::kCancel ? "cancel" : "cancel (no answer)"});
-    return std::nullopt;
-  }
-  log_line({"dialog", request.title, a.text});
+  if (!take_choice(ScriptAnswer::kFile, request.title, a)) return std::nullopt;
   std::filesystem::path p(a.text);
   if (p.is_relative()) p = std::filesystem::path(request.folder) / p;
   p = p.lexically_normal();
@@ -141,17 +143,7 @@ std::optional<FileChoice> ScriptUi::file_dialog(const FileDialogRequest& request
 
 std::optional<Colorref> ScriptUi::choose_color(Colorref) {
   ScriptAnswer a;
-  if (!take(
-          [](const ScriptAnswer& x) {
-            return x.kind == ScriptAnswer::kColor || x.kind == ScriptAnswer::kCancel;
-          },
-          a) ||
-      a.kind == ScriptAnswer::kCancel) {
-    log_line(
-        {"dialog", "color", a.kind == ScriptAnswer::kCancel ? "cancel" : "cancel (no answer)"});
-    return std::nullopt;
-  }
-  log_line({"dialog", "color", a.source});
+  if (!take_choice(ScriptAnswer::kColor, "color", a)) return std::nullopt;
   return a.color;
 }
 

@@ -54,6 +54,8 @@ class ScriptUi : public Ui {
  private:
   // Takes the oldest answer when `fits` accepts it; otherwise leaves the queue.
   bool take(const std::function<bool(const ScriptAnswer&)>& fits, ScriptAnswer& out);
+  // A chooser's answer of `kind` (true), or a cancel or none (false); logs it.
+  bool take_choice(ScriptAnswer::Kind kind, const std::string& title, ScriptAnswer& out);
 
   std::ostream* log_;
   std::deque<ScriptAnswer> answers_;

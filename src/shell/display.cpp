@@ -66,8 +66,10 @@ void paint_heldpoint(App& app, Dc& dc) {
   dispmark(app, dc, app.in.heldpoint.x, app.in.heldpoint.y, display_color(app, 724));
 }
 
-// What the editing modes 1..6 and 8 draw under the current layer.
+// What the editing modes 1..6 and 8 draw under the current layer: the
+// canvases with their frames, the other layers as guides, the lattice.
 void paint_editing_background(App& app, Dc& dc) {
+  paint_canvases(app, dc, CanvasFrames::kShown);
   paint_other_layer_guides(app, dc);
   displattice(app, dc);
 }
@@ -112,7 +114,6 @@ int dispall(App& app, Dc& dc) {
 }
 
 int displine(App& app, Dc& dc) {
-  paint_canvases(app, dc, CanvasFrames::kShown);
   paint_editing_background(app, dc);
   paint_nowpoint(app, dc);
   paint_heldpoint(app, dc);
@@ -121,7 +122,6 @@ int displine(App& app, Dc& dc) {
 }
 
 int dispstock(App& app, Dc& dc) {
-  paint_canvases(app, dc, CanvasFrames::kShown);
   paint_editing_background(app, dc);
   paint_nowpoint(app, dc);
   paint_current_texts(app, dc);
@@ -129,25 +129,21 @@ int dispstock(App& app, Dc& dc) {
 }
 
 int displetter(App& app, Dc& dc) {
-  paint_canvases(app, dc, CanvasFrames::kShown);
   paint_editing_background(app, dc);
   return 0;
 }
 
 int dispbmp(App& app, Dc& dc) {
-  paint_canvases(app, dc, CanvasFrames::kShown);
   paint_editing_background(app, dc);
   return 0;
 }
 
 int disprgnedit(App& app, Dc& dc) {
-  paint_canvases(app, dc, CanvasFrames::kShown);
   paint_editing_background(app, dc);
   return 0;
 }
 
 int disprgn(App& app, Dc& dc) {
-  paint_canvases(app, dc, CanvasFrames::kShown);
   paint_editing_background(app, dc);
   return 0;
 }
@@ -160,7 +156,6 @@ int disppaint(App& app, Dc& dc) {
 }
 
 int dispenglish(App& app, Dc& dc) {
-  paint_canvases(app, dc, CanvasFrames::kShown);
   paint_editing_background(app, dc);
   return 0;
 }

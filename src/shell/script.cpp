@@ -194,8 +194,15 @@ bool run_answer(ScriptUi& ui, Words& w, std::string& error) {
   } else if (kind == "color") {
     std::vector<int> c;
     if (!read_ints(w, 3, c, error)) return false;
+    for (int v : c) {
+      if (v < 0 || v > 255) {
+        error = "colour channels are 0..255";
+        return false;
+      }
+    }
     a.kind = ScriptAnswer::kColor;
     a.color = rgb(c[0], c[1], c[2]);
+    a.text = std::to_string(c[0]) + " " + std::to_string(c[1]) + " " + std::to_string(c[2]);
   } else if (kind == "dialog") {
     if (!parse_dialog_answer(w, a, error)) return false;
   } else {
