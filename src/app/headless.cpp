@@ -22,9 +22,11 @@ class HeadlessHost : public ScriptHost {
  public:
   HeadlessHost(App& app, ScriptUi& ui) : app_(app), ui_(ui) {
     ui_.set_repaint_hook([this] { render(); });
+    ui_.set_bitmap_dc_factory(make_bitmap_dc);
   }
   ~HeadlessHost() override {
     ui_.set_repaint_hook(nullptr);
+    ui_.set_bitmap_dc_factory(nullptr);
     ui_.set_window_dc(nullptr);
   }
 

@@ -15,4 +15,9 @@ int allbmpdel(App& app, int n) {
   return 1;
 }
 
+// Bitmap elements are not drawn yet.
+int getbmp(App&, int, BitmapRecord&, int) { return 0; }
+int allbmp(App&, Dc&, int) { return 0; }
+int allbmphed(App&, Dc&, Colorref, int) { return 0; }
+
 }  // namespace daub

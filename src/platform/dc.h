@@ -34,6 +34,13 @@ struct DcBrush {
   friend bool operator==(const DcBrush&, const DcBrush&) = default;
 };
 
+// A picture in device form: top-down rows of 0x00RRGGBB pixels.
+struct DcImage {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;  // width * height entries
+};
+
 class Dc {
  public:
   virtual ~Dc() = default;
@@ -56,6 +63,16 @@ class Dc {
   virtual void polygon(const std::vector<IntPoint>& points) = 0;
   virtual void set_pixel(int x, int y, Colorref color) = 0;
   virtual Colorref get_pixel(int x, int y) const = 0;
+  // Puts the picture with its top-left at (x, y), stretched to width x height
+  // by taking the nearest source pixel (SetDIBitsToDevice when the sizes
+  // match, StretchDIBits otherwise).
+  virtual void draw_image(int x, int y, int width, int height, const DcImage& image) = 0;
+};
+
+// A device context on an off-screen picture whose pixels can be read back.
+class BitmapDc : public Dc {
+ public:
+  virtual DcImage image() const = 0;
 };
 
 // Keeps a pen and brush selected for the life of a painter and puts back what

@@ -12,14 +12,23 @@ namespace daub {
 
 class Dc;
 
-enum class ControlKind { kStatic, kEdit, kButton, kDefaultButton, kRadio, kCheck, kGroup, kPreview };
+enum class ControlKind {
+  kStatic,
+  kEdit,
+  kButton,
+  kDefaultButton,
+  kRadio,
+  kCheck,
+  kGroup,
+  kPreview
+};
 
 struct ControlTemplate {
   int id = 0;
   ControlKind kind = ControlKind::kStatic;
-  std::string label;  // UTF-8
+  std::string label;                        // UTF-8
   int x = 0, y = 0, width = 0, height = 0;  // dialog pixels
-  int limit = 0;                             // edit fields: maximum characters, 0 = none
+  int limit = 0;                            // edit fields: maximum characters, 0 = none
 };
 
 struct DialogTemplate {

@@ -55,6 +55,12 @@ void RecordingDc::set_pixel(int x, int y, Colorref color) {
   ops_.push_back(make_op(DcOp::kSetPixel, {{x, y}}, pen_, brush_, color));
 }
 
+void RecordingDc::draw_image(int x, int y, int width, int height, const DcImage& image) {
+  DcOp op = make_op(DcOp::kDrawImage, {{x, y}, {width, height}}, pen_, brush_, 0);
+  op.image = image;
+  ops_.push_back(std::move(op));
+}
+
 std::vector<std::pair<IntPoint, IntPoint>> RecordingDc::segments() const {
   return collect_segments(ops_, origin_, std::nullopt);
 }

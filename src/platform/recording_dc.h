@@ -9,11 +9,12 @@
 namespace daub {
 
 struct DcOp {
-  enum Kind { kMoveTo, kLineTo, kRectangle, kFillRect, kPolygon, kSetPixel } kind;
+  enum Kind { kMoveTo, kLineTo, kRectangle, kFillRect, kPolygon, kSetPixel, kDrawImage } kind;
   std::vector<IntPoint> points;  // MoveTo/LineTo/SetPixel: one; rectangles: two corners
   DcPen pen;                     // the pen selected when the primitive was drawn
   DcBrush brush;
   Colorref color = 0;  // fill_rect and set_pixel
+  DcImage image;       // draw_image: the picture; points hold the corner and the size
 };
 
 class RecordingDc : public Dc {
@@ -29,6 +30,7 @@ class RecordingDc : public Dc {
   void polygon(const std::vector<IntPoint>& points) override;
   void set_pixel(int x, int y, Colorref color) override;
   Colorref get_pixel(int, int) const override { return 0xFFFFFF; }
+  void draw_image(int x, int y, int width, int height, const DcImage& image) override;
 
   const std::vector<DcOp>& ops() const { return ops_; }
   // Forgets the primitives; the current position stays where it is.

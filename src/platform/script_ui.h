@@ -34,6 +34,8 @@ class ScriptUi : public Ui {
   // Called by repaint(); the host renders the picture there.
   void set_repaint_hook(std::function<void()> hook) { repaint_hook_ = std::move(hook); }
   void set_window_dc(Dc* dc) { window_dc_ = dc; }
+  using BitmapDcFactory = std::function<std::unique_ptr<BitmapDc>(int, int)>;
+  void set_bitmap_dc_factory(BitmapDcFactory factory) { bitmap_dc_factory_ = std::move(factory); }
   int repaint_count() const { return repaints_; }
   const std::string& title() const { return title_; }
 
@@ -48,6 +50,9 @@ class ScriptUi : public Ui {
   void set_title(const std::string& utf8) override;
   void repaint() override;
   Dc* window_dc() override { return window_dc_; }
+  std::unique_ptr<BitmapDc> create_bitmap_dc(int width, int height) override {
+    return bitmap_dc_factory_ ? bitmap_dc_factory_(width, height) : nullptr;
+  }
   void set_capture(bool) override {}
   void set_busy(bool) override {}
 
@@ -61,6 +66,7 @@ class ScriptUi : public Ui {
   std::deque<ScriptAnswer> answers_;
   std::function<void()> repaint_hook_;
   Dc* window_dc_ = nullptr;
+  BitmapDcFactory bitmap_dc_factory_;
   int repaints_ = 0;
   std::string title_;
 };

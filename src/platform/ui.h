@@ -3,6 +3,7 @@
 // dialogs, the colour chooser, the window title, a synchronous repaint and the
 // window's own device context. QtUi and ScriptUi implement it.
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -50,6 +51,9 @@ class Ui {
   // The window's own device context, for feedback drawn straight onto the
   // window that the next paint wipes out; null when there is no window picture.
   virtual Dc* window_dc() = 0;
+  // An off-screen picture of width x height filled white, or null when none
+  // can be had.
+  virtual std::unique_ptr<BitmapDc> create_bitmap_dc(int width, int height) = 0;
   virtual void set_capture(bool on) = 0;
   virtual void set_busy(bool on) = 0;  // the hourglass cursor
 };

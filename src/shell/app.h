@@ -84,7 +84,7 @@ struct Files {
 
 // The shared one-line input dialog's buffer and prompt label.
 struct InputBoxState {
-  std::string buffer;               // UTF-8; at most 999 bytes are kept
+  std::string buffer;                // UTF-8; at most 999 bytes are kept
   std::string label = "Data Input";  // the prompt; callers reset it after use
 };
 

@@ -2,8 +2,10 @@
 
 #include <cmath>
 
+#include "drawing/bitmaps.h"
 #include "drawing/layers.h"
 #include "platform/dc.h"
+#include "render/line_painters.h"
 #include "shell/view.h"
 
 namespace daub {
@@ -27,24 +29,50 @@ void paint_canvases(App& app, Dc& dc, CanvasFrames frames) {
   (void)frames;
 }
 
-// The guide lines of every layer but the current one.
+// Every layer but the current one as a guide: bitmaps, then lines in the
+// guide colour.
 void paint_other_layer_guides(App& app, Dc& dc) {
-  // Guide lines are not drawn yet.
-  (void)app;
-  (void)dc;
+  int count = layer_count(app.drawing);
+  for (int n = 1; n <= count; ++n) {
+    if (n == app.in.nowlayer) continue;
+    allbmp(app, dc, n);
+    alllineguide(app, dc, n);
+  }
 }
 
 // Every element of layer n as it prints: bitmaps, regions, lines, texts.
 void paint_layer_elements(App& app, Dc& dc, int n) {
-  // No element kind is drawn yet.
-  (void)app;
-  (void)dc;
-  (void)n;
+  allbmp(app, dc, n);
+  allline(app, dc, n);
 }
 
 void paint_all_layers(App& app, Dc& dc) {
   int count = layer_count(app.drawing);
   for (int n = 1; n <= count; ++n) paint_layer_elements(app, dc, n);
+}
+
+// The current line, highlighted as a solid one-pixel line.
+void paint_nowline(App& app, Dc& dc) {
+  if (app.in.nowlinevalid == 0) return;
+  LineRecord line = app.in.nowline;
+  line.pen.style = kPenSolid;
+  line.pen.width = 0;
+  line.pen.color = display_color(app, 728);
+  draw_line(app, dc, line);
+}
+
+// The current layer's bitmaps and its lines as sketch lines, what every
+// editing mode shows of the layer being edited.
+void paint_current_sketch(App& app, Dc& dc) {
+  allbmp(app, dc, app.in.nowlayer);
+  alllinesketch(app, dc, app.in.nowlayer);
+}
+
+// The marker at the anchor of the current bitmap element.
+void paint_nowbmp(App& app, Dc& dc) {
+  BitmapRecord bmp;
+  if (app.in.nowbmp == 0 || getbmp(app, app.in.nowbmp, bmp, app.in.nowlayer) == 0) return;
+  dispmark(app, dc, bmp.x, bmp.y, display_color(app, 720));
 }
 
 // The texts of the current layer, drawn last by the editing modes.
@@ -115,6 +143,9 @@ int dispall(App& app, Dc& dc) {
 
 int displine(App& app, Dc& dc) {
   paint_editing_background(app, dc);
+  paint_current_sketch(app, dc);
+  allpoint(app, dc, display_color(app, 740), app.in.nowlayer);
+  paint_nowline(app, dc);
   paint_nowpoint(app, dc);
   paint_heldpoint(app, dc);
   paint_current_texts(app, dc);
@@ -123,6 +154,8 @@ int displine(App& app, Dc& dc) {
 
 int dispstock(App& app, Dc& dc) {
   paint_editing_background(app, dc);
+  paint_current_sketch(app, dc);
+  allpoint(app, dc, display_color(app, 740), app.in.nowlayer);
   paint_nowpoint(app, dc);
   paint_current_texts(app, dc);
   return 0;
@@ -130,21 +163,30 @@ int dispstock(App& app, Dc& dc) {
 
 int displetter(App& app, Dc& dc) {
   paint_editing_background(app, dc);
+  paint_current_sketch(app, dc);
   return 0;
 }
 
 int dispbmp(App& app, Dc& dc) {
   paint_editing_background(app, dc);
+  paint_current_sketch(app, dc);
+  paint_current_texts(app, dc);
+  allbmphed(app, dc, display_color(app, 740), app.in.nowlayer);
+  paint_nowbmp(app, dc);
   return 0;
 }
 
 int disprgnedit(App& app, Dc& dc) {
   paint_editing_background(app, dc);
+  paint_current_sketch(app, dc);
+  paint_current_texts(app, dc);
   return 0;
 }
 
 int disprgn(App& app, Dc& dc) {
   paint_editing_background(app, dc);
+  paint_current_sketch(app, dc);
+  paint_current_texts(app, dc);
   return 0;
 }
 
@@ -157,6 +199,7 @@ int disppaint(App& app, Dc& dc) {
 
 int dispenglish(App& app, Dc& dc) {
   paint_editing_background(app, dc);
+  paint_current_sketch(app, dc);
   return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "shell/mouse.h"
 
+#include "shell/mouse_commands.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include "shell/app.h"
 #include "shell/display.h"
 #include "shell/input_box.h"
+#include "shell/mouse_commands.h"
 #include "shell/printf_text.h"
 #include "shell/view.h"
 
@@ -82,7 +85,10 @@ void take_held_point(App& app) {
 
 int MouseCommand(App& app) {
   // Ids without an action do nothing at all, not even a repaint.
-  view_mouse_command(app, app.in.mousecmd);
+  const int cmd = app.in.mousecmd;
+  if (view_mouse_command(app, cmd)) return 0;
+  if (line_mouse_command(app, cmd)) return 0;
+  bitmap_mouse_command(app, cmd);
   return 0;
 }
 

@@ -306,5 +306,39 @@ TEST(QtDc, FarCoordinatesAreClipped) {
   EXPECT_EQ(inked(image), expected);
 }
 
+TEST(QtDc, ImagesGoOnOneToOneOrStretchedByNearestPixel) {
+  // 2 x 2: red, green / blue, black (0x00RRGGBB, top row first)
+  DcImage picture{2, 2, {0xFF0000, 0x00FF00, 0x0000FF, 0x000000}};
+  auto dc = make_bitmap_dc(6, 6);
+  ASSERT_NE(dc, nullptr);
+  dc->draw_image(1, 1, 2, 2, picture);
+  DcImage one = dc->image();
+  ASSERT_EQ(one.width, 6);
+  EXPECT_EQ(one.pixels[0], 0xFFFFFFu);  // outside stays white
+  EXPECT_EQ(one.pixels[1 * 6 + 1], 0xFF0000u);
+  EXPECT_EQ(one.pixels[1 * 6 + 2], 0x00FF00u);
+  EXPECT_EQ(one.pixels[2 * 6 + 1], 0x0000FFu);
+  EXPECT_EQ(one.pixels[2 * 6 + 2], 0x000000u);
+
+  auto big = make_bitmap_dc(4, 4);
+  big->draw_image(0, 0, 4, 4, picture);
+  DcImage stretched = big->image();
+  const std::uint32_t expected[4] = {0xFF0000, 0xFF0000, 0x00FF00, 0x00FF00};
+  for (int x = 0; x < 4; ++x) EXPECT_EQ(stretched.pixels[1 * 4 + x], expected[x]) << x;
+  EXPECT_EQ(stretched.pixels[3 * 4 + 0], 0x0000FFu);
+}
+
+TEST(QtDc, BitmapDcRefusesEmptySizesAndStartsWhite) {
+  EXPECT_EQ(make_bitmap_dc(0, 5), nullptr);
+  EXPECT_EQ(make_bitmap_dc(5, -1), nullptr);
+  auto dc = make_bitmap_dc(3, 2);
+  ASSERT_NE(dc, nullptr);
+  dc->set_pixel(2, 1, 0x0000FF);  // COLORREF red
+  DcImage image = dc->image();
+  ASSERT_EQ(image.pixels.size(), 6u);
+  EXPECT_EQ(image.pixels[0], 0xFFFFFFu);
+  EXPECT_EQ(image.pixels[5], 0xFF0000u);  // device form is 0x00RRGGBB
+}
+
 }  // namespace
 }  // namespace daub

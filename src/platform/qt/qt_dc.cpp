@@ -240,4 +240,47 @@ Colorref QtDc::get_pixel(int x, int y) const {
   return to_colorref(image_->pixel(x, y));
 }
 
+void QtDc::draw_image(int x, int y, int width, int height, const DcImage& image) {
+  if (image.width <= 0 || image.height <= 0 || width <= 0 || height <= 0) return;
+  if (image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) return;
+  // The rows are used in place: the QImage only borrows them for this call.
+  QImage picture(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                 image.width * 4, QImage::Format_RGB32);
+  painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter_->drawImage(QRect(clamp_coord(x), clamp_coord(y), std::min(width, kCoordLimit),
+                            std::min(height, kCoordLimit)),
+                      picture);
+}
+
+DcImage QtDc::image() const {
+  DcImage out;
+  if (!image_ || image_->isNull()) return out;
+  QImage rgb = image_->convertToFormat(QImage::Format_RGB32);
+  out.width = rgb.width();
+  out.height = rgb.height();
+  out.pixels.resize(static_cast<std::size_t>(out.width) * out.height);
+  for (int row = 0; row < out.height; ++row) {
+    const auto* line = reinterpret_cast<const std::uint32_t*>(rgb.constScanLine(row));
+    for (int col = 0; col < out.width; ++col)
+      out.pixels[static_cast<std::size_t>(row) * out.width + col] = line[col] & 0xFFFFFF;
+  }
+  return out;
+}
+
+QtBitmapDc::QtBitmapDc(int width, int height)
+    : QtBitmapStorage{white_image(width, height)}, QtDc(storage) {}
+
+QImage QtBitmapDc::white_image(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  return image;
+}
+
+std::unique_ptr<BitmapDc> make_bitmap_dc(int width, int height) {
+  if (width <= 0 || height <= 0) return nullptr;
+  auto dc = std::make_unique<QtBitmapDc>(width, height);
+  if (!dc->valid()) return nullptr;
+  return dc;
+}
+
 }  // namespace daub

@@ -19,7 +19,7 @@ Colorref to_colorref(QRgb rgb);
 // GetPixel's answer for a pixel that cannot be read.
 constexpr Colorref kInvalidColor = 0xFFFFFFFF;
 
-class QtDc : public Dc {
+class QtDc : public BitmapDc {
  public:
   // Paints on the image; get_pixel reads it back.
   explicit QtDc(QImage& image);
@@ -43,6 +43,9 @@ class QtDc : public Dc {
   void polygon(const std::vector<IntPoint>& points) override;
   void set_pixel(int x, int y, Colorref color) override;
   Colorref get_pixel(int x, int y) const override;
+  void draw_image(int x, int y, int width, int height, const DcImage& image) override;
+  // The pixels of the image it paints on (empty on other devices).
+  DcImage image() const override;
 
   QPainter& painter() { return *painter_; }
 
@@ -59,5 +62,23 @@ class QtDc : public Dc {
   DcBrush brush_;
   IntPoint position_;
 };
+
+struct QtBitmapStorage {
+  QImage storage;
+};
+
+// An off-screen picture filled white, with the Dc that paints on it.
+class QtBitmapDc : private QtBitmapStorage, public QtDc {
+ public:
+  QtBitmapDc(int width, int height);
+  bool valid() const { return !storage.isNull(); }
+
+ private:
+  static QImage white_image(int width, int height);
+};
+
+// A white off-screen picture, or null when the size is not positive or the
+// memory cannot be had.
+std::unique_ptr<BitmapDc> make_bitmap_dc(int width, int height);
 
 }  // namespace daub

@@ -305,6 +305,10 @@ void QtUi::repaint() {
 
 Dc* QtUi::window_dc() { return hooks_.window_dc ? hooks_.window_dc() : nullptr; }
 
+std::unique_ptr<BitmapDc> QtUi::create_bitmap_dc(int width, int height) {
+  return make_bitmap_dc(width, height);
+}
+
 void QtUi::set_busy(bool on) {
   if (on == busy_) return;
   busy_ = on;

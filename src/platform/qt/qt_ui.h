@@ -32,6 +32,7 @@ class QtUi : public Ui {
   void set_title(const std::string& utf8) override;
   void repaint() override;
   Dc* window_dc() override;
+  std::unique_ptr<BitmapDc> create_bitmap_dc(int width, int height) override;
   // Qt grabs the mouse for a widget while a button is held down on it, which
   // is all the capture the program needs; an explicit grab would also steal
   // the mouse from the dialogs a command opens, so this does nothing.

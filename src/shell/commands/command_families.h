@@ -17,4 +17,10 @@ bool drawing_file_command(App& app, int id);
 // 390-398, 429, 438, 520-522, 572: the current colour into a display colour.
 bool display_color_command(App& app, int id);
 
+// Line and geometry commands: the mouse-command setters of lines and the
+// operations on the current line.
+bool line_command(App& app, int id);
+// Bitmap elements, clipboard pictures, BMP and text files.
+bool bitmap_command(App& app, int id);
+
 }  // namespace daub

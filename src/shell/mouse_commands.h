@@ -1,0 +1,13 @@
+#pragma once
+// The families of mouse commands run at release. Each runs the mouse commands
+// it owns and returns true; for any other id it returns false and does nothing.
+
+namespace daub {
+struct App;
+
+// The line drawing and line editing mouse commands.
+bool line_mouse_command(App& app, int cmd);
+// The bitmap element mouse commands.
+bool bitmap_mouse_command(App& app, int cmd);
+
+}  // namespace daub
