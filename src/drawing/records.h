@@ -125,6 +125,15 @@ static_assert(sizeof(LineRecord) == 104);
 static_assert(offsetof(LineRecord, geom) == 40);
 static_assert(offsetof(LineRecord, next) == 96);
 
+// One line of the line extraction list: its geometry, its element number and
+// the direction in which a region walks it (1 as stored, -1 reversed).
+struct ExtractionItem {
+  LineGeometry geom;
+  std::int32_t line = 0;
+  std::int32_t direction = 1;
+};
+static_assert(sizeof(ExtractionItem) == 64);
+
 struct RegionRecord {
   RegionParam param;
   std::uint32_t entries = 0;  // offset of the boundary entry array

@@ -103,6 +103,7 @@ struct App {
   Files files;
   InputBoxState input;
   std::array<DPoint, 31> curve_template{};
+  std::vector<ExtractionItem> line_stock;  // the line extraction list ("抽出線")
 
   // Largest size the drawing block may grow to (offsets are 32-bit); tests lower it.
   std::uint64_t block_limit = 0xFFFFFFFFull;

@@ -1,0 +1,74 @@
+#pragma once
+// Curve lines and crossings: the checks that decide whether two ends with
+// their directions can be joined by a curve, the curve's sample points, and
+// the first crossing of two lines, straight or curved.
+//
+// A curve is an affine image of a quarter circle that leaves A along a0 and
+// reaches B along a1. Not every pair of directions admits one, so every
+// operation that makes or edits a curve checks it here first.
+
+#include <array>
+
+#include "drawing/records.h"
+#include "shell/app.h"
+
+namespace daub {
+
+constexpr int kCurvePointCount = 31;
+using CurvePoints = std::array<DPoint, kCurvePointCount>;
+
+// Why a geometry can or cannot be stored, in the order the checks run.
+enum class CurveVerdict {
+  kOk,
+  kNotFinite,       // a coordinate or angle is not a finite number
+  kSamePoint,       // A and B coincide
+  kNearlyStraight,  // a curve whose chord is within 0.01 radian of its start direction
+  kElliptic,        // the chord does not lie strictly inside the turn
+  kOver180,         // the turn is 180 degrees or more
+};
+
+// The curve check without messages. Straight segments (and any kind but 1)
+// only need distinct, finite ends.
+CurveVerdict check_curve(const LineGeometry& g);
+
+// The text that reports a refusal (empty for kOk).
+const char* curve_verdict_text(CurveVerdict v);
+
+// 1 when the geometry may be stored, else 0 after the refusal's message (caption "sklck").
+int sklck(App& app, const LineGeometry& g);
+
+// As sklck (caption "cutsklck"), but a nearly straight curve silently becomes
+// a straight segment with both angles along its chord.
+int cutsklck(App& app, LineGeometry& g);
+
+// The sklck checks (caption "cvmake"), then the 31 sample points into `out`; 1 or 0.
+int cvmake(App& app, const LineGeometry& g, CurvePoints& out);
+
+// The 31 points the curve is drawn through, from A to B, without any check:
+// the template mapped by the start frame. A curve whose angle difference is
+// 0 or ±π has no finite quarter-ellipse and gives its straight chord, sampled
+// at 31 evenly spaced points. Non-finite input gives non-finite points.
+CurvePoints curve_points(const App& app, const LineGeometry& g);
+
+// Length of a line: 0 for kind 0, |AB| for a straight segment, the sum of the
+// 30 chords for a curve.
+double line_length(const App& app, const LineGeometry& g);
+
+// The crossing of two segments a0–a1 and b0–b1: the one intersection routine of
+// the program. Parallel carrying lines give none; the point must lie on both
+// segments (ends included, with a margin of 1e-10). True and `out` when found.
+bool segment_crossing(DPoint a0, DPoint a1, DPoint b0, DPoint b1, DPoint& out);
+
+// The first crossing of lines p and q, chord by chord (p's chords outside, q's
+// inside), with no message: curves are taken as drawn (curve_points). The
+// outputs get the point and the direction of the chord of p (out_p) and of q
+// (out_q) it lies on. True when found.
+bool line_crossing(const App& app, const LineGeometry& p, const LineGeometry& q, PointDir& out_p,
+                   PointDir& out_q);
+
+// The first crossing of p and q, curves checked as cvmake does; 1 and the
+// outputs, or 0 after "交点が存在しません" (caption "xseach").
+int xseach(App& app, const LineGeometry& p, const LineGeometry& q, PointDir& out_p,
+           PointDir& out_q);
+
+}  // namespace daub
