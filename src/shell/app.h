@@ -11,6 +11,7 @@
 #include "drawing/block.h"
 #include "drawing/records.h"
 #include "drawing/settings.h"
+#include "geometry/angle.h"
 #include "platform/clipboard.h"
 #include "platform/dc.h"
 #include "platform/ui.h"
@@ -88,6 +89,12 @@ struct InputBoxState {
   std::string label = "Data Input";  // the prompt; callers reset it after use
 };
 
+// What the construction commands measure with.
+struct Construction {
+  double distance = 10.0;                 // "注目距離", world units
+  double arc_angle = 10.0 * kPi / 180.0;  // arc division angle, radians
+};
+
 struct App {
   App(Ui& ui_, Clipboard& clipboard_) : ui(ui_), clipboard(clipboard_) {}
   App(const App&) = delete;
@@ -103,6 +110,8 @@ struct App {
   Files files;
   InputBoxState input;
   std::array<DPoint, 31> curve_template{};
+  Construction construction;
+  Colorref last_chosen_color = 0xFFFFFF;  // where every colour chooser starts
   std::vector<ExtractionItem> line_stock;  // the line extraction list ("抽出線")
 
   // Largest size the drawing block may grow to (offsets are 32-bit); tests lower it.
