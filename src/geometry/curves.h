@@ -54,6 +54,13 @@ CurvePoints curve_points(const App& app, const LineGeometry& g);
 // 30 chords for a curve.
 double line_length(const App& app, const LineGeometry& g);
 
+// The line walked the other way: ends swapped, both angles turned by π and normalised.
+LineGeometry reversed_geometry(const LineGeometry& g);
+
+// The direction from (x0, y0) to (x1, y1), 0 when the two points coincide;
+// the angle both ends of a straight segment carry.
+double straight_angle(double x0, double y0, double x1, double y1);
+
 // The crossing of two segments a0–a1 and b0–b1: the one intersection routine of
 // the program. Parallel carrying lines give none; the point must lie on both
 // segments (ends included, with a margin of 1e-10). True and `out` when found.
