@@ -1,23 +1,312 @@
 #include "drawing/bitmaps.h"
 
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "drawing/append.h"
+#include "drawing/chain.h"
+#include "drawing/drawing_file.h"
 #include "drawing/layers.h"
-#include "shell/app.h"
+#include "drawing/memory.h"
+#include "drawing/pack.h"
+#include "paint/bmp_file.h"
+#include "paint/clipboard_pictures.h"
+#include "paint/scaled_display.h"
+#include "platform/cp932.h"
+#include "shell/display.h"
+#include "shell/printf_text.h"
+#include "shell/view.h"
 
 namespace daub {
+namespace {
 
-int allbmpdel(App& app, int n) {
-  const std::uint32_t layer = layer_offset(app.drawing, n);
-  if (layer == 0) {
-    message(app.ui, "allbmpdel", "レイヤーが存在しません");
+constexpr ChainKind kBitmaps = ChainKind::kBitmaps;
+constexpr ChainShape kShape = chain_shape(kBitmaps);
+// Nothing farther than this from the point is found by the nearest search.
+constexpr double kFarAway = 10000.0;
+// The only info header size the painter accepts.
+constexpr std::uint32_t kHeaderSize40 = 40;
+
+// The layer's offset, or 0 after "レイヤーが存在しません".
+std::uint32_t existing_layer(App& app, int layer, const char* caption) {
+  const std::uint32_t at = layer_offset(app.drawing, layer);
+  if (at == 0) message(app.ui, caption, "レイヤーが存在しません");
+  return at;
+}
+
+// The layer's offset when it has bitmaps; 0 after the message that says why.
+std::uint32_t layer_with_bitmaps(App& app, int layer, const char* caption) {
+  const std::uint32_t at = existing_layer(app, layer, caption);
+  if (at != 0 && chain_head(app.drawing, at, kBitmaps) == 0) {
+    message(app.ui, caption, "データが存在しません");
     return 0;
   }
-  app.drawing.put<std::uint32_t>(std::uint64_t{layer} + offsetof(LayerRecord, bitmaps), 0);
+  return at;
+}
+
+// Offset of the word that points at element n (the layer's head for n = 1),
+// or 0 after the message that says why there is none.
+std::uint64_t bitmap_slot(App& app, int n, int layer, const char* caption) {
+  const std::uint32_t layer_at = layer_with_bitmaps(app, layer, caption);
+  if (layer_at == 0) return 0;
+  const Block& block = app.drawing;
+  std::uint64_t slot = std::uint64_t{layer_at} + kShape.head_field;
+  const std::uint64_t bound = walk_bound(block, kShape.record_size);
+  for (std::uint64_t i = 1; n >= 1 && i <= bound; ++i) {
+    const std::uint32_t at = block.get<std::uint32_t>(slot);
+    if (at == 0) break;
+    if (i == static_cast<std::uint64_t>(n)) return slot;
+    slot = std::uint64_t{at} + kShape.link_field;
+  }
+  message(app.ui, caption, "該当データが存在しません");
+  return 0;
+}
+
+// Offset of the record of element n, or 0 after the message.
+std::uint32_t find_bitmap(App& app, int n, int layer, const char* caption) {
+  const std::uint64_t slot = bitmap_slot(app, n, layer, caption);
+  return slot == 0 ? 0 : app.drawing.get<std::uint32_t>(slot);
+}
+
+// Calls f(number, offset) for every element of the layer in chain order.
+template <class F>
+void for_each_bitmap(const Block& block, std::uint32_t layer_at, F f) {
+  const std::uint64_t bound = walk_bound(block, kShape.record_size);
+  std::uint64_t n = 1;
+  for (std::uint32_t at = chain_head(block, layer_at, kBitmaps); at != 0 && n <= bound;
+       at = chain_next(block, at, kBitmaps), ++n)
+    f(static_cast<int>(n), at);
+}
+
+// The picture bytes of the record at `at`; never more than the block holds.
+Dib picture_of(const Block& block, const BitmapRecord& record) {
+  if (!block.contains(record.image, record.size)) return {};
+  const std::uint8_t* from = block.data() + record.image;
+  return Dib(from, from + record.size);
+}
+
+// The shared tail of every creator: the record with the picture behind it.
+int append_bitmap(App& app, BitmapRecord record, const Dib& dib, int layer, const char* caption) {
+  if (dib.size() > std::numeric_limits<std::uint32_t>::max()) {
+    message(app.ui, "memck", "メモリー不足、データをセーブしてください");
+    return 0;
+  }
+  record.size = static_cast<std::uint32_t>(dib.size());
+  record.reserved = 0;
+  const int n = append_element(app, layer, kBitmaps, record, dib.data(), record.size, caption);
+  if (n > 0) app.in.nowbmp = n;
+  return n;
+}
+
+// A new element's record: at the current point with the settings' rate.
+BitmapRecord record_at_nowpoint(const App& app) {
+  BitmapRecord record;
+  record.x = app.in.nowpoint.x;
+  record.y = app.in.nowpoint.y;
+  record.rate = app.settings.bmp_rate;
+  return record;
+}
+
+// The bitmap file name of the settings, as a path in the working folder.
+std::string bitmap_file_path(const App& app) {
+  const char* field = app.settings.bmp_name;
+  const std::string name(field, strnlen(field, sizeof app.settings.bmp_name));
+  return path_in_folder(app.files.working_folder, cp932_to_utf8(name));
+}
+
+// Any picture but a sound 24-bit one: stretched whole to its size at the
+// view scale times the rate, its top-left at the anchor.
+void bmpdisp(App& app, Dc& dc, const BitmapRecord& record, const Dib& dib) {
+  if (dib.size() < sizeof(std::uint32_t)) return;
+  std::uint32_t header_size = 0;
+  std::memcpy(&header_size, dib.data(), sizeof header_size);
+  if (header_size != kHeaderSize40) {
+    message(app.ui, "bmpdisp",
+            printf_text("si=%d,s=%d\n", static_cast<int>(header_size), int{kHeaderSize40}));
+    return;
+  }
+  // The header may claim more rows or colours than the element holds.
+  const DibInfo info = dib_info(dib);
+  if (!info.ok()) return;
+  const std::optional<DcImage> image = dib_to_dc_image(dib);
+  if (!image) return;
+  const double scale = app.settings.scale * record.rate;
+  const IntPoint at = to_screen(app, record.x, record.y);
+  dc.draw_image(at.x, at.y, trunc_to_int(info.width * scale), trunc_to_int(info.height * scale),
+                *image);
+}
+
+void draw_bitmap(App& app, Dc& dc, const BitmapRecord& record, const Dib& dib) {
+  const DibInfo info = dib_info(dib);
+  if (info.ok() && info.bit_count == 24) {
+    scaled_display(app, dc, dib, record.x, record.y, app.settings.scale * record.rate);
+    return;
+  }
+  bmpdisp(app, dc, record, dib);
+}
+
+}  // namespace
+
+int setbmp(App& app, int layer) {
+  const std::optional<Dib> dib = read_bmp_file(app, bitmap_file_path(app), "setbmp");
+  if (!dib) return 0;
+  return append_bitmap(app, record_at_nowpoint(app), *dib, layer, "setbmp");
+}
+
+int setbmp(App& app, const BitmapRecord& tmpl, const Dib& dib, int layer) {
+  return append_bitmap(app, tmpl, dib, layer, "setbmp");
+}
+
+int SetClipboadBmp(App& app, int layer) {
+  const auto packed = app.clipboard.dib();
+  if (!packed) {
+    message(app.ui, "SetClipboadBmp", "no bmp data");
+    return 0;
+  }
+  const DibRead read = dib_from_packed(*packed);
+  if (!read.ok()) {
+    report_dib_problem(app, "SetClipboadBmp", read.problem);
+    return 0;
+  }
+  return append_bitmap(app, record_at_nowpoint(app), read.dib, layer, "SetClipboadBmp");
+}
+
+int nearestbmp(App& app, DPoint point, DPoint& anchor, int layer) {
+  const std::uint32_t layer_at = layer_with_bitmaps(app, layer, "nearestbmp");
+  if (layer_at == 0) return 0;
+  int found = 0;
+  double best = kFarAway;
+  for_each_bitmap(app.drawing, layer_at, [&](int n, std::uint32_t at) {
+    const auto record = app.drawing.get<BitmapRecord>(at);
+    const double d = std::hypot(record.x - point.x, record.y - point.y);
+    if (d < best) {
+      best = d;
+      found = n;
+      anchor = DPoint{record.x, record.y};
+    }
+  });
+  return found;
+}
+
+int getbmp(App& app, int n, BitmapRecord& out, int layer) {
+  const std::uint32_t at = find_bitmap(app, n, layer, "getbmp");
+  if (at == 0) return 0;
+  out = app.drawing.get<BitmapRecord>(at);
+  return n;
+}
+
+std::optional<Dib> getbmphandle(App& app, int n, BitmapRecord& out, int layer) {
+  const std::uint32_t at = find_bitmap(app, n, layer, "getbmphandle");
+  if (at == 0) return std::nullopt;
+  out = app.drawing.get<BitmapRecord>(at);
+  return picture_of(app.drawing, out);
+}
+
+std::optional<Dib> bitmap_anchor(App& app, int n, DPoint& anchor, int layer) {
+  BitmapRecord record;
+  std::optional<Dib> dib = getbmphandle(app, n, record, layer);
+  if (dib) anchor = DPoint{record.x, record.y};
+  return dib;
+}
+
+int bmpmove(App& app, int n, double x, double y, int layer) {
+  const std::uint32_t at = find_bitmap(app, n, layer, "bmpmove");
+  if (at == 0) return 0;
+  app.drawing.put<double>(std::uint64_t{at} + offsetof(BitmapRecord, x), x);
+  app.drawing.put<double>(std::uint64_t{at} + offsetof(BitmapRecord, y), y);
+  return n;
+}
+
+int move_bitmap_by_drag(App& app, DPoint press, DPoint release, int layer) {
+  DPoint anchor;
+  const int n = nearestbmp(app, press, anchor, layer);
+  if (n == 0) return 0;
+  bmpmove(app, n, anchor.x + (release.x - press.x), anchor.y + (release.y - press.y), layer);
+  app.in.nowbmp = n;
+  return n;
+}
+
+int bmpnow(App& app, int n, int layer) {
+  const std::uint32_t at = find_bitmap(app, n, layer, "bmpnow");
+  if (at == 0) return 0;
+  app.drawing.put<double>(std::uint64_t{at} + offsetof(BitmapRecord, rate), app.settings.bmp_rate);
+  return n;
+}
+
+int bmpchange(App& app, int n, const Dib& dib, int layer) {
+  const std::uint32_t at = find_bitmap(app, n, layer, "bmpchange");
+  if (at == 0) return 0;
+  // memck refuses any size that would carry the block past 32-bit offsets.
+  if (memck(app, dib.size()) == 0) return 0;
+  // The new picture goes to the end; the record keeps its place and its links.
+  Block& block = app.drawing;
+  const std::uint32_t image = block.used();
+  const auto size = static_cast<std::uint32_t>(dib.size());
+  block.put_bytes(image, dib.data(), size);
+  block.put<std::uint32_t>(std::uint64_t{at} + offsetof(BitmapRecord, image), image);
+  block.put<std::uint32_t>(std::uint64_t{at} + offsetof(BitmapRecord, size), size);
+  block.set_used(image + size);
+  sklpack(app);
+  return n;
+}
+
+int delbmp(App& app, int n, int layer) {
+  const std::uint64_t slot = bitmap_slot(app, n, layer, "delbmp");
+  if (slot == 0) return 0;
+  Block& block = app.drawing;
+  const auto record = block.get<BitmapRecord>(block.get<std::uint32_t>(slot));
+  block.put<std::uint32_t>(slot, record.next);
+  app.in.nowpoint = PointDir{record.x, record.y, 0.0};
+  app.in.nowpointvalid = 1;
+  sklpack(app);
+  return n;
+}
+
+int delete_bitmap_at(App& app, DPoint point, int layer) {
+  DPoint anchor;
+  const int n = nearestbmp(app, point, anchor, layer);
+  if (n == 0) return 0;
+  delbmp(app, n, layer);
+  app.in.nowbmp = 0;
+  return n;
+}
+
+int copy_bitmap_to_clipboard(App& app, int n, int layer) {
+  BitmapRecord record;
+  const std::optional<Dib> dib = getbmphandle(app, n, record, layer);
+  if (!dib) return 0;
+  copy_picture_to_clipboard(app, *dib);
+  return n;
+}
+
+int allbmp(App& app, Dc& dc, int layer) {
+  const std::uint32_t layer_at = existing_layer(app, layer, "allbmp");
+  if (layer_at == 0) return 0;
+  // Each picture is drawn from its own copy: drawing may show a message,
+  // and nothing may keep pointing into the block meanwhile.
+  for_each_bitmap(app.drawing, layer_at, [&](int, std::uint32_t at) {
+    const auto record = app.drawing.get<BitmapRecord>(at);
+    draw_bitmap(app, dc, record, picture_of(app.drawing, record));
+  });
   return 1;
 }
 
-// Bitmap elements are not drawn yet.
-int getbmp(App&, int, BitmapRecord&, int) { return 0; }
-int allbmp(App&, Dc&, int) { return 0; }
-int allbmphed(App&, Dc&, Colorref, int) { return 0; }
+int allbmphed(App& app, Dc& dc, Colorref color, int layer) {
+  const std::uint32_t layer_at = existing_layer(app, layer, "allbmphed");
+  if (layer_at == 0) return 0;
+  for_each_bitmap(app.drawing, layer_at, [&](int, std::uint32_t at) {
+    const auto record = app.drawing.get<BitmapRecord>(at);
+    dispmark(app, dc, record.x, record.y, color);
+  });
+  return 1;
+}
+
+int allbmpdel(App& app, int n) {
+  const std::uint32_t layer = existing_layer(app, n, "allbmpdel");
+  if (layer == 0) return 0;
+  app.drawing.put<std::uint32_t>(std::uint64_t{layer} + kShape.head_field, 0);
+  return 1;
+}
 
 }  // namespace daub

@@ -27,4 +27,16 @@ int save_skl_dialog(App& app);
 // The page save dialog: pagename / page folder.
 int save_page_dialog(App& app);
 
+// BMP files read or written by the picture commands ("Get Bmp file"):
+// bmpname / working folder.
+int bmp_dialog(App& app, FileDialogKind kind);
+// Text files put on or taken from the clipboard ("Get txt file"): txtname /
+// working folder.
+int txt_dialog(App& app, FileDialogKind kind);
+// The picture of a new bitmap element ("Get Bmp file"): the bitmap file name
+// of the settings / working folder. On OK the settings keep the chosen name
+// (code page 932); a name longer than the settings field holds is refused
+// with "ファイルオープン出来ません" ("CAUTION") and changes nothing.
+int bitmap_element_dialog(App& app);
+
 }  // namespace daub
