@@ -1,26 +1,44 @@
 #pragma once
-// BMP files and packed DIBs (the clipboard's picture form): a BMP file is a
-// 14-byte file header, the DIB header and colour table, and the pixel bits
-// wherever the file's bits offset puts them (files of this program keep a
-// four-byte gap there).
+// The two outside forms of a picture and the one conversion each way:
+// the clipboard's packed DIB (header, colour table and rows with no gap) and
+// the BMP file (a 14-byte file header in front of the memory form, the bits
+// offset skipping the gap). Reading and writing BMP files.
 
 #include <cstdint>
-#include <optional>
+#include <string>
 #include <vector>
 
+#include "paint/dib.h"
+
 namespace daub {
+struct App;
 
-// Bytes of a packed DIB before its pixel bits: the info header, the colour
-// masks of a bit-field image with a plain 40-byte header, and the colour table.
-// Nothing when that is more than the `size` bytes available.
-std::optional<std::uint64_t> dib_head_size(const std::uint8_t* dib, std::size_t size);
+// The result of bringing outside bytes into memory form.
+struct DibRead {
+  Dib dib;  // empty unless problem is kNone
+  DibProblem problem = DibProblem::kDamaged;
+  bool ok() const { return problem == DibProblem::kNone; }
+};
 
-// The packed DIB inside a BMP file (header and colour table joined to the
-// pixel bits), or nothing when the bytes are too short for what they claim.
-std::optional<std::vector<std::uint8_t>> bmp_file_to_packed_dib(
-    const std::vector<std::uint8_t>& file);
-// A BMP file around a packed DIB, with a correct bits offset.
-std::optional<std::vector<std::uint8_t>> packed_dib_to_bmp_file(
-    const std::vector<std::uint8_t>& packed);
+// To clipboard form: the four gap bytes removed. Empty for a picture dib_info refuses.
+std::vector<std::uint8_t> dib_to_packed(const Dib& dib);
+// From clipboard form: four zero bytes inserted after the colour table.
+DibRead dib_from_packed(const std::vector<std::uint8_t>& packed);
+// To file form: the file header put in front. Empty for a picture dib_info refuses.
+std::vector<std::uint8_t> dib_to_bmp_file(const Dib& dib);
+// From file form: header and colour table, the gap, then the bytes from the
+// file's bits offset. A 108- or 124-byte header of an uncompressed picture is
+// cut to 40 bytes.
+DibRead dib_from_bmp_file(const std::vector<std::uint8_t>& file);
+
+// Reads a BMP file whole: "ファイルオープン出来ません" (caption "CAUTION") when
+// it cannot be opened, none without a message when it is not a BMP file, and
+// report_dib_problem under `caption` when it cannot be read.
+std::optional<Dib> read_bmp_file(App& app, const std::string& path, const char* caption);
+// Writes bytes to a file, first asking "既存ファイルを更新しますか？" (caption
+// "CAUTION", Yes/No) when it exists; the old file survives a failed write,
+// which reports "ファイルオープン出来ません". Returns 1, or 0 when declined or
+// not written.
+int write_file_confirmed(App& app, const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace daub

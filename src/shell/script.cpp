@@ -236,12 +236,12 @@ bool run_clipboard(App& app, Words& w, std::string& error) {
     app.clipboard.set_drawing(*bytes);
     return true;
   }
-  auto dib = bmp_file_to_packed_dib(*bytes);
-  if (!dib) {
+  DibRead read = dib_from_bmp_file(*bytes);
+  if (!read.ok()) {
     error = "not a BMP file: " + arg;
     return false;
   }
-  app.clipboard.set_dib(*dib);
+  app.clipboard.set_dib(dib_to_packed(read.dib));
   return true;
 }
 
@@ -258,7 +258,10 @@ bool run_save_clipboard(App& app, Words& w, std::string& error) {
   } else if (kind == "skl") {
     bytes = app.clipboard.drawing();
   } else if (kind == "bmp") {
-    if (auto dib = app.clipboard.dib()) bytes = packed_dib_to_bmp_file(*dib);
+    if (auto packed = app.clipboard.dib()) {
+      DibRead read = dib_from_packed(*packed);
+      if (read.ok()) bytes = dib_to_bmp_file(read.dib);
+    }
   } else {
     error = "save-clipboard takes text, bmp or skl";
     return false;

@@ -13,20 +13,14 @@ using test::put_u32;
 using test::small_dib;
 
 TEST(BmpFile, JoinsHeaderAndBitsWhereverTheOffsetPutsThem) {
-  const std::vector<std::uint8_t> dib = small_dib();
-  auto bmp = packed_dib_to_bmp_file(dib);
-  ASSERT_TRUE(bmp.has_value());
-  ASSERT_EQ(bmp->size(), 14u + 56u);
-  EXPECT_EQ(std::string(bmp->begin(), bmp->begin() + 2), "BM");
-  EXPECT_EQ((*bmp)[10], 14 + 40);  // bits right after the header of a 24-bit picture
-  EXPECT_EQ(bmp_file_to_packed_dib(*bmp), dib);
-
-  // A file with four spare bytes before its bits (the in-memory form's gap).
-  std::vector<std::uint8_t> gapped(bmp->begin(), bmp->begin() + 14 + 40);
-  gapped.insert(gapped.end(), 4, 0x7F);
-  gapped.insert(gapped.end(), bmp->begin() + 14 + 40, bmp->end());
-  gapped[10] = 14 + 44;
-  EXPECT_EQ(bmp_file_to_packed_dib(gapped), dib);
+  const std::vector<std::uint8_t> packed = small_dib();
+  DibRead read = dib_from_packed(packed);
+  ASSERT_TRUE(read.ok());
+  std::vector<std::uint8_t> bmp = dib_to_bmp_file(read.dib);
+  ASSERT_EQ(bmp.size(), 14u + 44u + 16u);
+  EXPECT_EQ(std::string(bmp.begin(), bmp.begin() + 2), "BM");
+  EXPECT_EQ(bmp[10], 14 + 44);  // bits after the gap
+  EXPECT_EQ(dib_to_packed(dib_from_bmp_file(bmp).dib), packed);
 }
 
 TEST(BmpFile, RefusesBytesShorterThanTheirHeaderSays) {
@@ -48,15 +42,15 @@ TEST(BmpFile, RefusesBytesShorterThanTheirHeaderSays) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(packed_dib_to_bmp_file(c.bytes), std::nullopt);
+    EXPECT_FALSE(dib_from_packed(c.bytes).ok());
     std::vector<std::uint8_t> bmp = {'B', 'M'};
     bmp.resize(14, 0);
     bmp.insert(bmp.end(), c.bytes.begin(), c.bytes.end());
-    EXPECT_EQ(bmp_file_to_packed_dib(bmp), std::nullopt);
+    EXPECT_FALSE(dib_from_bmp_file(bmp).ok());
   }
-  std::vector<std::uint8_t> bits_past_end = *packed_dib_to_bmp_file(dib);
+  std::vector<std::uint8_t> bits_past_end = dib_to_bmp_file(dib_from_packed(dib).dib);
   bits_past_end[10] = 200;
-  EXPECT_EQ(bmp_file_to_packed_dib(bits_past_end), std::nullopt);
+  EXPECT_FALSE(dib_from_bmp_file(bits_past_end).ok());
 }
 
 }  // namespace

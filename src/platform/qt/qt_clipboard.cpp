@@ -1,13 +1,14 @@
 #include "platform/qt/qt_clipboard.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
 
 #include "paint/bmp_file.h"
+#include "paint/dib.h"
 #include "platform/cp932.h"
+#include "platform/qt/qt_dc.h"
 
 namespace daub {
 
@@ -30,6 +31,19 @@ void put_mime(QClipboard* clipboard, const char* type, const QByteArray& bytes) 
   clipboard->setMimeData(mime);
 }
 
+// Device form of an image: top-down 0x00RRGGBB, alpha dropped.
+DcImage dc_image_of(const QImage& source) {
+  if (source.isNull()) return {};
+  QImage rgb = source.convertToFormat(QImage::Format_RGB32);
+  return QtDc(rgb).image();
+}
+
+QImage qimage_of(const DcImage& image) {
+  QImage out(image.width, image.height, QImage::Format_RGB32);
+  QtDc(out).draw_image(0, 0, image.width, image.height, image);
+  return out;
+}
+
 }  // namespace
 
 QtClipboard::QtClipboard() : clipboard_(QGuiApplication::clipboard()) {}
@@ -49,31 +63,29 @@ std::optional<std::vector<std::uint8_t>> QtClipboard::dib() {
   const QMimeData* mime = clipboard_->mimeData();
   if (!mime) return std::nullopt;
   if (mime->hasFormat(QString::fromLatin1(kBmpMimeType))) {
-    if (auto packed =
-            bmp_file_to_packed_dib(to_bytes(mime->data(QString::fromLatin1(kBmpMimeType)))))
-      return packed;
+    DibRead read = dib_from_bmp_file(to_bytes(mime->data(QString::fromLatin1(kBmpMimeType))));
+    if (read.ok()) return dib_to_packed(read.dib);
   }
+  // A picture from another program (or BMP data this program cannot read)
+  // arrives as a 24-bit picture of the image itself.
   if (!mime->hasImage()) return std::nullopt;
-  QImage image = qvariant_cast<QImage>(mime->imageData());
-  QByteArray bmp;
-  QBuffer buffer(&bmp);
-  if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "BMP"))
-    return std::nullopt;
-  return bmp_file_to_packed_dib(to_bytes(bmp));
+  std::optional<Dib> dib = dib_from_dc_image(dc_image_of(qvariant_cast<QImage>(mime->imageData())));
+  if (!dib) return std::nullopt;
+  return dib_to_packed(*dib);
 }
 
 void QtClipboard::set_dib(const std::vector<std::uint8_t>& packed) {
-  std::optional<std::vector<std::uint8_t>> file = packed_dib_to_bmp_file(packed);
-  if (!file) {
+  DibRead read = dib_from_packed(packed);
+  std::optional<DcImage> image;
+  if (read.ok()) image = dib_to_dc_image(read.dib);
+  if (!image) {
     clipboard_->clear();
     return;
   }
   auto* mime = new QMimeData;
   // Other programs mostly ask for an image; this program asks for the exact bytes.
-  QByteArray bmp = to_qbytes(*file);
-  QImage image;
-  if (image.loadFromData(bmp, "BMP")) mime->setImageData(image);
-  mime->setData(QString::fromLatin1(kBmpMimeType), bmp);
+  mime->setImageData(qimage_of(*image));
+  mime->setData(QString::fromLatin1(kBmpMimeType), to_qbytes(dib_to_bmp_file(read.dib)));
   clipboard_->setMimeData(mime);
 }
 

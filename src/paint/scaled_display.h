@@ -1,0 +1,38 @@
+#pragma once
+// Showing a picture at a view scale: only the part inside the client area is
+// built, pixel by pixel from a bilinear mix of the four neighbouring source
+// pixels, and put on the device 1:1. Canvases and bitmap elements use it.
+
+#include <optional>
+
+#include "paint/dib.h"
+
+namespace daub {
+struct App;
+class Dc;
+
+// The visible piece of a scaled picture and where it goes on the client.
+struct ScaledPiece {
+  int x = 0;  // client position of the piece's top-left pixel
+  int y = 0;
+  DcImage image;  // empty when nothing is visible
+};
+
+// The colour at source position (fx, fy) (x across, y in stored rows) of a
+// 24-bit picture: the bilinear mix of the four neighbours, a fraction not
+// above 0.0001 counting as 0, each channel truncated; neighbours past the
+// last column or row repeat the edge. Black outside the picture.
+Colorref bilinear_sample(const Dib& dib, const DibInfo& info, double fx, double fy);
+
+// The piece of a 24-bit picture whose top-left is at client (left, top), shown
+// at `scale` on a client of client_w × client_h pixels.
+ScaledPiece scaled_piece(const Dib& dib, int left, int top, double scale, int client_w,
+                         int client_h);
+
+// Draws the picture whose top-left is at world (wx, wy) at `scale` screen
+// pixels per picture pixel, clipped to the client area. Returns 1 when
+// something was drawn, 0 when nothing is visible or the picture is not a
+// readable 24-bit one.
+int scaled_display(App& app, Dc& dc, const Dib& dib, double wx, double wy, double scale);
+
+}  // namespace daub
