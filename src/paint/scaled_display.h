@@ -18,16 +18,26 @@ struct ScaledPiece {
   DcImage image;  // empty when nothing is visible
 };
 
-// The colour at source position (fx, fy) (x across, y in stored rows) of a
-// 24-bit picture: the bilinear mix of the four neighbours, a fraction not
-// above 0.0001 counting as 0, each channel truncated; neighbours past the
-// last column or row repeat the edge. Black outside the picture.
-Colorref bilinear_sample(const Dib& dib, const DibInfo& info, double fx, double fy);
+// A rectangle of client pixels, right and bottom exclusive.
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
 
 // The piece of a 24-bit picture whose top-left is at client (left, top), shown
-// at `scale` on a client of client_w × client_h pixels.
-ScaledPiece scaled_piece(const Dib& dib, int left, int top, double scale, int client_w,
-                         int client_h);
+// at `scale`, that falls inside `visible`. Displayed pixel (x, y) of the
+// scaled picture (trunc(w × scale) × trunc(h × scale)) shows source position
+// (x / scale, (Hs − 1 − y) / scale), x across and y in stored rows: the
+// bilinear mix of the four neighbours, a fraction not above 0.0001 counting
+// as 0, each channel truncated; neighbours past the last column or row repeat
+// the edge. Nothing for an unreadable or not 24-bit picture or a scale that
+// is not a positive number.
+ScaledPiece scaled_piece(const Dib& dib, int left, int top, double scale, PixelRect visible);
+// The same computed pixel by pixel as plainly as it can be said; the fast
+// form must match it byte for byte (tests and the benchmark compare them).
+ScaledPiece scaled_piece_plain(const Dib& dib, int left, int top, double scale, PixelRect visible);
 
 // Draws the picture whose top-left is at world (wx, wy) at `scale` screen
 // pixels per picture pixel, clipped to the client area. Returns 1 when
