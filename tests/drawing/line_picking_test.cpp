@@ -1,0 +1,329 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "drawing/line_fixtures.h"
+#include "drawing/lines.h"
+#include "geometry/angle.h"
+#include "support/test_app.h"
+
+namespace daub::test {
+namespace {
+
+const double kNan = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+// Snapping with the drawing tolerance of 4 pixels, at two view scales: an end
+// 3 pixels away is taken; 5 pixels from every end but 3 from a line, the line
+// is cut there; 5 pixels from everything, nothing moves.
+TEST(Snap, TakesAnEndThenALineWithinFourPixels) {
+  // In screen pixels: line 1 ends at (100, 0); line 2 is the vertical x = 200.
+  const struct {
+    const char* name;
+    double x, y;        // the point
+    int result;         // what snap returns
+    double to_x, to_y;  // where the point ends up
+    std::size_t lines;  // lines afterwards
+  } cases[] = {
+      {"end at 3 px", 103, 0, 1, 100, 0, 2},
+      {"end at 5 px", 105, 0, 0, 105, 0, 2},
+      {"line at 3 px", 197, 0, 1, 200, 0, 3},
+      {"line at 5 px", 195, 0, 0, 195, 0, 2},
+  };
+  for (double scale : {1.0, 2.0}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::Message() << c.name << " at scale " << scale);
+      TestApp t;
+      t.app.settings.scale = scale;
+      const double px = 1 / scale;  // one screen pixel in world units
+      add_geom(t.app, straight(0, 0, 100 * px, 0));
+      add_geom(t.app, straight(200 * px, -100 * px, 200 * px, 100 * px));
+      PointDir p{c.x * px, c.y * px, 0.7};
+      EXPECT_EQ(snap(t.app, p, kSnapTolerance, 1), c.result);
+      EXPECT_EQ(p.x, c.to_x * px);
+      EXPECT_EQ(p.y, c.to_y * px);
+      EXPECT_EQ(p.angle, 0.7);
+      EXPECT_EQ(geoms(t.app).size(), c.lines);
+      EXPECT_TRUE(t.messages().empty());
+    }
+  }
+}
+
+TEST(Nearestvt, ChoosesTheDirectionClosestToTheQuery) {
+  TestApp t;
+  add_geom(t.app, straight(-100, 0, 0, 0));  // arrives at the meeting point along 0
+  add_geom(t.app, straight(0, 0, 0, 100));   // leaves it along π/2
+  LineGeometry hidden = straight(1, 1, 50, 50);
+  hidden.kind = kShapeHidden;  // nearer, but never a vertex
+  add_geom(t.app, hidden);
+  const struct {
+    double query, expected;
+  } cases[] = {
+      {0.1, 0.0},
+      {1.4, kPi / 2},
+      {-1.4, -kPi / 2},
+      {3.0, kPi},
+      {-3.0, -kPi},
+      {2.0, kPi / 2},
+      {std::atan2(1.0, 1.0), 0.0},  // halfway between 0 and π/2: the first found
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.query);
+    PointDir out;
+    ASSERT_EQ(nearestvt(t.app, {2, 2, c.query}, out, 1), 1);
+    EXPECT_EQ(out.x, 0);
+    EXPECT_EQ(out.y, 0);
+    EXPECT_NEAR(std::fabs(out.angle), std::fabs(c.expected), 1e-12);
+    EXPECT_NEAR(normalize_angle(out.angle - c.expected), 0, 1e-12);
+  }
+}
+
+TEST(Nearestvt, EqualDistancesKeepTheFirstEndAndFarEndsAreNotFound) {
+  TestApp t;
+  add_geom(t.app, straight(-10, 0, 10, 0));
+  PointDir out;
+  ASSERT_EQ(nearestvt(t.app, {0, 5, 0}, out, 1), 1);
+  EXPECT_EQ(out.x, -10);
+  EXPECT_EQ(nearestvt(t.app, {20000, 0, 0}, out, 1), 0);
+  EXPECT_EQ(nearestvt(t.app, {kNan, 0, 0}, out, 1), 0);
+  EXPECT_TRUE(t.messages().empty());
+}
+
+TEST(Pickline, ProbesReachThirtyPixelsAlongFourDirections) {
+  const struct {
+    const char* name;
+    LineGeometry line;
+    double scale;
+    int found;
+  } cases[] = {
+      {"vertical at 29 px", straight(29, -100, 29, 100), 1.0, 1},
+      {"vertical at 31 px", straight(31, -100, 31, 100), 1.0, 0},
+      {"vertical at 29 px, scale 2", straight(14.5, -100, 14.5, 100), 2.0, 1},
+      {"vertical at 31 px, scale 2", straight(15.5, -100, 15.5, 100), 2.0, 0},
+      // 35 px away, but met by a diagonal probe within its reach.
+      {"diagonal", straight(50, 0, 0, 50), 1.0, 1},
+      {"short line beside the probes", straight(10, 5, 20, 15), 1.0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    t.app.settings.scale = c.scale;
+    add_geom(t.app, c.line);
+    LineRecord out;
+    EXPECT_EQ(pickline(t.app, {0, 0}, out, 1), c.found);
+    if (c.found) EXPECT_EQ(out.geom.x0, c.line.x0);
+  }
+}
+
+TEST(Pickline, TiesGoToTheFirstLineAndTwoLinesAreTheTwoNearest) {
+  TestApp t;
+  add_geom(t.app, straight(20, -50, 20, 50));
+  add_geom(t.app, straight(-10, -50, -10, 50));
+  add_geom(t.app, straight(10, -50, 10, 50));
+  LineRecord a, b;
+  int n1 = 0, n2 = 0;
+  EXPECT_EQ(pickline(t.app, {0, 0}, a, 1), 2);
+  ASSERT_EQ(picktwoline(t.app, {0, 0}, a, b, n1, n2, 1), 1);
+  EXPECT_EQ(n1, 2);
+  EXPECT_EQ(n2, 3);
+  EXPECT_EQ(b.geom.x0, 10);
+
+  TestApp one;
+  add_geom(one.app, straight(10, -50, 10, 50));
+  EXPECT_EQ(picktwoline(one.app, {0, 0}, a, b, n1, n2, 1), 0);
+}
+
+TEST(CutAtClick, CutsTheNearestLineHoweverFar) {
+  TestApp t;
+  add_geom(t.app, straight(0, -100, 0, 100));
+  add_geom(t.app, straight(25, -100, 25, 100));
+  EXPECT_EQ(cut_at_click(t.app, {18, 40}, 1), 2);
+  const std::vector<LineGeometry> g = geoms(t.app);
+  ASSERT_EQ(g.size(), 3u);
+  EXPECT_EQ(g[1].y1, 40);
+  EXPECT_EQ(g[2].y0, 40);
+  EXPECT_EQ(t.app.in.nowlinevalid, 3);
+  EXPECT_EQ(t.app.in.nowline.geom.y0, 40);
+  EXPECT_EQ(t.app.in.nowpoint.y, -100);
+  EXPECT_EQ(cut_at_click(t.app, {500, 500}, 1), 0);
+}
+
+TEST(Nearestline, PrefersLinesWhoseAnglesMatch) {
+  TestApp t;
+  add_geom(t.app, curve(0, 0, 1.0, 10, 0, 2.0));
+  add_geom(t.app, curve(0, 0, 0.5, 10, 0, 0.0));
+  const struct {
+    const char* name;
+    PointDir p, q;
+    int expected;
+  } cases[] = {
+      {"both angles", {0, 0, 0.5}, {10, 0, 0.0}, 2},
+      {"second angle only", {0, 0, 9.0}, {10, 0, 2.0}, 1},
+      {"ends only", {0, 0, 9.0}, {10, 0, 9.0}, 1},
+      {"the other way round, turned by π", {10, 0, kPi}, {0, 0, 0.5 - kPi}, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    LineRecord out;
+    int number = 0;
+    EXPECT_EQ(nearestline(t.app, c.p, c.q, out, number, 1), 1);
+    EXPECT_EQ(number, c.expected);
+  }
+  LineRecord out;
+  int number = 0;
+  EXPECT_EQ(nearestline(t.app, {0, 0, 0}, {11, 0, 0}, out, number, 1), 0);
+  EXPECT_EQ(t.messages(), std::vector<std::string>{"nearestline\t該当データが存在しません"});
+}
+
+TEST(NeighberLineTest, CountsOtherLinesEndingAtThePoint) {
+  TestApp t;
+  add_geom(t.app, straight(-10, 0, 0, 0));
+  add_geom(t.app, straight(0, 0, 0, 10));
+  add_geom(t.app, straight(5, 5, 9, 9));
+  ExtractionItem item;
+  EXPECT_EQ(NeighberLine(t.app, 2, {0, 0, 0}, item, 1), 1);
+  EXPECT_EQ(item.line, 1);
+  EXPECT_EQ(item.direction, -1);
+  EXPECT_EQ(item.geom.x0, -10);
+  EXPECT_EQ(NeighberLine(t.app, 0, {0, 0, 0}, item, 1), 2);
+  EXPECT_EQ(item.line, 2);
+  EXPECT_EQ(item.direction, 1);
+  EXPECT_EQ(NeighberLine(t.app, 0, {1, 1, 0}, item, 1), 0);
+}
+
+TEST(JoinEnds, MovesTheOtherEndOntoTheNearestEnd) {
+  TestApp t;
+  add_geom(t.app, straight(0, 0, 100, 0));
+  add_geom(t.app, straight(103, 2, 200, 2));
+  EXPECT_EQ(join_ends(t.app, {101, 0}, 1.5, 1), 0);  // the other end is too far
+  EXPECT_EQ(join_ends(t.app, {101, 0}, kEndJoinDistance, 1), 1);
+  const LineGeometry g = geoms(t.app)[1];
+  EXPECT_EQ(g.x0, 100);
+  EXPECT_EQ(g.y0, 0);
+  // A straight line keeps pointing along itself.
+  EXPECT_EQ(g.a0, std::atan2(2.0, 100.0));
+  EXPECT_EQ(g.a1, g.a0);
+  EXPECT_EQ(join_ends(t.app, {500, 500}, kEndJoinDistance, 1), 0);
+}
+
+TEST(Shapes, RectangleIsFourSidesInTurn) {
+  TestApp t;
+  t.app.settings.line_pen.color = 0x00FF00;
+  EXPECT_EQ(rectangle_lines(t.app, 10, 20, 50, 80, 1), 4);
+  const std::vector<LineGeometry> g = geoms(t.app);
+  ASSERT_EQ(g.size(), 4u);
+  const double corners[5][2] = {{10, 20}, {50, 20}, {50, 80}, {10, 80}, {10, 20}};
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(g[i].x0, corners[i][0]);
+    EXPECT_EQ(g[i].y0, corners[i][1]);
+    EXPECT_EQ(g[i].x1, corners[i + 1][0]);
+    EXPECT_EQ(g[i].y1, corners[i + 1][1]);
+    EXPECT_EQ(g[i].kind, kShapeStraight);
+  }
+  EXPECT_EQ(g[1].a0, std::atan2(60.0, 0.0));
+  EXPECT_EQ(t.app.in.nowlinevalid, 4);
+  EXPECT_EQ(t.app.in.nowline.pen.color, 0x00FF00u);
+}
+
+TEST(Shapes, EllipseIsFourQuarterCurvesOnTheEllipse) {
+  TestApp t;
+  ASSERT_EQ(ellipse_lines(t.app, 100, 50, 20, 10, 1), 4);
+  const std::vector<LineGeometry> g = geoms(t.app);
+  ASSERT_EQ(g.size(), 4u);
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(g[i].kind, kShapeCurve);
+    EXPECT_EQ(g[i].x1, g[(i + 1) % 4].x0);
+    EXPECT_EQ(g[i].y1, g[(i + 1) % 4].y0);
+    for (const DPoint& p : curve_points(t.app, g[i]))
+      EXPECT_NEAR(std::pow((p.x - 60) / 40, 2) + std::pow((p.y - 30) / 20, 2), 1.0, 1e-9);
+  }
+  EXPECT_EQ(t.app.in.nowlinevalid, 4);
+}
+
+TEST(Shapes, CircleTakesItsRadiusFromThePoint) {
+  TestApp t;
+  ASSERT_EQ(circle_lines(t.app, {0, 0}, {3, 4}, 1), 4);
+  EXPECT_EQ(geoms(t.app)[0].x0, 5);
+  EXPECT_EQ(geoms(t.app)[1].y0, 5);
+}
+
+TEST(Shapes, DegenerateShapesAreRefusedWhole) {
+  const struct {
+    const char* name;
+    std::function<int(App&)> make;
+    const char* message;
+  } cases[] = {
+      {"flat rectangle", [](App& a) { return rectangle_lines(a, 0, 0, 50, 0, 1); },
+       "sklck\t同一点が選択されています"},
+      {"point ellipse", [](App& a) { return ellipse_lines(a, 5, 5, 5, 5, 1); },
+       "cutsklck\t同一点が選択されています"},
+      {"very flat ellipse", [](App& a) { return ellipse_lines(a, 0, 0, 1000, 2, 1); },
+       "cutsklck\t楕円で結合できません。"},
+      {"no such layer", [](App& a) { return rectangle_lines(a, 0, 0, 5, 5, 2); },
+       "setskl\tレイヤーが存在しません"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    EXPECT_EQ(c.make(t.app), 0);
+    EXPECT_TRUE(geoms(t.app).empty());
+    EXPECT_EQ(t.messages(), std::vector<std::string>{c.message});
+  }
+}
+
+// Geometry read from a file may hold anything: no operation may crash or hang on it.
+TEST(BadGeometry, EveryOperationSurvivesNonFiniteCoordinatesAndOddKinds) {
+  for (double scale : {1.0, 0.0, kNan}) {
+    SCOPED_TRACE(scale);
+    TestApp t;
+    t.app.settings.scale = scale;
+    add_geom(t.app, straight(kNan, 0, 10, 10));
+    add_geom(t.app, curve(kInf, -kInf, kNan, 5, 5, kInf));
+    add_geom(t.app, LineGeometry{0, 0, 0, 1e308, -1e308, 0, 7, 0});
+    add_geom(t.app, LineGeometry{-5, 0, 1e300, 5, 0, -1e300, kShapeCurve, 0});
+    add_geom(t.app, straight(0, -20, 0, 20));
+    const PointDir at{1, 1, 0.3};
+    PointDir p = at, out;
+    LineRecord r1, r2;
+    int n1 = 0, n2 = 0;
+    ExtractionItem item;
+    nearestvt(t.app, at, out, 1);
+    snap(t.app, p, kSnapTolerance, 1);
+    pickline(t.app, {1, 1}, r1, 1);
+    picktwoline(t.app, {1, 1}, r1, r2, n1, n2, 1);
+    nearestline(t.app, at, {10, 10, 0}, r1, n1, 1);
+    NeighberLine(t.app, 0, {10, 10, 0}, item, 1);
+    join_ends(t.app, {10, 10}, kEndJoinDistance, 1);
+    cut_at_click(t.app, {1, 1}, 1);
+    for (int n = 1; n <= 4; ++n) {
+      PointDir cut;
+      cut_line(t.app, n, straight(-100, 1, 100, 1), r1, n1, cut, 1);
+    }
+    reverse_line(t.app, 1, r1, n1, 1);
+    ellipse_lines(t.app, kNan, 0, 10, kInf, 1);
+    circle_lines(t.app, {0, 0}, {kInf, 0}, 1);
+    EXPECT_EQ(totalskl(t.app, 1), static_cast<int>(geoms(t.app).size()));
+  }
+}
+
+TEST(BadGeometry, NonFiniteLinesAreNeitherEndsNorCrossings) {
+  TestApp t;
+  add_geom(t.app, straight(kNan, kNan, kNan, kNan));
+  add_geom(t.app, straight(kInf, 0, -kInf, 0));
+  PointDir out;
+  EXPECT_EQ(nearestvt(t.app, {0, 0, 0}, out, 1), 0);
+  LineRecord r;
+  EXPECT_EQ(pickline(t.app, {0, 0}, r, 1), 0);
+  LineRecord line;
+  line.geom = straight(kInf, 0, 0, 0);
+  int number = 0;
+  EXPECT_EQ(setskl(t.app, line, r, number, 1), 0);
+  EXPECT_EQ(t.messages(), std::vector<std::string>{"sklck\t座標が正しくありません"});
+}
+
+}  // namespace
+}  // namespace daub::test

@@ -1,0 +1,336 @@
+#include "drawing/lines.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "drawing/drawing_builder.h"
+#include "drawing/line_fixtures.h"
+#include "geometry/angle.h"
+#include "support/test_app.h"
+
+namespace daub::test {
+namespace {
+
+// Lines told apart by their start x.
+std::vector<double> starts(const App& app, int layer = 1) {
+  std::vector<double> out;
+  for (const LineGeometry& g : geoms(app, layer)) out.push_back(g.x0);
+  return out;
+}
+
+// The boundary line numbers of each linked region of layer 1, in chain order.
+std::vector<std::vector<int>> region_lines(const App& app) {
+  std::vector<std::vector<int>> out;
+  for (std::uint32_t at : chain_offsets(app.drawing, 1, ChainKind::kRegions)) {
+    const RegionRecord r = app.drawing.get<RegionRecord>(at);
+    std::vector<int> lines;
+    for (int i = 0; i < r.count; ++i)
+      lines.push_back(app.drawing.get<BoundaryEntry>(r.entries + 8u * i).line);
+    out.push_back(lines);
+  }
+  return out;
+}
+
+// Horizontal lines starting at x = 10, 20, ..., 10·count, each 5 long.
+void add_tagged(App& app, int count) {
+  for (int i = 1; i <= count; ++i) add_geom(app, straight(10 * i, 0, 10 * i + 5, 0));
+}
+
+TEST(Setskl, AppendsAndMakesTheLineCurrent) {
+  TestApp t;
+  LineRecord line, out;
+  line.pen.color = 0x123456;
+  line.geom = curve(0, 0, 0, 100, 100, kPi / 2);
+  line.next = 999;  // whatever the caller left there
+  int number = 0;
+  EXPECT_EQ(setskl(t.app, line, out, number, 1), 1);
+  EXPECT_EQ(setskl(t.app, line, out, number, 0), 2);  // layer 0 means layer 1
+  EXPECT_EQ(number, 2);
+  EXPECT_EQ(out.next, 0u);
+  EXPECT_EQ(out.pen.color, 0x123456u);
+  EXPECT_EQ(t.app.in.nowlinevalid, 2);
+  EXPECT_EQ(t.app.in.nowline.geom.x1, 100);
+  EXPECT_EQ(geoms(t.app).size(), 2u);
+  EXPECT_EQ(totalskl(t.app, 1), 2);
+}
+
+TEST(Setskl, RefusedGeometryAppendsNothingUnlessTrusted) {
+  TestApp t;
+  LineRecord line, out;
+  line.geom = curve(0, 0, 0, 100, 100, kPi);
+  int number = 0;
+  const Block before = t.app.drawing;
+  EXPECT_EQ(setskl(t.app, line, out, number, 1), 0);
+  EXPECT_EQ(t.messages(), std::vector<std::string>{"sklck\t180度以上のカーブは結合できません。"});
+  EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
+  EXPECT_EQ(t.app.in.nowlinevalid, 0);
+  EXPECT_EQ(setskl(t.app, line, out, number, 1, GeometryCheck::kTrusted), 1);
+  EXPECT_EQ(t.messages().size(), 1u);
+}
+
+// Every failure of the operations that name a line: message, caption, and an unchanged drawing.
+TEST(LineFailures, EachOperationReportsUnderItsOwnName) {
+  using Op = std::function<int(App&, int n, int layer)>;
+  const struct {
+    const char* name;
+    Op op;
+  } ops[] = {
+      {"getline",
+       [](App& a, int n, int l) {
+         LineRecord r;
+         return getline(a, n, r, l);
+       }},
+      {"changeline", [](App& a, int n, int l) { return changeline(a, n, LineRecord{}, l); }},
+      {"linenow", [](App& a, int n, int l) { return linenow(a, n, l); }},
+      {"delskl", [](App& a, int n, int l) { return delskl(a, n, l); }},
+      {"delskl", [](App& a, int n, int l) { return delskl(a, n, l, DeletedPoint::kKeepNowpoint); }},
+      {"cutline",
+       [](App& a, int n, int l) {
+         LineRecord r;
+         int k;
+         PointDir p;
+         return cut_line(a, n, straight(12, -5, 12, 5), r, k, p, l);
+       }},
+      {"NeighberLine",
+       [](App& a, int, int l) {
+         ExtractionItem item;
+         return NeighberLine(a, 0, PointDir{}, item, l);
+       }},
+  };
+  const struct {
+    const char* situation;
+    int lines, n, layer;
+    const char* text;
+  } cases[] = {
+      {"no such layer", 2, 1, 2, "レイヤーが存在しません"},
+      {"no lines", 0, 1, 1, "データが存在しません"},
+      {"number beyond the last", 2, 3, 1, "該当データが存在しません"},
+      {"number 0", 2, 0, 1, "該当データが存在しません"},
+  };
+  for (const auto& op : ops) {
+    for (const auto& c : cases) {
+      if (std::string(op.name) == "NeighberLine" && c.lines != 0 && c.layer == 1) continue;
+      SCOPED_TRACE(std::string(op.name) + ": " + c.situation);
+      TestApp t;
+      add_tagged(t.app, c.lines);
+      t.clear_log();
+      const Block before = t.app.drawing;
+      EXPECT_EQ(op.op(t.app, c.n, c.layer), 0);
+      EXPECT_EQ(t.messages(), std::vector<std::string>{std::string(op.name) + "\t" + c.text});
+      EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
+    }
+  }
+}
+
+TEST(LineFailures, SearchesReportOnlyAMissingLayer) {
+  using Op = std::function<int(App&, int layer)>;
+  const struct {
+    const char* name;
+    Op op;
+  } ops[] = {
+      {"nearestvt",
+       [](App& a, int l) {
+         PointDir o;
+         return nearestvt(a, {}, o, l);
+       }},
+      {"cutline",
+       [](App& a, int l) {
+         PointDir p;
+         return cutline(a, p, 4.0, l);
+       }},
+      {"cutline", [](App& a, int l) { return cut_at_click(a, {}, l); }},
+      {"pickline",
+       [](App& a, int l) {
+         LineRecord r;
+         return pickline(a, {}, r, l);
+       }},
+      {"picktwoline",
+       [](App& a, int l) {
+         LineRecord r1, r2;
+         int n1, n2;
+         return picktwoline(a, {}, r1, r2, n1, n2, l);
+       }},
+      {"totalskl", [](App& a, int l) { return totalskl(a, l); }},
+  };
+  for (const auto& op : ops) {
+    SCOPED_TRACE(op.name);
+    TestApp t;
+    EXPECT_EQ(op.op(t.app, 1), 0);  // an empty layer: nothing found, nothing said
+    EXPECT_TRUE(t.messages().empty());
+    EXPECT_EQ(op.op(t.app, 3), 0);
+    EXPECT_EQ(t.messages(),
+              std::vector<std::string>{std::string(op.name) + "\tレイヤーが存在しません"});
+  }
+}
+
+TEST(Changeline, OverwritesTheLineButKeepsTheChain) {
+  TestApp t;
+  add_tagged(t.app, 3);
+  LineRecord line;
+  ASSERT_EQ(getline(t.app, 2, line, 1), 2);
+  line.geom.x0 = 99;
+  line.pen.color = 7;
+  line.next = 0;  // a stale link must not cut the chain
+  EXPECT_EQ(changeline(t.app, 2, line, 1), 2);
+  EXPECT_EQ(starts(t.app), (std::vector<double>{10, 99, 30}));
+  LineRecord back;
+  getline(t.app, 2, back, 1);
+  EXPECT_EQ(back.pen.color, 7u);
+}
+
+TEST(Linenow, TakesTheCurrentPenAndKeepsTheGeometry) {
+  TestApp t;
+  add_tagged(t.app, 2);
+  t.app.settings.line_pen.color = 0xABCDEF;
+  t.app.settings.line_pen.width = 9;
+  EXPECT_EQ(linenow(t.app, 2, 1), 2);
+  LineRecord line;
+  getline(t.app, 2, line, 1);
+  EXPECT_EQ(line.pen.color, 0xABCDEFu);
+  EXPECT_EQ(line.pen.width, 9);
+  EXPECT_EQ(line.geom.x0, 20);
+  getline(t.app, 1, line, 1);
+  EXPECT_EQ(line.pen.width, 1);
+}
+
+TEST(Delskl, RenumbersAndSetsTheCurrentPoint) {
+  for (DeletedPoint mode : {DeletedPoint::kBecomesNowpoint, DeletedPoint::kKeepNowpoint}) {
+    TestApp t;
+    add_tagged(t.app, 3);
+    t.app.in.nowpointvalid = 0;
+    t.app.line_stock.push_back({});
+    EXPECT_EQ(delskl(t.app, 2, 1, mode), 2);
+    EXPECT_EQ(starts(t.app), (std::vector<double>{10, 30}));
+    EXPECT_EQ(t.app.in.nowlinevalid, 0);
+    EXPECT_TRUE(t.app.line_stock.empty());
+    const bool moved = mode == DeletedPoint::kBecomesNowpoint;
+    EXPECT_EQ(t.app.in.nowpointvalid, moved ? 1 : 0);
+    EXPECT_EQ(t.app.in.nowpoint.x, moved ? 20 : 0);
+  }
+  TestApp t;
+  add_tagged(t.app, 2);
+  EXPECT_EQ(delskl(t.app, 1, 1), 1);
+  EXPECT_EQ(delskl(t.app, 1, 1), 1);
+  EXPECT_TRUE(geoms(t.app).empty());
+}
+
+TEST(Delskl, RemovesRegionsThatUsedTheLineAndRenumbersTheRest) {
+  TestApp t;
+  add_tagged(t.app, 5);
+  add_region(t.app, 1, {{1, 1}, {2, -1}, {3, 1}});
+  add_region(t.app, 1, {{1, 1}, {3, -1}, {4, 1}});
+  add_region(t.app, 1, {{0, 1}, {5, 1}, {1, -1}});
+  add_region(t.app, 1, {{4, 1}, {2, 1}});
+  ASSERT_EQ(delskl(t.app, 2, 1), 2);
+  EXPECT_EQ(region_lines(t.app), (std::vector<std::vector<int>>{{1, 2, 3}, {0, 4, 1}}));
+  // Directions stay with their entries.
+  const RegionRecord r =
+      t.app.drawing.get<RegionRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0]);
+  EXPECT_EQ(t.app.drawing.get<BoundaryEntry>(r.entries + 8).direction, -1);
+  ASSERT_EQ(delskl(t.app, 1, 1), 1);
+  EXPECT_TRUE(region_lines(t.app).empty());
+}
+
+TEST(CutLine, HalvesTakeTheLastNumbers) {
+  TestApp t;
+  add_geom(t.app, straight(0, 0, 100, 0));
+  add_geom(t.app, straight(200, 0, 300, 0));
+  add_geom(t.app, straight(400, 0, 500, 0));
+  add_region(t.app, 1, {{1, 1}, {2, 1}, {3, 1}});
+  add_region(t.app, 1, {{2, 1}, {3, 1}});
+  LineRecord out;
+  int number = 0;
+  PointDir cut;
+  ASSERT_EQ(cut_line(t.app, 1, straight(30, -10, 30, 10), out, number, cut, 1), 1);
+  EXPECT_EQ(starts(t.app), (std::vector<double>{200, 400, 0, 30}));
+  const std::vector<LineGeometry> g = geoms(t.app);
+  EXPECT_EQ(g[2].x1, 30);
+  EXPECT_EQ(g[3].x1, 100);
+  EXPECT_EQ(number, 4);
+  EXPECT_EQ(out.geom.x0, 30);
+  EXPECT_EQ(cut.x, 30);
+  EXPECT_EQ(cut.y, 0);
+  EXPECT_EQ(cut.angle, 0);
+  EXPECT_EQ(t.app.in.nowlinevalid, 4);
+  EXPECT_EQ(t.app.in.nowpoint.x, 0);  // delskl's start point of the cut line
+  EXPECT_EQ(region_lines(t.app), (std::vector<std::vector<int>>{{1, 2}}));
+}
+
+TEST(CutLine, ACurveIsCutIntoTwoCurves) {
+  TestApp t;
+  add_geom(t.app, curve(0, 0, 0, 100, 100, kPi / 2));
+  LineRecord out;
+  int number = 0;
+  PointDir cut;
+  ASSERT_EQ(cut_line(t.app, 1, straight(50, -10, 50, 200), out, number, cut, 1), 1);
+  const std::vector<LineGeometry> g = geoms(t.app);
+  ASSERT_EQ(g.size(), 2u);
+  EXPECT_EQ(g[0].kind, kShapeCurve);
+  EXPECT_EQ(g[1].kind, kShapeCurve);
+  EXPECT_EQ(g[0].a1, cut.angle);
+  EXPECT_EQ(g[1].a0, cut.angle);
+  EXPECT_EQ(g[1].x1, 100);
+}
+
+TEST(CutLine, MissesAndInvalidHalvesChangeNothing) {
+  const struct {
+    const char* name;
+    LineGeometry cutter;
+    std::string message;
+  } cases[] = {
+      {"misses", straight(150, -10, 150, 10), "xseach\t交点が存在しません"},
+      {"at the start", straight(0, -10, 0, 10), "cutsklck\t同一点が選択されています"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    add_geom(t.app, straight(0, 0, 100, 0));
+    t.clear_log();
+    const Block before = t.app.drawing;
+    LineRecord out;
+    int number = 0;
+    PointDir cut;
+    EXPECT_EQ(cut_line(t.app, 1, c.cutter, out, number, cut, 1), 0);
+    EXPECT_EQ(t.messages(), std::vector<std::string>{c.message});
+    EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
+  }
+}
+
+TEST(CutLine, AFullBlockKeepsTheLine) {
+  TestApp t;
+  add_geom(t.app, straight(0, 0, 100, 0));
+  t.app.block_limit = t.app.drawing.used() + 150;  // room for one half only
+  const Block before = t.app.drawing;
+  LineRecord out;
+  int number = 0;
+  PointDir cut;
+  EXPECT_EQ(cut_line(t.app, 1, straight(30, -10, 30, 10), out, number, cut, 1), 0);
+  EXPECT_EQ(t.last_message(), "memck\tメモリー不足、データをセーブしてください");
+  EXPECT_EQ(geoms(t.app).size(), 1u);
+  EXPECT_EQ(t.app.drawing.used(), before.used());
+}
+
+TEST(ReverseLine, AppendsTheLineTheOtherWayRound) {
+  TestApp t;
+  add_geom(t.app, curve(0, 0, 0.5, 10, 0, 3.0));
+  add_geom(t.app, straight(50, 0, 60, 0));
+  add_region(t.app, 1, {{1, 1}, {2, 1}});
+  LineRecord out;
+  int number = 0;
+  ASSERT_EQ(reverse_line(t.app, 1, out, number, 1), 2);
+  EXPECT_EQ(starts(t.app), (std::vector<double>{50, 10}));
+  const LineGeometry g = geoms(t.app)[1];
+  EXPECT_EQ(g.x1, 0);
+  EXPECT_NEAR(g.a0, 3.0 - kPi, 1e-12);
+  EXPECT_NEAR(g.a1, 0.5 - kPi, 1e-12);
+  EXPECT_EQ(g.kind, kShapeCurve);
+  EXPECT_EQ(t.app.in.nowlinevalid, 2);
+  EXPECT_EQ(t.app.in.nowpointvalid, 1);
+  EXPECT_EQ(t.app.in.nowpoint.x, 0);
+  EXPECT_EQ(t.app.in.nowpoint.angle, g.a1);
+  EXPECT_TRUE(region_lines(t.app).empty());
+}
+
+}  // namespace
+}  // namespace daub::test

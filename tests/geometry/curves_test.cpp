@@ -1,0 +1,220 @@
+#include "geometry/curves.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "drawing/line_fixtures.h"
+#include "geometry/angle.h"
+#include "support/test_app.h"
+
+namespace daub::test {
+namespace {
+
+const double kNan = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+TEST(CurveCheck, EachRefusalHasItsMessageUnderEachCheck) {
+  struct Case {
+    const char* name;
+    LineGeometry g;
+    const char* text;  // "" when accepted
+  } cases[] = {
+      {"same point", curve(5, 5, 0, 5 + 1e-11, 5, 1), "同一点が選択されています"},
+      {"same point straight", straight(5, 5, 5, 5), "同一点が選択されています"},
+      {"nearly straight", curve(0, 0, 0, 100, 0.5, 0.01), "ほとんど直線です。結合不可能"},
+      {"quarter circle", curve(0, 0, 0, 100, 100, kPi / 2), ""},
+      {"chord on the turn's edge", curve(0, 0, 0, 100, 100, kPi / 4), "楕円で結合できません。"},
+      {"half turn", curve(0, 0, 0, 100, 100, kPi), "180度以上のカーブは結合できません。"},
+      {"across ±π, chord left", curve(0, 0, 3.0, 100 * std::cos(3.5), 100 * std::sin(3.5), -3.0),
+       "楕円で結合できません。"},
+      {"across ±π, chord right", curve(0, 0, 3.0, 100 * std::cos(2.5), 100 * std::sin(2.5), -3.0),
+       "180度以上のカーブは結合できません。"},
+      {"straight with any angles", {0, 0, 2.0, 100, 0.5, -1.0, kShapeStraight, 0}, ""},
+      {"not a number", straight(0, 0, kNan, 1), "座標が正しくありません"},
+      {"infinite angle", curve(0, 0, kInf, 100, 100, 1), "座標が正しくありません"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    CurvePoints points{};
+    const int expected = *c.text == '\0' ? 1 : 0;
+    EXPECT_EQ(sklck(t.app, c.g), expected);
+    EXPECT_EQ(cvmake(t.app, c.g, points), expected);
+    LineGeometry g = c.g;
+    // The nearly straight curve is the one cutsklck accepts (by straightening it).
+    EXPECT_EQ(cutsklck(t.app, g), std::string(c.name) == "nearly straight" ? 1 : expected);
+    if (expected == 1) {
+      EXPECT_TRUE(t.messages().empty());
+      continue;
+    }
+    std::vector<std::string> want = {std::string("sklck\t") + c.text,
+                                     std::string("cvmake\t") + c.text};
+    if (std::string(c.name) != "nearly straight")
+      want.push_back(std::string("cutsklck\t") + c.text);
+    EXPECT_EQ(t.messages(), want);
+  }
+}
+
+TEST(CurveCheck, CutsklckStraightensANearlyStraightCurve) {
+  TestApp t;
+  LineGeometry g = curve(0, 0, 0, 100, 0.5, 0.01);
+  ASSERT_EQ(cutsklck(t.app, g), 1);
+  EXPECT_EQ(g.kind, kShapeStraight);
+  EXPECT_EQ(g.a0, std::atan2(0.5, 100));
+  EXPECT_EQ(g.a1, std::atan2(0.5, 100));
+  EXPECT_EQ(g.x1, 100);
+}
+
+TEST(CurvePointsTest, QuarterCircleRunsFromAToBOnTheCircle) {
+  TestApp t;
+  const CurvePoints p = curve_points(t.app, curve(0, 0, 0, 100, 100, kPi / 2));
+  for (int i = 0; i < kCurvePointCount; ++i) {
+    SCOPED_TRACE(i);
+    const double theta = i * kPi / 60;
+    EXPECT_NEAR(p[i].x, 100 * std::sin(theta), 1e-7);
+    EXPECT_NEAR(p[i].y, 100 * (1 - std::cos(theta)), 1e-7);
+  }
+}
+
+TEST(CurvePointsTest, LeaveAAlongA0AndReachBAlongA1) {
+  const LineGeometry cases[] = {
+      curve(10, 20, 0.3, 60, 90, 0.3 + kPi / 2),
+      curve(0, 0, 0, 100, -100, -kPi / 2),
+      curve(5, 5, 1.0, 5 + 80 * std::cos(1.5), 5 + 80 * std::sin(1.5), 2.2),
+      curve(0, 0, 3.0, 100 * std::cos(2.0), 100 * std::sin(2.0), 1.2),
+  };
+  TestApp t;
+  for (const LineGeometry& g : cases) {
+    SCOPED_TRACE(testing::Message() << g.a0 << " " << g.a1);
+    ASSERT_EQ(sklck(t.app, g), 1);
+    const CurvePoints p = curve_points(t.app, g);
+    EXPECT_NEAR(p[0].x, g.x0, 1e-9);
+    EXPECT_NEAR(p[0].y, g.y0, 1e-9);
+    EXPECT_NEAR(p[30].x, g.x1, 1e-7);
+    EXPECT_NEAR(p[30].y, g.y1, 1e-7);
+    // The first and last chords turn away from the tangents by a few degrees at most.
+    const double out = std::atan2(p[1].y - p[0].y, p[1].x - p[0].x);
+    const double in = std::atan2(p[30].y - p[29].y, p[30].x - p[29].x);
+    EXPECT_LT(std::fabs(normalize_angle(out - g.a0)), 0.06);
+    EXPECT_LT(std::fabs(normalize_angle(in - g.a1)), 0.06);
+  }
+}
+
+TEST(CurvePointsTest, NoTurnOrHalfTurnGivesTheEvenlySampledChord) {
+  TestApp t;
+  for (double a1 : {0.7, 0.7 + kPi, 0.7 - kPi}) {
+    SCOPED_TRACE(a1);
+    const CurvePoints p = curve_points(t.app, curve(0, 0, 0.7, 30, 60, a1));
+    for (int i = 0; i < kCurvePointCount; ++i) {
+      EXPECT_NEAR(p[i].x, i, 1e-12);
+      EXPECT_NEAR(p[i].y, 2 * i, 1e-12);
+    }
+  }
+}
+
+TEST(CurvePointsTest, NonFiniteInputReturnsWithoutLooping) {
+  TestApp t;
+  for (const LineGeometry& g : {curve(kNan, 0, 0, 1, 1, 1), curve(0, 0, kInf, 1, 1, -kInf),
+                                curve(0, 0, 1e308, 1e308, -1e308, 1)}) {
+    const CurvePoints p = curve_points(t.app, g);
+    EXPECT_EQ(p.size(), 31u);
+    (void)line_length(t.app, g);
+  }
+}
+
+TEST(LineLengthTest, HiddenStraightAndCurve) {
+  TestApp t;
+  EXPECT_EQ(line_length(t.app, straight(0, 0, 3, 4)), 5.0);
+  LineGeometry hidden = straight(0, 0, 3, 4);
+  hidden.kind = kShapeHidden;
+  EXPECT_EQ(line_length(t.app, hidden), 0.0);
+  // Thirty chords of 3 degrees each.
+  EXPECT_NEAR(line_length(t.app, curve(0, 0, 0, 100, 100, kPi / 2)), 30 * 200 * std::sin(kPi / 120),
+              1e-7);
+}
+
+TEST(SegmentCrossing, EndsCountParallelsDoNot) {
+  struct Case {
+    const char* name;
+    DPoint a0, a1, b0, b1;
+    bool found;
+    DPoint at;
+  } cases[] = {
+      {"cross", {0, 0}, {10, 10}, {0, 10}, {10, 0}, true, {5, 5}},
+      {"at an end of one", {0, 0}, {10, 0}, {10, -5}, {10, 5}, true, {10, 0}},
+      {"end to end", {0, 0}, {10, 0}, {10, 0}, {10, 5}, true, {10, 0}},
+      {"vertical", {5, 0}, {5, 10}, {0, 3}, {10, 3}, true, {5, 3}},
+      {"beyond the end of a vertical", {5, 0}, {5, 10}, {0, 20}, {10, 20}, false, {}},
+      {"short of the segment", {0, 0}, {1, 0}, {5, -1}, {5, 1}, false, {}},
+      {"parallel", {0, 0}, {10, 0}, {0, 1}, {10, 1}, false, {}},
+      {"collinear overlapping", {0, 0}, {10, 0}, {5, 0}, {15, 0}, false, {}},
+      {"not a number", {0, 0}, {kNan, 10}, {0, 10}, {10, 0}, false, {}},
+      {"infinite", {-kInf, 0}, {kInf, 0}, {0, -1}, {0, 1}, false, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    DPoint at{-1, -1};
+    ASSERT_EQ(segment_crossing(c.a0, c.a1, c.b0, c.b1, at), c.found);
+    if (!c.found) continue;
+    EXPECT_NEAR(at.x, c.at.x, 1e-9);
+    EXPECT_NEAR(at.y, c.at.y, 1e-9);
+  }
+}
+
+TEST(Xseach, FindsACrossingAtAnEndWithEachChordsDirection) {
+  TestApp t;
+  PointDir p, q;
+  ASSERT_EQ(xseach(t.app, straight(0, 0, 10, 0), straight(10, 5, 10, -5), p, q), 1);
+  EXPECT_EQ(p.x, 10);
+  EXPECT_EQ(p.y, 0);
+  EXPECT_EQ(q.x, 10);
+  EXPECT_EQ(p.angle, 0.0);
+  EXPECT_EQ(q.angle, std::atan2(-10.0, 0.0));
+  EXPECT_TRUE(t.messages().empty());
+}
+
+TEST(Xseach, ParallelAndCollinearLinesHaveNoCrossing) {
+  for (const LineGeometry& other : {straight(0, 1, 10, 1), straight(5, 0, 15, 0)}) {
+    TestApp t;
+    PointDir p, q;
+    EXPECT_EQ(xseach(t.app, straight(0, 0, 10, 0), other, p, q), 0);
+    EXPECT_EQ(t.messages(), std::vector<std::string>{"xseach\t交点が存在しません"});
+  }
+}
+
+TEST(Xseach, CrossesACurveOnTheChordOfItsSamples) {
+  TestApp t;
+  PointDir p, q;
+  // The quarter circle of radius 100 about (0, 100), met by the line x = 50.
+  ASSERT_EQ(xseach(t.app, straight(50, -10, 50, 200), curve(0, 0, 0, 100, 100, kPi / 2), p, q), 1);
+  EXPECT_EQ(p.x, 50);
+  EXPECT_NEAR(p.y, 100 - std::sqrt(100.0 * 100 - 50 * 50), 0.05);
+  EXPECT_NEAR(q.angle, std::atan2(50, std::sqrt(100.0 * 100 - 50 * 50)), 0.03);
+}
+
+TEST(Xseach, AnInvalidCurveHasNoChords) {
+  TestApp t;
+  PointDir p, q;
+  EXPECT_EQ(xseach(t.app, straight(50, -10, 50, 200), curve(0, 0, 0, 100, 100, kPi), p, q), 0);
+  EXPECT_EQ(t.messages(), (std::vector<std::string>{"cvmake\t180度以上のカーブは結合できません。",
+                                                    "xseach\t交点が存在しません"}));
+  // Taken as drawn, the same curve is crossed.
+  EXPECT_TRUE(
+      line_crossing(t.app, straight(50, -10, 50, 200), curve(0, 0, 0, 100, 100, kPi), p, q));
+}
+
+TEST(ReversedGeometry, SwapsEndsAndTurnsAnglesIntoRange) {
+  const LineGeometry r = reversed_geometry(curve(1, 2, 0.5, 3, 4, 3.0));
+  EXPECT_EQ(r.x0, 3);
+  EXPECT_EQ(r.y0, 4);
+  EXPECT_EQ(r.x1, 1);
+  EXPECT_EQ(r.y1, 2);
+  EXPECT_NEAR(r.a0, 3.0 - kPi, 1e-12);
+  EXPECT_NEAR(r.a1, 0.5 - kPi, 1e-12);
+  EXPECT_EQ(r.kind, kShapeCurve);
+}
+
+}  // namespace
+}  // namespace daub::test
