@@ -12,6 +12,7 @@
 #include "drawing/records.h"
 #include "drawing/settings.h"
 #include "geometry/angle.h"
+#include "paint/canvas.h"
 #include "platform/clipboard.h"
 #include "platform/dc.h"
 #include "platform/ui.h"
@@ -113,6 +114,7 @@ struct App {
   Construction construction;
   Colorref last_chosen_color = 0xFFFFFF;  // where every colour chooser starts
   std::vector<ExtractionItem> line_stock;  // the line extraction list ("抽出線")
+  Canvases canvases;                        // the three full-colour canvases and their undo copy
 
   // Largest size the drawing block may grow to (offsets are 32-bit); tests lower it.
   std::uint64_t block_limit = 0xFFFFFFFFull;

@@ -4,6 +4,7 @@
 
 #include "drawing/bitmaps.h"
 #include "drawing/layers.h"
+#include "paint/canvas.h"
 #include "platform/dc.h"
 #include "render/line_painters.h"
 #include "shell/view.h"
@@ -23,10 +24,8 @@ constexpr double kMaxLatticeLines = 4000;
 // The canvases, with their frames when the mode shows them.
 enum class CanvasFrames { kHidden, kShown };
 void paint_canvases(App& app, Dc& dc, CanvasFrames frames) {
-  // There are no canvases to draw yet.
-  (void)app;
-  (void)dc;
-  (void)frames;
+  show_canvases(app, dc);
+  if (frames == CanvasFrames::kShown) show_frames(app, dc);
 }
 
 // Every layer but the current one as a guide: bitmaps, then lines in the

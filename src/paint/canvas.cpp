@@ -1,0 +1,93 @@
+#include "paint/canvas.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+#include "paint/scaled_display.h"
+#include "platform/dc.h"
+#include "shell/app.h"
+#include "shell/display.h"
+#include "shell/view.h"
+
+namespace daub {
+
+CanvasSlot* canvas_slot(App& app, int slot) {
+  if (slot < 1 || slot > kCanvasSlots) return nullptr;
+  return &app.canvases.slots[static_cast<std::size_t>(slot - 1)];
+}
+
+void select_canvas_for_change(App& app, int slot) {
+  CanvasSlot* s = canvas_slot(app, slot);
+  if (s == nullptr) return;
+  Dib().swap(app.canvases.undo);
+  app.canvases.current = slot;
+  if (s->image.empty()) return;
+  std::optional<Dib> copy = DIBcopy(app, s->image);
+  if (copy) app.canvases.undo = std::move(*copy);
+}
+
+int undo_canvas_change(App& app, int slot) {
+  CanvasSlot* s = canvas_slot(app, slot);
+  if (s == nullptr || app.canvases.undo.empty()) return 0;
+  s->image = std::move(app.canvases.undo);
+  Dib().swap(app.canvases.undo);
+  return 1;
+}
+
+void erase_canvas(App& app, int slot) {
+  CanvasSlot* s = canvas_slot(app, slot);
+  if (s != nullptr) Dib().swap(s->image);
+}
+
+int make_canvas(App& app, int slot, DPoint p1, DPoint p2, Colorref color) {
+  CanvasSlot* s = canvas_slot(app, slot);
+  if (s == nullptr) return 0;
+  const int w = std::abs(trunc_to_int(p2.x - p1.x));
+  const int h = std::abs(trunc_to_int(p2.y - p1.y));
+  if (w == 0 || h == 0) return 0;
+  std::optional<Dib> dib = MakeDIB(app, w, h, color);
+  if (!dib) return 0;
+  s->image = std::move(*dib);
+  s->x = std::fmin(p1.x, p2.x);
+  s->y = std::fmin(p1.y, p2.y);
+  return 1;
+}
+
+std::optional<CanvasView> canvas_view(CanvasSlot& slot) {
+  const DibInfo info = dib_info(slot.image);
+  if (!info.ok() || info.bit_count != 24) return std::nullopt;
+  CanvasView view;
+  view.w = info.width;
+  view.h = info.height;
+  view.stride = static_cast<int>(info.stride);
+  view.bits = slot.image.data() + info.pixel_offset;
+  return view;
+}
+
+void show_canvases(App& app, Dc& dc) {
+  for (const CanvasSlot& s : app.canvases.slots) {
+    if (s.shown == 0 || s.image.empty()) continue;
+    scaled_display(app, dc, s.image, s.x, s.y, app.settings.scale);
+  }
+}
+
+void show_frames(App& app, Dc& dc) {
+  const DcPen saved = dc.pen();
+  for (const CanvasSlot& s : app.canvases.slots) {
+    if (s.shown == 0 || s.frame == 0 || s.image.empty()) continue;
+    const DibInfo info = dib_info(s.image);
+    if (info.width <= 0 || info.height <= 0) continue;
+    const IntPoint a = to_screen(app, s.x, s.y);
+    const IntPoint b = to_screen(app, s.x + info.width, s.y + info.height);
+    dc.set_pen(DcPen{kPenSolid, 1, display_color(app, 728)});
+    dc.move_to(a.x, a.y);
+    dc.line_to(b.x, a.y);
+    dc.line_to(b.x, b.y);
+    dc.line_to(a.x, b.y);
+    dc.line_to(a.x, a.y);
+  }
+  dc.set_pen(saved);
+}
+
+}  // namespace daub

@@ -1,0 +1,83 @@
+#pragma once
+// The three full-colour canvases that float over the drawing, the one-step
+// undo of their changes, and the painting operations that lay brush strokes
+// on them. Slots are numbered 1, 2, 3; one canvas pixel is one world unit and
+// a slot's position is the world point of its top-left corner.
+//
+// Every change command first selects its slot for change (which takes the
+// undo copy), then changes the picture; a failed change keeps the old picture.
+
+#include <array>
+#include <optional>
+
+#include "drawing/records.h"
+#include "paint/brush.h"
+#include "paint/dib.h"
+
+namespace daub {
+struct App;
+struct DPoint;
+class Dc;
+
+inline constexpr int kCanvasSlots = 3;
+
+struct CanvasSlot {
+  Dib image;  // a 24-bit picture, or empty for none
+  double x = 0, y = 0;
+  int shown = 0;  // drawn by the painters
+  int frame = 0;  // a one-pixel frame is drawn round it
+};
+
+struct Canvases {
+  std::array<CanvasSlot, kCanvasSlots> slots;
+  Dib undo;         // copy of the picture of the slot last selected for change
+  int current = 0;  // that slot (1..3), 0 before any
+  // The line the two-click strokes build and paint, and whether it holds one.
+  LineRecord line_template;
+  int template_valid = 0;
+};
+
+// The slot numbered 1..3; none for any other number.
+CanvasSlot* canvas_slot(App& app, int slot);
+
+// Replaces the undo copy by a copy of the slot's picture (none when it has
+// none). The copy is shared by the three slots: undoing another slot after
+// this puts this slot's old picture there.
+void select_canvas_for_change(App& app, int slot);
+// Puts the undo copy in place of the slot's picture and drops it; 0 (and no
+// change) when there is no undo copy, so a second undo does nothing.
+int undo_canvas_change(App& app, int slot);
+// Drops the slot's picture.
+void erase_canvas(App& app, int slot);
+// A new picture of |trunc(p2 − p1)| filled with the colour, placed at the
+// smaller corner. A size the picture toolkit refuses is reported by it and
+// keeps the old picture; an empty size makes nothing. Returns 1 when made.
+int make_canvas(App& app, int slot, DPoint p1, DPoint p2, Colorref color);
+
+// The pixel rows of the slot's picture when it is a readable 24-bit one.
+std::optional<CanvasView> canvas_view(CanvasSlot& slot);
+
+// Draws the shown canvases, slot 1 first, at the view scale.
+void show_canvases(App& app, Dc& dc);
+// Draws the one-pixel frames of the shown and framed canvases in the
+// display colour at settings offset 728.
+void show_frames(App& app, Dc& dc);
+
+// The painting operations on a slot. Each paints with the app's brush and
+// current colour into the slot's picture (nothing for a missing or not
+// 24-bit picture) and returns 1 when something was laid. They do not select
+// the slot for change; the commands that call them do.
+//
+// The freehand stroke recorded in app.in.strokepoints (the list is emptied).
+int paint_canvas_stroke(App& app, int slot, BlendKind kind);
+// The segment buffer (app.line_stock).
+int paint_canvas_segments(App& app, int slot, BlendKind kind);
+// The line template, when it is valid.
+int paint_canvas_template(App& app, int slot, BlendKind kind);
+// A straight stroke between two world points.
+int paint_canvas_straight(App& app, int slot, DPoint from, DPoint to, BlendKind kind);
+// The closed outline of the segment buffer, filled (hard or soft edged);
+// nothing when the buffer is empty or its segments do not close.
+int paint_canvas_outline(App& app, int slot, BlendKind kind, bool antialiased);
+
+}  // namespace daub
