@@ -1,0 +1,100 @@
+// Copying parts of the current pen onto one line.
+
+#include "render/pen_operations.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "drawing/layers.h"
+#include "render/line_fixture.h"
+#include "support/test_app.h"
+
+namespace daub {
+namespace {
+
+using test::add_line;
+using test::make_line;
+using test::make_pen;
+using test::TestApp;
+
+using Operation = int (*)(App&, int, int);
+
+struct Case {
+  const char* name;
+  Operation op;
+  void (*expect)(PenRecord& before, const PenRecord& current);  // what the copy changes
+};
+
+const Case kCases[] = {
+    {"linenowpenstyle", linenowpenstyle,
+     [](PenRecord& p, const PenRecord& c) { p.style = c.style; }},
+    {"linenowpenwidth", linenowpenwidth,
+     [](PenRecord& p, const PenRecord& c) { p.width = c.width; }},
+    {"linenowdot", linenowdot,
+     [](PenRecord& p, const PenRecord& c) {
+       p.dot_length = c.dot_length;
+       p.start_length = c.start_length;
+       p.bit_count = c.bit_count;
+       p.bits = c.bits;
+     }},
+    {"linenowcolor", linenowcolor, [](PenRecord& p, const PenRecord& c) { p.color = c.color; }},
+};
+
+PenRecord stored_pen(App& app, int layer, int n) {
+  std::uint32_t at = app.drawing.get<std::uint32_t>(layer_offset(app.drawing, layer));
+  for (int i = 1; i < n; ++i) at = app.drawing.get<LineRecord>(at).next;
+  return app.drawing.get<LineRecord>(at).pen;
+}
+
+TEST(PenOperations, CopyTheirPartOfTheCurrentPenIntoOneLine) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    PenRecord old_pen = make_pen(0, 2, 0x111111, 4.0, 1.0, "1100");
+    old_pen.reserved = 77;
+    for (int i = 0; i < 3; ++i) add_line(t.app, 1, make_line(old_pen, 0, i, 10, i));
+    PenRecord current = make_pen(1, 9, 0x0000FF, 7.5, 2.5, "111010");
+    current.reserved = 5;
+    t.app.settings.line_pen = current;
+
+    EXPECT_EQ(c.op(t.app, 2, 1), 2);
+    PenRecord expected = old_pen;
+    c.expect(expected, current);
+    PenRecord got = stored_pen(t.app, 1, 2);
+    EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0);
+    PenRecord neighbour = stored_pen(t.app, 1, 3);
+    EXPECT_EQ(std::memcmp(&neighbour, &old_pen, sizeof old_pen), 0);
+    EXPECT_TRUE(t.messages().empty());
+  }
+}
+
+TEST(PenOperations, FailuresReportWithTheOperationsNameAndChangeNothing) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    makelayer(t.app, 2);  // layer 2 without lines
+    add_line(t.app, 1, make_line(make_pen(0), 0, 0, 10, 0));
+    t.app.settings.line_pen = make_pen(1, 9, 0xFF);
+    const std::vector<std::uint8_t> before = t.app.drawing.bytes();
+    struct Failure {
+      int n, layer;
+      const char* text;
+    } failures[] = {{1, 3, "レイヤーが存在しません"},
+                    {1, 2, "データが存在しません"},
+                    {2, 1, "該当データが存在しません"},
+                    {0, 1, "該当データが存在しません"},
+                    {-5, 1, "該当データが存在しません"}};
+    for (const Failure& f : failures) {
+      t.clear_log();
+      EXPECT_EQ(c.op(t.app, f.n, f.layer), 0);
+      EXPECT_EQ(t.messages(), std::vector<std::string>{std::string(c.name) + "\t" + f.text});
+    }
+    EXPECT_EQ(t.app.drawing.bytes(), before);
+    // A layer number below 1 means the first layer.
+    EXPECT_EQ(c.op(t.app, 1, 0), 1);
+  }
+}
+
+}  // namespace
+}  // namespace daub
