@@ -22,5 +22,7 @@ bool display_color_command(App& app, int id);
 bool line_command(App& app, int id);
 // Bitmap elements, clipboard pictures, BMP and text files.
 bool bitmap_command(App& app, int id);
+// The pen and colour dialogs and the construction distance and arc angle inputs.
+bool pen_command(App& app, int id);
 
 }  // namespace daub
