@@ -7,6 +7,7 @@
 #include "paint/canvas.h"
 #include "platform/dc.h"
 #include "render/line_painters.h"
+#include "render/pens.h"
 #include "shell/view.h"
 
 namespace daub {
@@ -206,8 +207,7 @@ void displattice(App& app, Dc& dc) {
   const Settings& s = app.settings;
   if (!lattice_drawable(s)) return;
   DcSelection keep(dc);
-  int width = trunc_to_int(s.lattice_pen.width * s.scale);
-  dc.set_pen(DcPen{s.lattice_pen.style, width < 1 ? 1 : width, s.lattice_pen.color});
+  dc.set_pen(device_pen(app, s.lattice_pen));
   for (int i = 0;; ++i) {
     double x = i * s.lattice_interval;
     if (!(x <= s.lattice_width + 1e-10)) break;
