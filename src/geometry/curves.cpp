@@ -1,6 +1,7 @@
 #include "geometry/curves.h"
 
 #include <cmath>
+#include <limits>
 
 #include "geometry/angle.h"
 
@@ -158,6 +159,13 @@ int cvmake(App& app, const LineGeometry& g, CurvePoints& out) {
 }
 
 CurvePoints curve_points(const App& app, const LineGeometry& g) {
+  // A damaged angle must not pass for a straight chord below.
+  if (!is_finite(g)) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    CurvePoints out;
+    out.fill({nan, nan});
+    return out;
+  }
   const StartFrame f = start_frame(g);
   const double t = std::tan(normalize_angle(g.a1 - g.a0));
   // tan(da) vanishes for da = 0 and ±π (our π is not exactly π, so not quite 0).

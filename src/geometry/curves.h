@@ -47,7 +47,8 @@ int cvmake(App& app, const LineGeometry& g, CurvePoints& out);
 // The 31 points the curve is drawn through, from A to B, without any check:
 // the template mapped by the start frame. A curve whose angle difference is
 // 0 or ±π has no finite quarter-ellipse and gives its straight chord, sampled
-// at 31 evenly spaced points. Non-finite input gives non-finite points.
+// at 31 evenly spaced points. Geometry holding a value that is not finite
+// gives 31 not-a-number points, which callers skip.
 CurvePoints curve_points(const App& app, const LineGeometry& g);
 
 // Length of a line: 0 for kind 0, |AB| for a straight segment, the sum of the
