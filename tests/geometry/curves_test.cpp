@@ -206,16 +206,5 @@ TEST(Xseach, AnInvalidCurveHasNoChords) {
       line_crossing(t.app, straight(50, -10, 50, 200), curve(0, 0, 0, 100, 100, kPi), p, q));
 }
 
-TEST(ReversedGeometry, SwapsEndsAndTurnsAnglesIntoRange) {
-  const LineGeometry r = reversed_geometry(curve(1, 2, 0.5, 3, 4, 3.0));
-  EXPECT_EQ(r.x0, 3);
-  EXPECT_EQ(r.y0, 4);
-  EXPECT_EQ(r.x1, 1);
-  EXPECT_EQ(r.y1, 2);
-  EXPECT_NEAR(r.a0, 3.0 - kPi, 1e-12);
-  EXPECT_NEAR(r.a1, 0.5 - kPi, 1e-12);
-  EXPECT_EQ(r.kind, kShapeCurve);
-}
-
 }  // namespace
 }  // namespace daub::test
