@@ -1,0 +1,355 @@
+// Bitmap elements: creation, picking, editing, deletion and the painter.
+
+#include "drawing/bitmaps.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include "drawing/chain.h"
+#include "drawing/drawing_file.h"
+#include "drawing/layers.h"
+#include "paint/bmp_file.h"
+#include "platform/recording_dc.h"
+#include "shell/display.h"
+#include "support/sample_dib.h"
+#include "support/test_app.h"
+
+namespace daub::test {
+namespace {
+
+constexpr std::uint32_t kEmptyDrawing = 44;  // header and one layer
+
+Dib picture(App& app, int w, int h, Colorref color = rgb(10, 20, 30)) {
+  return MakeDIB(app, w, h, color).value_or(Dib());
+}
+
+// A 1-bit w × 1 picture in memory form: a two-colour table (black, white),
+// the gap, one row of alternating pixels.
+Dib one_bit_picture(int w) {
+  const std::size_t stride = ((w + 7) / 8 + 3) / 4 * 4;
+  Dib d(40 + 8 + 4 + stride, 0);
+  put_u32(d, 0, 40);
+  put_u32(d, 4, static_cast<std::uint32_t>(w));
+  put_u32(d, 8, 1);
+  d[12] = 1;
+  d[14] = 1;
+  d[44] = d[45] = d[46] = 255;  // entry 1 white
+  d[52] = 0x55;
+  return d;
+}
+
+// Adds a picture at (x, y) with the given rate; returns its number.
+int place(App& app, const Dib& dib, double x, double y, double rate = 1.0, int layer = 1) {
+  BitmapRecord r;
+  r.x = x;
+  r.y = y;
+  r.rate = rate;
+  return setbmp(app, r, dib, layer);
+}
+
+BitmapRecord record_of(App& app, int n, int layer = 1) {
+  BitmapRecord r;
+  EXPECT_EQ(getbmp(app, n, r, layer), n);
+  return r;
+}
+
+// The picture primitives of a full paint in display mode 0.
+std::vector<DcOp> painted_images(App& app) {
+  app.in.dispmode = 0;
+  RecordingDc dc;
+  paint_cycle(app, dc);
+  std::vector<DcOp> images;
+  for (const DcOp& op : dc.ops())
+    if (op.kind == DcOp::kDrawImage) images.push_back(op);
+  return images;
+}
+
+TEST(Bitmaps, EveryCreatorAppendsAtTheCurrentPointWithTheSettingsRate) {
+  TempDir dir;
+  struct Case {
+    const char* what;
+    std::function<int(TestApp&)> create;
+    std::function<Dib(App&)> expected_image;
+  } cases[] = {
+      {"from the file named in the settings",
+       [&](TestApp& t) {
+         Dib dib = picture(t.app, 3, 2, rgb(1, 2, 3));
+         write_bytes(dir.file("pic.bmp"), dib_to_bmp_file(dib));
+         t.app.files.working_folder = dir.path;
+         std::strcpy(t.app.settings.bmp_name, "pic.bmp");
+         return setbmp(t.app, 1);
+       },
+       [](App& app) { return picture(app, 3, 2, rgb(1, 2, 3)); }},
+      {"from the clipboard",
+       [](TestApp& t) {
+         t.clipboard.set_dib(small_dib());
+         return SetClipboadBmp(t.app, 1);
+       },
+       [](App&) { return dib_from_packed(small_dib()).dib; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestApp t;
+    t.app.in.nowpoint = PointDir{12.5, -7.0, 1.0};
+    t.app.settings.bmp_rate = 0.5;
+    place(t.app, picture(t.app, 1, 1), 0, 0);  // an earlier element: the new one is 2
+    ASSERT_EQ(c.create(t), 2);
+    EXPECT_EQ(t.app.in.nowbmp, 2);
+    EXPECT_TRUE(t.messages().empty());
+    BitmapRecord r;
+    const std::optional<Dib> image = getbmphandle(t.app, 2, r, 1);
+    EXPECT_EQ(r.x, 12.5);
+    EXPECT_EQ(r.y, -7.0);
+    EXPECT_EQ(r.rate, 0.5);
+    EXPECT_EQ(image, c.expected_image(t.app));
+    EXPECT_EQ(r.size, image->size());
+    EXPECT_EQ(r.image, t.app.drawing.used() - r.size);  // right behind its record
+    EXPECT_TRUE(is_valid_drawing(t.app.drawing));
+  }
+}
+
+TEST(Bitmaps, CreatorsReportWhatIsMissingAndLeaveTheDrawing) {
+  TempDir dir;
+  struct Case {
+    const char* what;
+    std::function<int(TestApp&)> create;
+    const char* message;
+  } cases[] = {
+      {"no such file",
+       [&](TestApp& t) {
+         t.app.files.working_folder = dir.path;
+         std::strcpy(t.app.settings.bmp_name, "missing.bmp");
+         return setbmp(t.app, 1);
+       },
+       "CAUTION\tファイルオープン出来ません"},
+      {"no file name", [](TestApp& t) { return setbmp(t.app, 1); },
+       "CAUTION\tファイルオープン出来ません"},
+      {"empty clipboard", [](TestApp& t) { return SetClipboadBmp(t.app, 1); },
+       "SetClipboadBmp\tno bmp data"},
+      {"no such layer",
+       [](TestApp& t) {
+         t.clipboard.set_dib(small_dib());
+         return SetClipboadBmp(t.app, 2);
+       },
+       "SetClipboadBmp\tレイヤーが存在しません"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestApp t;
+    EXPECT_EQ(c.create(t), 0);
+    EXPECT_EQ(t.last_message(), c.message);
+    EXPECT_EQ(t.app.drawing.used(), kEmptyDrawing);
+    EXPECT_EQ(t.app.in.nowbmp, 0);
+  }
+}
+
+TEST(Bitmaps, OperationsNameWhatIsMissingUnderTheirOwnCaption) {
+  struct Op {
+    const char* caption;
+    std::function<int(App&, int n, int layer)> run;
+  } ops[] = {
+      {"nearestbmp",
+       [](App& a, int, int l) {
+         DPoint anchor;
+         return nearestbmp(a, DPoint{0, 0}, anchor, l);
+       }},
+      {"getbmp",
+       [](App& a, int n, int l) {
+         BitmapRecord r;
+         return getbmp(a, n, r, l);
+       }},
+      {"getbmphandle",
+       [](App& a, int n, int l) {
+         BitmapRecord r;
+         return getbmphandle(a, n, r, l) ? n : 0;
+       }},
+      {"bmpmove", [](App& a, int n, int l) { return bmpmove(a, n, 5, 5, l); }},
+      {"bmpnow", [](App& a, int n, int l) { return bmpnow(a, n, l); }},
+      {"bmpchange", [](App& a, int n, int l) { return bmpchange(a, n, picture(a, 2, 2), l); }},
+      {"delbmp", [](App& a, int n, int l) { return delbmp(a, n, l); }},
+  };
+  struct Situation {
+    const char* what;
+    int bitmaps;  // in layer 1
+    int n;
+    int layer;
+    const char* text;
+  } situations[] = {
+      {"layer beyond the last", 1, 1, 2, "レイヤーが存在しません"},
+      {"no bitmaps in the layer", 0, 1, 1, "データが存在しません"},
+      {"number beyond the last", 2, 3, 1, "該当データが存在しません"},
+      {"number zero", 2, 0, 1, "該当データが存在しません"},
+  };
+  for (const Op& op : ops) {
+    for (const Situation& s : situations) {
+      // nearestbmp takes no number.
+      if (std::strcmp(op.caption, "nearestbmp") == 0 && s.bitmaps > 0 && s.layer == 1) continue;
+      SCOPED_TRACE(std::string(op.caption) + ": " + s.what);
+      TestApp t;
+      for (int i = 0; i < s.bitmaps; ++i) place(t.app, picture(t.app, 1, 1), i, i);
+      const auto before = t.app.drawing.bytes();
+      t.clear_log();
+      EXPECT_EQ(op.run(t.app, s.n, s.layer), 0);
+      EXPECT_EQ(t.last_message(), std::string(op.caption) + "\t" + s.text);
+      EXPECT_EQ(t.app.drawing.bytes(), before);
+    }
+  }
+}
+
+TEST(Bitmaps, APictureAtRateOneIsDrawnAtPixelSizeAndBmpnowScalesIt) {
+  struct Case {
+    const char* what;
+    bool full_color;
+  } cases[] = {{"24-bit, through the scaled display", true}, {"1-bit, stretched whole", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestApp t;
+    Dib dib = c.full_color ? picture(t.app, 3, 2) : one_bit_picture(3);
+    const int h = c.full_color ? 2 : 1;
+    const int n = place(t.app, dib, 10, 20);  // world = client at start
+    auto images = painted_images(t.app);
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].points[0], (IntPoint{10, 20}));
+    EXPECT_EQ(images[0].points[1], (IntPoint{3, h}));
+    EXPECT_EQ(images[0].image.pixels, dib_to_dc_image(dib)->pixels);
+
+    t.app.settings.bmp_rate = 2.0;
+    ASSERT_EQ(bmpnow(t.app, n, 1), n);
+    images = painted_images(t.app);
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].points[0], (IntPoint{10, 20}));
+    EXPECT_EQ(images[0].points[1], (IntPoint{6, 2 * h}));
+  }
+}
+
+TEST(Bitmaps, DamagedPicturesAreNeverReadPastTheirBytes) {
+  struct Case {
+    const char* what;
+    std::function<void(Dib&)> damage;
+    const char* message;  // "" for none
+  } cases[] = {
+      {"header size 28", [](Dib& d) { put_u32(d, 0, 28); }, "bmpdisp\tsi=28,s=40\\n"},
+      {"more rows than bytes", [](Dib& d) { put_u32(d, 8, 500); }, ""},
+      {"a colour table past the end",
+       [](Dib& d) {
+         d[14] = 8;
+         put_u32(d, 32, 256);
+       },
+       ""},
+      {"cut inside the header", [](Dib& d) { d.resize(20); }, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestApp t;
+    Dib dib = picture(t.app, 4, 3);
+    c.damage(dib);
+    place(t.app, dib, 0, 0);
+    EXPECT_TRUE(painted_images(t.app).empty());
+    EXPECT_EQ(t.last_message(), c.message);
+  }
+}
+
+TEST(Bitmaps, BmpchangeKeepsAnchorAndRateAndPackingDropsTheOldPicture) {
+  TestApp t;
+  place(t.app, picture(t.app, 8, 8), 3, 4, 1.5);
+  const Dib small = picture(t.app, 2, 1, rgb(255, 0, 0));
+  ASSERT_EQ(bmpchange(t.app, 1, small, 1), 1);
+  BitmapRecord r;
+  EXPECT_EQ(getbmphandle(t.app, 1, r, 1), small);
+  EXPECT_EQ(r.x, 3.0);
+  EXPECT_EQ(r.y, 4.0);
+  EXPECT_EQ(r.rate, 1.5);
+  EXPECT_EQ(t.app.drawing.used(), kEmptyDrawing + sizeof(BitmapRecord) + small.size());
+  EXPECT_EQ(t.app.drawing.allocated(), t.app.drawing.used());
+  EXPECT_TRUE(is_valid_drawing(t.app.drawing));
+}
+
+TEST(Bitmaps, DeletingTheOnlyBitmapClearsTheHeadAndMovesTheCurrentPoint) {
+  TestApp t;
+  place(t.app, picture(t.app, 2, 2), 30, 40);
+  t.app.in.nowpoint = PointDir{1, 1, 2.0};
+  t.app.in.nowpointvalid = 0;
+  ASSERT_EQ(delbmp(t.app, 1, 1), 1);
+  EXPECT_EQ(chain_head(t.app.drawing, layer_offset(t.app.drawing, 1), ChainKind::kBitmaps), 0u);
+  EXPECT_EQ(t.app.in.nowpoint.x, 30.0);
+  EXPECT_EQ(t.app.in.nowpoint.y, 40.0);
+  EXPECT_EQ(t.app.in.nowpoint.angle, 0.0);
+  EXPECT_EQ(t.app.in.nowpointvalid, 1);
+  EXPECT_EQ(t.app.drawing.used(), kEmptyDrawing);
+}
+
+TEST(Bitmaps, DeletingAMiddleBitmapKeepsTheOthersInOrder) {
+  TestApp t;
+  for (int i = 1; i <= 3; ++i) place(t.app, picture(t.app, i, 1), 10.0 * i, 0);
+  t.app.in.nowbmp = 2;
+  ASSERT_EQ(delete_bitmap_at(t.app, DPoint{21, 1}, 1), 2);
+  EXPECT_EQ(t.app.in.nowbmp, 0);
+  EXPECT_EQ(record_of(t.app, 1).x, 10.0);
+  EXPECT_EQ(record_of(t.app, 2).x, 30.0);
+  EXPECT_TRUE(is_valid_drawing(t.app.drawing));
+}
+
+TEST(Bitmaps, NearestbmpComparesAnchorsOnly) {
+  TestApp t;
+  place(t.app, picture(t.app, 100, 100), 0, 0);  // covers the click
+  place(t.app, picture(t.app, 2, 2), 60, 60);
+  place(t.app, picture(t.app, 2, 2), 60, 60);  // a tie: the first one wins
+  DPoint anchor;
+  EXPECT_EQ(nearestbmp(t.app, DPoint{50, 50}, anchor, 1), 2);
+  EXPECT_EQ(anchor.x, 60.0);
+  EXPECT_EQ(anchor.y, 60.0);
+  // Nothing is found from 10000 away or farther.
+  EXPECT_EQ(nearestbmp(t.app, DPoint{-10000, 0}, anchor, 1), 0);
+  EXPECT_TRUE(t.messages().empty());
+}
+
+TEST(Bitmaps, ADragMovesTheNearestBitmapByTheDragAndMakesItCurrent) {
+  TestApp t;
+  place(t.app, picture(t.app, 2, 2), 0, 0);
+  place(t.app, picture(t.app, 2, 2), 100, 100);
+  ASSERT_EQ(move_bitmap_by_drag(t.app, DPoint{95, 95}, DPoint{100, 80}, 1), 2);
+  EXPECT_EQ(t.app.in.nowbmp, 2);
+  EXPECT_EQ(record_of(t.app, 2).x, 105.0);
+  EXPECT_EQ(record_of(t.app, 2).y, 85.0);
+  EXPECT_EQ(record_of(t.app, 1).x, 0.0);
+
+  DPoint anchor;
+  EXPECT_EQ(bitmap_anchor(t.app, 2, anchor, 1), picture(t.app, 2, 2));
+  EXPECT_EQ(anchor.x, 105.0);
+}
+
+TEST(Bitmaps, CopyToClipboardPutsThePictureInClipboardForm) {
+  TestApp t;
+  const Dib dib = dib_from_packed(small_dib()).dib;
+  place(t.app, dib, 0, 0);
+  ASSERT_EQ(copy_bitmap_to_clipboard(t.app, 1, 1), 1);
+  EXPECT_EQ(t.clipboard.dib(), small_dib());
+}
+
+TEST(Bitmaps, HeadMarkersSitOnEveryAnchorOfTheLayerOnly) {
+  TestApp t;
+  makelayer(t.app, 1);
+  place(t.app, picture(t.app, 2, 2), 10, 10);
+  place(t.app, picture(t.app, 2, 2), 50, 20);
+  place(t.app, picture(t.app, 2, 2), 90, 90, 1.0, 2);
+  RecordingDc dc;
+  ASSERT_EQ(allbmphed(t.app, dc, 0x123456, 1), 1);
+  std::vector<IntPoint> corners;
+  for (const DcOp& op : dc.ops())
+    if (op.kind == DcOp::kRectangle && op.brush.color == 0x123456) corners.push_back(op.points[0]);
+  EXPECT_EQ(corners, (std::vector<IntPoint>{{8, 8}, {48, 18}}));
+}
+
+TEST(Bitmaps, AllbmpdelDetachesTheChainUntilPacking) {
+  TestApp t;
+  place(t.app, picture(t.app, 2, 2), 0, 0);
+  ASSERT_EQ(allbmpdel(t.app, 1), 1);
+  EXPECT_TRUE(painted_images(t.app).empty());
+  EXPECT_EQ(allbmpdel(t.app, 3), 0);
+  EXPECT_EQ(t.last_message(), "allbmpdel\tレイヤーが存在しません");
+}
+
+}  // namespace
+}  // namespace daub::test
