@@ -2,55 +2,209 @@
 
 #include <gtest/gtest.h>
 
-#include "support/sample_dib.h"
-
 #include <string>
+
+#include "paint/picture_builder.h"
+#include "support/sample_dib.h"
+#include "support/test_app.h"
 
 namespace daub {
 namespace {
 
+using test::make_picture;
+using test::plain_bmp_file;
 using test::put_u32;
-using test::small_dib;
+using Bytes = std::vector<std::uint8_t>;
 
-TEST(BmpFile, JoinsHeaderAndBitsWhereverTheOffsetPutsThem) {
-  const std::vector<std::uint8_t> packed = small_dib();
-  DibRead read = dib_from_packed(packed);
-  ASSERT_TRUE(read.ok());
-  std::vector<std::uint8_t> bmp = dib_to_bmp_file(read.dib);
-  ASSERT_EQ(bmp.size(), 14u + 44u + 16u);
-  EXPECT_EQ(std::string(bmp.begin(), bmp.begin() + 2), "BM");
-  EXPECT_EQ(bmp[10], 14 + 44);  // bits after the gap
-  EXPECT_EQ(dib_to_packed(dib_from_bmp_file(bmp).dib), packed);
+std::uint32_t u32_at(const Bytes& b, std::size_t at) {
+  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
 
-TEST(BmpFile, RefusesBytesShorterThanTheirHeaderSays) {
-  std::vector<std::uint8_t> dib = small_dib();
+TEST(BmpFile, WritesTheGapInsideWithABitsOffsetPastIt) {
+  test::TestApp t;
+  Dib picture = *MakeDIB(t.app, 2, 2, 0x0000FF);
+  Bytes file = dib_to_bmp_file(picture);
+  ASSERT_EQ(file.size(), 74u);
+  EXPECT_EQ(std::string(file.begin(), file.begin() + 2), "BM");
+  EXPECT_EQ(u32_at(file, 2), 74u);
+  EXPECT_EQ(u32_at(file, 6), 0u);
+  EXPECT_EQ(u32_at(file, 10), 58u);
+  EXPECT_TRUE(std::equal(picture.begin(), picture.end(), file.begin() + 14));
+
+  // Read back it is the same block, and written again the same file.
+  DibRead read = dib_from_bmp_file(file);
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(read.dib, picture);
+  EXPECT_EQ(dib_to_bmp_file(read.dib), file);
+}
+
+TEST(BmpFile, APlainFileGetsItsBitsAfterTheGap) {
+  Dib picture = test::gradient_picture(3, 2);
+  Bytes file = plain_bmp_file(picture);
+  ASSERT_EQ(u32_at(file, 10), 54u);
+  DibRead read = dib_from_bmp_file(file);
+  ASSERT_TRUE(read.ok());
+  ASSERT_EQ(read.dib.size(), file.size() - 54 + 44);
+  EXPECT_TRUE(std::equal(file.begin() + 54, file.end(), read.dib.begin() + 44));
+  // The gap holds what followed the header in the file: the first pixel bytes.
+  EXPECT_TRUE(std::equal(file.begin() + 54, file.begin() + 58, read.dib.begin() + 40));
+  EXPECT_EQ(dib_to_dc_image(read.dib)->pixels, dib_to_dc_image(picture)->pixels);
+}
+
+TEST(BmpFile, ColourTablesTravelWithTheirPictures) {
+  struct Case {
+    int bits;
+    std::size_t entries;
+    std::uint32_t colors_used;
+    std::size_t table_bytes;
+  };
+  const Case cases[] = {{8, 256, 256, 1024}, {8, 16, 16, 64}, {4, 16, 0, 64}, {1, 2, 0, 8}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.bits << " bits, " << c.entries << " entries");
+    std::vector<Colorref> table(c.entries);
+    for (std::size_t i = 0; i < table.size(); ++i) table[i] = 0x010203 * static_cast<Colorref>(i);
+    Dib picture = make_picture(
+        9, 3, c.bits, table,
+        [&](int x, int y) { return static_cast<std::uint32_t>((x + y) % c.entries); },
+        c.colors_used);
+    if (c.colors_used == 0) put_u32(picture, 32, 0);
+    Bytes file = dib_to_bmp_file(picture);
+    EXPECT_EQ(u32_at(file, 10), 14 + 44 + c.table_bytes);
+    DibRead read = dib_from_bmp_file(plain_bmp_file(picture));
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(dib_info(read.dib).color_bytes, c.table_bytes);
+    EXPECT_EQ(dib_to_dc_image(read.dib)->pixels, dib_to_dc_image(picture)->pixels);
+  }
+}
+
+TEST(BmpFile, ClipboardFormDropsTheGapAndGetsItBack) {
+  const Bytes packed = test::small_dib();
+  DibRead read = dib_from_packed(packed);
+  ASSERT_TRUE(read.ok());
+  ASSERT_EQ(read.dib.size(), packed.size() + 4);
+  EXPECT_EQ(std::count(read.dib.begin() + 40, read.dib.begin() + 44, 0), 4);
+  EXPECT_EQ(dib_to_packed(read.dib), packed);
+
+  // With a colour table and bytes trailing the rows, still byte for byte.
+  Dib indexed = make_picture(3, 3, 8, {0x10, 0x20, 0x30}, [](int x, int) { return x; });
+  indexed.insert(indexed.end(), {9, 8, 7});
+  Bytes packed_indexed = dib_to_packed(indexed);
+  ASSERT_EQ(packed_indexed.size(), indexed.size() - 4);
+  EXPECT_EQ(dib_from_packed(packed_indexed).dib, indexed);
+}
+
+// Later header forms of uncompressed pictures read like the plain one.
+TEST(BmpFile, LongerHeadersAreCutToTheInfoHeader) {
+  for (std::uint32_t header : {108u, 124u}) {
+    SCOPED_TRACE(header);
+    Dib picture = make_picture(3, 2, 8, {0x0000FF, 0x00FF00}, [](int x, int) { return x % 2; });
+    Bytes packed = dib_to_packed(picture);
+    packed.insert(packed.begin() + 40, header - 40, 0xEE);
+    put_u32(packed, 0, header);
+    DibRead read = dib_from_packed(packed);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.dib, picture);
+  }
+}
+
+TEST(BmpFile, RefusesBytesItCannotRead) {
+  const Bytes good = plain_bmp_file(test::gradient_picture(3, 2));
   struct Case {
     const char* name;
-    std::vector<std::uint8_t> bytes;
+    std::size_t at;
+    std::uint32_t value;
+    DibProblem problem;
   };
-  std::vector<std::uint8_t> huge_header = dib;
-  put_u32(huge_header, 0, 4000);
-  std::vector<std::uint8_t> huge_table = dib;
-  huge_table[14] = 8;
-  put_u32(huge_table, 32, 0xFFFFFFFF);
   const Case cases[] = {
-      {"empty", {}},
-      {"cut header", std::vector<std::uint8_t>(dib.begin(), dib.begin() + 20)},
-      {"header larger than the data", huge_header},
-      {"colour table larger than the data", huge_table},
+      {"not BM", 0, 0x00004D42 + 1, DibProblem::kNotBmp},
+      {"bits offset inside the header", 10, 20, DibProblem::kDamaged},
+      {"bits offset past the end", 10, 500, DibProblem::kDamaged},
+      {"bits offset far past the end", 10, 0xFFFFFFF0, DibProblem::kDamaged},
+      {"core header", 14, 12, DibProblem::kUnsupported},
+      {"odd header size", 14, 56, DibProblem::kDamaged},
+      {"huge header size", 14, 0xFFFFFFFF, DibProblem::kDamaged},
+      {"width 0", 18, 0, DibProblem::kDamaged},
+      {"width negative", 18, 0x80000000, DibProblem::kDamaged},
+      {"height huge", 22, 0x7FFFFFFF, DibProblem::kTooLarge},
+      {"top-down", 22, 0xFFFFFFFE, DibProblem::kUnsupported},
+      {"32 bits", 28, 32, DibProblem::kUnsupported},
+      {"run-length", 30, 1, DibProblem::kUnsupported},
+      {"bit fields", 30, 3, DibProblem::kUnsupported},
+      {"rows missing", 22, 5, DibProblem::kDamaged},
+      {"colour table past the end", 46, 0xFFFF, DibProblem::kDamaged},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_FALSE(dib_from_packed(c.bytes).ok());
-    std::vector<std::uint8_t> bmp = {'B', 'M'};
-    bmp.resize(14, 0);
-    bmp.insert(bmp.end(), c.bytes.begin(), c.bytes.end());
-    EXPECT_FALSE(dib_from_bmp_file(bmp).ok());
+    Bytes bad = good;
+    if (c.at == 28)
+      bad[28] = static_cast<std::uint8_t>(c.value);
+    else
+      put_u32(bad, c.at, c.value);
+    DibRead read = dib_from_bmp_file(bad);
+    EXPECT_EQ(read.problem, c.problem);
+    EXPECT_TRUE(read.dib.empty());
   }
-  std::vector<std::uint8_t> bits_past_end = dib_to_bmp_file(dib_from_packed(dib).dib);
-  bits_past_end[10] = 200;
-  EXPECT_FALSE(dib_from_bmp_file(bits_past_end).ok());
+  for (std::size_t n : {0, 1, 2, 13, 14, 30, 53}) {
+    SCOPED_TRACE(n);
+    EXPECT_FALSE(dib_from_bmp_file(Bytes(good.begin(), good.begin() + n)).ok());
+    EXPECT_FALSE(dib_from_packed(Bytes(good.begin() + 14, good.begin() + 14 + n)).ok());
+  }
+  EXPECT_TRUE(dib_to_bmp_file(Dib(10, 0)).empty());
+  EXPECT_TRUE(dib_to_packed(Dib()).empty());
+}
+
+TEST(BmpFile, ReadingTellsWhyAFileIsNotTaken) {
+  test::TestApp t;
+  test::TempDir dir;
+  Bytes good = plain_bmp_file(test::gradient_picture(3, 2));
+  Bytes top_down = good;
+  put_u32(top_down, 22, 0xFFFFFFFE);
+  Bytes short_rows(good.begin(), good.end() - 1);
+  test::write_bytes(dir.file("good.bmp"), good);
+  test::write_bytes(dir.file("text.bmp"), Bytes{'h', 'e', 'l', 'l', 'o'});
+  test::write_bytes(dir.file("top_down.bmp"), top_down);
+  test::write_bytes(dir.file("short.bmp"), short_rows);
+  struct Case {
+    const char* name;
+    bool read;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"good.bmp", true, ""},
+      {"missing.bmp", false, "CAUTION\tファイルオープン出来ません"},
+      {"text.bmp", false, ""},
+      {"top_down.bmp", false, std::string("CAUTION\t") + kUnsupportedBmpMessage},
+      {"short.bmp", false, "reader\tno bmp data"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    t.clear_log();
+    std::optional<Dib> dib = read_bmp_file(t.app, dir.file(c.name), "reader");
+    EXPECT_EQ(dib.has_value(), c.read);
+    EXPECT_EQ(t.last_message(), c.message);
+  }
+}
+
+TEST(BmpFile, WritingAsksBeforeReplacingAFile) {
+  test::TestApp t;
+  test::TempDir dir;
+  const std::string path = dir.file("out.bmp");
+  const Bytes first = {1, 2, 3};
+  EXPECT_EQ(write_file_confirmed(t.app, path, first), 1);
+  EXPECT_TRUE(t.messages().empty());
+
+  t.answer(ScriptAnswer::Kind::kNo);
+  EXPECT_EQ(write_file_confirmed(t.app, path, Bytes{9}), 0);
+  EXPECT_EQ(t.last_message(), "CAUTION\t既存ファイルを更新しますか？");
+  EXPECT_EQ(test::read_bytes(path), first);
+
+  t.answer(ScriptAnswer::Kind::kYes);
+  EXPECT_EQ(write_file_confirmed(t.app, path, Bytes{9}), 1);
+  EXPECT_EQ(test::read_bytes(path), Bytes{9});
+
+  t.clear_log();
+  EXPECT_EQ(write_file_confirmed(t.app, dir.file("no/such/folder.bmp"), first), 0);
+  EXPECT_EQ(t.last_message(), "CAUTION\tファイルオープン出来ません");
 }
 
 }  // namespace

@@ -1,0 +1,168 @@
+#include "paint/clipboard_pictures.h"
+
+#include <gtest/gtest.h>
+
+#include "paint/bmp_file.h"
+#include "paint/picture_builder.h"
+#include "platform/recording_dc.h"
+#include "support/sample_dib.h"
+#include "support/test_app.h"
+
+namespace daub {
+namespace {
+
+using test::make_picture;
+using test::plain_bmp_file;
+using test::put_u32;
+using Bytes = std::vector<std::uint8_t>;
+
+Dib indexed_picture() {
+  return make_picture(4, 3, 8, {0x0000FF, 0x00FF00, 0xFF0000},
+                      [](int x, int y) { return static_cast<std::uint32_t>((x + y) % 3); });
+}
+
+class ClipboardPictures : public testing::Test {
+ protected:
+  test::TestApp t;
+  test::TempDir dir;
+  const Dib old_slot = test::gradient_picture(2, 2);
+  Dib slot = old_slot;
+};
+
+TEST_F(ClipboardPictures, APictureTakenAndPutBackIsTheSameBytes) {
+  const Bytes packed = dib_to_packed(indexed_picture());
+  t.clipboard.set_dib(packed);
+  ASSERT_EQ(GetClipboadBmp(t.app, slot), 1);
+  EXPECT_EQ(slot, indexed_picture());
+  EXPECT_EQ(t.clipboard.dib(), packed);  // taking leaves the clipboard as it was
+  t.clipboard.clear();
+  EXPECT_EQ(copy_picture_to_clipboard(t.app, slot), 1);
+  EXPECT_EQ(t.clipboard.dib(), packed);
+  EXPECT_TRUE(t.messages().empty());
+}
+
+// Whatever goes wrong, the slot keeps its picture and the clipboard its data.
+TEST_F(ClipboardPictures, AFailedTakeKeepsTheSlot) {
+  Bytes top_down = dib_to_packed(test::gradient_picture(3, 3));
+  put_u32(top_down, 8, 0xFFFFFFFD);
+  Bytes cut = dib_to_packed(test::gradient_picture(3, 3));
+  cut.resize(cut.size() - 2);
+  struct Case {
+    const char* name;
+    std::optional<Bytes> clipboard;
+    bool full_color_only;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"empty clipboard", std::nullopt, false, "GetClipboadBmp\tno bmp data"},
+      {"empty clipboard, full colour", std::nullopt, true, "GetFullColorClipboadBmp\tno bmp data"},
+      {"rows cut short", cut, false, "GetClipboadBmp\tno bmp data"},
+      {"top-down", top_down, false, std::string("CAUTION\t") + kUnsupportedBmpMessage},
+      {"8 bits, full colour", dib_to_packed(indexed_picture()), true,
+       "GetFullColorClipboadBmp\tNot full color bmp"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    t.clear_log();
+    t.clipboard.clear();
+    if (c.clipboard) t.clipboard.set_dib(*c.clipboard);
+    int result =
+        c.full_color_only ? GetFullColorClipboadBmp(t.app, slot) : GetClipboadBmp(t.app, slot);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(t.last_message(), c.message);
+    EXPECT_EQ(slot, old_slot);
+    EXPECT_EQ(t.clipboard.dib(), c.clipboard);
+  }
+  t.clipboard.set_dib(dib_to_packed(test::gradient_picture(5, 1)));
+  EXPECT_EQ(GetFullColorClipboadBmp(t.app, slot), 1);
+  EXPECT_EQ(slot, test::gradient_picture(5, 1));
+}
+
+TEST_F(ClipboardPictures, FilesReplaceTheSlotOnlyWhenAccepted) {
+  test::write_bytes(dir.file("eight.bmp"), plain_bmp_file(indexed_picture()));
+  test::write_bytes(dir.file("full.bmp"), plain_bmp_file(test::gradient_picture(3, 2)));
+
+  EXPECT_EQ(FullColorBmpFileInToHandle(t.app, dir.file("eight.bmp"), slot), 0);
+  EXPECT_EQ(t.last_message(), "FullColorBmpFileInToHandle\tNot full color bmp");
+  EXPECT_EQ(slot, old_slot);
+  EXPECT_EQ(FullColorBmpFileInToHandle(t.app, dir.file("missing.bmp"), slot), 0);
+  EXPECT_EQ(t.last_message(), "CAUTION\tファイルオープン出来ません");
+  EXPECT_EQ(slot, old_slot);
+
+  t.clear_log();
+  EXPECT_EQ(FullColorBmpFileInToHandle(t.app, dir.file("full.bmp"), slot), 1);
+  EXPECT_EQ(dib_to_dc_image(slot)->pixels, dib_to_dc_image(test::gradient_picture(3, 2))->pixels);
+  EXPECT_EQ(bmp_file_to_handle(t.app, dir.file("eight.bmp"), slot), 1);
+  EXPECT_EQ(dib_info(slot).bit_count, 8);
+  EXPECT_TRUE(t.messages().empty());
+}
+
+TEST_F(ClipboardPictures, BmpFilesGoToTheClipboardAndBack) {
+  const Dib picture = indexed_picture();
+  test::write_bytes(dir.file("in.bmp"), dib_to_bmp_file(picture));
+  ASSERT_EQ(bmp_file_to_clipboard(t.app, dir.file("in.bmp")), 1);
+  EXPECT_EQ(t.clipboard.dib(), dib_to_packed(picture));
+
+  EXPECT_EQ(bmpfileout(t.app, dir.file("out.bmp")), 1);
+  EXPECT_EQ(test::read_bytes(dir.file("out.bmp")), dib_to_bmp_file(picture));
+
+  EXPECT_EQ(picture_to_bmp_file(t.app, dir.file("pic.bmp"), picture), 1);
+  EXPECT_EQ(test::read_bytes(dir.file("pic.bmp")), dib_to_bmp_file(picture));
+  EXPECT_TRUE(t.messages().empty());
+
+  // A file that is not a picture changes nothing and says nothing.
+  test::write_bytes(dir.file("not.bmp"), Bytes{'x', 'y'});
+  EXPECT_EQ(bmp_file_to_clipboard(t.app, dir.file("not.bmp")), 0);
+  EXPECT_EQ(t.clipboard.dib(), dib_to_packed(picture));
+  EXPECT_TRUE(t.messages().empty());
+
+  t.clipboard.clear();
+  EXPECT_EQ(bmpfileout(t.app, dir.file("none.bmp")), 0);
+  EXPECT_EQ(t.last_message(), "bmpfileout\tno bmp data");
+  EXPECT_EQ(copy_picture_to_clipboard(t.app, Dib()), 0);
+  EXPECT_EQ(t.clipboard.dib(), std::nullopt);
+}
+
+TEST_F(ClipboardPictures, TypeDisplayAndFullColourOfTheClipboardPicture) {
+  RecordingDc dc;
+  EXPECT_EQ(DispClipboadBmp(t.app, dc), 0);
+  EXPECT_EQ(t.last_message(), "DispClipboadBmp\tno bmp data");
+  EXPECT_EQ(DispClipboadBmpType(t.app), 0);
+  EXPECT_EQ(ChangeClipboadBmpToFullColor(t.app), 0);
+  EXPECT_EQ(t.last_message(), "ChangeClipboadBmpToFullColor\tno bmp data");
+
+  t.clipboard.set_dib(dib_to_packed(indexed_picture()));
+  EXPECT_EQ(DispClipboadBmpType(t.app), 1);
+  EXPECT_EQ(t.last_message(), "DispBmpType\tBitCount=8");
+  EXPECT_EQ(DispClipboadBmp(t.app, dc), 1);
+  ASSERT_EQ(dc.count(DcOp::kDrawImage), 1);
+  EXPECT_EQ(dc.ops().back().points[0], (IntPoint{0, 0}));
+
+  EXPECT_EQ(ChangeClipboadBmpToFullColor(t.app), 1);
+  DibRead full = dib_from_packed(*t.clipboard.dib());
+  ASSERT_TRUE(full.ok());
+  EXPECT_EQ(dib_info(full.dib).bit_count, 24);
+  EXPECT_EQ(dib_to_dc_image(full.dib)->pixels, dib_to_dc_image(indexed_picture())->pixels);
+}
+
+TEST_F(ClipboardPictures, TextFilesTravelWithTheirTerminatingNul) {
+  test::write_bytes(dir.file("in.txt"), Bytes{'a', 0x82, 0xA0, '\n'});
+  ASSERT_EQ(text_file_to_clipboard(t.app, dir.file("in.txt")), 1);
+  EXPECT_EQ(t.clipboard.text(), "a\x82\xA0\n");
+  ASSERT_EQ(txtfileout(t.app, dir.file("out.txt")), 1);
+  EXPECT_EQ(test::read_bytes(dir.file("out.txt")), (Bytes{'a', 0x82, 0xA0, '\n', 0}));
+
+  // An existing file is replaced only on Yes.
+  t.answer(ScriptAnswer::kNo);
+  EXPECT_EQ(txtfileout(t.app, dir.file("in.txt")), 0);
+  EXPECT_EQ(test::read_bytes(dir.file("in.txt")).size(), 4u);
+
+  t.clipboard.clear();
+  EXPECT_EQ(txtfileout(t.app, dir.file("none.txt")), 0);
+  EXPECT_EQ(t.last_message(), "txtfileout\tno txt data");
+  EXPECT_EQ(text_file_to_clipboard(t.app, dir.file("missing.txt")), 0);
+  EXPECT_EQ(t.last_message(), "CAUTION\tファイルオープン出来ません");
+}
+
+}  // namespace
+}  // namespace daub
