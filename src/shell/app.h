@@ -12,6 +12,7 @@
 #include "drawing/records.h"
 #include "drawing/settings.h"
 #include "geometry/angle.h"
+#include "paint/brush.h"
 #include "paint/canvas.h"
 #include "platform/clipboard.h"
 #include "platform/dc.h"
@@ -112,9 +113,11 @@ struct App {
   InputBoxState input;
   std::array<DPoint, 31> curve_template{};
   Construction construction;
-  Colorref last_chosen_color = 0xFFFFFF;  // where every colour chooser starts
+  Colorref last_chosen_color = 0xFFFFFF;   // where every colour chooser starts
   std::vector<ExtractionItem> line_stock;  // the line extraction list ("抽出線")
-  Canvases canvases;                        // the three full-colour canvases and their undo copy
+  BrushParams brush;                       // the soft brush of the canvases
+  double chord_tolerance = 1.07;  // how far a stroke may stray from a chord and still be one
+  Canvases canvases;              // the three full-colour canvases and their undo copy
 
   // Largest size the drawing block may grow to (offsets are 32-bit); tests lower it.
   std::uint64_t block_limit = 0xFFFFFFFFull;

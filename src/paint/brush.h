@@ -1,0 +1,114 @@
+#pragma once
+// The soft brush: round dabs with a cosine falloff laid into a coverage mask,
+// segments laid as trails of dabs every half pixel with optionally thinned or
+// faded ends, and the mask blended into a 24-bit picture in a colour, or used
+// to darken or lighten it.
+//
+// Every operation comes in two forms. The `_plain` form evaluates the falloff
+// at every pixel of every dab and blends every pixel of the picture; it is the
+// reference. The other form gives the same bytes much faster: it looks the
+// falloff up in a per-brush table of the exact distances at which the value
+// steps down, and blends only the rows' touched spans.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "drawing/records.h"
+
+namespace daub {
+struct App;
+
+struct BrushParams {
+  double width = 3.0;        // W, the dab diameter in canvas pixels
+  double blur = 2.0;         // B, the power of the cosine falloff (0 = hard disc)
+  double density = 1.0;      // D, the coverage at the centre (1 = full)
+  int end_type = 0;          // 0 plain ends, 1 thinned ends, 2 faded ends
+  int tapered_end = 0;       // which end is thinned or faded: 0 start, 1 end, 2 both
+  double taper_ratio = 0.0;  // length of a thinned end in widths
+};
+
+// What the fast brush learned about one brush (width, blur, density): for
+// every value k the squared distance from which the falloff gives less than
+// k, and an index over the squared distance giving the value at each step start.
+struct FalloffTable {
+  struct Key {
+    double width = 0, blur = 0, density = 0;
+  };
+  Key key;  // the brush the table was built for
+  bool built = false;
+  Key pending;                      // a brush not yet worth a table
+  long pending_pixels = 0;          // pixels evaluated one by one for it so far
+  int peak = 0;                     // the value at the centre
+  std::array<double, 257> below{};  // below[k]: smallest r² whose value is < k
+  double step = 0, inv_step = 0;    // index interval (a power of two) and its inverse
+  std::vector<std::uint8_t> start;  // start[i]: the value at r² = i * step
+};
+
+// The paint mask of a canvas: one byte per pixel, row-major, top row first,
+// 0 untouched .. 255 full coverage.
+struct Mask {
+  int w = 0, h = 0;
+  std::vector<std::uint8_t> bytes;
+  // Per row, the columns [x0, x1] a dab may have written (x0 > x1: none).
+  // Empty means "unknown": every pixel is blended. Code that writes bytes
+  // directly either leaves it empty or widens the spans it wrote.
+  struct Span {
+    int x0, x1;
+  };
+  std::vector<Span> spans;
+  FalloffTable falloff;  // scratch of the fast dab
+};
+
+// A zeroed mask of w × h with empty spans; a 0 × 0 mask when the size is not
+// positive or the bytes cannot be had (the stroke is then silently skipped).
+Mask make_mask(int w, int h);
+
+// The pixel rows of a 24-bit bottom-up picture: pixel (i, j) from the top
+// left lies in stored row h − 1 − j at byte 3i, blue, green, red.
+struct CanvasView {
+  int w = 0, h = 0;
+  int stride = 0;
+  std::uint8_t* bits = nullptr;
+};
+
+enum class BlendKind { kColor, kDarken, kLighten };
+
+// One dab centred at (cx, cy) in canvas pixels: every pixel whose box lies
+// within the width's reach gets max(mask, falloff value). The box is clipped
+// to the mask, so any width or position is safe.
+void dab(const BrushParams& brush, double cx, double cy, Mask& mask);
+void dab_plain(const BrushParams& brush, double cx, double cy, Mask& mask);
+
+// The falloff value (0..255) at distance r from a dab centre.
+int falloff_value(double r, double width, double blur, double density);
+
+// Lays a segment (in canvas coordinates) as dabs every half pixel, thinning
+// or fading its ends as the brush says. Returns 0 for a hidden or unknown
+// kind, 1 for a curve, 2 for a straight segment.
+int rasterise_segment(const App& app, const LineGeometry& seg, const BrushParams& brush,
+                      Mask& mask);
+int rasterise_segment_plain(const App& app, const LineGeometry& seg, const BrushParams& brush,
+                            Mask& mask);
+
+// Width or density factor at distance t along a segment of length L whose
+// thinned ends are lt0 long (at most half the segment each).
+double taper(double t, double length, double lt0, int tapered_end);
+
+// Blends the mask (same size as the canvas) into the canvas, a = mask / 255.
+// A mask of another size leaves the canvas untouched.
+void blend_color(CanvasView canvas, const Mask& mask, Colorref color);
+void blend_darken(CanvasView canvas, const Mask& mask);
+void blend_lighten(CanvasView canvas, const Mask& mask);
+void blend_mask(CanvasView canvas, const Mask& mask, BlendKind kind, Colorref color);
+void blend_color_plain(CanvasView canvas, const Mask& mask, Colorref color);
+void blend_darken_plain(CanvasView canvas, const Mask& mask);
+void blend_lighten_plain(CanvasView canvas, const Mask& mask);
+void blend_mask_plain(CanvasView canvas, const Mask& mask, BlendKind kind, Colorref color);
+
+// One channel (0..255) under coverage a (0..1).
+int color_channel(double a, int old, int color);
+int lighten_channel(double a, int old);
+int darken_channel(double a, int old);
+
+}  // namespace daub
