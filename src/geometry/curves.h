@@ -27,8 +27,8 @@ enum class CurveVerdict {
   kOver180,         // the turn is 180 degrees or more
 };
 
-// The curve check without messages. Straight segments (and any kind but 1)
-// only need distinct, finite ends.
+// The curve check without messages. A straight segment (kind 2) only needs
+// distinct, finite ends; every other kind is checked as a curve.
 CurveVerdict check_curve(const LineGeometry& g);
 
 // The text that reports a refusal (empty for kOk).
