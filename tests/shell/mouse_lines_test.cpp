@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 #include "drawing/line_fixtures.h"
@@ -42,6 +43,24 @@ void expect_ends(const LineGeometry& g, double x0, double y0, double x1, double 
   EXPECT_DOUBLE_EQ(g.x1, x1);
   EXPECT_DOUBLE_EQ(g.y1, y1);
 }
+
+// The two ends of a line, to compare whole layers at once.
+struct Ends {
+  double x0, y0, x1, y1;
+  bool operator==(const Ends&) const = default;
+};
+
+void PrintTo(const Ends& e, std::ostream* os) {
+  *os << "(" << e.x0 << "," << e.y0 << ")-(" << e.x1 << "," << e.y1 << ")";
+}
+
+std::vector<Ends> ends_of(const App& app) {
+  std::vector<Ends> out;
+  for (const LineGeometry& g : geoms(app)) out.push_back({g.x0, g.y0, g.x1, g.y1});
+  return out;
+}
+
+using Layer = std::vector<Ends>;
 
 TEST(LineToTest, SuccessiveStraightDragsMakeAJoinedRun) {
   TestApp t;
@@ -94,16 +113,26 @@ TEST(LineToTest, EndPointsOfTheCurveCommands) {
   }
 }
 
-TEST(LineToTest, StraightToTheNearestVertexHandsOverToDragMove) {
-  TestApp t;
-  add_geom(t.app, straight(300, 100, 300, 40));
-  t.app.in.mousecmd = 127;
-  set_nowpoint(t, 100, 100, 0);
-  drag(t, 250, 120, 260, 120);
-  const auto lines = geoms(t.app);
-  ASSERT_EQ(lines.size(), 2u);
-  expect_ends(lines[1], 100, 100, 300, 100);
-  EXPECT_EQ(t.app.in.mousecmd, 600);
+TEST(LineToTest, StraightLinesThatHandOverToDragMove) {
+  // 127 ends on the nearest vertex; 124 runs along the current direction as
+  // far as the drag reaches along it.
+  struct Case {
+    int cmd;
+    int drag_y;
+    double end_x;
+  } cases[] = {{127, 120, 300}, {124, 180, 250}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.cmd);
+    TestApp t;
+    add_geom(t.app, straight(300, 100, 300, 40));
+    t.app.in.mousecmd = static_cast<std::uint16_t>(c.cmd);
+    set_nowpoint(t, 100, 100, 0);
+    drag(t, 250, c.drag_y, 260, c.drag_y);
+    const auto lines = geoms(t.app);
+    ASSERT_EQ(lines.size(), 2u);
+    expect_ends(lines[1], 100, 100, c.end_x, 100);
+    EXPECT_EQ(t.app.in.mousecmd, 600);
+  }
 }
 
 TEST(LineToTest, RefusedGeometryChangesNothing) {
@@ -160,10 +189,7 @@ TEST(AttentionPointTest, HeldPointStandsInForTheDragOfTheNextCommand) {
   drag(t, 500, 500, 510, 510);
   EXPECT_TRUE(t.messages().empty());
   EXPECT_EQ(t.app.in.heldpointvalid, 0);
-  const auto lines = geoms(t.app);
-  ASSERT_EQ(lines.size(), 2u);
-  expect_ends(lines[0], 100, 100, 200, 100);
-  expect_ends(lines[1], 200, 100, 300, 100);
+  EXPECT_EQ(ends_of(t.app), (Layer{{100, 100, 200, 100}, {200, 100, 300, 100}}));
 }
 
 TEST(MouseCommandTest, IdWithoutACaseDoesNothing) {
@@ -190,10 +216,8 @@ TEST(ChainTest, FirstDragPlacesTheStartLaterDragsDrawOn) {
     EXPECT_DOUBLE_EQ(t.app.in.nowpoint.angle, 0.0);
     drag(t, 200, 200, 200, 300);  // arrives going down
     drag(t, 300, 300, 400, 300);
+    EXPECT_EQ(ends_of(t.app), (Layer{{100, 100, 200, 200}, {200, 200, 300, 300}}));
     const auto lines = geoms(t.app);
-    ASSERT_EQ(lines.size(), 2u);
-    expect_ends(lines[0], 100, 100, 200, 200);
-    expect_ends(lines[1], 200, 200, 300, 300);
     EXPECT_EQ(lines[0].kind, cmd == 908 ? kShapeCurve : kShapeStraight);
     if (cmd == 908) EXPECT_NEAR(lines[0].a1, kPi / 2, 1e-12);
 
@@ -367,10 +391,9 @@ TEST(VertexMoveTest, SnappedMoveTakesEveryEndAtTheVertex) {
   corner(t);
   t.app.in.mousecmd = 869;
   drag(t, 210, 108, 290, 309);  // 14 px tolerance at both ends
+  EXPECT_EQ(ends_of(t.app),
+            (Layer{{100, 100, 300, 300}, {300, 300, 200, 200}, {300, 300, 400, 300}}));
   const auto lines = geoms(t.app);
-  ASSERT_EQ(lines.size(), 3u);
-  expect_ends(lines[0], 100, 100, 300, 300);
-  expect_ends(lines[1], 300, 300, 200, 200);
   EXPECT_NEAR(lines[0].a0, kPi / 4, 1e-12);  // straight lines turn with their ends
   EXPECT_DOUBLE_EQ(lines[1].a1, std::atan2(-100.0, -100.0));
   EXPECT_EQ(t.app.in.nowlinevalid, 2);
@@ -381,13 +404,10 @@ TEST(VertexMoveTest, SnappedMoveTakesEveryEndAtTheVertex) {
 TEST(VertexMoveTest, NothingMovesWhenEitherEndFailsToSnap) {
   TestApp t;
   corner(t);
-  const auto before = geoms(t.app);
+  const Layer before = ends_of(t.app);
   t.app.in.mousecmd = 869;
   drag(t, 210, 108, 600, 500);
-  const auto after = geoms(t.app);
-  ASSERT_EQ(after.size(), before.size());
-  for (std::size_t i = 0; i < after.size(); ++i)
-    expect_ends(after[i], before[i].x0, before[i].y0, before[i].x1, before[i].y1);
+  EXPECT_EQ(ends_of(t.app), before);
 }
 
 TEST(VertexMoveTest, SnappingBothToOnePointJoinsTheNearbyEnd) {
@@ -396,9 +416,7 @@ TEST(VertexMoveTest, SnappingBothToOnePointJoinsTheNearbyEnd) {
   add_geom(t.app, straight(203, 100, 300, 200));
   t.app.in.mousecmd = 869;
   drag(t, 201, 100, 201, 101);
-  const auto lines = geoms(t.app);
-  ASSERT_EQ(lines.size(), 2u);
-  expect_ends(lines[1], 200, 100, 300, 200);
+  EXPECT_EQ(ends_of(t.app), (Layer{{100, 100, 200, 100}, {200, 100, 300, 200}}));
 }
 
 TEST(VertexMoveTest, UnsnappedMoveTakesTheNearestEndToTheRelease) {
@@ -406,10 +424,9 @@ TEST(VertexMoveTest, UnsnappedMoveTakesTheNearestEndToTheRelease) {
   corner(t);
   t.app.in.mousecmd = 871;
   drag(t, 190, 110, 250, 130);
-  const auto lines = geoms(t.app);
-  expect_ends(lines[0], 100, 100, 250, 130);
-  expect_ends(lines[1], 250, 130, 200, 200);
-  EXPECT_DOUBLE_EQ(lines[0].a0, std::atan2(30.0, 150.0));
+  EXPECT_EQ(ends_of(t.app),
+            (Layer{{100, 100, 250, 130}, {250, 130, 200, 200}, {300, 300, 400, 300}}));
+  EXPECT_DOUBLE_EQ(geoms(t.app)[0].a0, std::atan2(30.0, 150.0));
 }
 
 TEST(CrossCutTest, CurrentLineAndTheLineUnderTheDragSplitAtTheirCrossing) {
@@ -418,12 +435,10 @@ TEST(CrossCutTest, CurrentLineAndTheLineUnderTheDragSplitAtTheirCrossing) {
   add_geom(t.app, straight(100, 200, 300, 200));  // the current line
   t.app.in.mousecmd = 310;
   drag(t, 200, 150, 200, 160);
-  const auto lines = geoms(t.app);
-  ASSERT_EQ(lines.size(), 4u);
-  expect_ends(lines[0], 100, 200, 200, 200);
-  expect_ends(lines[1], 200, 200, 300, 200);
-  expect_ends(lines[2], 200, 100, 200, 200);
-  expect_ends(lines[3], 200, 200, 200, 300);
+  EXPECT_EQ(
+      ends_of(t.app),
+      (Layer{
+          {100, 200, 200, 200}, {200, 200, 300, 200}, {200, 100, 200, 200}, {200, 200, 200, 300}}));
   EXPECT_EQ(t.app.in.nowlinevalid, 4);
   EXPECT_EQ(t.app.in.mousecmd, 600);
 }
@@ -434,10 +449,7 @@ TEST(CrossCutTest, TheCurrentLineIsNeverCutWithItself) {
   add_geom(t.app, straight(100, 200, 300, 200));  // the current line, alone under the drag
   t.app.in.mousecmd = 310;
   drag(t, 150, 205, 150, 210);
-  const auto lines = geoms(t.app);
-  ASSERT_EQ(lines.size(), 2u);
-  expect_ends(lines[0], 100, 500, 300, 500);
-  expect_ends(lines[1], 100, 200, 300, 200);
+  EXPECT_EQ(ends_of(t.app), (Layer{{100, 500, 300, 500}, {100, 200, 300, 200}}));
 }
 
 TEST(CrossCutTest, TwoLinesUnderTheDrag) {
@@ -458,15 +470,12 @@ TEST(CrossCutTest, AFullBlockLosesNoLine) {
   TestApp t;
   add_geom(t.app, straight(200, 100, 200, 300));
   add_geom(t.app, straight(100, 200, 300, 200));
-  const auto before = geoms(t.app);
+  const Layer before = ends_of(t.app);
   t.app.block_limit = t.app.drawing.used() + 2 * sizeof(LineRecord);  // room for two pieces
   int second = 0;
   EXPECT_EQ(cross_cut(t.app, 2, 1, 1, second), 0);
   EXPECT_EQ(t.last_message(), "memck\tメモリー不足、データをセーブしてください");
-  const auto after = geoms(t.app);
-  ASSERT_EQ(after.size(), 2u);
-  expect_ends(after[0], 200, 100, 200, 300);
-  expect_ends(after[1], 100, 200, 300, 200);
+  EXPECT_EQ(ends_of(t.app), before);
 }
 
 TEST(ConstructionTest, ExtensionEndsOnTheLineUnderTheDrag) {
@@ -475,11 +484,8 @@ TEST(ConstructionTest, ExtensionEndsOnTheLineUnderTheDrag) {
   t.app.in.mousecmd = 125;
   set_nowpoint(t, 100, 100, 0);
   drag(t, 300, 60, 310, 60);
-  auto lines = geoms(t.app);
-  ASSERT_EQ(lines.size(), 3u);
-  expect_ends(lines[0], 100, 100, 300, 100);
-  expect_ends(lines[1], 300, 50, 300, 100);
-  expect_ends(lines[2], 300, 100, 300, 150);
+  EXPECT_EQ(ends_of(t.app),
+            (Layer{{100, 100, 300, 100}, {300, 50, 300, 100}, {300, 100, 300, 150}}));
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 300);
   EXPECT_EQ(t.app.in.mousecmd, 600);
 
@@ -488,17 +494,6 @@ TEST(ConstructionTest, ExtensionEndsOnTheLineUnderTheDrag) {
   drag(t, 600, 200, 610, 200);
   EXPECT_EQ(geoms(t.app).size(), 3u);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 100);
-}
-
-TEST(ConstructionTest, ContinuationRunsAlongTheCurrentDirection) {
-  TestApp t;
-  t.app.in.mousecmd = 124;
-  set_nowpoint(t, 100, 100, 0);
-  drag(t, 250, 180, 260, 180);
-  const auto lines = geoms(t.app);
-  ASSERT_EQ(lines.size(), 1u);
-  expect_ends(lines[0], 100, 100, 250, 100);
-  EXPECT_EQ(t.app.in.mousecmd, 600);
 }
 
 TEST(ConstructionTest, RectangleEllipseAndCircle) {
