@@ -76,6 +76,9 @@ Neighbours neighbours(double f, int count, std::size_t step) {
 
 std::uint32_t mix_pixel(const std::uint8_t* a, const std::uint8_t* b, const std::uint8_t* c,
                         const std::uint8_t* d, double ax, double ay) {
+  // With no fraction either way the mix is the near pixel itself: v × 1 + w × 0
+  // is v exactly, so this gives the plain form's bytes.
+  if (ax == 0 && ay == 0) return std::uint32_t{a[2]} << 16 | std::uint32_t{a[1]} << 8 | a[0];
   std::uint32_t out = 0;
   for (int ch = 0; ch < 3; ++ch)  // blue, green, red into 0x00RRGGBB
     out |= mix(a[ch], b[ch], c[ch], d[ch], ax, ay) << (8 * ch);
