@@ -34,6 +34,13 @@ inline std::uint32_t mix(int a, int b, int c, int d, double ax, double ay) {
       std::clamp(trunc_to_int(near_row * (1.0 - ay) + far_row * ay), 0, 255));
 }
 
+// The colour (0x00RRGGBB) at source position (fx, fy) of a readable 24-bit
+// picture, x across and y in stored rows: the mix of the four neighbours,
+// neighbours past the last column or row repeating the edge; black for a
+// position outside the picture. The scaled display and the canvas scale and
+// rotate all sample through it.
+std::uint32_t bilinear_sample(const Dib& dib, const DibInfo& info, double fx, double fy);
+
 // The displayed ranges [x0, x1) × [y0, y1) of the scaled picture inside the
 // visible rectangle, with the scaled size; nothing when none is visible.
 struct Range {

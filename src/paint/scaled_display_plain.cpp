@@ -14,9 +14,8 @@ using scaled_detail::mix;
 using scaled_detail::Split;
 using scaled_detail::split;
 
-namespace {
-
-std::uint32_t bilinear_sample(const Dib& dib, const DibInfo& info, double fx, double fy) {
+std::uint32_t scaled_detail::bilinear_sample(const Dib& dib, const DibInfo& info, double fx,
+                                             double fy) {
   Split sx = split(fx);
   Split sy = split(fy);
   if (fx < 0 || fy < 0 || sx.whole >= info.width || sy.whole >= info.height) return 0;
@@ -35,8 +34,6 @@ std::uint32_t bilinear_sample(const Dib& dib, const DibInfo& info, double fx, do
   return out;
 }
 
-}  // namespace
-
 ScaledPiece scaled_piece_plain(const Dib& dib, int left, int top, double scale, PixelRect visible) {
   std::optional<DibInfo> info = scaled_detail::readable_24(dib, scale);
   if (!info) return {};
@@ -46,7 +43,7 @@ ScaledPiece scaled_piece_plain(const Dib& dib, int left, int top, double scale, 
   std::uint32_t* out = piece.image.pixels.data();
   for (int y = r->y0; y < r->y1; ++y)
     for (int x = r->x0; x < r->x1; ++x)
-      *out++ = bilinear_sample(dib, *info, x / scale, (r->scaled_h - 1 - y) / scale);
+      *out++ = scaled_detail::bilinear_sample(dib, *info, x / scale, (r->scaled_h - 1 - y) / scale);
   return piece;
 }
 

@@ -1,0 +1,58 @@
+#pragma once
+// Whole-picture operations on a canvas's 24-bit picture: scaling,
+// compressing, rotating, resizing, recolouring channel by channel and
+// mirroring. Each changes the picture in place only when it succeeds; on any
+// refusal the picture is left exactly as it was.
+//
+// An empty Dib is "no picture". An operation whose result has no pixels
+// (a scale by 0, a compression of a picture smaller than the block, a size of
+// 0) leaves an empty Dib: the canvas then has no picture.
+
+#include "drawing/records.h"
+#include "paint/dib.h"
+
+namespace daub {
+
+enum class OpStatus {
+  kDone,
+  kUnchanged,  // no readable 24-bit picture, or a parameter out of range
+  kTooLarge,   // the result would be larger than the picture toolkit accepts
+};
+
+// Channel parameters in the order the user gives them: red, green, blue.
+struct Channels {
+  double red = 0, green = 0, blue = 0;
+};
+inline Channels uniform(double v) { return {v, v, v}; }
+
+// New size trunc(w × kx) × trunc(h × ky); new pixel (x, y) in stored rows
+// samples source (x / kx, y / ky) bilinearly. Factors must be ≥ 0.
+OpStatus scale_picture(Dib& dib, double kx, double ky);
+// New size (w div n) × (h div n); each pixel the per-channel average of the
+// n × n block it covers. n must be ≥ 1.
+OpStatus compress_picture(Dib& dib, int n);
+// Turns the picture about its centre by `radians` (clockwise on screen for a
+// positive angle), keeping its size; what falls outside becomes black. The
+// last column and the last stored row are never sampled, so they turn black
+// even at angle 0.
+OpStatus rotate_picture(Dib& dib, double radians);
+// A new w × h picture filled with the colour; sizes must be ≥ 0. Unlike the
+// others it needs no picture to start from.
+OpStatus size_picture(Dib& dib, int w, int h, Colorref color);
+
+// trunc(c × k) per channel, or with `curve` the curve 1 − (1 − c/255)^k that
+// keeps 0 and 255. Factors must be ≥ 0.
+OpStatus multiply_picture(Dib& dib, Channels k, bool curve);
+// c + trunc(v × 255) per channel, or with `curve` the brush's lighten (v > 0)
+// or darken (v < 0) curve with strength |v| (at most 1).
+OpStatus add_picture(Dib& dib, Channels v, bool curve);
+// 255 − c per channel.
+OpStatus negative_picture(Dib& dib);
+// Every channel the truncated mean of the three.
+OpStatus grey_picture(Dib& dib);
+// Every pixel the colour.
+OpStatus fill_picture(Dib& dib, Colorref color);
+// Left and right exchanged.
+OpStatus mirror_picture(Dib& dib);
+
+}  // namespace daub

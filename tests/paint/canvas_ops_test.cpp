@@ -1,0 +1,221 @@
+#include "paint/canvas_ops.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "paint/picture_builder.h"
+
+namespace daub {
+namespace {
+
+using test::make_picture;
+
+// A picture whose every pixel differs: red from x, green from the stored row.
+Dib gradient(int w, int h) {
+  return make_picture(w, h, 24, {}, [](int x, int y) {
+    return static_cast<std::uint32_t>((x * 40 + 5) | (y * 30 + 7) << 8 | 0x60 << 16);
+  });
+}
+
+Dib plain(int w, int h, Colorref c) {
+  return make_picture(w, h, 24, {}, [c](int, int) { return c; });
+}
+
+Colorref pixel(const Dib& dib, int x, int y) { return dib_pixel(dib, dib_info(dib), x, y); }
+
+IntPoint size_of(const Dib& dib) {
+  DibInfo info = dib_info(dib);
+  return {info.width, info.height};
+}
+
+TEST(CanvasOps, NeutralRecolouringLeavesThePicture) {
+  const Dib original = gradient(4, 3);
+  Dib dib = original;
+  EXPECT_EQ(multiply_picture(dib, {1, 1, 1}, false), OpStatus::kDone);
+  EXPECT_EQ(dib, original);
+  EXPECT_EQ(add_picture(dib, {0, 0, 0}, false), OpStatus::kDone);
+  EXPECT_EQ(dib, original);
+  add_picture(dib, {0, 0, 0}, true);
+  EXPECT_EQ(dib, original);
+}
+
+TEST(CanvasOps, ChannelArithmetic) {
+  struct Case {
+    const char* name;
+    Colorref before;
+    OpStatus (*op)(Dib&);
+    Colorref after;
+  };
+  const Case cases[] = {
+      {"multiply 2 saturates", rgb(200, 100, 0),
+       [](Dib& d) { return multiply_picture(d, uniform(2), false); }, rgb(255, 200, 0)},
+      {"multiply per channel", rgb(100, 100, 100),
+       [](Dib& d) {
+         return multiply_picture(d, {0.5, 1, 2}, false);
+       },
+       rgb(50, 100, 200)},
+      {"curve multiply k=2", rgb(128, 0, 255),
+       [](Dib& d) { return multiply_picture(d, uniform(2), true); }, rgb(191, 0, 255)},
+      {"curve multiply keeps the ends", rgb(0, 255, 0),
+       [](Dib& d) { return multiply_picture(d, uniform(7.5), true); }, rgb(0, 255, 0)},
+      {"keep red", rgb(10, 20, 30),
+       [](Dib& d) {
+         return add_picture(d, {0, -1, -1}, false);
+       },
+       rgb(10, 0, 0)},
+      {"add clamps", rgb(250, 5, 100),
+       [](Dib& d) {
+         return add_picture(d, {0.1, -0.1, 0.5}, false);
+       },
+       rgb(255, 0, 227)},
+      {"curve add lightens and darkens", rgb(0, 255, 128),
+       [](Dib& d) {
+         return add_picture(d, {1, -1, 0}, true);
+       },
+       rgb(255, 0, 128)},
+      {"negative", rgb(0, 100, 255), negative_picture, rgb(255, 155, 0)},
+      {"grey truncates the mean", rgb(1, 1, 2), grey_picture, rgb(1, 1, 1)},
+      {"fill", rgb(1, 2, 3), [](Dib& d) { return fill_picture(d, rgb(9, 8, 7)); }, rgb(9, 8, 7)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Dib dib = plain(2, 2, c.before);
+    EXPECT_EQ(c.op(dib), OpStatus::kDone);
+    EXPECT_EQ(pixel(dib, 1, 1), c.after);
+  }
+}
+
+TEST(CanvasOps, NegativeTwiceRestores) {
+  const Dib original = gradient(5, 4);
+  Dib dib = original;
+  negative_picture(dib);
+  EXPECT_NE(dib, original);
+  negative_picture(dib);
+  EXPECT_EQ(dib, original);
+}
+
+TEST(CanvasOps, MirrorExchangesLeftAndRight) {
+  const Dib original = gradient(5, 2);
+  Dib dib = original;
+  mirror_picture(dib);
+  for (int x = 0; x < 5; ++x) EXPECT_EQ(pixel(dib, x, 1), pixel(original, 4 - x, 1));
+}
+
+TEST(CanvasOps, BadParametersChangeNothing) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const Dib original = gradient(4, 4);
+  struct Case {
+    const char* name;
+    OpStatus status;
+  };
+  auto run = [&](auto op) {
+    Dib dib = original;
+    OpStatus s = op(dib);
+    EXPECT_EQ(dib, original);
+    return s;
+  };
+  const Case cases[] = {
+      {"negative multiply", run([](Dib& d) {
+         return multiply_picture(d, {1, -1, 1}, false);
+       })},
+      {"NaN multiply", run([&](Dib& d) { return multiply_picture(d, uniform(nan), true); })},
+      {"NaN add", run([&](Dib& d) {
+         return add_picture(d, {nan, 0, 0}, false);
+       })},
+      {"negative scale", run([](Dib& d) { return scale_picture(d, -1, 1); })},
+      {"NaN scale", run([&](Dib& d) { return scale_picture(d, 1, nan); })},
+      {"compress by 0", run([](Dib& d) { return compress_picture(d, 0); })},
+      {"NaN rotate", run([&](Dib& d) { return rotate_picture(d, nan); })},
+      {"negative size", run([](Dib& d) { return size_picture(d, -1, 5, 0); })},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(c.status, OpStatus::kUnchanged);
+  }
+}
+
+TEST(CanvasOps, HugeResultsAreRefused) {
+  const Dib original = gradient(4, 4);
+  Dib dib = original;
+  EXPECT_EQ(scale_picture(dib, 1e9, 1e9), OpStatus::kTooLarge);
+  EXPECT_EQ(scale_picture(dib, 20000, 20000), OpStatus::kTooLarge);
+  EXPECT_EQ(size_picture(dib, 40000, 1, 0), OpStatus::kTooLarge);
+  EXPECT_EQ(dib, original);
+}
+
+TEST(CanvasOps, NoPictureIsLeftAlone) {
+  Dib none;
+  EXPECT_EQ(negative_picture(none), OpStatus::kUnchanged);
+  EXPECT_EQ(scale_picture(none, 2, 2), OpStatus::kUnchanged);
+  EXPECT_EQ(rotate_picture(none, 1), OpStatus::kUnchanged);
+  Dib eight_bit = make_picture(2, 2, 8, {rgb(1, 2, 3)}, [](int, int) { return 0u; });
+  const Dib kept = eight_bit;
+  EXPECT_EQ(mirror_picture(eight_bit), OpStatus::kUnchanged);
+  EXPECT_EQ(eight_bit, kept);
+  EXPECT_TRUE(none.empty());
+}
+
+TEST(CanvasOps, ScaleSizesAndSamples) {
+  Dib dib = gradient(4, 3);
+  const Dib original = dib;
+  EXPECT_EQ(scale_picture(dib, 1, 1), OpStatus::kDone);
+  EXPECT_EQ(dib, original);
+  EXPECT_EQ(scale_picture(dib, 2.5, 0.5), OpStatus::kDone);
+  EXPECT_EQ(size_of(dib), (IntPoint{10, 1}));
+  // (2, 0) samples (0.8, 0): red 5 + 0.8 × 40, green of row 0.
+  EXPECT_EQ(pixel(dib, 2, 0), rgb(37, 7, 0x60));
+  dib = original;
+  EXPECT_EQ(scale_picture(dib, 0, 0), OpStatus::kDone);
+  EXPECT_TRUE(dib.empty());
+}
+
+TEST(CanvasOps, CompressAveragesBlocks) {
+  const Dib original = gradient(5, 5);
+  Dib dib = original;
+  EXPECT_EQ(compress_picture(dib, 2), OpStatus::kDone);
+  EXPECT_EQ(size_of(dib), (IntPoint{2, 2}));
+  // Block (2..3, 2..3): red (85 + 125) / 2, green (67 + 97) / 2; column 4
+  // and stored row 4 are not used.
+  EXPECT_EQ(pixel(dib, 1, 1), rgb(105, 82, 0x60));
+  dib = original;
+  EXPECT_EQ(compress_picture(dib, 6), OpStatus::kDone);
+  EXPECT_TRUE(dib.empty());
+}
+
+TEST(CanvasOps, RotateByZeroBlackensLastColumnAndRow) {
+  const Dib original = gradient(4, 3);
+  Dib dib = original;
+  EXPECT_EQ(rotate_picture(dib, 0), OpStatus::kDone);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 4; ++x) {
+      SCOPED_TRACE(testing::Message() << x << "," << y);
+      const bool edge = x == 3 || y == 2;
+      EXPECT_EQ(pixel(dib, x, y), edge ? 0u : pixel(original, x, y));
+    }
+  }
+}
+
+TEST(CanvasOps, RotateHalfTurnMovesPixelsAcrossTheCentre) {
+  const Dib original = gradient(5, 5);
+  Dib dib = original;
+  rotate_picture(dib, 3.14159265359);
+  // About centre (2.5, 2.5) pixel (x, y) samples (5 − x, 5 − y), up to the
+  // rounding of π.
+  for (int shift : {0, 8, 16})
+    EXPECT_NEAR(pixel(dib, 2, 2) >> shift & 0xFF, pixel(original, 3, 3) >> shift & 0xFF, 1);
+  EXPECT_EQ(pixel(dib, 0, 0), 0u);  // (5, 5) is outside
+}
+
+TEST(CanvasOps, SizePicture) {
+  Dib dib = gradient(2, 2);
+  EXPECT_EQ(size_picture(dib, 3, 1, rgb(1, 2, 3)), OpStatus::kDone);
+  EXPECT_EQ(size_of(dib), (IntPoint{3, 1}));
+  EXPECT_EQ(pixel(dib, 2, 0), rgb(1, 2, 3));
+  EXPECT_EQ(size_picture(dib, 0, 7, 0), OpStatus::kDone);
+  EXPECT_TRUE(dib.empty());
+}
+
+}  // namespace
+}  // namespace daub
