@@ -4,13 +4,29 @@
 #include <cstdlib>
 #include <utility>
 
+#include "geometry/outline.h"
 #include "paint/scaled_display.h"
+#include "paint/stroke.h"
 #include "platform/dc.h"
 #include "shell/app.h"
 #include "shell/display.h"
 #include "shell/view.h"
 
 namespace daub {
+namespace {
+
+// Runs `paint` on the pixel rows of the slot's picture and its position;
+// 0 when the slot has no 24-bit picture.
+template <typename Paint>
+int paint_on_slot(App& app, int slot, Paint&& paint) {
+  CanvasSlot* s = canvas_slot(app, slot);
+  if (s == nullptr) return 0;
+  std::optional<CanvasView> view = canvas_view(*s);
+  if (!view) return 0;
+  return paint(*view, DPoint{s->x, s->y});
+}
+
+}  // namespace
 
 CanvasSlot* canvas_slot(App& app, int slot) {
   if (slot < 1 || slot > kCanvasSlots) return nullptr;
@@ -54,16 +70,7 @@ int make_canvas(App& app, int slot, DPoint p1, DPoint p2, Colorref color) {
   return 1;
 }
 
-std::optional<CanvasView> canvas_view(CanvasSlot& slot) {
-  const DibInfo info = dib_info(slot.image);
-  if (!info.ok() || info.bit_count != 24) return std::nullopt;
-  CanvasView view;
-  view.w = info.width;
-  view.h = info.height;
-  view.stride = static_cast<int>(info.stride);
-  view.bits = slot.image.data() + info.pixel_offset;
-  return view;
-}
+std::optional<CanvasView> canvas_view(CanvasSlot& slot) { return canvas_view(slot.image); }
 
 void show_canvases(App& app, Dc& dc) {
   for (const CanvasSlot& s : app.canvases.slots) {
@@ -88,6 +95,48 @@ void show_frames(App& app, Dc& dc) {
     dc.line_to(a.x, a.y);
   }
   dc.set_pen(saved);
+}
+
+int paint_canvas_stroke(App& app, int slot, BlendKind kind) {
+  const int painted = paint_on_slot(
+      app, slot, [&](CanvasView view, DPoint at) { return paint_stroke(app, view, at, kind); });
+  // The recorded drag is used up whether or not there was a canvas to take it.
+  std::vector<IntPoint>().swap(app.in.strokepoints);
+  return painted;
+}
+
+int paint_canvas_segments(App& app, int slot, BlendKind kind) {
+  return paint_on_slot(app, slot, [&](CanvasView view, DPoint at) {
+    return paint_segments(app, app.line_stock, view, at, kind);
+  });
+}
+
+int paint_canvas_template(App& app, int slot, BlendKind kind) {
+  if (app.canvases.template_valid == 0) return 0;
+  return paint_on_slot(app, slot, [&](CanvasView view, DPoint at) {
+    return paint_geometry(app, app.canvases.line_template.geom, view, at, kind);
+  });
+}
+
+int paint_canvas_straight(App& app, int slot, DPoint from, DPoint to, BlendKind kind) {
+  return paint_on_slot(app, slot, [&](CanvasView view, DPoint at) {
+    return paint_straight_stroke(app, from, to, view, at, kind);
+  });
+}
+
+int paint_canvas_outline(App& app, int slot, BlendKind kind, bool antialiased) {
+  return paint_on_slot(app, slot, [&](CanvasView view, DPoint at) {
+    PointDir open_end;
+    if (order_outline(app, app.line_stock, open_end) != 1) return 0;
+    // The polygon follows each segment the way the chain walks it.
+    SegmentBuffer walked = app.line_stock;
+    for (ExtractionItem& item : walked) {
+      item.geom = walked_geometry(item);
+      item.direction = 1;
+    }
+    return paint_outline(app, walked, view, at, kind,
+                         antialiased ? OutlineFill::kAntialiased : OutlineFill::kPlain);
+  });
 }
 
 }  // namespace daub

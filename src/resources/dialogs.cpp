@@ -85,4 +85,35 @@ const DialogTemplate& colorinputbox_template() {
   return kTemplate;
 }
 
+const DialogTemplate& photopeninputbox_template() {
+  static const DialogTemplate kTemplate{
+      "PHOTOPENINPUTBOX",
+      "フォトペン,細線データ入力",
+      600,
+      320,
+      {
+          {-1, ControlKind::kStatic, "ペン幅", 20, 20, 170, 20},
+          {967, ControlKind::kEdit, "", 200, 16, 90, 24, 20},
+          {-1, ControlKind::kStatic, "ぼかし係数(0.--2.)", 20, 54, 170, 20},
+          {969, ControlKind::kEdit, "", 200, 50, 90, 24, 20},
+          {-1, ControlKind::kStatic, "ペン濃度(0.--1.)", 20, 88, 170, 20},
+          {971, ControlKind::kEdit, "", 200, 84, 90, 24, 20},
+          {-1, ControlKind::kStatic, "細める長さ/線幅", 20, 122, 170, 20},
+          {973, ControlKind::kEdit, "", 200, 118, 90, 24, 20},
+          {-1, ControlKind::kGroup, "端の処理", 310, 4, 270, 100},
+          {975, ControlKind::kRadio, "端を細めたりぼかしたりしない", 320, 24, 250, 22},
+          {976, ControlKind::kRadio, "端を細める", 320, 48, 250, 22},
+          {977, ControlKind::kRadio, "端をぼかす", 320, 72, 250, 22},
+          {-1, ControlKind::kGroup, "指定端", 310, 110, 270, 100},
+          {978, ControlKind::kRadio, "始点だけ", 320, 130, 250, 22},
+          {979, ControlKind::kRadio, "終点だけ", 320, 154, 250, 22},
+          {980, ControlKind::kRadio, "両端", 320, 178, 250, 22},
+          {-2, ControlKind::kPreview, "", 96, 166, 158, 88},
+          {981, ControlKind::kButton, "TEST", 20, 166, 64, 28},
+          {kIdOk, ControlKind::kDefaultButton, "OK", 400, 276, 84, 28},
+          {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 496, 276, 84, 28},
+      }};
+  return kTemplate;
+}
+
 }  // namespace daub

@@ -19,4 +19,9 @@ const DialogTemplate& standardpeninputbox_template();
 // COLORINPUTBOX: red 967, green 969, blue 971, the chooser 982, TEST 981.
 const DialogTemplate& colorinputbox_template();
 
+// PHOTOPENINPUTBOX: the brush of the canvases: width 967, blur 969, density
+// 971, taper length ratio 973; end type radios 975-977, tapered end radios
+// 978-980; TEST 981 draws a sample stroke in the preview below the fields.
+const DialogTemplate& photopeninputbox_template();
+
 }  // namespace daub

@@ -15,9 +15,9 @@ using FamilyHandler = bool (*)(App&, int);
 // Every id with an action belongs to exactly one family, so the order only
 // decides who is asked first.
 constexpr FamilyHandler kFamilies[] = {
-    view_command,  mouse_setter_command, held_point_command,
-    layer_command, drawing_file_command, display_color_command,
-    line_command,  bitmap_command,       pen_command,
+    view_command,         mouse_setter_command,  held_point_command, layer_command,
+    drawing_file_command, display_color_command, line_command,       bitmap_command,
+    pen_command,          painting_command,
 };
 
 constexpr std::uint32_t kFirstId = 100;

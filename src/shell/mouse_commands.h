@@ -9,5 +9,7 @@ struct App;
 bool line_mouse_command(App& app, int cmd);
 // The bitmap element mouse commands.
 bool bitmap_mouse_command(App& app, int cmd);
+// The canvas and brush mouse commands, and freehand lines.
+bool painting_mouse_command(App& app, int cmd);
 
 }  // namespace daub

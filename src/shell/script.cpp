@@ -9,6 +9,7 @@
 
 #include "drawing/layers.h"
 #include "paint/bmp_file.h"
+#include "paint/canvas.h"
 #include "platform/atomic_file.h"
 #include "platform/cp932.h"
 #include "platform/dialog.h"
@@ -280,8 +281,19 @@ bool run_save(App& app, ScriptHost& host, const std::string& verb, Words& w, std
       error = "save-canvas needs a canvas number and a path";
       return false;
     }
-    error = "there is no canvas " + std::to_string(n);
-    return false;
+    const std::string path = w.rest();
+    if (path.empty()) {
+      error = "save-canvas needs a canvas number and a path";
+      return false;
+    }
+    const CanvasSlot* slot = canvas_slot(app, n);
+    const std::vector<std::uint8_t> file =
+        slot != nullptr ? dib_to_bmp_file(slot->image) : std::vector<std::uint8_t>{};
+    if (file.empty()) {
+      error = "there is no canvas " + std::to_string(n);
+      return false;
+    }
+    return write_bytes_to(path, file, error);
   }
   std::string path = w.rest();
   if (path.empty()) {

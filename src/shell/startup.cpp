@@ -5,6 +5,7 @@
 #include "drawing/block.h"
 #include "drawing/layers.h"
 #include "geometry/angle.h"
+#include "paint/canvas.h"
 #include "platform/atomic_file.h"
 #include "shell/app.h"
 
@@ -41,6 +42,9 @@ void set_start_view(App& app) {
 void set_painting_start(App& app) {
   app.in.pressworld = DPoint{10, 10};
   app.in.releaseworld = DPoint{410, 310};
+  make_canvas(app, 1, app.in.pressworld, app.in.releaseworld, 0xFFFFFF);
+  app.canvases.slots[0].shown = 1;
+  app.canvases.slots[0].frame = 1;
   app.in.mousecmd = 1062;
   app.in.dispmode = 7;
 }

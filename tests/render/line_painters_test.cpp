@@ -344,6 +344,7 @@ TEST(DisplayLines, ModeOneShowsGuidesSketchMarkersAndTheCurrentLine) {
   t.app.in.nowpointvalid = 0;
   t.app.in.heldpointvalid = 0;
   t.app.settings.lattice_interval = 0;  // no lattice
+  canvas_slot(t.app, 1)->frame = 0;     // framed in the current line's colour
   add_line(t.app, 1, make_line(make_pen(0, 5, 0xFF), 0, 0, 10, 0));
   LineRecord current = make_line(make_pen(1, 5, 0xFF), 0, 20, 10, 20);
   t.app.in.nowlinevalid = add_line(t.app, 2, current);

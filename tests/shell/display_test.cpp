@@ -38,6 +38,7 @@ TEST(DisplayTest, LatticeIsShownInModeOneButNotInModeZero) {
 
 TEST(DisplayTest, LatticeLinesSpanTheLattice) {
   TestApp t;
+  erase_canvas(t.app, 1);  // the lattice alone
   t.app.in.nowpointvalid = 0;
   t.app.in.dispmode = 1;
   RecordingDc dc;

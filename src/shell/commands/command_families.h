@@ -25,4 +25,9 @@ bool bitmap_command(App& app, int id);
 // The pen and colour dialogs and the construction distance and arc angle inputs.
 bool pen_command(App& app, int id);
 
+// Canvases and the brush: the painting mouse-command setters, erase, undo,
+// painting the line template, the segment buffer and its outline, the brush
+// settings, and which canvases and frames are shown.
+bool painting_command(App& app, int id);
+
 }  // namespace daub

@@ -1,0 +1,31 @@
+#pragma once
+// The painting mouse commands: what each id does, to which canvas, with
+// which blend. The command table chooses them; the dispatcher runs them.
+
+#include <optional>
+
+#include "paint/brush.h"
+
+namespace daub {
+
+enum class PaintingAction {
+  kWhiteCanvas,
+  kColorCanvas,
+  kFreehand,
+  kStraight,
+  kTwoClickCurve,
+  kCurveFromPoint,
+  kDragCurve,
+  kFreehandLines,
+};
+
+struct PaintingMouse {
+  PaintingAction action;
+  int slot;  // 1..3
+  BlendKind kind;
+};
+
+// The painting mouse command `cmd`, if it is one.
+std::optional<PaintingMouse> painting_mouse(int cmd);
+
+}  // namespace daub

@@ -1,0 +1,468 @@
+// The painting commands and mouse commands through the window's handlers:
+// the start-up canvas, choosing the painting mouse commands, making, erasing
+// and undoing canvases, curve strokes, freehand lines, which canvases show,
+// and the brush settings.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "drawing/layers.h"
+#include "drawing/lines.h"
+#include "paint/canvas.h"
+#include "paint/photo_pen.h"
+#include "platform/dialog.h"
+#include "platform/recording_dc.h"
+#include "shell/display.h"
+#include "shell/view.h"
+#include "shell/window.h"
+#include "support/test_app.h"
+
+namespace daub {
+namespace {
+
+using test::TestApp;
+using Values = std::vector<std::pair<int, std::string>>;
+
+const Dib& image(TestApp& t, int slot) { return canvas_slot(t.app, slot)->image; }
+
+Colorref pixel(const Dib& dib, int x, int y) {
+  const DibInfo info = dib_info(dib);
+  return dib_pixel(dib, info, x, info.height - 1 - y);
+}
+
+void drag(TestApp& t, const std::vector<IntPoint>& p) {
+  on_lbutton_down(t.app, p.front().x, p.front().y);
+  for (std::size_t i = 1; i + 1 < p.size(); ++i) on_mouse_move(t.app, p[i].x, p[i].y);
+  on_lbutton_up(t.app, p.back().x, p.back().y);
+}
+
+// A freehand stroke across canvas 1 (the start-up brush).
+void stroke(TestApp& t) {
+  t.app.in.mousecmd = 1062;
+  drag(t, {{50, 100}, {80, 110}, {120, 130}, {160, 120}, {200, 90}, {240, 100}});
+}
+
+void answer_dialog(TestApp& t, const Values& values, int click) {
+  ScriptAnswer a;
+  a.kind = ScriptAnswer::kDialog;
+  a.values = values;
+  a.click = click;
+  a.source = "click " + std::to_string(click);
+  t.ui.queue(a);
+}
+
+TEST(PaintingStart, TheProgramOpensOnAWhiteFramedCanvasWithTheBrush) {
+  TestApp t;
+  EXPECT_EQ(t.app.files.title, "Daubery D-drawdata");
+  EXPECT_EQ(t.app.in.mousecmd, 1062);
+  EXPECT_EQ(t.app.in.dispmode, 7);
+  const CanvasSlot& s = *canvas_slot(t.app, 1);
+  EXPECT_EQ(s.shown, 1);
+  EXPECT_EQ(s.frame, 1);
+  EXPECT_DOUBLE_EQ(s.x, 10);
+  EXPECT_DOUBLE_EQ(s.y, 10);
+  const DibInfo info = dib_info(s.image);
+  ASSERT_TRUE(info.ok());
+  EXPECT_EQ(info.width, 400);
+  EXPECT_EQ(info.height, 300);
+  EXPECT_EQ(info.bit_count, 24);
+  EXPECT_EQ(pixel(s.image, 0, 0), 0xFFFFFFu);
+  EXPECT_EQ(pixel(s.image, 399, 299), 0xFFFFFFu);
+  EXPECT_TRUE(image(t, 2).empty());
+  EXPECT_TRUE(image(t, 3).empty());
+
+  // The first paint shows the canvas at (10, 10) and its pink frame.
+  RecordingDc dc;
+  paint_cycle(t.app, dc);
+  ASSERT_FALSE(dc.ops().empty());
+  EXPECT_EQ(dc.ops()[0].kind, DcOp::kDrawImage);
+  EXPECT_EQ(dc.ops()[0].points[0], (IntPoint{10, 10}));
+  EXPECT_EQ(dc.segments_in(0xFF00FF).size(), 4u);
+}
+
+TEST(PaintingCommands, SettersChooseTheMouseCommand) {
+  struct Case {
+    int id;
+    int dispmode;  // afterwards; the setters keep the mode but freehand lines show lines
+  };
+  const Case cases[] = {{1062, 7}, {1070, 7}, {904, 7}, {887, 7}, {889, 7}, {675, 7}, {950, 7},
+                        {909, 7},  {953, 7},  {892, 7}, {951, 7}, {895, 7}, {952, 7}, {1071, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    TestApp t;
+    t.app.in.mousecmd = 600;
+    on_command(t.app, static_cast<std::uint32_t>(c.id));
+    EXPECT_EQ(t.app.in.mousecmd, c.id);
+    EXPECT_EQ(t.app.in.dispmode, c.dispmode);
+    EXPECT_GE(t.ui.repaint_count(), 1);
+    EXPECT_TRUE(t.messages().empty());
+  }
+}
+
+TEST(PaintingCommands, UndoRestoresTheCanvasByteForByteOnce) {
+  TestApp t;
+  const Dib before = image(t, 1);
+  stroke(t);
+  const Dib painted = image(t, 1);
+  ASSERT_NE(painted, before);
+  on_command(t.app, 674);
+  EXPECT_EQ(image(t, 1), before);
+  on_command(t.app, 674);  // the copy is gone
+  EXPECT_EQ(image(t, 1), before);
+  EXPECT_TRUE(t.messages().empty());
+}
+
+TEST(PaintingCommands, EraseCanBeUndone) {
+  struct Case {
+    int erase, undo, slot;
+  };
+  for (const Case& c : {Case{653, 674, 1}, Case{706, 707, 2}, Case{735, 736, 3}}) {
+    SCOPED_TRACE(c.erase);
+    TestApp t;
+    ASSERT_EQ(make_canvas(t.app, c.slot, {0, 0}, {40, 30}, 0x00FF00), 1);
+    const Dib before = image(t, c.slot);
+    on_command(t.app, static_cast<std::uint32_t>(c.erase));
+    EXPECT_TRUE(image(t, c.slot).empty());
+    on_command(t.app, static_cast<std::uint32_t>(c.undo));
+    EXPECT_EQ(image(t, c.slot), before);
+  }
+}
+
+TEST(PaintingCommands, UndoingAnotherSlotTakesTheLastSelectedPicture) {
+  TestApp t;
+  const Dib white = image(t, 1);
+  ASSERT_EQ(make_canvas(t.app, 2, {0, 0}, {40, 30}, 0x00FF00), 1);
+  on_command(t.app, 706);  // erase canvas 2, its picture in the undo copy
+  on_command(t.app, 674);  // undo canvas 1
+  EXPECT_EQ(dib_info(image(t, 1)).width, 40);
+  EXPECT_NE(image(t, 1), white);
+}
+
+TEST(PaintingMouse, MakingACanvasWithARightToLeftDragReplacesIt) {
+  TestApp t;
+  const Dib white = image(t, 1);
+  t.app.settings.color = 0x3366CC;
+  struct Case {
+    int cmd, slot;
+    Colorref fill;
+  };
+  for (const Case& c : {Case{904, 1, 0xFFFFFF}, Case{887, 1, 0x3366CC}, Case{889, 3, 0x3366CC}}) {
+    SCOPED_TRACE(c.cmd);
+    t.app.in.mousecmd = static_cast<std::uint16_t>(c.cmd);
+    drag(t, {{300, 250}, {120, 60}});
+    const CanvasSlot& s = *canvas_slot(t.app, c.slot);
+    EXPECT_EQ(dib_info(s.image).width, 180);
+    EXPECT_EQ(dib_info(s.image).height, 190);
+    EXPECT_DOUBLE_EQ(s.x, 120);
+    EXPECT_DOUBLE_EQ(s.y, 60);
+    EXPECT_EQ(s.shown, 1);
+    EXPECT_EQ(s.frame, 1);
+    EXPECT_EQ(pixel(s.image, 5, 5), c.fill);
+  }
+  // A new white canvas gives way to the coloured one it replaced, once.
+  t.app.in.mousecmd = 904;
+  drag(t, {{300, 250}, {120, 60}});
+  on_command(t.app, 674);
+  EXPECT_EQ(pixel(image(t, 1), 5, 5), 0x3366CCu);
+  on_command(t.app, 674);
+  EXPECT_NE(image(t, 1), white);
+}
+
+TEST(PaintingMouse, ACanvasLargerThanAnyPictureIsRefusedAndTheOldOneKept) {
+  TestApp t;
+  const Dib white = image(t, 1);
+  t.app.settings.scale = 0.01;  // a small drag covers a huge world rectangle
+  t.app.in.mousecmd = 904;
+  drag(t, {{100, 100}, {700, 500}});
+  EXPECT_EQ(t.last_message(), "MakeDIB\tCan not get memory");
+  EXPECT_EQ(image(t, 1), white);
+}
+
+TEST(PaintingMouse, TwoClickCurvesStartWithAClickAndGoOnWithTheNext) {
+  struct Case {
+    int cmd;
+    int valid_after;  // the colour stroke goes on, the others end
+  };
+  for (const Case& c : {Case{909, 1}, Case{923, 0}, Case{929, 0}}) {
+    SCOPED_TRACE(c.cmd);
+    TestApp t;
+    t.app.brush.width = 5;
+    t.app.in.nowpointvalid = 0;
+    t.app.in.mousecmd = static_cast<std::uint16_t>(c.cmd);
+    const Dib white = image(t, 1);
+    drag(t, {{100, 200}, {150, 200}});  // the start, headed right
+    EXPECT_EQ(image(t, 1), white);
+    EXPECT_EQ(t.app.in.nowpointvalid, 1);
+    EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 100);
+    EXPECT_DOUBLE_EQ(t.app.in.nowpoint.angle, 0);
+    drag(t, {{300, 100}, {300, 50}});  // to (300, 50), arriving upwards
+    // The quarter ellipse about (100, 50) passes (200, 179.9); lightening
+    // leaves white as it is.
+    EXPECT_EQ(pixel(image(t, 1), 200 - 10, 179 - 10) != 0xFFFFFFu, c.cmd != 929);
+    EXPECT_EQ(pixel(image(t, 1), 0, 0), 0xFFFFFFu);
+    EXPECT_EQ(t.app.in.nowpointvalid, c.valid_after);
+    EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 300);
+    EXPECT_DOUBLE_EQ(t.app.in.nowpoint.y, 50);
+    // The curve went through a line of the drawing that is gone again.
+    EXPECT_EQ(totalskl(t.app, 1), 0);
+    EXPECT_EQ(t.app.canvases.template_valid, 0);
+    EXPECT_TRUE(t.messages().empty());
+  }
+}
+
+TEST(PaintingMouse, ARefusedCurvePaintsNothing) {
+  TestApp t;
+  t.app.in.mousecmd = 892;
+  t.app.in.nowpoint = {100, 100, 0};
+  t.app.in.nowpointvalid = 1;
+  const Dib white = image(t, 1);
+  drag(t, {{100, 100}, {100, 100}});  // back onto the current point itself
+  EXPECT_EQ(image(t, 1), white);
+  EXPECT_EQ(t.messages().size(), 1u);
+  EXPECT_EQ(t.last_message().rfind("cutsklck\t", 0), 0u);
+}
+
+TEST(PaintingMouse, ACurveFromTheCurrentPointNeedsOne) {
+  TestApp t;
+  t.app.in.mousecmd = 892;
+  t.app.in.nowpointvalid = 0;
+  const int repaints = t.ui.repaint_count();
+  drag(t, {{200, 200}, {220, 180}});
+  EXPECT_EQ(t.last_message(), "CAUTION\t注目点を指定してください");
+  EXPECT_EQ(t.ui.repaint_count(), repaints);
+}
+
+TEST(PaintingMouse, ADragStartedCurveFollowsTheEndsOfTheDrag) {
+  TestApp t;
+  t.app.in.mousecmd = 895;
+  const Dib white = image(t, 1);
+  // Leaves the press heading down, arrives at the release heading right;
+  // the directions come from the tenth move after the press and the tenth
+  // before the release.
+  std::vector<IntPoint> path = {{100, 100}};
+  for (int k = 1; k <= 20; ++k) path.push_back({100, 100 + k});
+  path.push_back({105, 150});
+  for (int k = 0; k < 15; ++k) path.push_back({110 + 4 * k, 170});
+  path.push_back({190, 170});
+  drag(t, path);
+  EXPECT_NE(image(t, 1), white);
+  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 190);
+  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.y, 170);
+  EXPECT_NEAR(t.app.in.nowpoint.angle, 0, 1e-9);
+  EXPECT_TRUE(t.messages().empty());
+}
+
+TEST(PaintingMouse, FreehandLinesBecomeLinesNamedInTheSegmentBuffer) {
+  TestApp t;
+  t.app.in.mousecmd = 1071;
+  drag(t, {{100, 100},
+           {120, 100},
+           {140, 100},
+           {160, 100},
+           {160, 120},
+           {160, 140},
+           {160, 160},
+           {160, 170}});
+  const int lines = totalskl(t.app, 1);
+  ASSERT_GE(lines, 2);
+  ASSERT_EQ(static_cast<int>(t.app.line_stock.size()), lines);
+  for (int n = 1; n <= lines; ++n) {
+    LineRecord line;
+    ASSERT_EQ(getline(t.app, n, line, 1), n);
+    const ExtractionItem& item = t.app.line_stock[static_cast<std::size_t>(n - 1)];
+    EXPECT_EQ(item.line, n);
+    EXPECT_EQ(item.geom.x0, line.geom.x0);
+    EXPECT_EQ(item.geom.y1, line.geom.y1);
+  }
+  EXPECT_EQ(t.app.in.dispmode, 2);
+  // The first line starts at the first recorded point, the last ends at the last.
+  EXPECT_EQ(t.app.line_stock.front().geom.x0, 120);
+  EXPECT_EQ(t.app.line_stock.back().geom.y1, 160);
+}
+
+TEST(PaintingCommands, VisibilityCommandsSetTheShownAndFrameFlags) {
+  struct Case {
+    int id;
+    int shown[3];
+    int frame[3];
+  };
+  // Every slot starts shown and framed except slot 3, hidden and unframed.
+  const Case cases[] = {
+      {660, {0, 1, 0}, {1, 1, 0}}, {661, {1, 0, 0}, {1, 1, 0}}, {662, {1, 1, 0}, {1, 1, 0}},
+      {663, {0, 0, 0}, {1, 1, 0}}, {664, {1, 1, 0}, {1, 1, 0}}, {666, {1, 1, 1}, {1, 1, 0}},
+      {878, {1, 1, 1}, {1, 1, 0}}, {877, {1, 1, 1}, {1, 1, 1}}, {875, {1, 1, 0}, {1, 1, 0}},
+      {900, {1, 1, 0}, {0, 1, 0}}, {902, {1, 1, 1}, {1, 1, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    TestApp t;
+    canvas_slot(t.app, 2)->shown = canvas_slot(t.app, 2)->frame = 1;
+    on_command(t.app, static_cast<std::uint32_t>(c.id));
+    for (int slot = 1; slot <= 3; ++slot) {
+      EXPECT_EQ(canvas_slot(t.app, slot)->shown, c.shown[slot - 1]) << slot;
+      EXPECT_EQ(canvas_slot(t.app, slot)->frame, c.frame[slot - 1]) << slot;
+    }
+  }
+}
+
+TEST(PaintingCommands, StandardPaintingDisplayIsModeSeven) {
+  TestApp t;
+  t.app.in.dispmode = 1;
+  on_command(t.app, 903);
+  EXPECT_EQ(t.app.in.dispmode, 7);
+}
+
+struct Brush {
+  double width, blur, density;
+  int end_type, tapered_end;
+  double ratio;
+};
+
+Brush brush_of(const App& app) {
+  const BrushParams& b = app.brush;
+  return {b.width, b.blur, b.density, b.end_type, b.tapered_end, b.taper_ratio};
+}
+
+void expect_brush(const App& app, const Brush& want) {
+  const Brush got = brush_of(app);
+  EXPECT_DOUBLE_EQ(got.width, want.width);
+  EXPECT_DOUBLE_EQ(got.blur, want.blur);
+  EXPECT_DOUBLE_EQ(got.density, want.density);
+  EXPECT_EQ(got.end_type, want.end_type);
+  EXPECT_EQ(got.tapered_end, want.tapered_end);
+  EXPECT_DOUBLE_EQ(got.ratio, want.ratio);
+}
+
+const Brush kStartBrush = {3.0, 2.0, 1.0, 0, 0, 0.0};
+
+TEST(BrushSettings, WidthBlurAndDensityInput) {
+  struct Case {
+    const char* text;
+    Brush want;
+  };
+  const Case cases[] = {
+      {"5,1.5,0.5", {5, 1.5, 0.5, 0, 0, 0}},
+      {"-1,-2,3", {0, 0, 1, 0, 0, 0}},
+      {"1,5,-0.5", {1, 5, 0, 0, 0, 0}},  // no upper bound on the blur here
+      {"nan,1,1", kStartBrush},          // not a number: nothing changes
+      {"1,inf,1", kStartBrush},
+      {"4,1", kStartBrush},  // two values are not enough
+      {"abc", kStartBrush},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    TestApp t;
+    t.answer(ScriptAnswer::kInput, c.text);
+    on_command(t.app, 654);
+    expect_brush(t.app, c.want);
+  }
+  TestApp t;
+  t.answer(ScriptAnswer::kCancel);
+  on_command(t.app, 654);
+  expect_brush(t.app, kStartBrush);
+}
+
+TEST(BrushSettings, TheInputShowsTheCurrentBrush) {
+  TestApp t;
+  t.app.brush.width = 12.25;
+  t.app.brush.end_type = 2;
+  t.app.brush.tapered_end = 1;
+  t.app.brush.taper_ratio = 1.5;
+  t.answer(ScriptAnswer::kCancel);
+  on_command(t.app, 654);
+  EXPECT_EQ(t.app.input.buffer, " 12.2, 2.0, 1.00");
+  t.answer(ScriptAnswer::kCancel);
+  on_command(t.app, 899);
+  EXPECT_EQ(t.app.input.buffer, " 2, 1,  1.5");
+}
+
+TEST(BrushSettings, EndTreatmentInput) {
+  struct Case {
+    const char* text;
+    Brush want;
+  };
+  const Case cases[] = {
+      {"1,2,2.5", {3, 2, 1, 1, 2, 2.5}},
+      {"3,-1,1", {3, 2, 1, 0, 0, 1}},  // outside 0..2 becomes 0
+      {"2,1,nan", kStartBrush},
+      {"2,1", kStartBrush},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    TestApp t;
+    t.answer(ScriptAnswer::kInput, c.text);
+    on_command(t.app, 899);
+    expect_brush(t.app, c.want);
+  }
+}
+
+TEST(BrushSettings, PhotoPenDialogClampsAndStoresAllSix) {
+  struct Case {
+    const char* name;
+    Values values;
+    int click;
+    Brush want;
+  };
+  const Case cases[] = {
+      {"in range",
+       {{967, "12.5"},
+        {969, "0.5"},
+        {971, "0.25"},
+        {973, "2"},
+        {975, "off"},
+        {977, "on"},
+        {978, "off"},
+        {979, "on"}},
+       kIdOk,
+       {12.5, 0.5, 0.25, 2, 1, 2}},
+      {"clamped",
+       {{967, "-5"},
+        {969, "3"},
+        {971, "2"},
+        {973, "-1"},
+        {975, "off"},
+        {976, "on"},
+        {978, "off"},
+        {980, "on"}},
+       kIdOk,
+       {0, 2, 1, 1, 2, 0}},
+      {"not numbers keep their values", {{967, "x"}, {969, "nan"}, {971, ""}}, kIdOk, kStartBrush},
+      {"cancelled", {{967, "40"}}, kIdCancel, kStartBrush},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    answer_dialog(t, c.values, c.click);
+    on_command(t.app, 1028);
+    expect_brush(t.app, c.want);
+  }
+}
+
+TEST(BrushSettings, TheSampleIsAStrokeAcrossAWhitePicture) {
+  TestApp t;
+  RecordingDc dc;
+  BrushParams b;
+  b.width = 7;
+  b.blur = 0;
+  ASSERT_EQ(draw_brush_sample(t.app, dc, 100, 170, b, 0x000000), 1);
+  ASSERT_EQ(dc.ops().size(), 1u);
+  const DcOp& op = dc.ops()[0];
+  EXPECT_EQ(op.points[0], (IntPoint{100, 170}));
+  ASSERT_EQ(op.image.width, 150);
+  ASSERT_EQ(op.image.height, 80);
+  auto at = [&](int x, int y) { return op.image.pixels[static_cast<std::size_t>(y) * 150 + x]; };
+  EXPECT_EQ(at(75, 40), 0x000000u);
+  EXPECT_EQ(at(75, 36), 0x000000u);
+  EXPECT_EQ(at(75, 44), 0xFFFFFFu);
+  EXPECT_EQ(at(10, 40), 0xFFFFFFu);
+  // The app's own brush and colour are as they were.
+  expect_brush(t.app, kStartBrush);
+  EXPECT_EQ(t.app.settings.color, 0u);
+}
+
+}  // namespace
+}  // namespace daub
