@@ -88,6 +88,7 @@ int MouseCommand(App& app) {
   const int cmd = app.in.mousecmd;
   if (view_mouse_command(app, cmd)) return 0;
   if (line_mouse_command(app, cmd)) return 0;
+  if (canvas_mouse_command(app, cmd)) return 0;
   if (painting_mouse_command(app, cmd)) return 0;
   bitmap_mouse_command(app, cmd);
   return 0;

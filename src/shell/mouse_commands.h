@@ -11,5 +11,7 @@ bool line_mouse_command(App& app, int cmd);
 bool bitmap_mouse_command(App& app, int cmd);
 // The canvas and brush mouse commands, and freehand lines.
 bool painting_mouse_command(App& app, int cmd);
+// Cutting, resizing, moving and placing canvases.
+bool canvas_mouse_command(App& app, int cmd);
 
 }  // namespace daub

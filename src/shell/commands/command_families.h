@@ -30,4 +30,8 @@ bool pen_command(App& app, int id);
 // settings, and which canvases and frames are shown.
 bool painting_command(App& app, int id);
 
+// The canvas image operations, the canvases' files and clipboard pictures,
+// and canvas 1 as a bitmap element.
+bool canvas_command(App& app, int id);
+
 }  // namespace daub

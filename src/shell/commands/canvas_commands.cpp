@@ -1,0 +1,406 @@
+// Canvas commands: the whole-picture operations with their parameter input,
+// the canvases' BMP files and clipboard pictures, a new picture the size of
+// another canvas, and canvas 1 as a bitmap element of the drawing.
+//
+// Every change selects its canvas for change just before the picture is
+// replaced, so one undo brings the old picture back; a cancelled input, a
+// parameter out of range or a canvas without a picture changes nothing (the
+// undo copy included).
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+#include "drawing/bitmaps.h"
+#include "drawing/drawing_file.h"
+#include "paint/canvas.h"
+#include "paint/canvas_ops.h"
+#include "paint/clipboard_pictures.h"
+#include "reading/file_dialogs.h"
+#include "shell/app.h"
+#include "shell/commands/command_families.h"
+#include "shell/input_box.h"
+#include "shell/printf_text.h"
+#include "shell/view.h"
+
+namespace daub {
+
+namespace {
+
+constexpr double kRadiansPerDegree = 0.017453292519944444;
+constexpr int kCanvasMode = 2;
+constexpr int kBitmapMode = 4;
+
+enum class Kind {
+  kScale,
+  kScaleXY,
+  kCompress,
+  kRotate,
+  kSize,
+  kMultiply,
+  kMultiplyCurve,
+  kUniformMultiply,
+  kUniformMultiplyCurve,
+  kAdd,
+  kAddCurve,
+  kUniformAdd,
+  kUniformAddCurve,
+  kKeepRed,
+  kKeepGreen,
+  kKeepBlue,
+  kNegative,
+  kGrey,
+  kFill,
+  kMirror,
+  kReadFile,
+  kWriteFile,
+  kFromClipboard,
+  kToClipboard,
+};
+
+// The operations come in threes, one id per canvas.
+struct SlotIds {
+  std::array<int, 3> ids;
+  Kind kind;
+};
+
+constexpr SlotIds kSlotIds[] = {
+    {{652, 701, 731}, Kind::kScale},
+    {{797, 798, 799}, Kind::kScaleXY},
+    {{667, 705, 734}, Kind::kCompress},
+    {{686, 703, 733}, Kind::kRotate},
+    {{683, 692, 722}, Kind::kSize},
+    {{679, 715, 744}, Kind::kMultiply},
+    {{801, 803, 805}, Kind::kMultiplyCurve},
+    {{750, 748, 752}, Kind::kUniformMultiply},
+    {{802, 804, 806}, Kind::kUniformMultiplyCurve},
+    {{681, 716, 745}, Kind::kAdd},
+    {{913, 916, 918}, Kind::kAddCurve},
+    {{751, 749, 753}, Kind::kUniformAdd},
+    {{914, 917, 919}, Kind::kUniformAddCurve},
+    {{781, 786, 791}, Kind::kKeepRed},
+    {{782, 787, 792}, Kind::kKeepGreen},
+    {{783, 788, 793}, Kind::kKeepBlue},
+    {{779, 784, 789}, Kind::kNegative},
+    {{780, 785, 790}, Kind::kGrey},
+    {{685, 702, 732}, Kind::kFill},
+    {{881, 882, 883}, Kind::kMirror},
+    {{671, 690, 720}, Kind::kReadFile},
+    {{672, 691, 721}, Kind::kWriteFile},
+    {{648, 688, 718}, Kind::kFromClipboard},
+    {{649, 689, 719}, Kind::kToClipboard},
+};
+
+// Up to three numbers asked for in the input box: the prompt, the printf and
+// scanf format, how many values and their defaults.
+struct Ask {
+  const char* prompt;
+  const char* format;
+  int count;
+  std::array<double, 3> initial;
+};
+
+constexpr Ask kScaleAsk{"拡大率入力", "%lf", 1, {1.0}};
+constexpr Ask kScaleXYAsk{"幅拡大率、高さ拡大率", "%lf,%lf", 2, {1.0, 1.0}};
+constexpr Ask kRotateAsk{"回転角入力", "%lf", 1, {0.0}};
+constexpr Ask kMultiplyAsk{
+    "赤,緑,青色掛算比率（ゼロ以上、１で等倍）", "%lf,%lf,%lf", 3, {1.0, 1.0, 1.0}};
+constexpr Ask kUniformMultiplyAsk{"３色均一掛算比率（ゼロ以上、１で等倍）", "%lf", 1, {1.0}};
+constexpr Ask kAddAsk{"赤,緑,青色加算値（最大１、マイナスは減算）", "%lf,%lf,%lf", 3, {0, 0, 0}};
+constexpr Ask kUniformAddAsk{"３色均一加算値（最大１、マイナスは減算）", "%lf", 1, {0}};
+
+// The values typed, or none after a cancel or a text that does not scan to
+// all of them.
+std::optional<std::array<double, 3>> ask(App& app, const Ask& a) {
+  const std::array<double, 3>& d = a.initial;
+  std::string initial = a.count == 1   ? printf_text(a.format, d[0])
+                        : a.count == 2 ? printf_text(a.format, d[0], d[1])
+                                       : printf_text(a.format, d[0], d[1], d[2]);
+  if (input_box(app, a.prompt, initial) != 1) return std::nullopt;
+  std::array<double, 3> v{};
+  if (std::sscanf(app.input.buffer.c_str(), a.format, &v[0], &v[1], &v[2]) != a.count)
+    return std::nullopt;
+  return v;
+}
+
+// Two whole numbers ("%d" or "%d,%d"), the same way.
+std::optional<std::array<int, 2>> ask_ints(App& app, const char* prompt, const char* format,
+                                           int count, std::array<int, 2> d) {
+  std::string initial = count == 1 ? printf_text(format, d[0]) : printf_text(format, d[0], d[1]);
+  if (input_box(app, prompt, initial) != 1) return std::nullopt;
+  std::array<int, 2> v{};
+  if (std::sscanf(app.input.buffer.c_str(), format, &v[0], &v[1]) != count) return std::nullopt;
+  return v;
+}
+
+bool all_at_least_zero(const std::array<double, 3>& v, int count) {
+  for (int i = 0; i < count; ++i)
+    if (!(std::isfinite(v[static_cast<std::size_t>(i)]) && v[static_cast<std::size_t>(i)] >= 0))
+      return false;
+  return true;
+}
+
+bool has_picture(const CanvasSlot& s) {
+  DibInfo info = dib_info(s.image);
+  return info.ok() && info.bit_count == 24;
+}
+
+void show_framed(CanvasSlot& s) {
+  s.shown = 1;
+  s.frame = 1;
+}
+
+void place_at_current_point(App& app, CanvasSlot& s) {
+  if (!app.in.nowpointvalid) return;
+  s.x = app.in.nowpoint.x;
+  s.y = app.in.nowpoint.y;
+}
+
+// Selects the canvas for change and runs the operation on its picture; a
+// result too large for the picture toolkit is reported and changes nothing.
+template <class Op>
+void change_picture(App& app, int slot, Op op) {
+  CanvasSlot& s = *canvas_slot(app, slot);
+  if (!has_picture(s)) return;
+  select_canvas_for_change(app, slot);
+  if (op(s.image) == OpStatus::kTooLarge) report_dib_problem(app, "MakeDIB", DibProblem::kTooLarge);
+}
+
+// A picture that was read elsewhere and accepted becomes the canvas's.
+void accept_picture(App& app, int slot, Dib& picture) {
+  select_canvas_for_change(app, slot);
+  canvas_slot(app, slot)->image.swap(picture);
+}
+
+void scale_command(App& app, int slot, const Ask& a) {
+  std::optional<std::array<double, 3>> v = ask(app, a);
+  if (!v || !all_at_least_zero(*v, a.count)) return;
+  const double ky = a.count == 2 ? (*v)[1] : (*v)[0];
+  change_picture(app, slot, [&](Dib& d) { return scale_picture(d, (*v)[0], ky); });
+}
+
+void compress_command(App& app, int slot) {
+  std::optional<std::array<int, 2>> n = ask_ints(app, "圧縮率入力", "%d", 1, {2, 0});
+  if (!n || (*n)[0] < 1) return;
+  change_picture(app, slot, [&](Dib& d) { return compress_picture(d, (*n)[0]); });
+}
+
+void rotate_command(App& app, int slot) {
+  std::optional<std::array<double, 3>> v = ask(app, kRotateAsk);
+  if (!v || !all_at_least_zero(*v, 1)) return;
+  change_picture(app, slot, [&](Dib& d) { return rotate_picture(d, (*v)[0] * kRadiansPerDegree); });
+}
+
+// A new picture of the typed size in the current colour, placed at the
+// current point when there is one.
+void size_command(App& app, int slot) {
+  CanvasSlot& s = *canvas_slot(app, slot);
+  show_framed(s);
+  DibInfo info = dib_info(s.image);
+  std::array<int, 2> now =
+      info.ok() ? std::array<int, 2>{info.width, info.height} : std::array<int, 2>{50, 50};
+  std::optional<std::array<int, 2>> v = ask_ints(app, "ビットマップ幅、高さ", "%d,%d", 2, now);
+  if (!v || (*v)[0] < 0 || (*v)[1] < 0) return;
+  Dib picture;
+  if (size_picture(picture, (*v)[0], (*v)[1], app.settings.color) == OpStatus::kTooLarge) {
+    report_dib_problem(app, "MakeDIB", DibProblem::kTooLarge);
+    return;
+  }
+  accept_picture(app, slot, picture);
+  place_at_current_point(app, s);
+}
+
+// Multiply (curve) or add (curve): three channel values or one for all.
+void channel_command(App& app, int slot, const Ask& a, bool multiply, bool curve) {
+  std::optional<std::array<double, 3>> v = ask(app, a);
+  if (!v) return;
+  if (multiply ? !all_at_least_zero(*v, a.count)
+               : !(std::isfinite((*v)[0]) && std::isfinite((*v)[1]) && std::isfinite((*v)[2])))
+    return;
+  const Channels c = a.count == 1 ? uniform((*v)[0]) : Channels{(*v)[0], (*v)[1], (*v)[2]};
+  change_picture(app, slot, [&](Dib& d) {
+    return multiply ? multiply_picture(d, c, curve) : add_picture(d, c, curve);
+  });
+}
+
+// A BMP file or the clipboard's picture (24-bit only) into the canvas; the
+// canvas is shown and framed first and keeps its picture when nothing is
+// accepted. Returns 1 when a picture was taken.
+int read_picture(App& app, int slot, bool from_clipboard) {
+  show_framed(*canvas_slot(app, slot));
+  Dib picture;
+  if (from_clipboard) {
+    if (GetFullColorClipboadBmp(app, picture) == 0) return 0;
+  } else {
+    if (!bmp_dialog(app, FileDialogKind::kOpen)) return 0;
+    const std::string path = path_in_folder(app.files.working_folder, app.files.bmpname);
+    if (FullColorBmpFileInToHandle(app, path, picture) == 0) return 0;
+  }
+  accept_picture(app, slot, picture);
+  return 1;
+}
+
+void write_picture(App& app, int slot) {
+  if (!bmp_dialog(app, FileDialogKind::kSave)) return;
+  const std::string path = path_in_folder(app.files.working_folder, app.files.bmpname);
+  picture_to_bmp_file(app, path, canvas_slot(app, slot)->image);
+}
+
+void recolour(App& app, int slot, OpStatus (*op)(Dib&)) { change_picture(app, slot, op); }
+
+void keep_channel(App& app, int slot, Channels v) {
+  change_picture(app, slot, [v](Dib& d) { return add_picture(d, v, false); });
+}
+
+// The operations that need no parameters.
+void plain_operation(App& app, Kind kind, int slot) {
+  switch (kind) {
+    case Kind::kKeepRed:
+      return keep_channel(app, slot, {0, -1, -1});
+    case Kind::kKeepGreen:
+      return keep_channel(app, slot, {-1, 0, -1});
+    case Kind::kKeepBlue:
+      return keep_channel(app, slot, {-1, -1, 0});
+    case Kind::kNegative:
+      return recolour(app, slot, negative_picture);
+    case Kind::kGrey:
+      return recolour(app, slot, grey_picture);
+    case Kind::kMirror:
+      return recolour(app, slot, mirror_picture);
+    case Kind::kFill: {
+      const Colorref color = app.settings.color;
+      return change_picture(app, slot, [color](Dib& d) { return fill_picture(d, color); });
+    }
+    default:
+      return;
+  }
+}
+
+// Runs one canvas operation; returns false when the caller must not repaint.
+bool run(App& app, Kind kind, int slot) {
+  switch (kind) {
+    case Kind::kScale:
+      scale_command(app, slot, kScaleAsk);
+      break;
+    case Kind::kScaleXY:
+      scale_command(app, slot, kScaleXYAsk);
+      break;
+    case Kind::kCompress:
+      compress_command(app, slot);
+      break;
+    case Kind::kRotate:
+      rotate_command(app, slot);
+      break;
+    case Kind::kSize:
+      size_command(app, slot);
+      break;
+    case Kind::kMultiply:
+    case Kind::kMultiplyCurve:
+      channel_command(app, slot, kMultiplyAsk, true, kind == Kind::kMultiplyCurve);
+      break;
+    case Kind::kUniformMultiply:
+    case Kind::kUniformMultiplyCurve:
+      channel_command(app, slot, kUniformMultiplyAsk, true, kind == Kind::kUniformMultiplyCurve);
+      break;
+    case Kind::kAdd:
+    case Kind::kAddCurve:
+      channel_command(app, slot, kAddAsk, false, kind == Kind::kAddCurve);
+      break;
+    case Kind::kUniformAdd:
+    case Kind::kUniformAddCurve:
+      channel_command(app, slot, kUniformAddAsk, false, kind == Kind::kUniformAddCurve);
+      break;
+    case Kind::kReadFile:
+    case Kind::kFromClipboard:
+      if (read_picture(app, slot, kind == Kind::kFromClipboard))
+        place_at_current_point(app, *canvas_slot(app, slot));
+      break;
+    case Kind::kWriteFile:
+      write_picture(app, slot);
+      return false;
+    case Kind::kToClipboard:
+      copy_picture_to_clipboard(app, canvas_slot(app, slot)->image);
+      break;
+    default:
+      plain_operation(app, kind, slot);
+      break;
+  }
+  return true;
+}
+
+bool slot_command(App& app, int id) {
+  for (const SlotIds& set : kSlotIds) {
+    for (int k = 0; k < 3; ++k) {
+      if (set.ids[static_cast<std::size_t>(k)] != id) continue;
+      if (run(app, set.kind, k + 1)) repaint(app);
+      return true;
+    }
+  }
+  return false;
+}
+
+// 759, 760: canvas 1 anew in the current colour with canvas 2's or 3's size,
+// at the current point.
+void size_of_other(App& app, int other) {
+  CanvasSlot& s = *canvas_slot(app, 1);
+  show_framed(s);
+  DibInfo info = dib_info(canvas_slot(app, other)->image);
+  if (!info.ok()) return;
+  Dib picture;
+  if (size_picture(picture, info.width, info.height, app.settings.color) != OpStatus::kDone) return;
+  accept_picture(app, 1, picture);
+  place_at_current_point(app, s);
+}
+
+// 809, 823: a copy of canvas 1 as a bitmap element at the current point
+// with the settings' rate, in the current layer.
+void SetDrawBmp(App& app) {
+  const Dib& image = canvas_slot(app, 1)->image;
+  if (!has_picture(*canvas_slot(app, 1))) {
+    message(app.ui, "SetDrawBmp", "no bmp data");
+    return;
+  }
+  BitmapRecord tmpl;
+  tmpl.x = app.in.nowpoint.x;
+  tmpl.y = app.in.nowpoint.y;
+  tmpl.rate = app.settings.bmp_rate;
+  setbmp(app, tmpl, image, app.in.nowlayer);
+}
+
+bool single_command(App& app, int id) {
+  switch (id) {
+    case 650:  // place and move canvas 1, 2, 3 by the mouse
+    case 651:
+    case 697:
+    case 698:
+    case 727:
+    case 728:
+      app.in.mousecmd = static_cast<std::uint16_t>(id);
+      setdispmode(app, kCanvasMode);
+      return true;
+    case 1120:
+    case 1121:
+      read_picture(app, 1, id == 1121);
+      repaint(app);
+      return true;
+    case 759:
+    case 760:
+      size_of_other(app, id == 759 ? 2 : 3);
+      repaint(app);
+      return true;
+    case 809:
+    case 823:
+      SetDrawBmp(app);
+      setdispmode(app, kBitmapMode);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool canvas_command(App& app, int id) { return slot_command(app, id) || single_command(app, id); }
+
+}  // namespace daub

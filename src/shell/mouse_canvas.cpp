@@ -1,0 +1,100 @@
+// The canvas mouse commands: cutting canvas 1 out of the view, resizing it to
+// the dragged rectangle, and moving or placing a canvas. Moving and placing
+// do not select the canvas for change: the undo brings back pictures, not
+// positions.
+
+#include <algorithm>
+#include <cmath>
+
+#include "paint/canvas.h"
+#include "paint/canvas_ops.h"
+#include "paint/cut_picture.h"
+#include "shell/app.h"
+#include "shell/mouse_commands.h"
+#include "shell/view.h"
+
+namespace daub {
+
+namespace {
+
+constexpr int kCanvasMode = 2;
+
+// 1113: what the view shows inside the dragged rectangle becomes canvas 1,
+// placed where it was cut from.
+void cut_canvas(App& app) {
+  const IntPoint a = app.in.pressscreen, b = app.in.releasescreen;
+  const int left = std::min(a.x, b.x), right = std::max(a.x, b.x);
+  const int top = std::min(a.y, b.y), bottom = std::max(a.y, b.y);
+  const DPoint top_left = to_world(app, left, top);
+  const DPoint bottom_right = to_world(app, right, bottom);
+  std::optional<Dib> picture = CutMakeDIB(app, top_left, bottom_right);
+  if (!picture) return;
+  select_canvas_for_change(app, 1);
+  CanvasSlot& s = *canvas_slot(app, 1);
+  s.image.swap(*picture);
+  s.x = top_left.x;
+  s.y = top_left.y;
+}
+
+// 1114: canvas 1 scaled with its proportions kept so that it circumscribes
+// the dragged rectangle, placed at the rectangle's top-left.
+void resize_canvas(App& app) {
+  CanvasSlot& s = *canvas_slot(app, 1);
+  const DibInfo info = dib_info(s.image);
+  if (!info.ok() || info.bit_count != 24) return;
+  const DPoint p = app.in.pressworld, r = app.in.releaseworld;
+  const double k = std::max(std::fabs(r.x - p.x) / info.width, std::fabs(r.y - p.y) / info.height);
+  select_canvas_for_change(app, 1);
+  const OpStatus status = scale_picture(s.image, k, k);
+  if (status == OpStatus::kTooLarge) report_dib_problem(app, "MakeDIB", DibProblem::kTooLarge);
+  if (status != OpStatus::kDone) return;
+  s.x = std::min(p.x, r.x);
+  s.y = std::min(p.y, r.y);
+}
+
+// 651, 698, 728: the canvas follows the drag.
+void move_canvas(App& app, int slot) {
+  const DPoint from = to_world(app, app.in.pressscreen.x, app.in.pressscreen.y);
+  const DPoint to = to_world(app, app.in.releasescreen.x, app.in.releasescreen.y);
+  CanvasSlot& s = *canvas_slot(app, slot);
+  s.x += to.x - from.x;
+  s.y += to.y - from.y;
+}
+
+// 650, 697, 727: the canvas's top-left goes to the click.
+void place_canvas(App& app, int slot) {
+  CanvasSlot& s = *canvas_slot(app, slot);
+  s.x = app.in.releaseworld.x;
+  s.y = app.in.releaseworld.y;
+}
+
+}  // namespace
+
+bool canvas_mouse_command(App& app, int cmd) {
+  switch (cmd) {
+    case 1113:
+      cut_canvas(app);
+      repaint(app);
+      return true;
+    case 1114:
+      resize_canvas(app);
+      repaint(app);
+      return true;
+    case 651:
+    case 698:
+    case 728:
+      move_canvas(app, cmd == 651 ? 1 : cmd == 698 ? 2 : 3);
+      break;
+    case 650:
+    case 697:
+    case 727:
+      place_canvas(app, cmd == 650 ? 1 : cmd == 697 ? 2 : 3);
+      break;
+    default:
+      return false;
+  }
+  setdispmode(app, kCanvasMode);
+  return true;
+}
+
+}  // namespace daub

@@ -1,0 +1,169 @@
+// The canvas commands through the command table and the canvas mouse
+// commands through the window's handlers: parameter input and its refusals,
+// the undo copy, files and the clipboard, and moving and resizing by drags.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "drawing/bitmaps.h"
+#include "paint/canvas.h"
+#include "shell/command_table.h"
+#include "shell/view.h"
+#include "shell/window.h"
+#include "support/test_app.h"
+
+namespace daub {
+namespace {
+
+// An app with canvas 1 white, 400 × 300 at (10, 10), as after start-up.
+struct CanvasApp : test::TestApp {
+  CanvasApp() { make_canvas(app, 1, {10, 10}, {410, 310}, rgb(255, 255, 255)); }
+};
+using TestApp = CanvasApp;
+
+void run(test::TestApp& t, int id) { MenuCommand(t.app, static_cast<std::uint32_t>(id), 0); }
+
+CanvasSlot& slot(TestApp& t, int n) { return *canvas_slot(t.app, n); }
+
+IntPoint size_of(const Dib& dib) {
+  DibInfo info = dib_info(dib);
+  return {info.width, info.height};
+}
+
+Colorref first_pixel(const Dib& dib) { return dib_pixel(dib, dib_info(dib), 0, 0); }
+
+void drag(TestApp& t, IntPoint from, IntPoint to) {
+  on_lbutton_down(t.app, from.x, from.y);
+  on_lbutton_up(t.app, to.x, to.y);
+}
+
+TEST(CanvasCommands, ParameterInput) {
+  struct Case {
+    int id;
+    const char* typed;  // nullptr: cancel
+    IntPoint size;      // canvas 1 afterwards (400 × 300 at start)
+  };
+  const Case cases[] = {
+      {652, "2", {800, 600}},     {701, "2", {400, 300}},  // canvas 2 has no picture
+      {797, "1,0.5", {400, 150}}, {667, "2", {200, 150}},     {686, "-10", {400, 300}},
+      {652, "-1", {400, 300}},    {652, "nan", {400, 300}},   {667, "0", {400, 300}},
+      {797, "2", {400, 300}},     {652, nullptr, {400, 300}}, {652, "1e9", {400, 300}},
+      {683, "10,20", {10, 20}},   {683, "-1,20", {400, 300}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.id << " " << (c.typed ? c.typed : "cancel"));
+    TestApp t;
+    c.typed ? t.answer(ScriptAnswer::kInput, c.typed) : t.answer(ScriptAnswer::kCancel);
+    run(t, c.id);
+    EXPECT_EQ(size_of(slot(t, 1).image), c.size);
+  }
+}
+
+TEST(CanvasCommands, TooLargeIsReportedAndKeepsUndo) {
+  TestApp t;
+  t.answer(ScriptAnswer::kInput, "1e9");
+  run(t, 652);
+  EXPECT_EQ(t.last_message(), "MakeDIB\tCan not get memory");
+  EXPECT_EQ(size_of(slot(t, 1).image), (IntPoint{400, 300}));
+}
+
+TEST(CanvasCommands, RecolouringCanBeUndone) {
+  TestApp t;
+  const Dib white = slot(t, 1).image;
+  t.answer(ScriptAnswer::kInput, "0,0,0");
+  run(t, 679);
+  EXPECT_EQ(first_pixel(slot(t, 1).image), 0u);
+  EXPECT_EQ(undo_canvas_change(t.app, 1), 1);
+  EXPECT_EQ(slot(t, 1).image, white);
+}
+
+TEST(CanvasCommands, RefusedInputKeepsTheUndoCopy) {
+  TestApp t;
+  run(t, 779);  // negative: the undo copy is the white picture
+  t.answer(ScriptAnswer::kInput, "-10");
+  run(t, 686);
+  undo_canvas_change(t.app, 1);
+  EXPECT_EQ(first_pixel(slot(t, 1).image), rgb(255, 255, 255));
+}
+
+TEST(CanvasCommands, KeepOneChannel) {
+  TestApp t;
+  run(t, 782);  // keep green
+  EXPECT_EQ(first_pixel(slot(t, 1).image), rgb(0, 255, 0));
+}
+
+TEST(CanvasCommands, BitmapSizeGoesToTheCurrentPoint) {
+  TestApp t;
+  t.app.settings.color = rgb(1, 2, 3);
+  t.app.in.nowpoint = PointDir{70, 80, 0};
+  t.app.in.nowpointvalid = 1;
+  t.answer(ScriptAnswer::kInput, "3,4");
+  run(t, 692);
+  EXPECT_EQ(size_of(slot(t, 2).image), (IntPoint{3, 4}));
+  EXPECT_EQ(first_pixel(slot(t, 2).image), rgb(1, 2, 3));
+  EXPECT_EQ(slot(t, 2).x, 70);
+  EXPECT_EQ(slot(t, 2).shown, 1);
+  EXPECT_EQ(slot(t, 2).frame, 1);
+}
+
+TEST(CanvasCommands, FileAndClipboardRoundTrips) {
+  test::TempDir dir;
+  TestApp t;
+  t.app.files.working_folder = dir.path;
+  run(t, 779);
+  t.answer(ScriptAnswer::kFile, dir.file("out.bmp"));
+  run(t, 672);
+  t.answer(ScriptAnswer::kFile, dir.file("out.bmp"));
+  run(t, 720);
+  EXPECT_EQ(slot(t, 3).image, slot(t, 1).image);
+  run(t, 649);
+  run(t, 688);
+  EXPECT_EQ(slot(t, 2).image, slot(t, 1).image);
+  EXPECT_EQ(slot(t, 2).shown, 1);
+}
+
+TEST(CanvasCommands, SetDrawBmp) {
+  TestApp t;
+  run(t, 809);
+  EXPECT_EQ(t.app.in.nowbmp, 1) << t.last_message();
+  EXPECT_EQ(t.app.in.dispmode, 4);
+  erase_canvas(t.app, 1);
+  run(t, 823);
+  EXPECT_EQ(t.last_message(), "SetDrawBmp\tno bmp data");
+}
+
+TEST(CanvasMouse, ResizeKeepsProportions) {
+  TestApp t;
+  make_canvas(t.app, 1, {0, 0}, {100, 100}, rgb(9, 9, 9));
+  t.app.in.mousecmd = 1114;
+  drag(t, to_screen(t.app, 10, 20), to_screen(t.app, 210, 70));
+  EXPECT_EQ(size_of(slot(t, 1).image), (IntPoint{200, 200}));
+  EXPECT_EQ(slot(t, 1).x, 10);
+  EXPECT_EQ(slot(t, 1).y, 20);
+}
+
+TEST(CanvasMouse, MoveFollowsTheDragInWorldUnits) {
+  TestApp t;
+  t.app.settings.scale = 2;
+  run(t, 651);
+  EXPECT_EQ(t.app.in.mousecmd, 651);
+  drag(t, {100, 100}, {300, 160});
+  EXPECT_DOUBLE_EQ(slot(t, 1).x, 110);
+  EXPECT_DOUBLE_EQ(slot(t, 1).y, 40);
+  EXPECT_EQ(t.app.in.dispmode, 2);
+}
+
+// Without an off-screen picture to render into, the cut reports it and
+// keeps canvas 1.
+TEST(CanvasMouse, FailedCutKeepsTheCanvas) {
+  TestApp t;
+  const Dib before = slot(t, 1).image;
+  t.app.in.mousecmd = 1113;
+  drag(t, {120, 90}, {20, 40});
+  EXPECT_EQ(t.last_message(), "CutMakeDIB\tCan not get memory");
+  EXPECT_EQ(slot(t, 1).image, before);
+}
+
+}  // namespace
+}  // namespace daub
