@@ -133,6 +133,21 @@ TEST(CanvasCommands, SetDrawBmp) {
   EXPECT_EQ(t.last_message(), "SetDrawBmp\tno bmp data");
 }
 
+// Burning needs an off-screen picture; without one the canvas keeps its
+// picture, and the shown flags and the view scale come back.
+TEST(CanvasCommands, FailedBurnRestoresTheView) {
+  TestApp t;
+  make_canvas(t.app, 2, {0, 0}, {5, 5}, 0);
+  slot(t, 2).shown = 1;
+  t.app.settings.scale = 3;
+  const Dib before = slot(t, 2).image;
+  run(t, 713);
+  EXPECT_EQ(t.last_message(), "CutMakeDIB\tCan not get memory");
+  EXPECT_EQ(slot(t, 2).image, before);
+  EXPECT_EQ(slot(t, 1).shown, 1);
+  EXPECT_EQ(t.app.settings.scale, 3);
+}
+
 TEST(CanvasMouse, ResizeKeepsProportions) {
   TestApp t;
   make_canvas(t.app, 1, {0, 0}, {100, 100}, rgb(9, 9, 9));

@@ -17,6 +17,7 @@
 #include "paint/canvas.h"
 #include "paint/canvas_ops.h"
 #include "paint/clipboard_pictures.h"
+#include "paint/cut_picture.h"
 #include "reading/file_dialogs.h"
 #include "shell/app.h"
 #include "shell/commands/command_families.h"
@@ -57,6 +58,7 @@ enum class Kind {
   kWriteFile,
   kFromClipboard,
   kToClipboard,
+  kBurn,
 };
 
 // The operations come in threes, one id per canvas.
@@ -90,6 +92,7 @@ constexpr SlotIds kSlotIds[] = {
     {{672, 691, 721}, Kind::kWriteFile},
     {{648, 688, 718}, Kind::kFromClipboard},
     {{649, 689, 719}, Kind::kToClipboard},
+    {{669, 713, 742}, Kind::kBurn},
 };
 
 // Up to three numbers asked for in the input box: the prompt, the printf and
@@ -277,6 +280,27 @@ void plain_operation(App& app, Kind kind, int slot) {
   }
 }
 
+// 669, 713, 742: what the view shows over the canvas (the drawing and this
+// canvas alone, at scale 1) becomes its picture. The shown flags and the
+// view scale are put back whatever happens.
+void burn_drawing(App& app, int slot) {
+  CanvasSlot& s = *canvas_slot(app, slot);
+  const DibInfo info = dib_info(s.image);
+  if (!info.ok() || info.bit_count != 24) return;
+  std::array<int, kCanvasSlots> shown{};
+  for (int k = 0; k < kCanvasSlots; ++k) {
+    shown[static_cast<std::size_t>(k)] = canvas_slot(app, k + 1)->shown;
+    canvas_slot(app, k + 1)->shown = k + 1 == slot;
+  }
+  const double scale = app.settings.scale;
+  app.settings.scale = 1.0;
+  std::optional<Dib> picture = CutMakeDIB(app, {s.x, s.y}, {s.x + info.width, s.y + info.height});
+  app.settings.scale = scale;
+  for (int k = 0; k < kCanvasSlots; ++k)
+    canvas_slot(app, k + 1)->shown = shown[static_cast<std::size_t>(k)];
+  if (picture) accept_picture(app, slot, *picture);
+}
+
 // Runs one canvas operation; returns false when the caller must not repaint.
 bool run(App& app, Kind kind, int slot) {
   switch (kind) {
@@ -321,6 +345,9 @@ bool run(App& app, Kind kind, int slot) {
       return false;
     case Kind::kToClipboard:
       copy_picture_to_clipboard(app, canvas_slot(app, slot)->image);
+      break;
+    case Kind::kBurn:
+      burn_drawing(app, slot);
       break;
     default:
       plain_operation(app, kind, slot);
