@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "paint/bmp_file.h"
+#include "paint/picture_builder.h"
 #include "support/sample_dib.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
@@ -61,6 +64,45 @@ TEST_F(QtClipboardTest, PicturesFromOtherProgramsBecomePackedDibs) {
   EXPECT_EQ((*dib)[at], 50);
   EXPECT_EQ((*dib)[at + 1], 100);
   EXPECT_EQ((*dib)[at + 2], 200);
+}
+
+TEST_F(QtClipboardTest, ColourTablePicturesReachOtherProgramsAsImages) {
+  Dib indexed = test::make_picture(5, 2, 4, {0x0000FF, 0x00FF00, 0xFF0000}, [](int x, int y) {
+    return static_cast<std::uint32_t>((x + y) % 3);
+  });
+  clipboard.set_dib(dib_to_packed(indexed));
+  EXPECT_EQ(clipboard.dib(), dib_to_packed(indexed));
+  QImage image = QGuiApplication::clipboard()->image();
+  ASSERT_EQ(image.size(), QSize(5, 2));
+  const DcImage mine = *dib_to_dc_image(indexed);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(image.pixel(x, y) & 0xFFFFFF, mine.pixels[y * 5 + x]);
+}
+
+// Another program's BMP data this program does not read (a top-down picture)
+// gives way to the image beside it.
+TEST_F(QtClipboardTest, UnreadableBmpDataFallsBackToTheImage) {
+  QImage image(2, 1, QImage::Format_RGB32);
+  image.setPixel(0, 0, qRgb(10, 20, 30));
+  image.setPixel(1, 0, qRgb(40, 50, 60));
+  QByteArray bmp;
+  QBuffer buffer(&bmp);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(image.save(&buffer, "BMP"));
+  ASSERT_EQ(bmp[22], 1);
+  bmp[22] = '\xFF';  // height -1: rows stored top-down
+  for (int i = 23; i < 26; ++i) bmp[i] = '\xFF';
+  auto* mime = new QMimeData;
+  mime->setData("image/bmp", bmp);
+  mime->setImageData(image);
+  QGuiApplication::clipboard()->setMimeData(mime);
+
+  auto packed = clipboard.dib();
+  ASSERT_TRUE(packed.has_value());
+  DibRead read = dib_from_packed(*packed);
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(dib_info(read.dib).bit_count, 24);
+  EXPECT_EQ(dib_to_dc_image(read.dib)->pixels.front(), 0x0A141Eu);
 }
 
 TEST_F(QtClipboardTest, DrawingDataHasItsOwnType) {
