@@ -195,4 +195,26 @@ OpStatus mirror_picture(Dib& dib) {
   return OpStatus::kDone;
 }
 
+OpStatus combine_pictures(Dib& dst, const Dib& src, int ox, int oy, Combine how) {
+  std::optional<DibInfo> to = readable_24(dst);
+  std::optional<DibInfo> from = readable_24(src);
+  if (!to || !from) return OpStatus::kUnchanged;
+  for (int j = 0; j < to->height; ++j) {  // rows from the top
+    const std::int64_t sj = std::int64_t{j} - oy;
+    if (sj < 0 || sj >= from->height) continue;
+    for (int x = 0; x < to->width; ++x) {
+      const std::int64_t sx = std::int64_t{x} - ox;
+      if (sx < 0 || sx >= from->width) continue;
+      std::uint8_t* a = pixel_at(dst, *to, x, to->height - 1 - j);
+      const std::uint8_t* b = src.data() + from->pixel_offset +
+                              from->stride * static_cast<std::size_t>(from->height - 1 - sj) +
+                              3 * static_cast<std::size_t>(sx);
+      for (int ch = 0; ch < 3; ++ch)
+        a[ch] = static_cast<std::uint8_t>(how == Combine::kMultiply ? a[ch] * b[ch] / 255
+                                                                    : std::min(a[ch] + b[ch], 255));
+    }
+  }
+  return OpStatus::kDone;
+}
+
 }  // namespace daub

@@ -55,4 +55,13 @@ OpStatus fill_picture(Dib& dib, Colorref color);
 // Left and right exchanged.
 OpStatus mirror_picture(Dib& dib);
 
+// How two pictures combine channel by channel.
+enum class Combine {
+  kMultiply,  // c1 × c2 / 255: white keeps, black blacks out
+  kAdd,       // c1 + c2, held at 255
+};
+// Combines `src`, whose top-left lies (ox, oy) pixels right of and below the
+// top-left of `dst`, into `dst` where the two overlap; the rest of `dst` stays.
+OpStatus combine_pictures(Dib& dst, const Dib& src, int ox, int oy, Combine how);
+
 }  // namespace daub

@@ -217,5 +217,32 @@ TEST(CanvasOps, SizePicture) {
   EXPECT_TRUE(dib.empty());
 }
 
+TEST(CanvasOps, CombineWhereThePicturesOverlap) {
+  struct Case {
+    Combine how;
+    Colorref inside;
+  };
+  const Case cases[] = {{Combine::kMultiply, rgb(99, 0, 127)},
+                        {Combine::kAdd, rgb(255, 200, 255)}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.how));
+    Dib dst = plain(4, 4, rgb(200, 200, 254));
+    const Dib src = plain(2, 2, rgb(127, 0, 128));
+    EXPECT_EQ(combine_pictures(dst, src, 3, 1, c.how), OpStatus::kDone);
+    // Top-down (3, 1) and (3, 2) are covered: stored rows 2 and 1.
+    EXPECT_EQ(pixel(dst, 3, 2), c.inside);
+    EXPECT_EQ(pixel(dst, 3, 1), c.inside);
+    EXPECT_EQ(pixel(dst, 2, 2), rgb(200, 200, 254));
+    EXPECT_EQ(pixel(dst, 3, 3), rgb(200, 200, 254));
+    EXPECT_EQ(pixel(dst, 3, 0), rgb(200, 200, 254));
+  }
+  Dib dst = plain(2, 2, 0);
+  const Dib kept = dst;
+  EXPECT_EQ(combine_pictures(dst, Dib(), 0, 0, Combine::kAdd), OpStatus::kUnchanged);
+  EXPECT_EQ(combine_pictures(dst, plain(1, 1, 0xFFFFFF), -5, 2147483647, Combine::kAdd),
+            OpStatus::kDone);
+  EXPECT_EQ(dst, kept);
+}
+
 }  // namespace
 }  // namespace daub

@@ -148,6 +148,16 @@ TEST(CanvasCommands, FailedBurnRestoresTheView) {
   EXPECT_EQ(t.app.settings.scale, 3);
 }
 
+TEST(CanvasCommands, MultiplyByCanvasTwo) {
+  TestApp t;
+  make_canvas(t.app, 2, {12, 10}, {13, 11}, rgb(0, 255, 0));
+  run(t, 680);
+  const Dib& one = slot(t, 1).image;
+  const DibInfo info = dib_info(one);
+  EXPECT_EQ(dib_pixel(one, info, 2, info.height - 1), rgb(0, 255, 0));
+  EXPECT_EQ(dib_pixel(one, info, 1, info.height - 1), rgb(255, 255, 255));
+}
+
 TEST(CanvasMouse, ResizeKeepsProportions) {
   TestApp t;
   make_canvas(t.app, 1, {0, 0}, {100, 100}, rgb(9, 9, 9));

@@ -380,6 +380,16 @@ void size_of_other(App& app, int other) {
   place_at_current_point(app, s);
 }
 
+// 680, 682: canvas 2 combined into canvas 1 where they overlap, aligned by
+// their positions.
+void combine_canvases(App& app, Combine how) {
+  const CanvasSlot& one = *canvas_slot(app, 1);
+  const CanvasSlot& two = *canvas_slot(app, 2);
+  if (!has_picture(two)) return;
+  const int ox = trunc_to_int(two.x - one.x), oy = trunc_to_int(two.y - one.y);
+  change_picture(app, 1, [&](Dib& d) { return combine_pictures(d, two.image, ox, oy, how); });
+}
+
 // 809, 823: a copy of canvas 1 as a bitmap element at the current point
 // with the settings' rate, in the current layer.
 void SetDrawBmp(App& app) {
@@ -414,6 +424,11 @@ bool single_command(App& app, int id) {
     case 759:
     case 760:
       size_of_other(app, id == 759 ? 2 : 3);
+      repaint(app);
+      return true;
+    case 680:
+    case 682:
+      combine_canvases(app, id == 680 ? Combine::kMultiply : Combine::kAdd);
       repaint(app);
       return true;
     case 809:
