@@ -1,5 +1,9 @@
 #include "resources/dialogs.h"
 
+#include <string>
+
+#include "help/help_texts.h"
+
 namespace daub {
 
 const DialogTemplate& inputbox_template() {
@@ -113,6 +117,89 @@ const DialogTemplate& photopeninputbox_template() {
           {kIdOk, ControlKind::kDefaultButton, "OK", 400, 276, 84, 28},
           {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 496, 276, 84, 28},
       }};
+  return kTemplate;
+}
+
+const DialogTemplate& dauberydlg_template() {
+  static const DialogTemplate kTemplate{
+      "DAUBERYDLG",
+      "Daubery",
+      700,
+      312,
+      {
+          {-1, ControlKind::kGroup, "線幅", 10, 6, 72, 152},
+          {1072, ControlKind::kRadio, "1", 20, 28, 56, 22},
+          {1073, ControlKind::kRadio, "3", 20, 52, 56, 22},
+          {1074, ControlKind::kRadio, "7", 20, 76, 56, 22},
+          {1075, ControlKind::kRadio, "20", 20, 100, 56, 22},
+          {1076, ControlKind::kRadio, "60", 20, 124, 56, 22},
+          {-1, ControlKind::kGroup, "ぼかし率", 88, 6, 72, 152},
+          {1077, ControlKind::kRadio, "0.0", 98, 28, 56, 22},
+          {1078, ControlKind::kRadio, "0.5", 98, 52, 56, 22},
+          {1079, ControlKind::kRadio, "1.0", 98, 76, 56, 22},
+          {1080, ControlKind::kRadio, "1.5", 98, 100, 56, 22},
+          {1081, ControlKind::kRadio, "2.0", 98, 124, 56, 22},
+          {-1, ControlKind::kGroup, "濃さ", 166, 6, 72, 152},
+          {1082, ControlKind::kRadio, "0.25", 176, 28, 56, 22},
+          {1083, ControlKind::kRadio, "0.50", 176, 52, 56, 22},
+          {1084, ControlKind::kRadio, "0.75", 176, 76, 56, 22},
+          {1085, ControlKind::kRadio, "1.00", 176, 100, 56, 22},
+          {-1, ControlKind::kGroup, "画面縮尺", 244, 6, 72, 152},
+          {1086, ControlKind::kRadio, "2.0", 254, 28, 56, 22},
+          {1087, ControlKind::kRadio, "1.4", 254, 52, 56, 22},
+          {1088, ControlKind::kRadio, "1.0", 254, 76, 56, 22},
+          {1089, ControlKind::kRadio, "0.7", 254, 100, 56, 22},
+          {1090, ControlKind::kRadio, "0.5", 254, 124, 56, 22},
+          {-2, ControlKind::kPreview, "", 56, 176, 158, 88},
+          {1100, ControlKind::kButton, "TEST", 222, 176, 94, 28},
+          {1101, ControlKind::kButton, "色", 222, 210, 94, 28},
+          {1102, ControlKind::kButton, "入出力", 326, 10, 170, 28},
+          {1103, ControlKind::kButton, "印刷", 326, 44, 170, 28},
+          {1104, ControlKind::kButton, "全体を原点に戻す", 326, 78, 170, 28},
+          {1105, ControlKind::kButton, "キャンバスを原点に戻す", 326, 112, 170, 28},
+          {1106, ControlKind::kButton, "ひとつ前の画面に戻す", 326, 146, 170, 28},
+          {1107, ControlKind::kButton, "標準表示", 326, 180, 170, 28},
+          {1109, ControlKind::kButton, "キャンバス消去", 326, 214, 170, 28},
+          {1108, ControlKind::kButton, "ヘルプ", 326, 248, 170, 28},
+          {-1, ControlKind::kGroup, "マウス指令", 506, 6, 184, 194},
+          {1091, ControlKind::kRadio, "絵を描く", 516, 28, 168, 22},
+          {1092, ControlKind::kRadio, "白いキャンバスを作る", 516, 52, 168, 22},
+          {1093, ControlKind::kRadio, "色付キャンバスを作る", 516, 76, 168, 22},
+          {1094, ControlKind::kRadio, "切り取る", 516, 100, 168, 22},
+          {1095, ControlKind::kRadio, "サイズ変更", 516, 124, 168, 22},
+          {1096, ControlKind::kRadio, "全体の移動", 516, 148, 168, 22},
+          {1097, ControlKind::kRadio, "キャンバスの移動", 516, 172, 168, 22},
+          {kIdOk, ControlKind::kDefaultButton, "OK", 510, 270, 84, 28},
+          {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 604, 270, 84, 28},
+      }};
+  return kTemplate;
+}
+
+const DialogTemplate& dbryiodlg_template() {
+  static const DialogTemplate kTemplate{
+      "DBRYIODLG",
+      "Daubery入出力",
+      300,
+      224,
+      {
+          {1100, ControlKind::kButton, "ファイルから入力", 20, 16, 260, 32},
+          {1101, ControlKind::kButton, "ファイルへ出力", 20, 56, 260, 32},
+          {1102, ControlKind::kButton, "クリップボードから貼り付け", 20, 96, 260, 32},
+          {1103, ControlKind::kButton, "クリップボードへコピー", 20, 136, 260, 32},
+          {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 196, 184, 84, 28},
+      }};
+  return kTemplate;
+}
+
+const DialogTemplate& dbryhelpdlg_template() {
+  static const DialogTemplate kTemplate = [] {
+    DialogTemplate t{"DBRYHELPDLG", "Daubery Help", 300, 334, {}};
+    for (int topic = 0; topic < kPaletteHelpTopics; ++topic)
+      t.controls.push_back({1100 + topic, ControlKind::kButton,
+                            std::string(palette_help_label(topic)), 20, 14 + 38 * topic, 260, 30});
+    t.controls.push_back({kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 196, 292, 84, 28});
+    return t;
+  }();
   return kTemplate;
 }
 

@@ -24,4 +24,14 @@ const DialogTemplate& colorinputbox_template();
 // 978-980; TEST 981 draws a sample stroke in the preview below the fields.
 const DialogTemplate& photopeninputbox_template();
 
+// DAUBERYDLG, the painting palette: brush width radios 1072-1076, blur
+// 1077-1081, density 1082-1085, screen scale 1086-1090, mouse commands
+// 1091-1097; TEST 1100, colour 1101, input/output 1102, the action buttons
+// 1103-1109; the sample stroke's preview covers (60, 180)-(210, 260).
+const DialogTemplate& dauberydlg_template();
+// DBRYIODLG: the four picture input/output actions 1100-1103 and Cancel.
+const DialogTemplate& dbryiodlg_template();
+// DBRYHELPDLG: one button per help topic (1100-1106) and Cancel.
+const DialogTemplate& dbryhelpdlg_template();
+
 }  // namespace daub
