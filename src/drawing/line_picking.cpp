@@ -138,15 +138,6 @@ bool ends_fit(const LineGeometry& g, const PointDir& p, const PointDir& q, Angle
   return false;
 }
 
-// Moves one end of g onto (x, y); a straight segment keeps both angles along itself.
-void move_end(LineGeometry& g, bool b_end, double x, double y) {
-  (b_end ? g.x1 : g.x0) = x;
-  (b_end ? g.y1 : g.y0) = y;
-  if (g.kind != kShapeStraight) return;
-  g.a0 = straight_angle(g.x0, g.y0, g.x1, g.y1);
-  g.a1 = g.a0;
-}
-
 }  // namespace
 
 int nearestvt(App& app, const PointDir& q, PointDir& out, int layer) {
@@ -265,7 +256,7 @@ int join_ends(App& app, DPoint q, double tolerance, int layer) {
       !(distance(target.at.x, target.at.y, moved.at.x, moved.at.y) < tolerance))
     return 0;
   LineRecord line = lines[moved.line - 1];
-  move_end(line.geom, moved.b_end, target.at.x, target.at.y);
+  move_line_end(line.geom, moved.b_end, target.at.x, target.at.y);
   if (sklck(app, line.geom) == 0) return 0;
   return changeline(app, moved.line, line, layer) != 0 ? 1 : 0;
 }

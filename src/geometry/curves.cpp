@@ -204,6 +204,14 @@ LineGeometry reversed_geometry(const LineGeometry& g) {
   return r;
 }
 
+void move_line_end(LineGeometry& g, bool b_end, double x, double y) {
+  (b_end ? g.x1 : g.x0) = x;
+  (b_end ? g.y1 : g.y0) = y;
+  if (g.kind != kShapeStraight) return;
+  g.a0 = straight_angle(g.x0, g.y0, g.x1, g.y1);
+  g.a1 = g.a0;
+}
+
 double straight_angle(double x0, double y0, double x1, double y1) {
   if (std::fabs(x1 - x0) < kSamePoint && std::fabs(y1 - y0) < kSamePoint) return 0.0;
   return std::atan2(y1 - y0, x1 - x0);

@@ -62,6 +62,10 @@ LineGeometry reversed_geometry(const LineGeometry& g);
 // the angle both ends of a straight segment carry.
 double straight_angle(double x0, double y0, double x1, double y1);
 
+// Moves one end of g (B when b_end, else A) onto (x, y); a straight segment
+// keeps both angles along itself.
+void move_line_end(LineGeometry& g, bool b_end, double x, double y);
+
 // The crossing of two segments a0–a1 and b0–b1: the one intersection routine of
 // the program. Parallel carrying lines give none; the point must lie on both
 // segments (ends included, with a margin of 1e-10). True and `out` when found.

@@ -33,17 +33,6 @@ LineRecord half_of(const LineRecord& line, const PointDir& at, bool first) {
   return half;
 }
 
-// Moves one end of g onto `to`; a straight segment keeps both angles along
-// itself. (The line store moves ends the same way for its end-join; one
-// exported helper could serve both.)
-void move_line_end(LineGeometry& g, bool b_end, DPoint to) {
-  (b_end ? g.x1 : g.x0) = to.x;
-  (b_end ? g.y1 : g.y0) = to.y;
-  if (g.kind != kShapeStraight) return;
-  g.a0 = straight_angle(g.x0, g.y0, g.x1, g.y1);
-  g.a1 = g.a0;
-}
-
 }  // namespace
 
 int add_with_current_pen(App& app, const LineGeometry& g, int layer, GeometryCheck check) {
@@ -145,7 +134,7 @@ int move_vertex(App& app, DPoint from, DPoint to, int layer) {
     LineGeometry& g = line.geom;
     const bool at_a = same_point(g.x0, g.y0, from.x, from.y);
     if (!at_a && !same_point(g.x1, g.y1, from.x, from.y)) continue;
-    move_line_end(g, !at_a, to);
+    move_line_end(g, !at_a, to.x, to.y);
     if (cutsklck(app, g) == 0 || changeline(app, n, line, layer) == 0) continue;
     app.in.nowline = line;
     app.in.nowlinevalid = n;
