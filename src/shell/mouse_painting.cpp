@@ -43,13 +43,17 @@ constexpr Colorref kWhite = 0xFFFFFF;
 
 }  // namespace
 
+int slot_of(const std::array<int, 3>& ids, int id) {
+  for (std::size_t k = 0; k < ids.size(); ++k)
+    if (ids[k] == id) return static_cast<int>(k) + 1;
+  return 0;
+}
+
 std::optional<PaintingMouse> painting_mouse(int cmd) {
   if (cmd == 904) return PaintingMouse{PaintingAction::kWhiteCanvas, 1, BlendKind::kColor};
   if (cmd == 1071) return PaintingMouse{PaintingAction::kFreehandLines, 1, BlendKind::kColor};
   for (const StrokeIds& set : kStrokeIds)
-    for (int k = 0; k < 3; ++k)
-      if (set.ids[static_cast<std::size_t>(k)] == cmd)
-        return PaintingMouse{set.action, k + 1, set.kind};
+    if (const int slot = slot_of(set.ids, cmd)) return PaintingMouse{set.action, slot, set.kind};
   return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 // The painting mouse commands: what each id does, to which canvas, with
 // which blend. The command table chooses them; the dispatcher runs them.
 
+#include <array>
 #include <optional>
 
 #include "paint/brush.h"
@@ -24,6 +25,10 @@ struct PaintingMouse {
   int slot;  // 1..3
   BlendKind kind;
 };
+
+// Painting ids come in threes, one per canvas: the canvas (1..3) whose id in
+// `ids` is `id`, 0 when it is none of them.
+int slot_of(const std::array<int, 3>& ids, int id);
 
 // The painting mouse command `cmd`, if it is one.
 std::optional<PaintingMouse> painting_mouse(int cmd);

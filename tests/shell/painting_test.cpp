@@ -339,31 +339,33 @@ void expect_brush(const App& app, const Brush& want) {
 
 const Brush kStartBrush = {3.0, 2.0, 1.0, 0, 0, 0.0};
 
-TEST(BrushSettings, WidthBlurAndDensityInput) {
+// 654: width, blur, density; 899: end type, tapered end, taper ratio.
+TEST(BrushSettings, OneLineInputs) {
   struct Case {
+    int command;
     const char* text;
     Brush want;
   };
   const Case cases[] = {
-      {"5,1.5,0.5", {5, 1.5, 0.5, 0, 0, 0}},
-      {"-1,-2,3", {0, 0, 1, 0, 0, 0}},
-      {"1,5,-0.5", {1, 5, 0, 0, 0, 0}},  // no upper bound on the blur here
-      {"nan,1,1", kStartBrush},          // not a number: nothing changes
-      {"1,inf,1", kStartBrush},
-      {"4,1", kStartBrush},  // two values are not enough
-      {"abc", kStartBrush},
+      {654, "5,1.5,0.5", {5, 1.5, 0.5, 0, 0, 0}},
+      {654, "-1,-2,3", {0, 0, 1, 0, 0, 0}},
+      {654, "1,5,-0.5", {1, 5, 0, 0, 0, 0}},  // no upper bound on the blur here
+      {654, "nan,1,1", kStartBrush},          // not a number: nothing changes
+      {654, "1,inf,1", kStartBrush},
+      {654, "4,1", kStartBrush},  // two values are not enough
+      {654, "abc", kStartBrush},
+      {899, "1,2,2.5", {3, 2, 1, 1, 2, 2.5}},
+      {899, "3,-1,1", {3, 2, 1, 0, 0, 1}},  // outside 0..2 becomes 0
+      {899, "2,1,nan", kStartBrush},
+      {899, "2,1", kStartBrush},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
+    SCOPED_TRACE(testing::Message() << c.command << " " << c.text);
     TestApp t;
     t.answer(ScriptAnswer::kInput, c.text);
-    on_command(t.app, 654);
+    on_command(t.app, static_cast<std::uint32_t>(c.command));
     expect_brush(t.app, c.want);
   }
-  TestApp t;
-  t.answer(ScriptAnswer::kCancel);
-  on_command(t.app, 654);
-  expect_brush(t.app, kStartBrush);
 }
 
 TEST(BrushSettings, TheInputShowsTheCurrentBrush) {
@@ -378,26 +380,9 @@ TEST(BrushSettings, TheInputShowsTheCurrentBrush) {
   t.answer(ScriptAnswer::kCancel);
   on_command(t.app, 899);
   EXPECT_EQ(t.app.input.buffer, " 2, 1,  1.5");
-}
-
-TEST(BrushSettings, EndTreatmentInput) {
-  struct Case {
-    const char* text;
-    Brush want;
-  };
-  const Case cases[] = {
-      {"1,2,2.5", {3, 2, 1, 1, 2, 2.5}},
-      {"3,-1,1", {3, 2, 1, 0, 0, 1}},  // outside 0..2 becomes 0
-      {"2,1,nan", kStartBrush},
-      {"2,1", kStartBrush},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    TestApp t;
-    t.answer(ScriptAnswer::kInput, c.text);
-    on_command(t.app, 899);
-    expect_brush(t.app, c.want);
-  }
+  // Cancelled, both leave the brush as it was.
+  EXPECT_DOUBLE_EQ(t.app.brush.width, 12.25);
+  EXPECT_EQ(t.app.brush.end_type, 2);
 }
 
 TEST(BrushSettings, PhotoPenDialogClampsAndStoresAllSix) {

@@ -72,9 +72,8 @@ void run_slot_operation(App& app, SlotOperation operation, int slot, BlendKind k
 
 bool slot_command(App& app, int id) {
   for (const SlotIds& set : kSlotIds) {
-    for (int k = 0; k < 3; ++k) {
-      if (set.ids[static_cast<std::size_t>(k)] != id) continue;
-      run_slot_operation(app, set.operation, k + 1, set.kind);
+    if (const int slot = slot_of(set.ids, id)) {
+      run_slot_operation(app, set.operation, slot, set.kind);
       repaint(app);
       return true;
     }
