@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "paint/clipboard_pictures.h"
 #include "shell/display.h"
 #include "shell/view.h"
 
@@ -45,6 +46,11 @@ std::optional<Dib> CutMakeDIB(App& app, DPoint p1, DPoint p2) {
   app.ui.set_busy(false);
   if (!dib) return out_of_memory(app);
   return dib;
+}
+
+int copy_view_rectangle_to_clipboard(App& app, DPoint p1, DPoint p2) {
+  std::optional<Dib> dib = CutMakeDIB(app, p1, p2);
+  return dib ? copy_picture_to_clipboard(app, *dib) : 0;
 }
 
 }  // namespace daub

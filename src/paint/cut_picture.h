@@ -13,5 +13,8 @@ namespace daub {
 // of p2 on screen, and none after "Can not get memory" (caption "CutMakeDIB")
 // when no picture can be had.
 std::optional<Dib> CutMakeDIB(App& app, DPoint p1, DPoint p2);
+// CutMakeDIB of the rectangle put on the clipboard; returns 1, or 0 with the
+// clipboard unchanged when there is no picture.
+int copy_view_rectangle_to_clipboard(App& app, DPoint p1, DPoint p2);
 
 }  // namespace daub

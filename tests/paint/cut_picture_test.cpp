@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/bitmaps.h"
+#include "paint/bmp_file.h"
 #include "paint/picture_builder.h"
 #include "shell/view.h"
 #include "support/test_app.h"
@@ -62,7 +63,9 @@ TEST_F(CutPicture, PointsNotLeftAboveRightBelowGiveNothingSilently) {
   const DPoint cases[][2] = {{b, a}, {a, a}, {a, DPoint{b.x, a.y}}, {a, DPoint{a.x, b.y}}};
   for (const auto& c : cases) {
     EXPECT_EQ(CutMakeDIB(t.app, c[0], c[1]), std::nullopt);
+    EXPECT_EQ(copy_view_rectangle_to_clipboard(t.app, c[0], c[1]), 0);
   }
+  EXPECT_EQ(t.clipboard.dib(), std::nullopt);
   EXPECT_TRUE(t.messages().empty());
 }
 
@@ -84,6 +87,9 @@ TEST_F(CutPicture, PicturesWhatTheDrawingShowsInTheRectangle) {
   EXPECT_TRUE(t.messages().empty());
   EXPECT_EQ(t.app.view.vieworigin_x, before.vieworigin_x);
   EXPECT_EQ(t.app.view.vieworigin_y, before.vieworigin_y);
+
+  EXPECT_EQ(copy_view_rectangle_to_clipboard(t.app, p1, p2), 1);
+  EXPECT_EQ(t.clipboard.dib(), dib_to_packed(*cut));
 
   DibInfo info = dib_info(*cut);
   ASSERT_TRUE(info.ok());
