@@ -61,6 +61,12 @@ DibRead memory_form(const OutsideHead& head, const std::uint8_t* source, const s
 
 }  // namespace
 
+std::optional<Dib> take_read(App& app, DibRead read, const char* caption) {
+  if (read.ok()) return std::move(read.dib);
+  report_dib_problem(app, caption, read.problem);
+  return std::nullopt;
+}
+
 std::vector<std::uint8_t> dib_to_packed(const Dib& dib) {
   DibInfo info = dib_info(dib);
   if (!info.ok()) return {};
@@ -121,12 +127,7 @@ std::optional<Dib> read_bmp_file(App& app, const std::string& path, const char* 
     message(app.ui, "CAUTION", "ファイルオープン出来ません");
     return std::nullopt;
   }
-  DibRead read = dib_from_bmp_file(*bytes);
-  if (!read.ok()) {
-    report_dib_problem(app, caption, read.problem);
-    return std::nullopt;
-  }
-  return std::move(read.dib);
+  return take_read(app, dib_from_bmp_file(*bytes), caption);
 }
 
 int write_file_confirmed(App& app, const std::string& path,

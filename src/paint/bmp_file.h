@@ -20,6 +20,9 @@ struct DibRead {
   bool ok() const { return problem == DibProblem::kNone; }
 };
 
+// The picture read, or nothing after report_dib_problem under the caption.
+std::optional<Dib> take_read(App& app, DibRead read, const char* caption);
+
 // To clipboard form: the four gap bytes removed. Empty for a picture dib_info refuses.
 std::vector<std::uint8_t> dib_to_packed(const Dib& dib);
 // From clipboard form: four zero bytes inserted after the colour table.

@@ -21,12 +21,7 @@ std::optional<Dib> clipboard_picture(App& app, const char* caption) {
     message(app.ui, caption, "no bmp data");
     return std::nullopt;
   }
-  DibRead read = dib_from_packed(*packed);
-  if (!read.ok()) {
-    report_dib_problem(app, caption, read.problem);
-    return std::nullopt;
-  }
-  return std::move(read.dib);
+  return take_read(app, dib_from_packed(*packed), caption);
 }
 
 // A picture replaces the slot's only once it is accepted.

@@ -109,13 +109,7 @@ TEST(BmpFile, LongerHeadersAreCutToTheInfoHeader) {
 
 TEST(BmpFile, RefusesBytesItCannotRead) {
   const Bytes good = plain_bmp_file(test::gradient_picture(3, 2));
-  struct Case {
-    const char* name;
-    std::size_t at;
-    std::uint32_t value;
-    DibProblem problem;
-  };
-  const Case cases[] = {
+  const test::FieldPatch cases[] = {
       {"not BM", 0, 0x00004D42 + 1, DibProblem::kNotBmp},
       {"bits offset inside the header", 10, 20, DibProblem::kDamaged},
       {"bits offset past the end", 10, 500, DibProblem::kDamaged},
@@ -127,20 +121,15 @@ TEST(BmpFile, RefusesBytesItCannotRead) {
       {"width negative", 18, 0x80000000, DibProblem::kDamaged},
       {"height huge", 22, 0x7FFFFFFF, DibProblem::kTooLarge},
       {"top-down", 22, 0xFFFFFFFE, DibProblem::kUnsupported},
-      {"32 bits", 28, 32, DibProblem::kUnsupported},
+      {"32 bits", 28, 32, DibProblem::kUnsupported, 2},
       {"run-length", 30, 1, DibProblem::kUnsupported},
       {"bit fields", 30, 3, DibProblem::kUnsupported},
       {"rows missing", 22, 5, DibProblem::kDamaged},
       {"colour table past the end", 46, 0xFFFF, DibProblem::kDamaged},
   };
-  for (const Case& c : cases) {
+  for (const test::FieldPatch& c : cases) {
     SCOPED_TRACE(c.name);
-    Bytes bad = good;
-    if (c.at == 28)
-      bad[28] = static_cast<std::uint8_t>(c.value);
-    else
-      put_u32(bad, c.at, c.value);
-    DibRead read = dib_from_bmp_file(bad);
+    DibRead read = dib_from_bmp_file(test::patched(good, c));
     EXPECT_EQ(read.problem, c.problem);
     EXPECT_TRUE(read.dib.empty());
   }

@@ -94,13 +94,7 @@ TEST(Dib, EightBitTablesFollowColoursUsed) {
 TEST(Dib, InfoRefusesWhatItCannotRead) {
   const Dib good = test::gradient_picture(3, 2);
   ASSERT_TRUE(dib_info(good).ok());
-  struct Case {
-    const char* name;
-    std::size_t at;
-    std::uint32_t value;
-    DibProblem problem;
-  };
-  const Case cases[] = {
+  const test::FieldPatch cases[] = {
       {"header size 0", 0, 0, DibProblem::kDamaged},
       {"header size 12", 0, 12, DibProblem::kDamaged},
       {"header size beyond the data", 0, 4000, DibProblem::kDamaged},
@@ -110,22 +104,17 @@ TEST(Dib, InfoRefusesWhatItCannotRead) {
       {"height 0", 8, 0, DibProblem::kDamaged},
       {"height huge", 8, 40000, DibProblem::kTooLarge},
       {"top-down", 8, 0xFFFFFFFE, DibProblem::kUnsupported},
-      {"16 bits", 14, 16, DibProblem::kUnsupported},
-      {"32 bits", 14, 32, DibProblem::kUnsupported},
-      {"0 bits", 14, 0, DibProblem::kUnsupported},
+      {"16 bits", 14, 16, DibProblem::kUnsupported, 2},
+      {"32 bits", 14, 32, DibProblem::kUnsupported, 2},
+      {"0 bits", 14, 0, DibProblem::kUnsupported, 2},
       {"run-length", 16, 1, DibProblem::kUnsupported},
       {"bit fields", 16, 3, DibProblem::kUnsupported},
       {"colour table beyond the data", 32, 0xFFFF, DibProblem::kDamaged},
       {"rows beyond the data", 8, 3, DibProblem::kPixelsShort},
   };
-  for (const Case& c : cases) {
+  for (const test::FieldPatch& c : cases) {
     SCOPED_TRACE(c.name);
-    Dib bad = good;
-    if (c.at == 14)
-      bad[14] = static_cast<std::uint8_t>(c.value);
-    else
-      put_u32(bad, c.at, c.value);
-    EXPECT_EQ(dib_info(bad).problem, c.problem);
+    EXPECT_EQ(dib_info(test::patched(good, c)).problem, c.problem);
   }
   Dib wide = good;
   put_u32(wide, 4, 20000);
