@@ -140,8 +140,9 @@ bool exchange_command(App& app, int id) {
 
 }  // namespace
 
-// 809 and 823 (the canvas as a bitmap element) and 639 (a cut-out of the view
-// onto the clipboard) are not offered yet: they fall through to the apology.
+// 809 and 823 (the canvas as a bitmap element) belong to the canvas commands;
+// 639 (a cut-out of the view onto the clipboard) is not offered yet and falls
+// through to the apology.
 bool bitmap_command(App& app, int id) {
   return element_command(app, id) || exchange_command(app, id);
 }
