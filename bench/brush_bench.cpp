@@ -1,10 +1,10 @@
 // The brush on a 2000 × 1500 canvas: one 2000-pixel stroke (a gentle curve
 // of straight and curved segments, as the stroke builder makes them) laid
 // into a fresh mask and colour-blended, in the plain form and the fast one,
-// for widths 60 and 3 and blurs 2 and 0. Also the plain blend of the whole
-// canvas alone, the fast one over the stroke's mask, and the two forms of
-// darken and lighten. Compare the times as ratios within one run; the fast
-// form gives byte-identical pictures (checked once before timing).
+// for widths 60 and 3, blurs 2 and 0, and with thinned ends. Also the plain
+// blend of the whole canvas alone, the fast one over the stroke's mask, and
+// the two forms of darken and lighten. Compare the times as ratios within one
+// run; the fast form gives byte-identical pictures (checked once before timing).
 
 #include <benchmark/benchmark.h>
 
@@ -58,10 +58,13 @@ void paint(const App& app, Rasterise rasterise, Blend blend, const BrushParams& 
   blend(p.view(), mask, BlendKind::kColor, 0x3070C0);
 }
 
+// {width, blur, thinned ends}: with thinned ends both ends of every segment
+// narrow over two widths, so those dabs each have a brush of their own.
 BrushParams brush_of(const benchmark::State& state) {
   BrushParams b;
   b.width = static_cast<double>(state.range(0));
   b.blur = static_cast<double>(state.range(1));
+  if (state.range(2) != 0) b.end_type = 1, b.tapered_end = 2, b.taper_ratio = 2;
   return b;
 }
 
@@ -90,13 +93,18 @@ void BM_StrokeFast(benchmark::State& state) {
   for (auto _ : state) paint(f.app, rasterise_segment, blend_mask, b, p);
 }
 
-// {width, blur}
 BENCHMARK(BM_StrokePlain)
-    ->Args({60, 2})
-    ->Args({60, 0})
-    ->Args({3, 2})
+    ->Args({60, 2, 0})
+    ->Args({60, 0, 0})
+    ->Args({3, 2, 0})
+    ->Args({60, 2, 1})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StrokeFast)->Args({60, 2})->Args({60, 0})->Args({3, 2})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StrokeFast)
+    ->Args({60, 2, 0})
+    ->Args({60, 0, 0})
+    ->Args({3, 2, 0})
+    ->Args({60, 2, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // A mask holding the width-60 stroke, blended by each form and kind.
 void BM_Blend(benchmark::State& state) {

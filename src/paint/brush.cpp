@@ -43,6 +43,12 @@ bool centre_fits(double cx, double cy) {
   return std::fabs(cx) < kMaxCentre && std::fabs(cy) < kMaxCentre;
 }
 
+// The largest coordinate of a chord's ends, at least 1.
+double chord_size(const ChordRun& run) {
+  return std::max(
+      {std::fabs(run.p.x), std::fabs(run.p.y), std::fabs(run.q.x), std::fabs(run.q.y), 1.0});
+}
+
 void dab_from_table(const FalloffTable& t, const DabBox& box, double cx, double cy, Mask& mask) {
   const double limit = t.below[1];
   for (int y = box.y0; y <= box.y1; ++y) {
@@ -99,33 +105,49 @@ void row_reach(DPoint a, DPoint b, double row_y, double reach, int w, int& x0, i
   x1 = clamp_to(std::ceil(std::max(xa, xb) + reach), 0, w - 1);
 }
 
-// A run's dab centres and the map from a pixel to the dab nearest its
-// projection onto the run.
+// A run's dab centres, and what places a pixel against the run: the dab
+// nearest its projection, and a floor under its r² from any dab.
 struct RunCentres {
   std::vector<DPoint> c;
   DPoint a, d;            // first centre, last minus first
+  double inv_len2 = 0.0;  // 1 / |d|²
   double to_index = 0.0;  // projection times this is the dab index
   double neighbours = 1;  // dabs on either side of the nearest also measured
+  double cut2 = 0.0;      // squared distances to the segment from which nothing is given
+  double slack = 0.0;     // what rounding may take off a squared distance
 };
 
-RunCentres centres_of(const ChordRun& part, double neighbours) {
+// The dab centres stray from the segment a → b by rounding far below
+// stray = 1e-12 of the coordinates' size (at most about a pixel, as sweeps
+// only take chords within 2^40). A pixel at distance D from the segment is
+// therefore at least D − stray from every dab: nothing reaches it once D
+// exceeds √limit + stray, and below that r² ≥ D² − 2·stray·(√limit + stray).
+void set_floor(RunCentres& r, double limit, double size) {
+  const double stray = 1e-12 * size + 1e-12;
+  const double within = std::sqrt(limit) + stray;
+  r.cut2 = within * within * (1.0 + 1e-12) + 1e-9;
+  r.slack = 2.0 * stray * within + 1e-12 * r.cut2 + 1e-9;
+}
+
+RunCentres centres_of(const ChordRun& part, double neighbours, double limit) {
   RunCentres r;
   r.neighbours = neighbours;
   for (double i = part.first; i <= part.last; i += 1) r.c.push_back(dab_centre(part, i));
   r.a = r.c.front();
   r.d = {r.c.back().x - r.a.x, r.c.back().y - r.a.y};
   const double len2 = r.d.x * r.d.x + r.d.y * r.d.y;
-  if (len2 > 0) r.to_index = static_cast<double>(r.c.size() - 1) / len2;
+  if (len2 > 0) r.inv_len2 = 1.0 / len2;
+  r.to_index = static_cast<double>(r.c.size() - 1) * r.inv_len2;
+  set_floor(r, limit, chord_size(part));
   return r;
 }
 
 // The smallest r² of pixel (x, y) from the dab j nearest its projection and
 // j's neighbours, which cover any rounding in the projection and in r².
-double nearest_r2(const RunCentres& r, int x, int y) {
-  const double along =
-      (centre_offset(x, r.a.x) * r.d.x + centre_offset(y, r.a.y) * r.d.y) * r.to_index;
+double nearest_r2(const RunCentres& r, int x, int y, double dot) {
+  const double along = dot * r.to_index;
   const double last = static_cast<double>(r.c.size() - 1);
-  const double j = along > 0 ? std::min(std::round(along), last) : 0.0;
+  const double j = along <= 0 ? 0.0 : along >= last ? last : std::trunc(along + 0.5);
   const auto to = static_cast<std::size_t>(std::min(j + r.neighbours, last));
   double best = std::numeric_limits<double>::infinity();
   for (auto k = static_cast<std::size_t>(std::max(j - r.neighbours, 0.0)); k <= to; ++k) {
@@ -135,26 +157,43 @@ double nearest_r2(const RunCentres& r, int x, int y) {
   return best;
 }
 
+// Raises one pixel to what the run gives it. A pixel beyond the cut, or one
+// the mask already holds at the value of the floor under its r² (which
+// bounds what any dab gives it), needs no dab measured.
+void sweep_pixel(const FalloffTable& t, const RunCentres& r, int x, int y, std::uint8_t& cell) {
+  const double ex = centre_offset(x, r.a.x), ey = centre_offset(y, r.a.y);
+  const double dot = ex * r.d.x + ey * r.d.y;
+  const double s = std::clamp(dot * r.inv_len2, 0.0, 1.0);
+  const double fx = ex - r.d.x * s, fy = ey - r.d.y * s;
+  const double d2 = fx * fx + fy * fy;
+  if (!(d2 < r.cut2)) return;
+  const double floor_r2 = (d2 - r.slack) * (1.0 - 1e-12);
+  if (!(floor_r2 < t.below[1])) return;
+  if (cell >= t.start[floor_r2 > 0 ? static_cast<std::size_t>(floor_r2 * t.inv_step) : 0]) return;
+  raise_from_table(t, cell, nearest_r2(r, x, y, dot));
+}
+
 void sweep_part(const FalloffTable& t, const ChordRun& part, double neighbours, Mask& mask) {
-  const RunCentres r = centres_of(part, neighbours);
+  const RunCentres r = centres_of(part, neighbours, t.below[1]);
+  const double reach = std::sqrt(r.cut2) + 1.0;
   const DPoint b{r.a.x + r.d.x, r.a.y + r.d.y};
-  const double reach = std::sqrt(t.below[1]) + 2.0;
   const int y0 = clamp_to(std::floor(std::min(r.a.y, b.y) - reach), 0, mask.h - 1);
   const int y1 = clamp_to(std::ceil(std::max(r.a.y, b.y) + reach), 0, mask.h - 1);
   for (int y = y0; y <= y1; ++y) {
     int x0 = 0, x1 = -1;
     row_reach(r.a, b, y + 0.5, reach, mask.w, x0, x1);
     std::uint8_t* row = mask_row(mask, y);
-    for (int x = x0; x <= x1; ++x) raise_from_table(t, row[x], nearest_r2(r, x, y));
+    for (int x = x0; x <= x1; ++x) sweep_pixel(t, r, x, y, row[x]);
     widen_span(mask, y, x0, x1);
   }
 }
 
 // Narrows dabs first..last (centres a .. b) to those facing the canvas: the
 // nearest dab to any canvas pixel lies at the pixel's projection onto the
-// run (or at the run's end), so dabs projecting beyond the canvas's
-// projection never give a canvas pixel anything.
-void facing_canvas(DPoint a, DPoint b, const Mask& mask, double& first, double& last) {
+// run (or at the run's end), so beyond the canvas's projection only the
+// `margin` dabs that rounding could make look as near are needed.
+void facing_canvas(DPoint a, DPoint b, const Mask& mask, double margin, double& first,
+                   double& last) {
   const double dx = b.x - a.x, dy = b.y - a.y;
   const double len2 = dx * dx + dy * dy;
   if (!(len2 > 0)) return;
@@ -167,8 +206,8 @@ void facing_canvas(DPoint a, DPoint b, const Mask& mask, double& first, double& 
   }
   const double from = first, to = last;
   if (!(lo <= hi)) return;
-  first = std::clamp(from + std::floor(lo) - 2, from, to);
-  last = std::clamp(from + std::ceil(hi) + 2, from, to);
+  first = std::clamp(from + std::floor(lo) - margin - 2, from, to);
+  last = std::clamp(from + std::ceil(hi) + margin + 2, from, to);
 }
 
 // Squared distance from the farthest canvas corner to the segment a → b: no
@@ -188,15 +227,16 @@ double farthest_corner_r2(DPoint a, DPoint b, const Mask& mask) {
 }
 
 // How many neighbours of the nearest dab a sweep must measure. The nearest
-// lies at most a quarter pixel from the pixel's projection, so a dab k steps
-// (half pixels) beyond it is at least k(k+1)/4 farther in r² than the
-// nearest; each r² is rounded by less than 1e-15 of itself (and the dab
-// centres by far less than 0.01 of a pixel), so once k(k+1)/4 exceeds twice
-// that rounding no dab beyond k can look nearer. Near the canvas that is one.
-double neighbours_for(double far_r2) {
-  const double rounding = 2 * 1e-15 * far_r2 + 0.01;
+// lies at most a quarter pixel from the pixel's projection, so a dab more
+// than k steps (half pixels) from it is at least k(k+1)/4 farther in r². Two
+// r² are each rounded by less than 1e-15 of themselves, and the dab centres
+// stray from even spacing by less than 2e-15 of the coordinates' size, which
+// takes at most 4(k+1) times that off the difference; once k(k+1)/4 exceeds
+// both no dab beyond k can look nearer. Near the canvas that is one.
+double neighbours_for(double far_r2, double size) {
+  const double stray = 2e-15 * size + 1e-15;
   double k = 1;
-  while (k * (k + 1) / 4 <= rounding && k <= kMaxNeighbours) k += 1;
+  while (k * (k + 1) / 4 <= 2e-15 * far_r2 + 4 * (k + 1) * stray && k <= kMaxNeighbours) k += 1;
   return k;
 }
 
@@ -221,14 +261,17 @@ namespace brush_detail {
 
 bool sweep_run(const BrushParams& brush, const ChordRun& run, Mask& mask) {
   if (!mask_ok(mask) || run.last - run.first + 1 < kMinSweep) return false;
+  if (!centre_fits(run.p.x, run.p.y) || !centre_fits(run.q.x, run.q.y)) return false;
   double first = run.first, last = run.last;
-  facing_canvas(dab_centre(run, first), dab_centre(run, last), mask, first, last);
   const DPoint a = dab_centre(run, first), b = dab_centre(run, last);
-  if (!centre_fits(a.x, a.y) || !centre_fits(b.x, b.y)) return false;
-  const double neighbours = neighbours_for(farthest_corner_r2(a, b, mask));
+  facing_canvas(a, b, mask, 0, first, last);
+  const double neighbours = neighbours_for(
+      farthest_corner_r2(dab_centre(run, first), dab_centre(run, last), mask), chord_size(run));
   if (!(neighbours <= kMaxNeighbours)) return false;
   const FalloffTable* t = table_for(mask.falloff, brush, std::numeric_limits<long>::max());
   if (!t) return false;
+  first = run.first, last = run.last;
+  facing_canvas(a, b, mask, neighbours, first, last);
   for (; first <= last; first += kSweepBatch) {
     ChordRun part = run;
     part.first = first;
@@ -280,18 +323,6 @@ void blend_mask(CanvasView canvas, const Mask& mask, BlendKind kind, Colorref co
       for (int c = 0; c < 3; ++c) px[c] = cache.get(c, m, px[c]);
     }
   }
-}
-
-void blend_color(CanvasView canvas, const Mask& mask, Colorref color) {
-  blend_mask(canvas, mask, BlendKind::kColor, color);
-}
-
-void blend_darken(CanvasView canvas, const Mask& mask) {
-  blend_mask(canvas, mask, BlendKind::kDarken, 0);
-}
-
-void blend_lighten(CanvasView canvas, const Mask& mask) {
-  blend_mask(canvas, mask, BlendKind::kLighten, 0);
 }
 
 }  // namespace daub

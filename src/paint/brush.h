@@ -6,9 +6,10 @@
 //
 // Every operation comes in two forms. The `_plain` form evaluates the falloff
 // at every pixel of every dab and blends every pixel of the picture; it is the
-// reference. The other form gives the same bytes much faster: it looks the
-// falloff up in a per-brush table of the exact distances at which the value
-// steps down, and blends only the rows' touched spans.
+// reference. The other form gives the same bytes much faster: it reads the
+// falloff from a per-brush table of the exact squared distances at which the
+// value steps down, lays a run of equal dabs by measuring each pixel from its
+// nearest dabs only, and blends only the rows' touched spans.
 
 #include <array>
 #include <cstdint>
@@ -95,15 +96,10 @@ int rasterise_segment_plain(const App& app, const LineGeometry& seg, const Brush
 // thinned ends are lt0 long (at most half the segment each).
 double taper(double t, double length, double lt0, int tapered_end);
 
-// Blends the mask (same size as the canvas) into the canvas, a = mask / 255.
-// A mask of another size leaves the canvas untouched.
-void blend_color(CanvasView canvas, const Mask& mask, Colorref color);
-void blend_darken(CanvasView canvas, const Mask& mask);
-void blend_lighten(CanvasView canvas, const Mask& mask);
+// Blends the mask (same size as the canvas) into the canvas with a = mask /
+// 255: towards the colour, or darkening or lightening by a (the colour is
+// not used then). A mask of another size leaves the canvas untouched.
 void blend_mask(CanvasView canvas, const Mask& mask, BlendKind kind, Colorref color);
-void blend_color_plain(CanvasView canvas, const Mask& mask, Colorref color);
-void blend_darken_plain(CanvasView canvas, const Mask& mask);
-void blend_lighten_plain(CanvasView canvas, const Mask& mask);
 void blend_mask_plain(CanvasView canvas, const Mask& mask, BlendKind kind, Colorref color);
 
 // One channel (0..255) under coverage a (0..1).

@@ -72,18 +72,6 @@ void blend_mask_plain(CanvasView canvas, const Mask& mask, BlendKind kind, Color
   }
 }
 
-void blend_color_plain(CanvasView canvas, const Mask& mask, Colorref color) {
-  blend_mask_plain(canvas, mask, BlendKind::kColor, color);
-}
-
-void blend_darken_plain(CanvasView canvas, const Mask& mask) {
-  blend_mask_plain(canvas, mask, BlendKind::kDarken, 0);
-}
-
-void blend_lighten_plain(CanvasView canvas, const Mask& mask) {
-  blend_mask_plain(canvas, mask, BlendKind::kLighten, 0);
-}
-
 int rasterise_segment_plain(const App& app, const LineGeometry& seg, const BrushParams& brush,
                             Mask& mask) {
   return lay_segment(app, seg, brush, mask, Form::kPlain);

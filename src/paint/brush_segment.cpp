@@ -1,6 +1,9 @@
 // A segment laid as a trail of dabs every half pixel along it: a straight
-// segment directly, a curve along the polyline of its 31 sample points.
-// Both forms of the rasteriser walk the same points and differ only in the dab.
+// segment directly, a curve along the polyline of its 31 sample points. Both
+// forms of the rasteriser walk the same points with the same brushes; the
+// plain one lays every dab, the fast one sweeps runs of equal dabs at once.
+// Only dabs that can reach the canvas are walked, so a segment far longer or
+// farther away than the canvas costs no more than one across it.
 
 #include <algorithm>
 #include <array>
