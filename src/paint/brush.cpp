@@ -1,4 +1,4 @@
-// The fast brush. Values come from the brush's falloff table (exact, see
+// The fast brush. Values come from the brush's falloff tables (exact, see
 // brush_table.cpp), and a pixel the mask already holds at its value or more
 // is passed over at once.
 //
@@ -49,23 +49,44 @@ double chord_size(const ChordRun& run) {
       {std::fabs(run.p.x), std::fabs(run.p.y), std::fabs(run.q.x), std::fabs(run.q.y), 1.0});
 }
 
-void dab_from_table(const FalloffTable& t, const DabBox& box, double cx, double cy, Mask& mask) {
-  const double limit = t.below[1];
+// The dab read off a table: `measure` turns a pixel's r² into the table's
+// measure, and pixels from r² = cut on get nothing.
+template <typename ToMeasure>
+void dab_from_table(const FalloffTable& t, double cut, ToMeasure measure, const DabBox& box,
+                    double cx, double cy, Mask& mask) {
   for (int y = box.y0; y <= box.y1; ++y) {
     const double dy = centre_offset(y, cy);
     const double dy2 = dy * dy;
-    if (!(dy2 < limit)) continue;
-    // Columns whose r² can be below the limit, with a pixel to spare.
-    const double half = std::sqrt(limit - dy2);
+    if (!(dy2 < cut)) continue;
+    // Columns whose r² can be below the cut, with a pixel to spare.
+    const double half = std::sqrt(cut - dy2);
     const int x0 = clamp_to(std::floor(cx - 0.5 - half) - 1, box.x0, box.x1);
     const int x1 = clamp_to(std::ceil(cx - 0.5 + half) + 1, box.x0, box.x1);
     std::uint8_t* row = mask_row(mask, y);
     for (int x = x0; x <= x1; ++x) {
       const double dx = centre_offset(x, cx);
-      raise_from_table(t, row[x], dx * dx + dy2);
+      const double r2 = dx * dx + dy2;
+      if (r2 < cut && row[x] < t.peak) raise_from_table(t, row[x], measure(r2));
     }
     widen_span(mask, y, x0, x1);
   }
+}
+
+// A dab of one width read off the table over r².
+void dab_by_r2(const FalloffTable& t, const DabBox& box, double cx, double cy, Mask& mask) {
+  dab_from_table(
+      t, t.below[1], [](double r2) { return r2; }, box, cx, cy, mask);
+}
+
+// A dab of any width read off the table over u = 2r/W, u computed as the
+// plain dab does. Past r = below[1]·W/2 (with a margin for rounding) u is
+// at least below[1], where nothing is given.
+void dab_by_u(const FalloffTable& t, double width, const DabBox& box, double cx, double cy,
+              Mask& mask) {
+  const double reach = t.below[1] * width * 0.5 * (1.0 + 1e-9);
+  dab_from_table(
+      t, reach * reach, [width](double r2) { return 2.0 * std::sqrt(r2) / width; }, box, cx, cy,
+      mask);
 }
 
 // Pixel by pixel, as the plain dab, passing over pixels that cannot rise.
@@ -84,7 +105,7 @@ void dab_exact(const BrushParams& b, const DabBox& box, double cx, double cy, Ma
     }
     widen_span(mask, y, box.x0, box.x1);
   }
-  count_exact_pixels(mask.falloff, box.area());
+  count_exact_pixels(mask.falloff_by_u, box.area());
 }
 
 // The columns of a row within reach of the run a → b: those near the part
@@ -268,7 +289,8 @@ bool sweep_run(const BrushParams& brush, const ChordRun& run, Mask& mask) {
   const double neighbours = neighbours_for(
       farthest_corner_r2(dab_centre(run, first), dab_centre(run, last), mask), chord_size(run));
   if (!(neighbours <= kMaxNeighbours)) return false;
-  const FalloffTable* t = table_for(mask.falloff, brush, std::numeric_limits<long>::max());
+  const FalloffTable* t =
+      table_for(mask.falloff, brush, std::numeric_limits<long>::max(), Measure::kR2);
   if (!t) return false;
   first = run.first, last = run.last;
   facing_canvas(a, b, mask, neighbours, first, last);
@@ -297,16 +319,19 @@ Mask make_mask(int w, int h) {
   return m;
 }
 
+// A dab of the brush whose runs are being swept reads the table over r²;
+// any other (a tapered dab, a single dab) the table over u once it pays.
 void dab(const BrushParams& brush, double cx, double cy, Mask& mask) {
   if (!mask_ok(mask)) return;
   const DabBox box = dab_box(cx, cy, brush.width, mask.w, mask.h);
   if (box.empty()) return;
-  const FalloffTable* t =
-      centre_fits(cx, cy) ? table_for(mask.falloff, brush, box.area()) : nullptr;
-  if (t)
-    dab_from_table(*t, box, cx, cy, mask);
-  else
-    dab_exact(brush, box, cx, cy, mask);
+  if (centre_fits(cx, cy)) {
+    if (const FalloffTable* t = table_for(mask.falloff, brush, 0, Measure::kR2))
+      return dab_by_r2(*t, box, cx, cy, mask);
+    if (const FalloffTable* t = table_for(mask.falloff_by_u, brush, box.area(), Measure::kU))
+      return dab_by_u(*t, brush.width, box, cx, cy, mask);
+  }
+  dab_exact(brush, box, cx, cy, mask);
 }
 
 void blend_mask(CanvasView canvas, const Mask& mask, BlendKind kind, Colorref color) {

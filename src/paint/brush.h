@@ -30,20 +30,21 @@ struct BrushParams {
 };
 
 // What the fast brush learned about one brush (width, blur, density): for
-// every value k the squared distance from which the falloff gives less than
-// k, and an index over the squared distance giving the value at each step start.
+// every value k the distance measure (r², or u = 2r/W) from which the
+// falloff gives less than k, and an index over the measure giving the value
+// at each step start.
 struct FalloffTable {
   struct Key {
     double width = 0, blur = 0, density = 0;
   };
-  Key key;  // the brush the table was built for
+  Key key;  // the brush the table was built for (width 0 for a table over u)
   bool built = false;
   Key pending;                      // a brush not yet worth a table
   long pending_pixels = 0;          // pixels evaluated one by one for it so far
   int peak = 0;                     // the value at the centre
-  std::array<double, 257> below{};  // below[k]: smallest r² whose value is < k
+  std::array<double, 257> below{};  // below[k]: smallest measure whose value is < k
   double step = 0, inv_step = 0;    // index interval (a power of two) and its inverse
-  std::vector<std::uint8_t> start;  // start[i]: the value at r² = i * step
+  std::vector<std::uint8_t> start;  // start[i]: the value at the measure i * step
 };
 
 // The paint mask of a canvas: one byte per pixel, row-major, top row first,
@@ -58,7 +59,9 @@ struct Mask {
     int x0, x1;
   };
   std::vector<Span> spans;
-  FalloffTable falloff;  // scratch of the fast dab
+  // Scratch of the fast brush: its falloff by r² for one width, and by
+  // u = 2r/W for the brushes that differ from it only in width.
+  FalloffTable falloff, falloff_by_u;
 };
 
 // A zeroed mask of w × h with empty spans; a 0 × 0 mask when the size is not

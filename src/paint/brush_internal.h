@@ -122,19 +122,27 @@ inline DPoint dab_centre(const ChordRun& run, double i) {
 // when the run is better laid dab by dab.
 bool sweep_run(const BrushParams& brush, const ChordRun& run, Mask& mask);
 
-// The table of this brush when it exists or pays for itself once `pixels`
-// more are to be evaluated; null when they are better (or only safely)
-// evaluated one by one. A table being built replaces the one before.
-const FalloffTable* table_for(FalloffTable& t, const BrushParams& b, long long pixels);
+// What a falloff table is indexed by: the squared distance r² (one table
+// per width), or u = 2r/W (one table for all widths of a blur and density).
+enum class Measure { kR2, kU };
+
+// The falloff value at u = 2r/W, as the plain dab computes it from u.
+int falloff_of_u(double u, double blur, double density);
+
+// The table of this brush (by the measure) when it exists or pays for itself
+// once `pixels` more are to be evaluated; null when they are better (or only
+// safely) evaluated one by one. A table being built replaces the one before.
+const FalloffTable* table_for(FalloffTable& t, const BrushParams& b, long long pixels,
+                              Measure measure);
 // Counts pixels evaluated one by one towards building the table.
 void count_exact_pixels(FalloffTable& t, long long pixels);
 
-// Raises a mask byte to the value at r², read off the table.
-inline void raise_from_table(const FalloffTable& t, std::uint8_t& cell, double r2) {
-  if (!(r2 < t.below[1])) return;
-  int v = t.start[static_cast<std::size_t>(r2 * t.inv_step)];
+// Raises a mask byte to the value at measure m, read off the table.
+inline void raise_from_table(const FalloffTable& t, std::uint8_t& cell, double m) {
+  if (!(m < t.below[1])) return;
+  int v = t.start[static_cast<std::size_t>(m * t.inv_step)];
   if (cell >= v) return;
-  while (r2 >= t.below[v]) --v;
+  while (m >= t.below[v]) --v;
   if (v > cell) cell = static_cast<std::uint8_t>(v);
 }
 

@@ -26,7 +26,10 @@ double lighten_curve(double a, double v) {
 }  // namespace
 
 int falloff_value(double r, double width, double blur, double density) {
-  const double u = 2.0 * r / width;
+  return brush_detail::falloff_of_u(2.0 * r / width, blur, density);
+}
+
+int brush_detail::falloff_of_u(double u, double blur, double density) {
   const double v = u <= 1.0 ? std::pow(std::cos(u * kPi / 2.0), blur) : 0.0;
   return clamp_byte(v * density * 255.0);
 }

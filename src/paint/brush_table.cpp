@@ -8,6 +8,10 @@
 // dab uses, so a value read from them is exactly the value the plain dab
 // computes — without a cosine or a power per pixel. An index over r² gives
 // each pixel's value at the start of its interval in one look-up.
+//
+// A table over r² serves one width. The plain dab computes u = 2r/W and
+// the value from u alone, so a table over u serves every width of one blur
+// and density: the dabs of a thinned end, each of its own width.
 
 #include <algorithm>
 #include <bit>
@@ -24,7 +28,7 @@ namespace {
 
 // Pixels evaluated one by one for a brush after which its table pays.
 constexpr long kBuildAfter = 4096;
-// Entries of the r² index; the steps make every entry exact, the size only
+// Entries of the index; the steps make every entry exact, the size only
 // decides how often a pixel walks down a step.
 constexpr double kIndexEntries = 4096;
 
@@ -35,22 +39,40 @@ bool table_fits(const BrushParams& b) {
          std::isfinite(b.blur) && std::isfinite(b.density);
 }
 
-int value_at_r2(const BrushParams& b, double r2) {
-  return falloff_value(std::sqrt(r2), b.width, b.blur, b.density);
-}
+// The falloff of a brush as a function of one measure of the distance.
+struct Profile {
+  const BrushParams& b;
+  Measure measure;
 
-// r² from which the falloff is surely 0: past the dab's radius by a margin
-// far above rounding.
-double outer_r2(double width) { return width * width * 0.25 * (1.0 + 1e-6); }
+  int value(double m) const {
+    return measure == Measure::kR2 ? falloff_value(std::sqrt(m), b.width, b.blur, b.density)
+                                   : falloff_of_u(m, b.blur, b.density);
+  }
+  // A measure from which the falloff is surely 0: past the dab's radius by
+  // a margin far above rounding.
+  double top() const {
+    return measure == Measure::kR2 ? b.width * b.width * 0.25 * (1.0 + 1e-6) : 1.0 + 1e-6;
+  }
+  // Where the value drops below k, were there no truncation or rounding.
+  double guess(int k) const {
+    const double u = std::acos(std::pow(k / (255.0 * b.density), 1.0 / b.blur)) * 2.0 / kPi;
+    const double r = u * b.width * 0.5;
+    return measure == Measure::kR2 ? r * r : u;
+  }
+  FalloffTable::Key key() const {
+    return {measure == Measure::kR2 ? b.width : 0.0, b.blur, b.density};
+  }
+};
 
-// Smallest r² in (lo, hi] whose value is below k, given value(lo) ≥ k and
-// value(hi) < k: bisection over the ordered bit patterns of non-negative doubles.
-double bisect_below(const BrushParams& b, int k, double lo, double hi) {
+// Smallest measure in (lo, hi] whose value is below k, given value(lo) ≥ k
+// and value(hi) < k: bisection over the ordered bit patterns of
+// non-negative doubles.
+double bisect_below(const Profile& p, int k, double lo, double hi) {
   auto lo_bits = std::bit_cast<std::uint64_t>(lo);
   auto hi_bits = std::bit_cast<std::uint64_t>(hi);
   while (hi_bits - lo_bits > 1) {
     const std::uint64_t mid = lo_bits + (hi_bits - lo_bits) / 2;
-    if (value_at_r2(b, std::bit_cast<double>(mid)) < k)
+    if (p.value(std::bit_cast<double>(mid)) < k)
       hi_bits = mid;
     else
       lo_bits = mid;
@@ -58,25 +80,18 @@ double bisect_below(const BrushParams& b, int k, double lo, double hi) {
   return std::bit_cast<double>(hi_bits);
 }
 
-// Where the value drops below k, were there no truncation or rounding.
-double guess_below(const BrushParams& b, int k) {
-  const double u = std::acos(std::pow(k / (255.0 * b.density), 1.0 / b.blur)) * 2.0 / kPi;
-  const double r = u * b.width * 0.5;
-  return r * r;
-}
-
 // Narrows [lo, hi] around a guess by steps doubling from one unit in the
 // last place, keeping value(lo) ≥ k > value(hi); the guess is usually a few
 // units off, so the bisection that follows is short.
-void bracket(const BrushParams& b, int k, double guess, double& lo, double& hi) {
+void bracket(const Profile& p, int k, double guess, double& lo, double& hi) {
   if (!(guess > lo && guess < hi)) return;
   const auto g = std::bit_cast<std::uint64_t>(guess);
-  const bool below = value_at_r2(b, guess) < k;
+  const bool below = p.value(guess) < k;
   (below ? hi : lo) = guess;
   for (std::uint64_t d = 1; d < (std::uint64_t{1} << 62); d *= 2) {
     const double probe = std::bit_cast<double>(below ? g - std::min(d, g) : g + d);
     if (!(probe > lo && probe < hi)) return;
-    if ((value_at_r2(b, probe) < k) != below) {
+    if ((p.value(probe) < k) != below) {
       (below ? lo : hi) = probe;
       return;
     }
@@ -84,21 +99,20 @@ void bracket(const BrushParams& b, int k, double guess, double& lo, double& hi) 
   }
 }
 
-void find_steps(FalloffTable& t, const BrushParams& b) {
-  t.peak = value_at_r2(b, 0.0);
-  t.below.fill(0.0);  // no r² has a value above the peak
+void find_steps(FalloffTable& t, const Profile& p) {
+  t.peak = p.value(0.0);
+  t.below.fill(0.0);  // no measure has a value above the peak
   t.below[0] = std::numeric_limits<double>::infinity();
   double lo = 0.0;  // value(lo) ≥ k for the k in hand
-  const double top = outer_r2(b.width);
   for (int k = t.peak; k >= 1; --k) {
-    double l = lo, h = top;
-    bracket(b, k, guess_below(b, k), l, h);
-    t.below[k] = bisect_below(b, k, l, h);
+    double l = lo, h = p.top();
+    bracket(p, k, p.guess(k), l, h);
+    t.below[k] = bisect_below(p, k, l, h);
     lo = std::max(lo, l);
   }
 }
 
-// start[i] = the value at r² = i·step, read off the steps.
+// start[i] = the value at the measure i·step, read off the steps.
 void build_index(FalloffTable& t) {
   const double limit = t.below[1];
   t.step = limit > 0 ? std::exp2(std::ceil(std::log2(limit / kIndexEntries))) : 1.0;
@@ -107,28 +121,31 @@ void build_index(FalloffTable& t) {
   t.start.assign(entries, 0);
   int k = t.peak;
   for (std::size_t i = 0; i < entries; ++i) {
-    const double r2 = static_cast<double>(i) * t.step;
-    while (k > 0 && r2 >= t.below[k]) --k;
+    const double m = static_cast<double>(i) * t.step;
+    while (k > 0 && m >= t.below[k]) --k;
     t.start[i] = static_cast<std::uint8_t>(k);
   }
 }
 
-bool same_key(const FalloffTable::Key& k, const BrushParams& b) {
-  return k.width == b.width && k.blur == b.blur && k.density == b.density;
+bool same_key(const FalloffTable::Key& a, const FalloffTable::Key& b) {
+  return a.width == b.width && a.blur == b.blur && a.density == b.density;
 }
 
 }  // namespace
 
-const FalloffTable* table_for(FalloffTable& t, const BrushParams& b, long long pixels) {
+const FalloffTable* table_for(FalloffTable& t, const BrushParams& b, long long pixels,
+                              Measure measure) {
   if (!table_fits(b)) return nullptr;
-  if (t.built && same_key(t.key, b)) return &t;
-  if (!same_key(t.pending, b)) {
-    t.pending = {b.width, b.blur, b.density};
+  const Profile profile{b, measure};
+  const FalloffTable::Key key = profile.key();
+  if (t.built && same_key(t.key, key)) return &t;
+  if (!same_key(t.pending, key)) {
+    t.pending = key;
     t.pending_pixels = 0;
   }
   if (pixels < kBuildAfter - t.pending_pixels) return nullptr;
-  t.key = t.pending;
-  find_steps(t, b);
+  t.key = key;
+  find_steps(t, profile);
   build_index(t);
   t.built = true;
   return &t;

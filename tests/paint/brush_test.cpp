@@ -174,6 +174,27 @@ TEST(Dab, FastEqualsPlainOnRandomDabs) {
   }
 }
 
+// Dabs that differ only in width, as along a thinned end, each read the
+// falloff of their own width from one table.
+TEST(Dab, FastEqualsPlainOnDabsOfManyWidths) {
+  std::mt19937 rng(99);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (const double blur : {0.0, 0.3, 2.0}) {
+    for (const double density : {1.0, 0.61}) {
+      SCOPED_TRACE(testing::Message() << "B " << blur << " D " << density);
+      Mask plain = make_mask(70, 50), fast = make_mask(70, 50);
+      for (int i = 0; i < 60; ++i) {
+        const BrushParams b = brush(unit(rng) * unit(rng) * 50, blur, density);
+        const double cx = unit(rng) * 90 - 10, cy = unit(rng) * 70 - 10;
+        dab_plain(b, cx, cy, plain);
+        dab(b, cx, cy, fast);
+      }
+      EXPECT_TRUE(fast.falloff_by_u.built);
+      ASSERT_EQ(plain.bytes, fast.bytes);
+    }
+  }
+}
+
 TEST(Blend, ChannelRules) {
   EXPECT_EQ(lighten_channel(0.5, 0), 127);
   EXPECT_EQ(darken_channel(0.5, 255), 127);
