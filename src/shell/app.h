@@ -119,6 +119,9 @@ struct App {
   double chord_tolerance = 1.07;  // how far a stroke may stray from a chord and still be one
   Canvases canvases;              // the three full-colour canvases and their undo copy
 
+  // The palette's last result code, acted on after it closes.
+  int palette_result = 0;
+
   // Largest size the drawing block may grow to (offsets are 32-bit); tests lower it.
   std::uint64_t block_limit = 0xFFFFFFFFull;
 };

@@ -30,6 +30,9 @@ bool pen_command(App& app, int id);
 // settings, and which canvases and frames are shown.
 bool painting_command(App& app, int id);
 
+// 1112 the painting palette; 1127, 1129 the printing and reading help texts.
+bool palette_command(App& app, int id);
+
 // The canvas image operations, the canvases' files and clipboard pictures,
 // and canvas 1 as a bitmap element.
 bool canvas_command(App& app, int id);
