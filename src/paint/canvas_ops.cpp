@@ -195,6 +195,20 @@ OpStatus mirror_picture(Dib& dib) {
   return OpStatus::kDone;
 }
 
+std::uint8_t combine_channel(int a, int b, Combine how) {
+  switch (how) {
+    case Combine::kMultiply:
+      return static_cast<std::uint8_t>(a * b / 255);
+    case Combine::kScreen:
+      return static_cast<std::uint8_t>(255 - (255 - a) * (255 - b) / 255);
+    case Combine::kAdd:
+      return static_cast<std::uint8_t>(std::min(a + b, 255));
+    case Combine::kSubtract:
+      return static_cast<std::uint8_t>(std::max(a - b, 0));
+  }
+  return static_cast<std::uint8_t>(a);
+}
+
 OpStatus combine_pictures(Dib& dst, const Dib& src, int ox, int oy, Combine how) {
   std::optional<DibInfo> to = readable_24(dst);
   std::optional<DibInfo> from = readable_24(src);
@@ -209,9 +223,7 @@ OpStatus combine_pictures(Dib& dst, const Dib& src, int ox, int oy, Combine how)
       const std::uint8_t* b = src.data() + from->pixel_offset +
                               from->stride * static_cast<std::size_t>(from->height - 1 - sj) +
                               3 * static_cast<std::size_t>(sx);
-      for (int ch = 0; ch < 3; ++ch)
-        a[ch] = static_cast<std::uint8_t>(how == Combine::kMultiply ? a[ch] * b[ch] / 255
-                                                                    : std::min(a[ch] + b[ch], 255));
+      for (int ch = 0; ch < 3; ++ch) a[ch] = combine_channel(a[ch], b[ch], how);
     }
   }
   return OpStatus::kDone;

@@ -55,11 +55,15 @@ OpStatus fill_picture(Dib& dib, Colorref color);
 // Left and right exchanged.
 OpStatus mirror_picture(Dib& dib);
 
-// How two pictures combine channel by channel.
+// How two pictures combine channel by channel (integer division truncates).
 enum class Combine {
   kMultiply,  // c1 × c2 / 255: white keeps, black blacks out
+  kScreen,    // 255 − (255 − c1) × (255 − c2) / 255: black keeps, white whitens
   kAdd,       // c1 + c2, held at 255
+  kSubtract,  // c1 − c2, held at 0
 };
+// One channel of the combination.
+std::uint8_t combine_channel(int c1, int c2, Combine how);
 // Combines `src`, whose top-left lies (ox, oy) pixels right of and below the
 // top-left of `dst`, into `dst` where the two overlap; the rest of `dst` stays.
 OpStatus combine_pictures(Dib& dst, const Dib& src, int ox, int oy, Combine how);

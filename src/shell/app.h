@@ -30,6 +30,7 @@ struct PointDir {
 struct DPoint {
   double x = 0;
   double y = 0;
+  friend bool operator==(const DPoint&, const DPoint&) = default;
 };
 
 constexpr int kButtonDown = 513;  // WM_LBUTTONDOWN
@@ -115,6 +116,7 @@ struct App {
   Construction construction;
   Colorref last_chosen_color = 0xFFFFFF;   // where every colour chooser starts
   std::vector<ExtractionItem> line_stock;  // the line extraction list ("抽出線")
+  std::vector<DPoint> enclosure;           // the enclosure outline ("囲み線"), world points
   BrushParams brush;                       // the soft brush of the canvases
   double chord_tolerance = 1.07;  // how far a stroke may stray from a chord and still be one
   Canvases canvases;              // the three full-colour canvases and their undo copy

@@ -8,6 +8,7 @@
 #include "platform/dc.h"
 #include "render/line_painters.h"
 #include "render/pens.h"
+#include "shell/enclosure.h"
 #include "shell/view.h"
 
 namespace daub {
@@ -156,6 +157,7 @@ int dispstock(App& app, Dc& dc) {
   paint_editing_background(app, dc);
   paint_current_sketch(app, dc);
   allpoint(app, dc, display_color(app, 740), app.in.nowlayer);
+  jordenlinedisp(app, dc);
   paint_nowpoint(app, dc);
   paint_current_texts(app, dc);
   return 0;
@@ -163,6 +165,7 @@ int dispstock(App& app, Dc& dc) {
 
 int displetter(App& app, Dc& dc) {
   paint_editing_background(app, dc);
+  jordenlinedisp(app, dc);
   paint_current_sketch(app, dc);
   return 0;
 }

@@ -10,6 +10,7 @@
 #include "paint/canvas_ops.h"
 #include "paint/cut_picture.h"
 #include "shell/app.h"
+#include "shell/enclosure.h"
 #include "shell/mouse_commands.h"
 #include "shell/view.h"
 
@@ -20,20 +21,17 @@ namespace {
 constexpr int kCanvasMode = 2;
 
 // 1113: what the view shows inside the dragged rectangle becomes canvas 1,
-// placed where it was cut from.
+// placed where it was cut from; the rectangle becomes the enclosure.
 void cut_canvas(App& app) {
-  const IntPoint a = app.in.pressscreen, b = app.in.releasescreen;
-  const int left = std::min(a.x, b.x), right = std::max(a.x, b.x);
-  const int top = std::min(a.y, b.y), bottom = std::max(a.y, b.y);
-  const DPoint top_left = to_world(app, left, top);
-  const DPoint bottom_right = to_world(app, right, bottom);
-  std::optional<Dib> picture = CutMakeDIB(app, top_left, bottom_right);
+  set_enclosure_rectangle(app, app.in.pressscreen, app.in.releasescreen);
+  const EnclosureRect r = *enclosure_rectangle(app);
+  std::optional<Dib> picture = CutMakeDIB(app, r.first, r.third);
   if (!picture) return;
   select_canvas_for_change(app, 1);
   CanvasSlot& s = *canvas_slot(app, 1);
   s.image.swap(*picture);
-  s.x = top_left.x;
-  s.y = top_left.y;
+  s.x = r.first.x;
+  s.y = r.first.y;
 }
 
 // 1114: canvas 1 scaled with its proportions kept so that it circumscribes

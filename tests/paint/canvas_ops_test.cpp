@@ -211,7 +211,10 @@ TEST(CanvasOps, CombineWhereThePicturesOverlap) {
     Combine how;
     Colorref inside;
   };
-  const Case cases[] = {{Combine::kMultiply, rgb(99, 0, 127)}, {Combine::kAdd, rgb(255, 200, 255)}};
+  const Case cases[] = {{Combine::kMultiply, rgb(99, 0, 127)},
+                        {Combine::kScreen, rgb(228, 200, 255)},
+                        {Combine::kAdd, rgb(255, 200, 255)},
+                        {Combine::kSubtract, rgb(73, 200, 126)}};
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.how));
     Dib dst = plain(4, 4, rgb(200, 200, 254));

@@ -15,6 +15,7 @@
 #include "shell/display.h"
 #include "shell/view.h"
 #include "shell/window.h"
+#include "support/pixel_dc.h"
 #include "support/test_app.h"
 
 namespace daub {
@@ -307,48 +308,11 @@ TEST(CanvasStroke, StraightStrokeRunsFromPressToRelease) {
   EXPECT_EQ(image(t, 1), expected);
 }
 
-// An off-screen picture that fills a polygon's bounding box white and
-// remembers the polygon: enough to follow an axis-parallel outline.
-class BoxFillDc : public BitmapDc {
- public:
-  BoxFillDc(int w, int h, std::vector<std::vector<IntPoint>>* polygons)
-      : image_{w, h, std::vector<std::uint32_t>(std::size_t(w) * h, 0)}, polygons_(polygons) {}
-  void set_pen(const DcPen&) override {}
-  void set_brush(const DcBrush&) override {}
-  DcPen pen() const override { return {}; }
-  DcBrush brush() const override { return {}; }
-  void move_to(int, int) override {}
-  void line_to(int, int) override {}
-  void rectangle(int, int, int, int) override {}
-  void fill_rect(int l, int t, int r, int b, Colorref c) override { fill(l, t, r, b, c); }
-  void polygon(const std::vector<IntPoint>& points) override {
-    polygons_->push_back(points);
-    int l = points[0].x, t = points[0].y, r = l, b = t;
-    for (IntPoint p : points) {
-      l = std::min(l, p.x), r = std::max(r, p.x), t = std::min(t, p.y), b = std::max(b, p.y);
-    }
-    fill(l, t, r, b, 0xFFFFFF);
-  }
-  void set_pixel(int, int, Colorref) override {}
-  Colorref get_pixel(int, int) const override { return 0; }
-  void draw_image(int, int, int, int, const DcImage&) override {}
-  DcImage image() const override { return image_; }
-
- private:
-  void fill(int l, int t, int r, int b, Colorref c) {
-    for (int y = std::max(t, 0); y < std::min(b, image_.height); ++y)
-      for (int x = std::max(l, 0); x < std::min(r, image_.width); ++x)
-        image_.pixels[std::size_t(y) * image_.width + x] = c;
-  }
-  DcImage image_;
-  std::vector<std::vector<IntPoint>>* polygons_;
-};
-
 class CanvasOutline : public testing::Test {
  protected:
   void SetUp() override {
     t.ui.set_bitmap_dc_factory(
-        [this](int w, int h) { return std::make_unique<BoxFillDc>(w, h, &polygons); });
+        [this](int w, int h) { return std::make_unique<test::PixelDc>(w, h, &polygons); });
     // A rectangle (20, 20)-(60, 50) given out of order, two sides reversed.
     t.app.line_stock = {straight_segment({60, 50}, {20, 50}), straight_segment({20, 20}, {60, 20}),
                         straight_segment({20, 20}, {20, 50}), straight_segment({60, 50}, {60, 20})};

@@ -53,15 +53,6 @@ TEST(BitmapCommands, SettersChooseTheMouseCommandAndShowTheBitmaps) {
   }
 }
 
-TEST(BitmapCommands, CutOutCommandIsNotOfferedYet) {
-  for (int id : {639}) {
-    SCOPED_TRACE(id);
-    TestApp t;
-    run(t, id);
-    EXPECT_EQ(t.last_message(), "おわび\tまだ出来ていません");
-  }
-}
-
 TEST(BitmapCommands, ChoosingABitmapFilePlacesItAtTheCurrentPoint) {
   TempDir dir;
   std::filesystem::create_directory(dir.file("sub"));

@@ -11,6 +11,7 @@
 #include "shell/command_table.h"
 #include "shell/view.h"
 #include "shell/window.h"
+#include "support/pixel_dc.h"
 #include "support/test_app.h"
 
 namespace daub {
@@ -156,6 +157,73 @@ TEST(CanvasCommands, MultiplyByCanvasTwo) {
   const DibInfo info = dib_info(one);
   EXPECT_EQ(dib_pixel(one, info, 2, info.height - 1), rgb(0, 255, 0));
   EXPECT_EQ(dib_pixel(one, info, 1, info.height - 1), rgb(255, 255, 255));
+}
+
+TEST(CanvasCommands, CopiesBetweenCanvasesCanBeUndone) {
+  TestApp t;
+  make_canvas(t.app, 2, {-5, 7}, {-2, 9}, rgb(1, 2, 3));
+  const Dib white = slot(t, 1).image;
+  run(t, 761);  // canvas 1 := canvas 2
+  EXPECT_EQ(slot(t, 1).image, slot(t, 2).image);
+  EXPECT_EQ(slot(t, 1).x, -5);
+  EXPECT_EQ(slot(t, 1).y, 7);
+  EXPECT_EQ(t.app.in.dispmode, 2);
+  run(t, 674);
+  EXPECT_EQ(slot(t, 1).image, white);
+  run(t, 700);  // canvas 2 := canvas 3, which has no picture
+  EXPECT_EQ(size_of(slot(t, 2).image), (IntPoint{3, 2}));
+  run(t, 729);  // canvas 3 := canvas 1
+  EXPECT_EQ(slot(t, 3).image, white);
+  EXPECT_EQ(slot(t, 3).shown, 1);
+  EXPECT_EQ(slot(t, 3).frame, 1);
+}
+
+// Cuts render into an off-screen picture that keeps pixels and images.
+struct CutApp : CanvasApp {
+  CutApp() {
+    ui.set_bitmap_dc_factory([](int w, int h) { return std::make_unique<test::PixelDc>(w, h); });
+  }
+};
+
+// 1113 leaves its rectangle as the enclosure; the enclosure cut (684, 695,
+// 725) and the clipboard cut (639) take what the view shows inside it.
+TEST(CanvasMouse, CutRectangleBecomesTheEnclosure) {
+  CutApp t;
+  t.app.in.mousecmd = 1113;
+  drag(t, {120, 90}, {20, 40});
+  ASSERT_EQ(t.app.enclosure.size(), 4u);
+  EXPECT_EQ(t.app.enclosure[0], to_world(t.app, 20, 40));
+  EXPECT_EQ(t.app.enclosure[2], to_world(t.app, 120, 90));
+  EXPECT_EQ(size_of(slot(t, 1).image), (IntPoint{100, 50}));
+
+  t.app.in.nowpoint = {500, 400, 0};
+  t.app.in.nowpointvalid = 1;
+  make_canvas(t.app, 2, {0, 0}, {3, 3}, 0);
+  const Dib black = slot(t, 2).image;
+  run(t, 695);
+  EXPECT_EQ(slot(t, 2).image, slot(t, 1).image);  // canvas 1 lies exactly under the rectangle
+  EXPECT_EQ(slot(t, 2).x, 500);
+  EXPECT_EQ(slot(t, 2).shown, 1);
+  EXPECT_EQ(t.app.in.dispmode, 2);
+  run(t, 707);
+  EXPECT_EQ(slot(t, 2).image, black);
+
+  run(t, 639);
+  ASSERT_TRUE(t.clipboard.dib().has_value());
+  EXPECT_EQ(t.app.in.dispmode, 4);
+}
+
+TEST(CanvasCommands, EnclosureCutsNeedAFourPointEnclosure) {
+  CutApp t;
+  const Dib before = slot(t, 1).image;
+  for (std::size_t points : {0u, 3u}) {
+    t.app.enclosure.assign(points, DPoint{1, 1});
+    run(t, 684);
+    run(t, 639);
+    EXPECT_EQ(slot(t, 1).image, before);
+    EXPECT_FALSE(t.clipboard.dib().has_value());
+  }
+  EXPECT_TRUE(t.messages().empty());
 }
 
 TEST(CanvasMouse, ResizeKeepsProportions) {

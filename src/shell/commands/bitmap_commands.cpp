@@ -4,14 +4,17 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "drawing/bitmaps.h"
 #include "drawing/drawing_file.h"
 #include "drawing/pack.h"
 #include "paint/clipboard_pictures.h"
+#include "paint/cut_picture.h"
 #include "reading/file_dialogs.h"
 #include "shell/app.h"
 #include "shell/commands/command_families.h"
+#include "shell/enclosure.h"
 #include "shell/input_box.h"
 #include "shell/printf_text.h"
 #include "shell/view.h"
@@ -103,7 +106,8 @@ bool element_command(App& app, int id) {
   return true;
 }
 
-// Clipboard pictures, BMP files and text files; none of them repaints but 644.
+// Clipboard pictures, BMP files and text files; none of them repaints but 644
+// and 639 (the enclosure's rectangle of the view onto the clipboard).
 bool exchange_command(App& app, int id) {
   switch (id) {
     case 641:
@@ -133,6 +137,11 @@ bool exchange_command(App& app, int id) {
       if (txt_dialog(app, FileDialogKind::kOpen))
         text_file_to_clipboard(app, in_working_folder(app, app.files.txtname));
       return true;
+    case 639:
+      if (const std::optional<EnclosureRect> r = enclosure_rectangle(app))
+        copy_view_rectangle_to_clipboard(app, r->first, r->third);
+      setdispmode(app, kBitmapMode);
+      return true;
     default:
       return false;
   }
@@ -140,9 +149,7 @@ bool exchange_command(App& app, int id) {
 
 }  // namespace
 
-// 809 and 823 (the canvas as a bitmap element) belong to the canvas commands;
-// 639 (a cut-out of the view onto the clipboard) is not offered yet and falls
-// through to the apology.
+// 809 and 823 (the canvas as a bitmap element) belong to the canvas commands.
 bool bitmap_command(App& app, int id) {
   return element_command(app, id) || exchange_command(app, id);
 }

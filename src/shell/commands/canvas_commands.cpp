@@ -21,6 +21,7 @@
 #include "reading/file_dialogs.h"
 #include "shell/app.h"
 #include "shell/commands/command_families.h"
+#include "shell/enclosure.h"
 #include "shell/input_box.h"
 #include "shell/printf_text.h"
 #include "shell/view.h"
@@ -380,14 +381,77 @@ void size_of_other(App& app, int other) {
   place_at_current_point(app, s);
 }
 
-// 680, 682: canvas 2 combined into canvas 1 where they overlap, aligned by
-// their positions.
+// 680, 807, 682, 915: canvas 2 combined into canvas 1 where they overlap,
+// aligned by their positions.
+struct Combination {
+  int id;
+  Combine how;
+};
+constexpr Combination kCombinations[] = {{680, Combine::kMultiply},
+                                         {807, Combine::kScreen},
+                                         {682, Combine::kAdd},
+                                         {915, Combine::kSubtract}};
+
 void combine_canvases(App& app, Combine how) {
   const CanvasSlot& one = *canvas_slot(app, 1);
   const CanvasSlot& two = *canvas_slot(app, 2);
   if (!has_picture(two)) return;
   const int ox = trunc_to_int(two.x - one.x), oy = trunc_to_int(two.y - one.y);
   change_picture(app, 1, [&](Dib& d) { return combine_pictures(d, two.image, ox, oy, how); });
+}
+
+bool combination_command(App& app, int id) {
+  for (const Combination& c : kCombinations) {
+    if (c.id != id) continue;
+    combine_canvases(app, c.how);
+    repaint(app);
+    return true;
+  }
+  return false;
+}
+
+// 699, 700, 729, 730, 761, 762: one canvas becomes a copy of another, picture
+// and position; the canvas copied onto is shown with its frame.
+struct CanvasCopy {
+  int id;
+  int from, to;
+};
+constexpr CanvasCopy kCanvasCopies[] = {{699, 1, 2}, {700, 3, 2}, {729, 1, 3},
+                                        {730, 2, 3}, {761, 2, 1}, {762, 3, 1}};
+
+void copy_canvas(App& app, int from, int to) {
+  const CanvasSlot& source = *canvas_slot(app, from);
+  if (!has_picture(source)) return;
+  Dib picture = source.image;
+  CanvasSlot& target = *canvas_slot(app, to);
+  show_framed(target);
+  accept_picture(app, to, picture);
+  target.x = source.x;
+  target.y = source.y;
+}
+
+bool copy_command(App& app, int id) {
+  for (const CanvasCopy& c : kCanvasCopies) {
+    if (c.id != id) continue;
+    copy_canvas(app, c.from, c.to);
+    setdispmode(app, kCanvasMode);
+    return true;
+  }
+  return false;
+}
+
+// 684, 695, 725: what the view shows inside the enclosure's rectangle
+// becomes the canvas's picture, at the current point when there is one. A
+// cut that fails keeps the old picture.
+void cut_enclosure(App& app, int slot) {
+  CanvasSlot& s = *canvas_slot(app, slot);
+  show_framed(s);
+  const std::optional<EnclosureRect> r = enclosure_rectangle(app);
+  if (!r) return;
+  std::optional<Dib> picture = CutMakeDIB(app, r->first, r->third);
+  if (!picture) return;
+  accept_picture(app, slot, *picture);
+  place_at_current_point(app, s);
 }
 
 // 809, 823: a copy of canvas 1 as a bitmap element at the current point
@@ -426,10 +490,11 @@ bool single_command(App& app, int id) {
       size_of_other(app, id == 759 ? 2 : 3);
       repaint(app);
       return true;
-    case 680:
-    case 682:
-      combine_canvases(app, id == 680 ? Combine::kMultiply : Combine::kAdd);
-      repaint(app);
+    case 684:
+    case 695:
+    case 725:
+      cut_enclosure(app, id == 684 ? 1 : id == 695 ? 2 : 3);
+      setdispmode(app, kCanvasMode);
       return true;
     case 809:
     case 823:
@@ -443,6 +508,9 @@ bool single_command(App& app, int id) {
 
 }  // namespace
 
-bool canvas_command(App& app, int id) { return slot_command(app, id) || single_command(app, id); }
+bool canvas_command(App& app, int id) {
+  return slot_command(app, id) || single_command(app, id) || combination_command(app, id) ||
+         copy_command(app, id);
+}
 
 }  // namespace daub
