@@ -10,6 +10,7 @@ void nowreset(App& app) {
   app.in.nowbmp = 0;
   app.in.nowrgn = 0;
   app.in.nowlinevalid = 0;
+  app.line_stock.clear();
 }
 
 }  // namespace daub

@@ -5,7 +5,7 @@ namespace daub {
 struct App;
 
 // Clears the current letter, english, bitmap and region elements, the current
-// line and the selection sets.
+// line and the selection sets (so far the line set).
 void nowreset(App& app);
 
 }  // namespace daub

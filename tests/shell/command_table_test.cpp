@@ -216,6 +216,7 @@ TEST(CommandTable, LayerCommands) {
     std::vector<std::uint32_t> original;
     for (int n = 1; n <= c.layers; ++n) original.push_back(layer_offset(t.app.drawing, n));
     t.app.in.nowletter = 7;
+    t.app.line_stock.resize(2);
     t.app.in.dispmode = 0;
 
     run(t, c.id);
@@ -226,7 +227,8 @@ TEST(CommandTable, LayerCommands) {
       EXPECT_EQ(layer_order(t, original), c.want_order);
     }
     EXPECT_EQ(t.last_message(), c.want_message);
-    EXPECT_EQ(t.app.in.nowletter, 0);  // current elements are numbers within a layer
+    EXPECT_EQ(t.app.in.nowletter, 0);       // current elements are numbers within a layer
+    EXPECT_TRUE(t.app.line_stock.empty());  // and so is the selection
     EXPECT_EQ(t.app.in.dispmode, 1);
   }
 }
