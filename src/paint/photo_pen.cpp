@@ -35,14 +35,6 @@ constexpr int kSampleY = 170;
 constexpr int kSampleWidth = 150;
 constexpr int kSampleHeight = 80;
 
-// The number in a field, or `current` when it holds none that is finite.
-double field_value(const DialogState& state, int id, double current) {
-  double value = 0;
-  if (std::sscanf(state.text(id).c_str(), "%lf", &value) != 1 || !std::isfinite(value))
-    return current;
-  return value;
-}
-
 // Which of the three radio buttons from `first` on is checked (0 when none).
 int checked_of_three(const DialogState& state, int first) {
   for (int k = 0; k < 3; ++k)
@@ -87,10 +79,10 @@ class PhotoPenProc : public DialogProc {
   // The fields within their limits, written back as they will be used.
   BrushParams read(DialogState& state) const {
     BrushParams b = app_.brush;
-    b.width = field_value(state, kWidth, b.width);
-    b.blur = field_value(state, kBlur, b.blur);
-    b.density = field_value(state, kDensity, b.density);
-    b.taper_ratio = field_value(state, kRatio, b.taper_ratio);
+    b.width = state.number(kWidth, b.width);
+    b.blur = state.number(kBlur, b.blur);
+    b.density = state.number(kDensity, b.density);
+    b.taper_ratio = state.number(kRatio, b.taper_ratio);
     b.end_type = checked_of_three(state, kPlainEnds);
     b.tapered_end = checked_of_three(state, kStartEnd);
     b = clamp_brush(b, kDialogMaxBlur);

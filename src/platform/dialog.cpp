@@ -1,5 +1,8 @@
 #include "platform/dialog.h"
 
+#include <cmath>
+#include <cstdio>
+
 namespace daub {
 
 const ControlTemplate* DialogTemplate::control(int id) const {
@@ -47,6 +50,12 @@ bool DialogState::checked(int id) const {
 }
 
 void DialogState::set_checked(int id, bool on) { checks_[id] = on; }
+
+double DialogState::number(int id, double current) const {
+  double value = 0;
+  if (std::sscanf(text(id).c_str(), "%lf", &value) != 1 || !std::isfinite(value)) return current;
+  return value;
+}
 
 void DialogState::check_radio(int first, int last, int id) {
   for (const ControlTemplate& c : template_.controls)

@@ -58,6 +58,8 @@ class DialogState {
   void set_checked(int id, bool on);
   // Checks `id` and unchecks the other radio buttons of [first, last].
   void check_radio(int first, int last, int id);
+  // The edit field read as one finite number ("%lf"); `current` when it is not one.
+  double number(int id, double current) const;
 
   void end(int result) {
     ended_ = true;

@@ -38,15 +38,6 @@ constexpr PatternButton kPatternButtons[] = {{982, 1}, {983, 3}, {996, 5}};
 // The standard-pen chooser's buttons, in the order of standard_pens().
 constexpr int kStandardPenButtons[] = {981, 982, 983, 996, 997, 998, 999};
 
-// The number a field holds ("%lf"), or `current` when it holds none or one
-// that is not finite.
-double field_number(const DialogState& state, int id, double current) {
-  double value = 0;
-  if (std::sscanf(state.text(id).c_str(), "%lf", &value) != 1 || !std::isfinite(value))
-    return current;
-  return value;
-}
-
 // Whole pixels of the dialog are world units while the preview draws: scale
 // 1, centre and origin 0; the view comes back afterwards.
 class UnitView {
@@ -238,11 +229,11 @@ PenRecord PenFields::entered_pen(const DialogState& state) const {
   const Settings& s = app_.settings;
   PenRecord pen;
   pen.style = state.checked(kDotted) ? 1 : 0;
-  double width = field_number(state, kWidth, s.pen_width);
+  double width = state.number(kWidth, s.pen_width);
   pen.width = trunc_to_int((width < 0 ? 0 : width) + 0.5);
-  double dot = field_number(state, kDotLength, s.dot_length);
+  double dot = state.number(kDotLength, s.dot_length);
   pen.dot_length = dot < 0 ? 0 : dot;
-  pen.start_length = field_number(state, kStartLength, s.start_length);
+  pen.start_length = state.number(kStartLength, s.start_length);
   pen.bit_count = s.line_bit_count;
   pen.bits = s.line_bits;
   line_bits_from_string(state.text(kLineBits), pen.bit_count, pen.bits);
