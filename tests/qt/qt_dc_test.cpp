@@ -328,6 +328,20 @@ TEST(QtDc, ImagesGoOnOneToOneOrStretchedByNearestPixel) {
   EXPECT_EQ(stretched.pixels[3 * 4 + 0], 0x0000FFu);
 }
 
+// A dialog's preview layer starts transparent: pictures drawn on it must be
+// opaque there, or they vanish when the layer is shown.
+TEST(QtDc, ImagesAreOpaqueOnATransparentLayer) {
+  QImage layer(4, 3, QImage::Format_ARGB32_Premultiplied);
+  layer.fill(Qt::transparent);
+  {
+    QtDc dc(layer);
+    dc.draw_image(1, 1, 2, 1, DcImage{2, 1, {0xFF0000, 0x000000}});
+  }
+  EXPECT_EQ(layer.pixel(1, 1), qRgb(255, 0, 0));
+  EXPECT_EQ(layer.pixel(2, 1), qRgb(0, 0, 0));
+  EXPECT_EQ(qAlpha(layer.pixel(0, 0)), 0);
+}
+
 TEST(QtDc, BitmapDcRefusesEmptySizesAndStartsWhite) {
   EXPECT_EQ(make_bitmap_dc(0, 5), nullptr);
   EXPECT_EQ(make_bitmap_dc(5, -1), nullptr);

@@ -243,13 +243,22 @@ Colorref QtDc::get_pixel(int x, int y) const {
 void QtDc::draw_image(int x, int y, int width, int height, const DcImage& image) {
   if (image.width <= 0 || image.height <= 0 || width <= 0 || height <= 0) return;
   if (image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) return;
-  // The rows are used in place: the QImage only borrows them for this call.
-  QImage picture(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
-                 image.width * 4, QImage::Format_RGB32);
+  const QRect target(clamp_coord(x), clamp_coord(y), std::min(width, kCoordLimit),
+                     std::min(height, kCoordLimit));
   painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter_->drawImage(QRect(clamp_coord(x), clamp_coord(y), std::min(width, kCoordLimit),
-                            std::min(height, kCoordLimit)),
-                      picture);
+  // The pixels carry no alpha byte. An opaque target ignores it, so the rows
+  // are used in place (the QImage only borrows them for this call); a target
+  // with alpha gets a copy made opaque.
+  const QImage borrowed(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
+                        image.height, image.width * 4, QImage::Format_RGB32);
+  if (!image_ || !image_->hasAlphaChannel()) return painter_->drawImage(target, borrowed);
+  QImage opaque(image.width, image.height, QImage::Format_RGB32);
+  for (int row = 0; row < image.height; ++row) {
+    auto* line = reinterpret_cast<std::uint32_t*>(opaque.scanLine(row));
+    const std::uint32_t* from = image.pixels.data() + static_cast<std::size_t>(row) * image.width;
+    for (int col = 0; col < image.width; ++col) line[col] = 0xFF000000u | from[col];
+  }
+  painter_->drawImage(target, opaque);
 }
 
 DcImage QtDc::image() const {
