@@ -6,47 +6,13 @@
 #include "paint/bmp_file.h"
 #include "paint/picture_builder.h"
 #include "shell/view.h"
+#include "support/pixel_dc.h"
 #include "support/test_app.h"
 
 namespace daub {
 namespace {
 
-// An off-screen picture that keeps pixels, fills and 1:1 images, which is all
-// a drawing of bitmap elements puts on it.
-class PixelDc : public BitmapDc {
- public:
-  PixelDc(int w, int h) : image_{w, h, std::vector<std::uint32_t>(std::size_t(w) * h, 0xFFFFFF)} {}
-  void set_pen(const DcPen&) override {}
-  void set_brush(const DcBrush&) override {}
-  DcPen pen() const override { return {}; }
-  DcBrush brush() const override { return {}; }
-  void move_to(int, int) override {}
-  void line_to(int, int) override {}
-  void rectangle(int, int, int, int) override {}
-  void polygon(const std::vector<IntPoint>&) override {}
-  void fill_rect(int left, int top, int right, int bottom, Colorref color) override {
-    for (int y = top; y < bottom; ++y)
-      for (int x = left; x < right; ++x) put(x, y, to_rgb(color));
-  }
-  void set_pixel(int x, int y, Colorref color) override { put(x, y, to_rgb(color)); }
-  Colorref get_pixel(int, int) const override { return 0; }
-  void draw_image(int x, int y, int, int, const DcImage& image) override {
-    for (int r = 0; r < image.height; ++r)
-      for (int c = 0; c < image.width; ++c)
-        put(x + c, y + r, image.pixels[std::size_t(r) * image.width + c]);
-  }
-  DcImage image() const override { return image_; }
-
- private:
-  static std::uint32_t to_rgb(Colorref c) {
-    return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
-  }
-  void put(int x, int y, std::uint32_t rgb) {
-    if (x >= 0 && y >= 0 && x < image_.width && y < image_.height)
-      image_.pixels[std::size_t(y) * image_.width + x] = rgb;
-  }
-  DcImage image_;
-};
+using test::PixelDc;
 
 class CutPicture : public testing::Test {
  protected:
