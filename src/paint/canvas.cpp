@@ -70,6 +70,11 @@ int make_canvas(App& app, int slot, DPoint p1, DPoint p2, Colorref color) {
   return 1;
 }
 
+bool has_picture(const CanvasSlot& slot) {
+  const DibInfo info = dib_info(slot.image);
+  return info.ok() && info.bit_count == 24;
+}
+
 std::optional<CanvasView> canvas_view(CanvasSlot& slot) { return canvas_view(slot.image); }
 
 void show_canvases(App& app, Dc& dc) {

@@ -54,6 +54,8 @@ void erase_canvas(App& app, int slot);
 // keeps the old picture; an empty size makes nothing. Returns 1 when made.
 int make_canvas(App& app, int slot, DPoint p1, DPoint p2, Colorref color);
 
+// Whether the slot holds a readable 24-bit picture.
+bool has_picture(const CanvasSlot& slot);
 // The pixel rows of the slot's picture when it is a readable 24-bit one.
 std::optional<CanvasView> canvas_view(CanvasSlot& slot);
 

@@ -83,6 +83,45 @@ OpStatus new_picture(double w, double h, Dib& out) {
   return OpStatus::kDone;
 }
 
+// A placed picture moved onto the pixel grid of the picture it lies over:
+// pixel (x, y from the top) there shows position (x − shift_x + fx,
+// y − shift_y + fy) of the picture, with the fractions in [0, 1).
+struct OnGrid {
+  const Dib* dib;
+  DibInfo info;
+  double shift_x, shift_y, fx, fy;
+};
+
+std::optional<OnGrid> on_grid(const PlacedPicture& p) {
+  if (p.dib == nullptr) return std::nullopt;
+  std::optional<DibInfo> info = readable_24(*p.dib);
+  if (!info) return std::nullopt;
+  const double cx = std::ceil(p.dx), cy = std::ceil(p.dy);
+  return OnGrid{p.dib, *info, cx, cy, cx - p.dx, cy - p.dy};
+}
+
+// The colour (0x00RRGGBB) the picture gives pixel (x, y from the top) of the
+// picture under it, or none when the aligned pixel is on its border or
+// outside it.
+std::optional<std::uint32_t> grid_sample(const OnGrid& g, int x, int y) {
+  const double i = x - g.shift_x, j = y - g.shift_y;
+  if (!(i >= 1 && i <= g.info.width - 2 && j >= 1 && j <= g.info.height - 2)) return std::nullopt;
+  return scaled_detail::bilinear_sample(*g.dib, g.info, i + g.fx, g.info.height - 1 - (j + g.fy));
+}
+
+int channel_of(std::uint32_t rgb, int ch) { return static_cast<int>(rgb >> (8 * ch) & 0xFF); }
+
+// Channel by channel: the colour through the matte over the pixel.
+void lay_through_matte(std::uint8_t* bgr, std::uint32_t matte, std::uint32_t colour) {
+  for (int ch = 0; ch < 3; ++ch) {
+    const int m = channel_of(matte, ch);
+    if (m == 0) continue;
+    const double a = m / 255.0;
+    bgr[ch] =
+        static_cast<std::uint8_t>(to_channel((1.0 - a) * bgr[ch] + a * channel_of(colour, ch)));
+  }
+}
+
 }  // namespace
 
 OpStatus scale_picture(Dib& dib, double kx, double ky) {
@@ -224,6 +263,22 @@ OpStatus combine_pictures(Dib& dst, const Dib& src, int ox, int oy, Combine how)
                               from->stride * static_cast<std::size_t>(from->height - 1 - sj) +
                               3 * static_cast<std::size_t>(sx);
       for (int ch = 0; ch < 3; ++ch) a[ch] = combine_channel(a[ch], b[ch], how);
+    }
+  }
+  return OpStatus::kDone;
+}
+
+OpStatus matte_pictures(Dib& dst, PlacedPicture matte, PlacedPicture colour) {
+  std::optional<DibInfo> to = readable_24(dst);
+  std::optional<OnGrid> m = on_grid(matte);
+  std::optional<OnGrid> c = on_grid(colour);
+  if (!to || !m || !c) return OpStatus::kUnchanged;
+  for (int y = 0; y < to->height; ++y) {  // rows from the top
+    for (int x = 0; x < to->width; ++x) {
+      std::optional<std::uint32_t> through = grid_sample(*m, x, y);
+      std::optional<std::uint32_t> over = grid_sample(*c, x, y);
+      if (through && over)
+        lay_through_matte(pixel_at(dst, *to, x, to->height - 1 - y), *through, *over);
     }
   }
   return OpStatus::kDone;

@@ -68,4 +68,19 @@ std::uint8_t combine_channel(int c1, int c2, Combine how);
 // top-left of `dst`, into `dst` where the two overlap; the rest of `dst` stays.
 OpStatus combine_pictures(Dib& dst, const Dib& src, int ox, int oy, Combine how);
 
+// A picture whose top-left lies (dx, dy) pixels right of and below the
+// top-left of another, in fractions of a pixel as well.
+struct PlacedPicture {
+  const Dib* dib = nullptr;
+  double dx = 0, dy = 0;
+};
+// Lays `colour` over `dst` through `matte`. Both are first moved onto the
+// pixel grid of `dst`: each is sampled bilinearly at the fraction by which
+// it lies off the grid, then aligned by the whole pixels. Where the aligned
+// matte and colour pixels lie strictly inside their pictures (neither the
+// first nor the last row or column), each channel with matte value m ≠ 0
+// becomes trunc((1 − a) × c + a × colour) with a = m / 255, held in 0..255;
+// m = 0 keeps it. The rest of `dst` stays.
+OpStatus matte_pictures(Dib& dst, PlacedPicture matte, PlacedPicture colour);
+
 }  // namespace daub

@@ -15,9 +15,10 @@
 #include "drawing/bitmaps.h"
 #include "drawing/drawing_file.h"
 #include "paint/canvas.h"
+#include "paint/canvas_burn.h"
 #include "paint/canvas_ops.h"
 #include "paint/clipboard_pictures.h"
-#include "paint/cut_picture.h"
+#include "paint/matte.h"
 #include "reading/file_dialogs.h"
 #include "shell/app.h"
 #include "shell/commands/command_families.h"
@@ -143,11 +144,6 @@ bool all_at_least_zero(const std::array<double, 3>& v, int count) {
     if (!(std::isfinite(v[static_cast<std::size_t>(i)]) && v[static_cast<std::size_t>(i)] >= 0))
       return false;
   return true;
-}
-
-bool has_picture(const CanvasSlot& s) {
-  DibInfo info = dib_info(s.image);
-  return info.ok() && info.bit_count == 24;
 }
 
 void show_framed(CanvasSlot& s) {
@@ -281,27 +277,6 @@ void plain_operation(App& app, Kind kind, int slot) {
   }
 }
 
-// 669, 713, 742: what the view shows over the canvas (the drawing and this
-// canvas alone, at scale 1) becomes its picture. The shown flags and the
-// view scale are put back whatever happens.
-void burn_drawing(App& app, int slot) {
-  CanvasSlot& s = *canvas_slot(app, slot);
-  const DibInfo info = dib_info(s.image);
-  if (!info.ok() || info.bit_count != 24) return;
-  std::array<int, kCanvasSlots> shown{};
-  for (int k = 0; k < kCanvasSlots; ++k) {
-    shown[static_cast<std::size_t>(k)] = canvas_slot(app, k + 1)->shown;
-    canvas_slot(app, k + 1)->shown = k + 1 == slot;
-  }
-  const double scale = app.settings.scale;
-  app.settings.scale = 1.0;
-  std::optional<Dib> picture = CutMakeDIB(app, {s.x, s.y}, {s.x + info.width, s.y + info.height});
-  app.settings.scale = scale;
-  for (int k = 0; k < kCanvasSlots; ++k)
-    canvas_slot(app, k + 1)->shown = shown[static_cast<std::size_t>(k)];
-  if (picture) accept_picture(app, slot, *picture);
-}
-
 // Runs one canvas operation; returns false when the caller must not repaint.
 bool run(App& app, Kind kind, int slot) {
   switch (kind) {
@@ -347,8 +322,8 @@ bool run(App& app, Kind kind, int slot) {
     case Kind::kToClipboard:
       copy_picture_to_clipboard(app, canvas_slot(app, slot)->image);
       break;
-    case Kind::kBurn:
-      burn_drawing(app, slot);
+    case Kind::kBurn:  // 669, 713, 742
+      burn_drawing(app, slot, false);
       break;
     default:
       plain_operation(app, kind, slot);
@@ -495,6 +470,15 @@ bool single_command(App& app, int id) {
     case 725:
       cut_enclosure(app, id == 684 ? 1 : id == 695 ? 2 : 3);
       setdispmode(app, kCanvasMode);
+      return true;
+    case 670:  // the drawing laid over canvas 1 through its matte
+    case 824:
+      matte_drawing(app, id == 670 ? MatteKey::kAllLines : MatteKey::kCurrentColor);
+      repaint(app);
+      return true;
+    case 676:  // canvas 3 laid over canvas 1 through canvas 2
+      compose_matte(app);
+      repaint(app);
       return true;
     case 809:
     case 823:

@@ -1,0 +1,48 @@
+#include "drawing/recolour.h"
+
+#include <gtest/gtest.h>
+
+#include "drawing/line_fixtures.h"
+#include "drawing/lines.h"
+#include "support/test_app.h"
+
+namespace daub {
+namespace {
+
+// Every line of every layer takes the rule's colour for its own; nothing
+// else in the block changes.
+TEST(MatteRecolour, EveryLineOfEveryLayerAndNothingElse) {
+  test::TestApp t;
+  makelayer(t.app, 2);
+  for (int layer : {1, 2}) {
+    for (Colorref c : {rgb(1, 0, 0), rgb(2, 0, 0)}) {
+      LineRecord line, stored;
+      line.pen.color = c;
+      line.geom = test::straight(0, 0, 10, layer);
+      int number = 0;
+      ASSERT_GT(setskl(t.app, line, stored, number, layer, GeometryCheck::kTrusted), 0);
+    }
+  }
+  Block expected = t.app.drawing;
+  for (int layer : {1, 2}) {
+    for (int n : {1, 2}) {
+      LineRecord line;
+      getline(t.app, n, line, layer);
+      line.pen.color = line.pen.color == rgb(1, 0, 0) ? rgb(0, 0, 9) : rgb(0, 7, 0);
+      changeline(t.app, n, line, layer);
+    }
+  }
+  std::swap(expected, t.app.drawing);
+  recolour_elements(t.app.drawing,
+                    [](Colorref c) { return c == rgb(1, 0, 0) ? rgb(0, 0, 9) : rgb(0, 7, 0); });
+  EXPECT_EQ(t.app.drawing.bytes(), expected.bytes());
+}
+
+TEST(MatteRecolour, AnEmptyDrawingIsLeftAlone) {
+  Block block = Block::empty_drawing();
+  recolour_elements(block, [](Colorref) { return rgb(1, 2, 3); });
+  EXPECT_EQ(block.bytes(), Block::empty_drawing().bytes());
+}
+
+}  // namespace
+}  // namespace daub
