@@ -113,7 +113,9 @@ TEST(Pickline, ProbesReachThirtyPixelsAlongFourDirections) {
     add_geom(t.app, c.line);
     LineRecord out;
     EXPECT_EQ(pickline(t.app, {0, 0}, out, 1), c.found);
-    if (c.found) EXPECT_EQ(out.geom.x0, c.line.x0);
+    if (c.found) {
+      EXPECT_EQ(out.geom.x0, c.line.x0);
+    }
   }
 }
 

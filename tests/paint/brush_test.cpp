@@ -170,7 +170,9 @@ TEST(Dab, FastEqualsPlainOnRandomDabs) {
     ASSERT_EQ(plain.bytes, fast.bytes);
     for (int y = 0; y < fast.h; ++y)
       for (int x = 0; x < fast.w; ++x)
-        if (at(fast, x, y) != 0) ASSERT_TRUE(fast.spans[y].x0 <= x && x <= fast.spans[y].x1);
+        if (at(fast, x, y) != 0) {
+          ASSERT_TRUE(fast.spans[y].x0 <= x && x <= fast.spans[y].x1);
+        }
   }
 }
 
@@ -227,7 +229,9 @@ TEST(Blend, FullMaskGivesTheColourAndEmptyMaskKeepsThePixel) {
     EXPECT_EQ(p[2], 200);  // red
     for (int y = 0; y < 3; ++y)
       for (int x = 0; x < 5; ++x)
-        if (x != 2 || y != 1) EXPECT_EQ(canvas.pixel(x, y)[0], 0x40);
+        if (x != 2 || y != 1) {
+          EXPECT_EQ(canvas.pixel(x, y)[0], 0x40);
+        }
     EXPECT_EQ(canvas.bytes[canvas.bytes.size() - 1], 0x40);  // guard
   }
 }
@@ -443,7 +447,9 @@ TEST(RasteriseSegment, FarAwayHugeAndBrokenSegmentsFinish) {
     Mask plain = make_mask(30, 20), fast = make_mask(30, 20);
     rasterise_segment(t.app, c.g, brush(c.width, 2, 1), fast);
     if (c.width < 1e5) rasterise_segment_plain(t.app, c.g, brush(c.width, 2, 1), plain);
-    if (c.width < 1e5) EXPECT_EQ(plain.bytes, fast.bytes);
+    if (c.width < 1e5) {
+      EXPECT_EQ(plain.bytes, fast.bytes);
+    }
   }
   Mask m = make_mask(30, 20);
   rasterise_segment(t.app, cases[0].g, brush(4, 0, 1), m);

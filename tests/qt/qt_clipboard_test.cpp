@@ -18,10 +18,6 @@ namespace {
 using test::put_u32;
 using test::small_dib;
 
-QByteArray bytes_of(const std::vector<std::uint8_t>& v) {
-  return QByteArray(reinterpret_cast<const char*>(v.data()), static_cast<qsizetype>(v.size()));
-}
-
 class QtClipboardTest : public testing::Test {
  protected:
   void SetUp() override { QGuiApplication::clipboard()->clear(); }

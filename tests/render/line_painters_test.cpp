@@ -358,7 +358,9 @@ TEST(DisplayLines, ModeOneShowsGuidesSketchMarkersAndTheCurrentLine) {
   EXPECT_EQ(dc.segments_in(display_color(a, 732)), (Segments{{at(0, 20), at(10, 20)}}));
   EXPECT_EQ(dc.segments_in(display_color(a, 728)), (Segments{{at(0, 20), at(10, 20)}}));
   for (const DcOp& op : dc.ops())
-    if (op.kind == DcOp::kLineTo) EXPECT_EQ(op.pen.width, 1);
+    if (op.kind == DcOp::kLineTo) {
+      EXPECT_EQ(op.pen.width, 1);
+    }
   EXPECT_EQ(dc.count(DcOp::kRectangle), 2);  // the current line's B and A
 }
 

@@ -30,7 +30,7 @@ TEST(DisplayTest, LatticeIsShownInModeOneButNotInModeZero) {
     t.app.in.dispmode = mode;
     RecordingDc dc;
     paint_cycle(t.app, dc);
-    bool shown = mode >= 1 && mode <= 6 || mode == 8;
+    bool shown = (mode >= 1 && mode <= 6) || mode == 8;
     // Lines at 0, 20, ..., 620 across and 0, 20, ..., 880 down.
     EXPECT_EQ(dc.segments_in(kYellow).size(), shown ? 32u + 45u : 0u);
   }

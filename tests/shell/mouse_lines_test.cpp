@@ -219,7 +219,9 @@ TEST(ChainTest, FirstDragPlacesTheStartLaterDragsDrawOn) {
     EXPECT_EQ(ends_of(t.app), (Layer{{100, 100, 200, 200}, {200, 200, 300, 300}}));
     const auto lines = geoms(t.app);
     EXPECT_EQ(lines[0].kind, cmd == 908 ? kShapeCurve : kShapeStraight);
-    if (cmd == 908) EXPECT_NEAR(lines[0].a1, kPi / 2, 1e-12);
+    if (cmd == 908) {
+      EXPECT_NEAR(lines[0].a1, kPi / 2, 1e-12);
+    }
 
     on_rbutton_down(t.app, 0, 0);
     drag(t, 500, 100, 600, 100);  // a new chain starts: nothing drawn

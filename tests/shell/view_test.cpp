@@ -139,7 +139,9 @@ TEST(ViewTest, ScaleInputTakesPositiveNumbersOnly) {
         t.answer(ScriptAnswer::kCancel);
       EXPECT_TRUE(view_command(t.app, id));
       EXPECT_EQ(t.app.settings.scale, c.scale);
-      if (id == 104) EXPECT_EQ(t.app.settings.print_magnification, c.scale == 1.0 ? 4.7 : c.scale);
+      if (id == 104) {
+        EXPECT_EQ(t.app.settings.print_magnification, c.scale == 1.0 ? 4.7 : c.scale);
+      }
       EXPECT_EQ(t.last_message(), c.refused ? refusal : "");
     }
   }

@@ -18,6 +18,7 @@
 #include "paint/canvas_burn.h"
 #include "paint/canvas_ops.h"
 #include "paint/clipboard_pictures.h"
+#include "paint/cut_picture.h"
 #include "paint/matte.h"
 #include "reading/file_dialogs.h"
 #include "shell/app.h"
