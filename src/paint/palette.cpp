@@ -224,6 +224,7 @@ class PaletteProc : public DialogProc {
   void choose_colour(DialogState& state) {
     std::optional<Colorref> chosen = app_.ui.choose_color(kChooserStart);
     if (!chosen) return;
+    app_.last_chosen_color = *chosen;  // where the other choosers start next
     app_.settings.color = *chosen;
     refresh_pens(app_.settings);
     state.request_preview();

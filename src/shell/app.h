@@ -114,7 +114,7 @@ struct App {
   InputBoxState input;
   std::array<DPoint, 31> curve_template{};
   Construction construction;
-  Colorref last_chosen_color = 0xFFFFFF;   // where every colour chooser starts
+  Colorref last_chosen_color = 0xFFFFFF;   // where the colour choosers but the palette's start
   std::vector<ExtractionItem> line_stock;  // the line extraction list ("抽出線")
   std::vector<DPoint> enclosure;           // the enclosure outline ("囲み線"), world points
   BrushParams brush;                       // the soft brush of the canvases

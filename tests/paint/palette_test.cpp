@@ -344,6 +344,7 @@ TEST(Palette, CancelPutsBackWhatChangedAndOkKeepsIt) {
       EXPECT_EQ(p.app.settings.color, red);
       EXPECT_EQ(p.app.settings.line_pen.color, red);  // the pens follow the colour
       EXPECT_EQ(p.app.settings.fill.color, red);
+      EXPECT_EQ(p.app.last_chosen_color, red);  // the next pen colour chooser starts there
       EXPECT_EQ(p.app.settings.scale, 1.41);
       EXPECT_EQ(p.app.in.mousecmd, 904);
     } else {
