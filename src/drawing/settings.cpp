@@ -76,7 +76,7 @@ void set_drawing_defaults(Settings& s) {
   s.lattice_interval = 20.0;
 }
 
-void refresh_pens(Settings& s) {
+PenRecord current_pen(const Settings& s) {
   PenRecord pen;
   pen.style = s.pen_style;
   pen.width = s.pen_width;
@@ -85,6 +85,21 @@ void refresh_pens(Settings& s) {
   pen.start_length = s.start_length;
   pen.bit_count = s.line_bit_count;
   pen.bits = s.line_bits;
+  return pen;
+}
+
+void set_current_pen(Settings& s, const PenRecord& pen) {
+  s.pen_style = pen.style;
+  s.pen_width = pen.width;
+  s.color = pen.color;
+  s.dot_length = pen.dot_length;
+  s.start_length = pen.start_length;
+  s.line_bit_count = pen.bit_count;
+  s.line_bits = pen.bits;
+}
+
+void refresh_pens(Settings& s) {
+  const PenRecord pen = current_pen(s);
   s.line_pen = pen;
   s.hatch_pen = pen;
 

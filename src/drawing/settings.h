@@ -96,6 +96,11 @@ constexpr int display_color_index(int offset) { return (offset - 720) / 4; }
 // pens and the lattice. The view fields are left to the caller.
 void set_drawing_defaults(Settings& s);
 
+// The current pen as the separate pen fields hold it (style, width, colour,
+// dot length, start length, line bits), and those fields set from a pen.
+PenRecord current_pen(const Settings& s);
+void set_current_pen(Settings& s, const PenRecord& pen);
+
 // Rebuilds the current line pen from the separate pen fields and copies it into
 // the hatch pen and the fill record, with the brush style, hatch fields and colour.
 void refresh_pens(Settings& s);

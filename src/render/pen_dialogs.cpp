@@ -242,15 +242,7 @@ PenRecord PenFields::entered_pen(const DialogState& state) const {
 }
 
 void PenFields::store(const DialogState& state) {
-  PenRecord pen = entered_pen(state);
-  Settings& s = app_.settings;
-  s.pen_style = pen.style;
-  s.pen_width = pen.width;
-  s.color = pen.color;
-  s.dot_length = pen.dot_length;
-  s.start_length = pen.start_length;
-  s.line_bit_count = pen.bit_count;
-  s.line_bits = pen.bits;
+  set_current_pen(app_.settings, entered_pen(state));
 }
 
 void PenFields::paint(const DialogState& state, Dc& dc) {
