@@ -60,7 +60,6 @@ BitmapRecord record_of(App& app, int n, int layer = 1) {
 std::vector<DcOp> painted_images(App& app) {
   for (CanvasSlot& slot : app.canvases.slots) slot.shown = 0;
   app.in.dispmode = 0;
-  canvas_slot(app, 1)->shown = 0;  // the start-up canvas is a picture too
   RecordingDc dc;
   paint_cycle(app, dc);
   std::vector<DcOp> images;
