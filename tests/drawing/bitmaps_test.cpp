@@ -60,7 +60,6 @@ BitmapRecord record_of(App& app, int n, int layer = 1) {
 std::vector<DcOp> painted_images(App& app) {
   for (CanvasSlot& slot : app.canvases.slots) slot.shown = 0;
   app.in.dispmode = 0;
-  canvas_slot(app, 1)->shown = 0;  // the start-up canvas is a picture too
   RecordingDc dc;
   paint_cycle(app, dc);
   std::vector<DcOp> images;
@@ -301,8 +300,7 @@ TEST(Bitmaps, NearestbmpComparesAnchorsOnly) {
   place(t.app, picture(t.app, 2, 2), 60, 60);  // a tie: the first one wins
   DPoint anchor;
   EXPECT_EQ(nearestbmp(t.app, DPoint{50, 50}, anchor, 1), 2);
-  EXPECT_EQ(anchor.x, 60.0);
-  EXPECT_EQ(anchor.y, 60.0);
+  EXPECT_EQ(anchor, (DPoint{60, 60}));
   // Nothing is found from 10000 away or farther.
   EXPECT_EQ(nearestbmp(t.app, DPoint{-10000, 0}, anchor, 1), 0);
   EXPECT_TRUE(t.messages().empty());
@@ -314,13 +312,10 @@ TEST(Bitmaps, ADragMovesTheNearestBitmapByTheDragAndMakesItCurrent) {
   place(t.app, picture(t.app, 2, 2), 100, 100);
   ASSERT_EQ(move_bitmap_by_drag(t.app, DPoint{95, 95}, DPoint{100, 80}, 1), 2);
   EXPECT_EQ(t.app.in.nowbmp, 2);
-  EXPECT_EQ(record_of(t.app, 2).x, 105.0);
-  EXPECT_EQ(record_of(t.app, 2).y, 85.0);
   EXPECT_EQ(record_of(t.app, 1).x, 0.0);
-
   DPoint anchor;
   EXPECT_EQ(bitmap_anchor(t.app, 2, anchor, 1), picture(t.app, 2, 2));
-  EXPECT_EQ(anchor.x, 105.0);
+  EXPECT_EQ(anchor, (DPoint{105, 85}));
 }
 
 TEST(Bitmaps, CopyToClipboardPutsThePictureInClipboardForm) {
@@ -343,15 +338,6 @@ TEST(Bitmaps, HeadMarkersSitOnEveryAnchorOfTheLayerOnly) {
   for (const DcOp& op : dc.ops())
     if (op.kind == DcOp::kRectangle && op.brush.color == 0x123456) corners.push_back(op.points[0]);
   EXPECT_EQ(corners, (std::vector<IntPoint>{{8, 8}, {48, 18}}));
-}
-
-TEST(Bitmaps, AllbmpdelDetachesTheChainUntilPacking) {
-  TestApp t;
-  place(t.app, picture(t.app, 2, 2), 0, 0);
-  ASSERT_EQ(allbmpdel(t.app, 1), 1);
-  EXPECT_TRUE(painted_images(t.app).empty());
-  EXPECT_EQ(allbmpdel(t.app, 3), 0);
-  EXPECT_EQ(t.last_message(), "allbmpdel\tレイヤーが存在しません");
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "drawing/chain.h"
+#include "drawing/drawing_builder.h"
 #include "drawing/layers.h"
 #include "drawing/lines.h"
 #include "geometry/curves.h"
@@ -32,12 +32,8 @@ inline int add_geom(App& app, const LineGeometry& g, int layer = 1) {
 
 inline std::vector<LineGeometry> geoms(const App& app, int layer = 1) {
   std::vector<LineGeometry> out;
-  const Block& b = app.drawing;
-  const std::uint32_t at_layer = layer_offset(b, layer);
-  if (at_layer == 0) return out;
-  for (std::uint32_t at = chain_head(b, at_layer, ChainKind::kLines); at != 0 && out.size() < 1000;
-       at = chain_next(b, at, ChainKind::kLines))
-    out.push_back(b.get<LineRecord>(at).geom);
+  for (std::uint32_t at : chain_offsets(app.drawing, layer, ChainKind::kLines))
+    out.push_back(app.drawing.get<LineRecord>(at).geom);
   return out;
 }
 

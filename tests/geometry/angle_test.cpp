@@ -8,35 +8,22 @@
 namespace daub {
 namespace {
 
-TEST(NormalizeAngleTest, BringsAnglesIntoOneTurnAroundZero) {
-  struct Case {
+TEST(NormalizeAngle, BringsAnglesIntoOneTurnAroundZeroAndEndsOnAnyInput) {
+  const struct {
     double in, expected;
-  } cases[] = {
-      {0.0, 0.0},
-      {kPi, kPi},
-      {-kPi, -kPi},
-      {1.5 * kPi, -0.5 * kPi},
-      {-1.5 * kPi, 0.5 * kPi},
-      {7.25 * kPi, -0.75 * kPi},
-      {-100.5 * kPi, -0.5 * kPi},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.in);
-    EXPECT_NEAR(normalize_angle(c.in), c.expected, 1e-9);
-  }
-}
-
-TEST(NormalizeAngleTest, HugeAndNonFiniteAnglesEndQuickly) {
-  const double inf = std::numeric_limits<double>::infinity();
+  } cases[] = {{kPi, kPi},
+               {-kPi, -kPi},
+               {1.5 * kPi, -0.5 * kPi},
+               {-1.5 * kPi, 0.5 * kPi},
+               {7.25 * kPi, -0.75 * kPi},
+               {-100.5 * kPi, -0.5 * kPi}};
+  for (const auto& c : cases) EXPECT_NEAR(normalize_angle(c.in), c.expected, 1e-9) << c.in;
   for (double a : {1e300, -1e300, 1e17, -4e9}) {
-    SCOPED_TRACE(a);
-    double r = normalize_angle(a);
-    EXPECT_GE(r, -kPi);
-    EXPECT_LE(r, kPi);
+    EXPECT_GE(normalize_angle(a), -kPi) << a;
+    EXPECT_LE(normalize_angle(a), kPi) << a;
   }
-  EXPECT_EQ(normalize_angle(std::nan("")), 0.0);
-  EXPECT_EQ(normalize_angle(inf), 0.0);
-  EXPECT_EQ(normalize_angle(-inf), 0.0);
+  const double inf = std::numeric_limits<double>::infinity();
+  for (double a : {std::nan(""), inf, -inf}) EXPECT_EQ(normalize_angle(a), 0.0) << a;
 }
 
 }  // namespace

@@ -43,28 +43,24 @@ TEST(CurveCheck, EachRefusalHasItsMessageUnderEachCheck) {
     EXPECT_EQ(sklck(t.app, c.g), expected);
     EXPECT_EQ(cvmake(t.app, c.g, points), expected);
     LineGeometry g = c.g;
-    // The nearly straight curve is the one cutsklck accepts (by straightening it).
-    EXPECT_EQ(cutsklck(t.app, g), std::string(c.name) == "nearly straight" ? 1 : expected);
+    // The nearly straight curve is the one cutsklck accepts, by straightening it.
+    const bool straightened = std::string(c.name) == "nearly straight";
+    EXPECT_EQ(cutsklck(t.app, g), straightened ? 1 : expected);
+    if (straightened) {
+      EXPECT_EQ(g.kind, kShapeStraight);
+      EXPECT_EQ(g.a0, std::atan2(0.5, 100));
+      EXPECT_EQ(g.a1, g.a0);
+      EXPECT_EQ(g.x1, 100);
+    }
     if (expected == 1) {
       EXPECT_TRUE(t.messages().empty());
       continue;
     }
     std::vector<std::string> want = {std::string("sklck\t") + c.text,
                                      std::string("cvmake\t") + c.text};
-    if (std::string(c.name) != "nearly straight")
-      want.push_back(std::string("cutsklck\t") + c.text);
+    if (!straightened) want.push_back(std::string("cutsklck\t") + c.text);
     EXPECT_EQ(t.messages(), want);
   }
-}
-
-TEST(CurveCheck, CutsklckStraightensANearlyStraightCurve) {
-  TestApp t;
-  LineGeometry g = curve(0, 0, 0, 100, 0.5, 0.01);
-  ASSERT_EQ(cutsklck(t.app, g), 1);
-  EXPECT_EQ(g.kind, kShapeStraight);
-  EXPECT_EQ(g.a0, std::atan2(0.5, 100));
-  EXPECT_EQ(g.a1, std::atan2(0.5, 100));
-  EXPECT_EQ(g.x1, 100);
 }
 
 TEST(CurvePointsTest, QuarterCircleRunsFromAToBOnTheCircle) {
@@ -82,7 +78,6 @@ TEST(CurvePointsTest, LeaveAAlongA0AndReachBAlongA1) {
   const LineGeometry cases[] = {
       curve(10, 20, 0.3, 60, 90, 0.3 + kPi / 2),
       curve(0, 0, 0, 100, -100, -kPi / 2),
-      curve(5, 5, 1.0, 5 + 80 * std::cos(1.5), 5 + 80 * std::sin(1.5), 2.2),
       curve(0, 0, 3.0, 100 * std::cos(2.0), 100 * std::sin(2.0), 1.2),
   };
   TestApp t;
@@ -148,7 +143,6 @@ TEST(SegmentCrossing, EndsCountParallelsDoNot) {
       {"end to end", {0, 0}, {10, 0}, {10, 0}, {10, 5}, true, {10, 0}},
       {"vertical", {5, 0}, {5, 10}, {0, 3}, {10, 3}, true, {5, 3}},
       {"beyond the end of a vertical", {5, 0}, {5, 10}, {0, 20}, {10, 20}, false, {}},
-      {"short of the segment", {0, 0}, {1, 0}, {5, -1}, {5, 1}, false, {}},
       {"parallel", {0, 0}, {10, 0}, {0, 1}, {10, 1}, false, {}},
       {"collinear overlapping", {0, 0}, {10, 0}, {5, 0}, {15, 0}, false, {}},
       {"not a number", {0, 0}, {kNan, 10}, {0, 10}, {10, 0}, false, {}},
@@ -164,7 +158,7 @@ TEST(SegmentCrossing, EndsCountParallelsDoNot) {
   }
 }
 
-TEST(Xseach, FindsACrossingAtAnEndWithEachChordsDirection) {
+TEST(Xseach, FindsACrossingAtAnEndWithEachChordsDirectionOrReportsNone) {
   TestApp t;
   PointDir p, q;
   ASSERT_EQ(xseach(t.app, straight(0, 0, 10, 0), straight(10, 5, 10, -5), p, q), 1);
@@ -174,15 +168,8 @@ TEST(Xseach, FindsACrossingAtAnEndWithEachChordsDirection) {
   EXPECT_EQ(p.angle, 0.0);
   EXPECT_EQ(q.angle, std::atan2(-10.0, 0.0));
   EXPECT_TRUE(t.messages().empty());
-}
-
-TEST(Xseach, ParallelAndCollinearLinesHaveNoCrossing) {
-  for (const LineGeometry& other : {straight(0, 1, 10, 1), straight(5, 0, 15, 0)}) {
-    TestApp t;
-    PointDir p, q;
-    EXPECT_EQ(xseach(t.app, straight(0, 0, 10, 0), other, p, q), 0);
-    EXPECT_EQ(t.messages(), std::vector<std::string>{"xseach\t交点が存在しません"});
-  }
+  EXPECT_EQ(xseach(t.app, straight(0, 0, 10, 0), straight(5, 0, 15, 0), p, q), 0);
+  EXPECT_EQ(t.messages(), std::vector<std::string>{"xseach\t交点が存在しません"});
 }
 
 TEST(Xseach, CrossesACurveOnTheChordOfItsSamples) {

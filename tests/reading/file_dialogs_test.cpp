@@ -65,7 +65,7 @@ TEST(FileDialogs, EachUseStartsFromItsRememberedNameAndFolder) {
   }
 }
 
-TEST(FileDialogs, OkRemembersTheNameWithoutFolderAndTheFolder) {
+TEST(FileDialogs, OkRemembersTheNameWithoutFolderAndTheFolderOfItsOwnUseOnly) {
   Fixture f;
   f.ui.answer(ScriptAnswer::kFile, "/elsewhere/sub/map.skl");
   EXPECT_EQ(open_skl_dialog(f.app), 1);
@@ -80,16 +80,13 @@ TEST(FileDialogs, OkRemembersTheNameWithoutFolderAndTheFolder) {
   EXPECT_EQ(f.ui.requests.back().name, "map.skl");
   EXPECT_EQ(f.app.files.sklname, "other.skl");
   EXPECT_EQ(f.app.files.working_folder, "/elsewhere/sub");
-}
 
-TEST(FileDialogs, PageDialogMovesOnlyThePageFolder) {
-  Fixture f;
   f.ui.answer(ScriptAnswer::kFile, "/novel/page0003.skl");
   EXPECT_EQ(save_page_dialog(f.app), 1);
   EXPECT_EQ(f.app.files.pagename, "page0003.skl");
   EXPECT_EQ(f.app.files.page_folder, "/novel");
-  EXPECT_EQ(f.app.files.sklname, "drawdata.skl");
-  EXPECT_EQ(f.app.files.working_folder, "/work/drawings");
+  EXPECT_EQ(f.app.files.sklname, "other.skl");
+  EXPECT_EQ(f.app.files.working_folder, "/elsewhere/sub");
 }
 
 TEST(FileDialogs, CancelChangesNothing) {
