@@ -42,24 +42,20 @@ TEST(DrawLine, DottedStraightLinesCutFromTheStartLength) {
     double scale, start, length;
     const char* bits;
     Segments drawn;  // at y = 10 world units
-  };
-  const Case cases[] = {
+  } cases[] = {
       // Cut at 5, 10, 15, 20: pieces 0, 2 and 4 drawn.
       {"length 22", 1.0, 0.0, 22, "10", along_x({{0, 5}, {10, 15}, {20, 22}}, 10)},
       // Phase 1, first piece 2.5 long and left out.
       {"start 7.5", 2.0, 7.5, 22, "10", along_x({{5, 15}, {25, 35}}, 20)},
-      // Start 3 with phase count - 1: the first piece is 2 long and left out.
       {"start -2", 1.0, -2.0, 22, "10", along_x({{2, 7}, {12, 17}, {22, 22}}, 10)},
       // A start length of exactly one dot length stays: the first cut is at A.
       {"start 5", 1.0, 5.0, 12, "10", along_x({{0, 0}, {5, 10}}, 10)},
       // A cut at B is written, and B after it: the last piece has no length.
       {"cut at the end", 1.0, 0.0, 40, "111010",
        along_x({{0, 5}, {5, 10}, {10, 15}, {20, 25}, {30, 35}, {35, 40}, {40, 40}}, 10)},
-      // Far out the start length is folded in one step, near it step by step;
-      // both give phase 1 and a first cut at 2.5.
+      // Far out the start length is folded in one step: phase 1, first cut 2.5.
       {"start folded", 2.0, 6001 * 5.0 + 2.5, 20, "111010",
        along_x({{0, 5}, {5, 15}, {25, 35}}, 20)},
-      {"start stepped", 2.0, 7 * 5.0 + 2.5, 20, "111010", along_x({{0, 5}, {5, 15}, {25, 35}}, 20)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -73,6 +69,14 @@ TEST(DrawLine, DottedStraightLinesCutFromTheStartLength) {
     for (const DcOp& op : dc.ops()) EXPECT_EQ(op.pen, (DcPen{kPenDash, 1, 0x123456}));
     EXPECT_EQ(dc.pen(), DcPen{});
   }
+  // A start length beyond any fold still cuts pieces of at most 5.
+  TestApp t;
+  set_plain_view(t.app, 1.0);
+  RecordingDc dc;
+  draw_line(t.app, dc, make_line(make_pen(1, 0, 0, 5.0, -1e200), 0, 0, 22, 0));
+  EXPECT_GE(dc.count(DcOp::kMoveTo), 2);
+  EXPECT_LE(dc.count(DcOp::kMoveTo), 3);
+  for (const auto& [from, to] : dc.segments()) EXPECT_LE(to.x - from.x, 5);
 }
 
 TEST(DrawLine, DottedLinesRunInTheirOwnDirection) {
@@ -93,7 +97,7 @@ TEST(DrawLine, PenWidthFollowsTheScaleButNeverVanishes) {
     int width;
     double scale;
     int device;
-  } cases[] = {{1, 0.5, 1}, {3, 2.5, 7}, {0, 4.0, 1}, {2, 1.5, 3}, {-4, 1.0, 1}, {1, 0.25, 1}};
+  } cases[] = {{3, 2.5, 7}, {2, 1.5, 3}, {0, 4.0, 1}, {-4, 1.0, 1}, {1, 0.25, 1}};
   for (const Case& c : cases) {
     for (int style : {0, 1}) {
       SCOPED_TRACE(testing::Message() << c.width << " at " << c.scale << " style " << style);
@@ -108,29 +112,16 @@ TEST(DrawLine, PenWidthFollowsTheScaleButNeverVanishes) {
   }
 }
 
-TEST(DrawLine, SolidStraightAndCurve) {
+TEST(DrawLine, SolidStraightLineTruncatesToPixels) {
   TestApp t;
   set_plain_view(t.app, 2.0);
   RecordingDc dc;
   EXPECT_EQ(draw_line(t.app, dc, make_line(make_pen(0, 1, 0xFF), 1.5, 2.5, 10.2, 3.9)), 2);
   EXPECT_EQ(dc.segments(), (Segments{{{3, 5}, {20, 7}}}));
-
-  dc.clear();
-  LineRecord curve = make_line(make_pen(0), 0, 0, 100, 100, kShapeCurve, 0, kPi / 2);
-  EXPECT_EQ(draw_line(t.app, dc, curve), 1);
-  CurvePoints p = curve_points(t.app, curve.geom);
-  ASSERT_EQ(dc.count(DcOp::kMoveTo), 1);
-  Segments s = dc.segments();
-  ASSERT_EQ(s.size(), 30u);
-  for (int i = 0; i < 30; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(s[i].first, to_screen(t.app, p[i].x, p[i].y));
-    EXPECT_EQ(s[i].second, to_screen(t.app, p[i + 1].x, p[i + 1].y));
-  }
 }
 
-// With every piece drawn the cut points chain from A to B; there is one cut
-// every dot length along the curve's chords.
+// With every piece drawn the cut points chain from A to B, one cut every dot
+// length along the curve's chords.
 TEST(DrawLine, DottedCurveCutsAlongItsChords) {
   TestApp t;
   set_plain_view(t.app, 1.0);
@@ -151,10 +142,9 @@ TEST(DrawLine, DottedCurveCutsAlongItsChords) {
   }
 }
 
-// A curve whose directions agree or are opposite has no quarter ellipse; it
-// is drawn along its chord.
+// A curve whose directions agree or are opposite is drawn along its chord.
 TEST(DrawLine, CurveWithoutATurnIsDrawnAsItsChord) {
-  for (double a1 : {0.0, kPi, -kPi}) {
+  for (double a1 : {0.0, kPi}) {
     SCOPED_TRACE(a1);
     TestApp t;
     set_plain_view(t.app, 1.0);
@@ -182,13 +172,8 @@ TEST(DrawLine, UnusablePatternsDrawSolid) {
   } cases[] = {
       {"no pieces", 5.0, 0.0, 0, 100, 1.0},
       {"dot length 0", 0.0, 0.0, 2, 100, 1.0},
-      {"negative dot length", -5.0, 0.0, 2, 100, 1.0},
       {"19 pieces", 5.0, 0.0, 19, 100, 1.0},
-      {"40 pieces", 5.0, 0.0, 40, 100, 1.0},
-      {"negative count", 5.0, 0.0, -3, 100, 1.0},
       {"not-a-number dot length", kNan, 0.0, 2, 100, 1.0},
-      {"infinite start", 5.0, kInf, 2, 100, 1.0},
-      {"pieces below a quarter pixel", 0.2, 0.0, 2, 100, 1.0},
       {"a billion pieces", 1e-3, 0.0, 2, 1e6, 1000.0},
       {"a line across the world", 5.0, 0.0, 2, 1e15, 1.0},
   };
@@ -207,38 +192,21 @@ TEST(DrawLine, UnusablePatternsDrawSolid) {
   }
 }
 
-TEST(DrawLine, StartLengthFarOutsideThePatternIsFoldedAtOnce) {
-  TestApp t;
-  set_plain_view(t.app, 1.0);
-  RecordingDc dc;
-  draw_line(t.app, dc, make_line(make_pen(1, 0, 0, 5.0, -1e200), 0, 0, 22, 0));
-  // Still cut into pieces of 5 whatever the phase: two or three of them drawn.
-  EXPECT_GE(dc.count(DcOp::kMoveTo), 2);
-  EXPECT_LE(dc.count(DcOp::kMoveTo), 3);
-  for (const auto& [from, to] : dc.segments()) EXPECT_LE(to.x - from.x, 5);
-}
-
 TEST(DrawLine, LinesThatCannotBeDrawn) {
-  struct Case {
-    const char* name;
-    LineRecord line;
-  } cases[] = {
-      {"hidden", make_line(make_pen(0), 0, 0, 10, 10, kShapeHidden)},
-      {"unknown kind", make_line(make_pen(0), 0, 0, 10, 10, static_cast<ShapeKind>(3))},
-      {"negative kind", make_line(make_pen(0), 0, 0, 10, 10, static_cast<ShapeKind>(-1))},
-      {"style 2", make_line(make_pen(2), 0, 0, 10, 10)},
-      {"style -1", make_line(make_pen(-1), 0, 0, 10, 10)},
-      {"not-a-number x", make_line(make_pen(0), kNan, 0, 10, 10)},
-      {"infinite y", make_line(make_pen(1), 0, 0, 10, -kInf)},
-      {"curve with a not-a-number angle", make_line(make_pen(0), 0, 0, 10, 10, kShapeCurve, kNan)},
-      {"dotted curve with infinite end",
-       make_line(make_pen(1), 0, 0, kInf, 10, kShapeCurve, 0, kPi / 2)},
+  const LineRecord cases[] = {
+      make_line(make_pen(0), 0, 0, 10, 10, kShapeHidden),
+      make_line(make_pen(0), 0, 0, 10, 10, static_cast<ShapeKind>(3)),
+      make_line(make_pen(2), 0, 0, 10, 10),
+      make_line(make_pen(0), kNan, 0, 10, 10),
+      make_line(make_pen(1), 0, 0, 10, -kInf),
+      make_line(make_pen(0), 0, 0, 10, 10, kShapeCurve, kNan),
+      make_line(make_pen(1), 0, 0, kInf, 10, kShapeCurve, 0, kPi / 2),
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(i);
     TestApp t;
     RecordingDc dc;
-    EXPECT_EQ(draw_line(t.app, dc, c.line), 0);
+    EXPECT_EQ(draw_line(t.app, dc, cases[i]), 0);
     EXPECT_TRUE(dc.ops().empty());
   }
 }
@@ -253,8 +221,6 @@ class LayerPainters : public testing::Test {
     add_line(t.app, 1, make_line(make_pen(1, 3, 0xFF0000), 0, 40, 10, 40));
     t.clear_log();
   }
-  Colorref color(int offset) { return display_color(t.app, offset); }
-
   TestApp t;
   RecordingDc dc;
 };
@@ -270,18 +236,17 @@ TEST_F(LayerPainters, AllLineUsesEveryLinesOwnPen) {
 
 TEST_F(LayerPainters, SketchAndGuideDrawEveryLineSolidInTheirColour) {
   struct Case {
-    const char* name;
     int (*painter)(App&, Dc&, int);
     int color_offset;
-  } cases[] = {{"sketch", alllinesketch, 732}, {"guide", alllineguide, 756}};
+  } cases[] = {{alllinesketch, 732}, {alllineguide, 756}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.color_offset);
     RecordingDc out;
     EXPECT_EQ(c.painter(t.app, out, 1), 1);
     EXPECT_EQ(out.segments(),
               (Segments{{{0, 0}, {10, 0}}, {{0, 20}, {10, 20}}, {{0, 40}, {10, 40}}}));
     for (const DcOp& op : out.ops())
-      EXPECT_EQ(op.pen, (DcPen{kPenSolid, 1, color(c.color_offset)}));
+      EXPECT_EQ(op.pen, (DcPen{kPenSolid, 1, display_color(t.app, c.color_offset)}));
   }
 }
 
@@ -351,12 +316,11 @@ TEST(DisplayLines, ModeOneShowsGuidesSketchMarkersAndTheCurrentLine) {
   t.app.in.nowline = current;
   RecordingDc dc;
   paint_cycle(t.app, dc);
-  const App& a = t.app;
-  IntPoint o = to_screen(a, 0, 0);
+  IntPoint o = to_screen(t.app, 0, 0);
   auto at = [&](int x, int y) { return IntPoint{o.x + x, o.y + y}; };
-  EXPECT_EQ(dc.segments_in(display_color(a, 756)), (Segments{{at(0, 0), at(10, 0)}}));
-  EXPECT_EQ(dc.segments_in(display_color(a, 732)), (Segments{{at(0, 20), at(10, 20)}}));
-  EXPECT_EQ(dc.segments_in(display_color(a, 728)), (Segments{{at(0, 20), at(10, 20)}}));
+  EXPECT_EQ(dc.segments_in(display_color(t.app, 756)), (Segments{{at(0, 0), at(10, 0)}}));
+  EXPECT_EQ(dc.segments_in(display_color(t.app, 732)), (Segments{{at(0, 20), at(10, 20)}}));
+  EXPECT_EQ(dc.segments_in(display_color(t.app, 728)), (Segments{{at(0, 20), at(10, 20)}}));
   for (const DcOp& op : dc.ops())
     if (op.kind == DcOp::kLineTo) {
       EXPECT_EQ(op.pen.width, 1);

@@ -1,5 +1,5 @@
 // The pen and colour dialogs, their previews, and the one-line pen and
-// construction inputs, driven through scripted answers.
+// construction inputs, driven through scripted steps.
 
 #include "render/pen_dialogs.h"
 
@@ -18,152 +18,13 @@
 namespace daub {
 namespace {
 
-using test::TestApp;
 using Values = std::vector<std::pair<int, std::string>>;
-
-void answer_dialog(TestApp& t, const Values& values, int click = kIdOk) {
-  ScriptAnswer a;
-  a.kind = ScriptAnswer::kDialog;
-  a.values = values;
-  a.click = click;
-  a.source = "click " + std::to_string(click);
-  t.ui.queue(a);
-}
-
-void answer_color(TestApp& t, Colorref color) {
-  ScriptAnswer a;
-  a.kind = ScriptAnswer::kColor;
-  a.color = color;
-  a.source = "color";
-  t.ui.queue(a);
-}
-
-// The current pen fields, for comparing whole pens at once.
-struct PenFieldsValue {
-  int style, width;
-  Colorref color;
-  double dot, start;
-  int count;
-  std::uint32_t bits;
-  bool operator==(const PenFieldsValue&) const = default;
-};
-
-PenFieldsValue pen_fields(const Settings& s) {
-  return {s.pen_style,    s.pen_width,      s.color,    s.dot_length,
-          s.start_length, s.line_bit_count, s.line_bits};
-}
-
-std::ostream& operator<<(std::ostream& os, const PenFieldsValue& p) {
-  return os << "style " << p.style << " width " << p.width << " color " << p.color << " dot "
-            << p.dot << " start " << p.start << " bits " << p.count << "/" << p.bits;
-}
-
-// The refresh step ran: the current pen record follows the fields.
-void expect_refreshed(const Settings& s) {
-  EXPECT_EQ(s.line_pen.style, s.pen_style);
-  EXPECT_EQ(s.line_pen.width, s.pen_width);
-  EXPECT_EQ(s.line_pen.color, s.color);
-  EXPECT_EQ(s.line_pen.dot_length, s.dot_length);
-  EXPECT_EQ(s.line_pen.bit_count, s.line_bit_count);
-  EXPECT_EQ(s.fill.hatch_pen.bits, s.line_bits);
-  EXPECT_EQ(s.fill.color, s.color);
-}
-
-// At start-up: solid, width 1, black, dot 5, start 0, "10".
-const PenFieldsValue kStartPen{0, 1, 0, 5.0, 0.0, 2, 1};
-
-TEST(PenInputDialog, OkStoresWhatTheFieldsSay) {
-  struct Case {
-    const char* name;
-    Values values;
-    PenFieldsValue pen;
-  } cases[] = {
-      {"negative width and dot length read as 0",
-       {{975, "off"}, {976, "on"}, {967, "-3"}, {969, "-1"}, {971, "2.5"}, {973, "111010"}},
-       {1, 0, 0, 0.0, 2.5, 6, 23}},
-      {"width rounded up", {{967, "2.5"}}, {0, 3, 0, 5.0, 0.0, 2, 1}},
-      {"width rounded down", {{967, "2.49"}}, {0, 2, 0, 5.0, 0.0, 2, 1}},
-      {"fields without a number keep the pen", {{967, "abc"}, {969, ""}, {971, "nan"}}, kStartPen},
-      {"19 line bits keep the pattern",
-       {{973, std::string(19, '1')}, {969, "7"}},
-       {0, 1, 0, 7.0, 0.0, 2, 1}},
-      {"an empty pattern is taken", {{973, ""}}, {0, 1, 0, 5.0, 0.0, 0, 0}},
-      {"unchanged fields", {}, kStartPen},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestApp t;
-    answer_dialog(t, c.values);
-    EXPECT_EQ(pen_input_dialog(t.app), 1);
-    EXPECT_EQ(pen_fields(t.app.settings), c.pen);
-    expect_refreshed(t.app.settings);
-  }
-}
-
-TEST(PenInputDialog, CancelChangesNothing) {
-  TestApp t;
-  answer_dialog(t, {{967, "9"}, {976, "on"}, {975, "off"}}, kIdCancel);
-  EXPECT_EQ(pen_input_dialog(t.app), 0);
-  EXPECT_EQ(pen_fields(t.app.settings), kStartPen);
-}
-
-TEST(PenInputDialog, PatternButtonsAndStandardPensFillTheFields) {
-  struct Case {
-    const char* name;
-    int button;
-    std::vector<ScriptAnswer::Kind> chooser;  // what the standard-pen chooser gets
-    int chooser_click;
-    PenFieldsValue pen;
-  } cases[] = {
-      {"点線", 982, {}, 0, {1, 1, 0, 5.0, 0.0, 2, 1}},
-      {"１点鎖線", 983, {}, 0, {1, 1, 0, 5.0, 0.0, 6, 23}},
-      {"２点鎖線", 996, {}, 0, {1, 1, 0, 5.0, 0.0, 8, 87}},
-      {"standard 実線", 999, {ScriptAnswer::kDialog}, 981, {0, 1, 0, 5.0, 0.0, 2, 1}},
-      {"standard 長い１点鎖線", 999, {ScriptAnswer::kDialog}, 997, {1, 1, 0, 10.0, 0.0, 6, 23}},
-      {"standard 長い２点鎖線", 999, {ScriptAnswer::kDialog}, 999, {1, 1, 0, 10.0, 0.0, 8, 87}},
-      {"standard cancelled", 999, {ScriptAnswer::kCancel}, 0, {0, 1, 0, 3.0, 1.5, 3, 5}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestApp t;
-    answer_dialog(t, {{969, "3"}, {971, "1.5"}, {973, "101"}}, c.button);
-    for (ScriptAnswer::Kind kind : c.chooser) {
-      if (kind == ScriptAnswer::kDialog)
-        answer_dialog(t, {}, c.chooser_click);
-      else
-        t.answer(kind);
-    }
-    t.answer(ScriptAnswer::kOk);
-    EXPECT_EQ(pen_input_dialog(t.app), 1);
-    EXPECT_EQ(pen_fields(t.app.settings), c.pen);
-    EXPECT_EQ(t.ui.queued(), 0u);
-  }
-}
-
-TEST(PenInputDialog, ColourChooserGivesTheWorkingColour) {
-  TestApp t;
-  answer_dialog(t, {}, 1024);
-  answer_color(t, 0x00FF00);
-  t.answer(ScriptAnswer::kOk);
-  EXPECT_EQ(pen_input_dialog(t.app), 1);
-  EXPECT_EQ(t.app.settings.color, 0x00FF00u);
-  EXPECT_EQ(t.app.last_chosen_color, 0x00FF00u);
-  expect_refreshed(t.app.settings);
-
-  // A cancelled chooser keeps the working colour.
-  answer_dialog(t, {}, 1024);
-  t.answer(ScriptAnswer::kCancel);
-  answer_dialog(t, {}, kIdOk);
-  pen_input_dialog(t.app);
-  EXPECT_EQ(t.app.settings.color, 0x00FF00u);
-}
 
 // Runs dialogs from a list of steps, paints the preview whenever a step asks
 // for it, and answers colour choosers from a list, noting where each started.
 class DriverUi : public ScriptUi {
  public:
   DriverUi() : ScriptUi(nullptr) {}
-
   struct Step {
     Values values;
     int click;
@@ -212,15 +73,100 @@ struct DriverApp {
   MemoryClipboard clipboard;
   App app{ui, clipboard};
   DriverApp() {
-    Settings& s = app.settings;
-    set_drawing_defaults(s);
-    s.scale = 2.0;
-    s.view_center_x = 400;
-    s.view_center_y = 300;
+    set_drawing_defaults(app.settings);
+    app.settings.scale = 2.0;
+    app.settings.view_center_x = 400;
+    app.settings.view_center_y = 300;
     app.view.vieworigin_x = 5;
     app.view.vieworigin_y = 7;
   }
 };
+
+// The current pen fields, for comparing whole pens at once.
+struct PenFields {
+  int style, width;
+  Colorref color;
+  double dot, start;
+  int count;
+  std::uint32_t bits;
+  bool operator==(const PenFields&) const = default;
+};
+
+PenFields pen_fields(const Settings& s) {
+  return {s.pen_style,    s.pen_width,      s.color,    s.dot_length,
+          s.start_length, s.line_bit_count, s.line_bits};
+}
+
+std::ostream& operator<<(std::ostream& os, const PenFields& p) {
+  return os << "style " << p.style << " width " << p.width << " color " << p.color << " dot "
+            << p.dot << " start " << p.start << " bits " << p.count << "/" << p.bits;
+}
+
+// The refresh step ran: the current pen record follows the fields.
+void expect_refreshed(const Settings& s) {
+  EXPECT_EQ(s.line_pen.style, s.pen_style);
+  EXPECT_EQ(s.line_pen.width, s.pen_width);
+  EXPECT_EQ(s.line_pen.color, s.color);
+  EXPECT_EQ(s.line_pen.dot_length, s.dot_length);
+  EXPECT_EQ(s.line_pen.bit_count, s.line_bit_count);
+  EXPECT_EQ(s.fill.hatch_pen.bits, s.line_bits);
+  EXPECT_EQ(s.fill.color, s.color);
+}
+
+// At start-up: solid, width 1, black, dot 5, start 0, "10".
+const PenFields kStartPen{0, 1, 0, 5.0, 0.0, 2, 1};
+
+TEST(PenInputDialog, StoresWhatTheFieldsSayOnOk) {
+  struct Case {
+    const char* name;
+    std::deque<DriverUi::Step> steps;
+    int result;
+    PenFields pen;
+  } cases[] = {
+      {"negative width and dot length read as 0",
+       {{{{975, "off"}, {976, "on"}, {967, "-3"}, {969, "-1"}, {971, "2.5"}, {973, "111010"}},
+         kIdOk}},
+       1,
+       {1, 0, 0, 0.0, 2.5, 6, 23}},
+      {"width rounded up", {{{{967, "2.5"}}, kIdOk}}, 1, {0, 3, 0, 5.0, 0.0, 2, 1}},
+      {"width rounded down", {{{{967, "2.49"}}, kIdOk}}, 1, {0, 2, 0, 5.0, 0.0, 2, 1}},
+      {"fields without a number keep the pen",
+       {{{{967, "abc"}, {969, ""}, {971, "nan"}}, kIdOk}},
+       1,
+       kStartPen},
+      {"19 line bits keep the pattern",
+       {{{{973, std::string(19, '1')}, {969, "7"}}, kIdOk}},
+       1,
+       {0, 1, 0, 7.0, 0.0, 2, 1}},
+      {"an empty pattern is taken", {{{{973, ""}}, kIdOk}}, 1, {0, 1, 0, 5.0, 0.0, 0, 0}},
+      {"cancel", {{{{967, "9"}, {976, "on"}, {975, "off"}}, kIdCancel}}, 0, kStartPen},
+      // Pattern buttons, and the standard-pen chooser behind 999.
+      {"点線", {{{}, 982}, {{}, kIdOk}}, 1, {1, 1, 0, 5.0, 0.0, 2, 1}},
+      {"１点鎖線", {{{}, 983}, {{}, kIdOk}}, 1, {1, 1, 0, 5.0, 0.0, 6, 23}},
+      {"２点鎖線", {{{}, 996}, {{}, kIdOk}}, 1, {1, 1, 0, 5.0, 0.0, 8, 87}},
+      {"standard 長い１点鎖線",
+       {{{}, 999}, {{}, 997}, {{}, kIdOk}},
+       1,
+       {1, 1, 0, 10.0, 0.0, 6, 23}},
+      {"standard 長い２点鎖線",
+       {{{{969, "3"}}, 999}, {{}, 999}, {{}, kIdOk}},
+       1,
+       {1, 1, 0, 10.0, 0.0, 8, 87}},
+      {"standard cancelled",
+       {{{{969, "3"}, {971, "1.5"}, {973, "101"}}, 999}, {{}, kIdCancel}, {{}, kIdOk}},
+       1,
+       {0, 1, 0, 3.0, 1.5, 3, 5}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    DriverApp d;
+    d.ui.steps = c.steps;
+    EXPECT_EQ(pen_input_dialog(d.app), c.result);
+    EXPECT_EQ(pen_fields(d.app.settings), c.pen);
+    expect_refreshed(d.app.settings);
+    EXPECT_TRUE(d.ui.steps.empty());
+  }
+}
 
 TEST(PenInputDialog, ShowsTheCurrentPen) {
   DriverApp d;
@@ -254,9 +200,7 @@ TEST(PenInputDialog, PreviewDrawsTheEnteredPenAtOnePixelPerUnit) {
     SCOPED_TRACE(c.name);
     DriverApp d;
     d.app.settings.color = 0x123456;
-    const std::vector<std::uint8_t> settings_before(
-        reinterpret_cast<const std::uint8_t*>(&d.app.settings),
-        reinterpret_cast<const std::uint8_t*>(&d.app.settings) + sizeof(Settings));
+    const Settings before = d.app.settings;
     d.ui.steps = {{c.values, 981}, {{}, kIdCancel}};
     EXPECT_EQ(pen_input_dialog(d.app), 0);
 
@@ -269,9 +213,8 @@ TEST(PenInputDialog, PreviewDrawsTheEnteredPenAtOnePixelPerUnit) {
     EXPECT_EQ(swatch.kind, DcOp::kFillRect);
     EXPECT_EQ(swatch.points, (std::vector<IntPoint>{{460, 250}, {560, 280}}));
     EXPECT_EQ(swatch.color, 0x123456u);
-
     // The view is back as it was, and nothing was stored.
-    EXPECT_EQ(std::memcmp(settings_before.data(), &d.app.settings, sizeof(Settings)), 0);
+    EXPECT_EQ(std::memcmp(&before, &d.app.settings, sizeof(Settings)), 0);
     EXPECT_EQ(d.app.view.vieworigin_x, 5);
     EXPECT_EQ(d.app.view.vieworigin_y, 7);
   }
@@ -282,10 +225,12 @@ TEST(ColourChoosers, StartFromTheLastColourChosenAnywhere) {
   d.ui.colors = {0x0000FF, 0x00FF00};
   d.ui.steps = {{{}, 1024}, {{}, kIdOk}};
   pen_input_dialog(d.app);
+  EXPECT_EQ(d.app.settings.color, 0x0000FFu);
+  expect_refreshed(d.app.settings);
   d.ui.steps = {{{}, 982}, {{}, kIdOk}};
   color_input_dialog(d.app);
-  // The third one is cancelled: it remembers nothing new.
-  d.ui.steps = {{{}, 1024}, {{}, kIdCancel}};
+  // The third chooser is cancelled: the colour and the memory stay.
+  d.ui.steps = {{{}, 1024}, {{}, kIdOk}};
   pen_input_dialog(d.app);
   EXPECT_EQ(d.ui.chooser_starts, (std::vector<Colorref>{0xFFFFFF, 0x0000FF, 0x00FF00}));
   EXPECT_EQ(d.app.last_chosen_color, 0x00FF00u);
@@ -330,7 +275,6 @@ TEST(ColorInputDialog, ChooserFillsTheFieldsAndTestShowsTheSwatch) {
 
 TEST(NowDotParamDlg, ReadsDotLengthStartLengthAndLineBits) {
   struct Case {
-    const char* name;
     std::string input;
     int result;
     double dot, start;
@@ -338,38 +282,24 @@ TEST(NowDotParamDlg, ReadsDotLengthStartLengthAndLineBits) {
     std::uint32_t bits;
     std::string message;
   } cases[] = {
-      {"stored", "2.5,1.25,111010", 1, 2.5, 1.25, 6, 23, ""},
-      {"dot length too small", "0.0005,1,111010", 0, 5.0, 0.0, 2, 1,
-       "nowdotparamdlg\tドット長が小さすぎます"},
-      {"smallest dot length", "0.001,0,1", 1, 0.001, 0.0, 1, 1, ""},
-      {"two fields", "2.5,1.25", 0, 5.0, 0.0, 2, 1, ""},
-      {"19 line bits keep the bits", "2.5,1.25," + std::string(19, '1'), 1, 2.5, 1.25, 2, 1, ""},
-      {"128 characters", "2.5,1.25," + std::string(119, '1'), 0, 5.0, 0.0, 2, 1, ""},
-      {"not a number", "nan,0,10", 0, 5.0, 0.0, 2, 1, ""},
-      {"infinite start", "5,inf,10", 0, 5.0, 0.0, 2, 1, ""},
+      {"2.5,1.25,111010", 1, 2.5, 1.25, 6, 23, ""},
+      {"0.0005,1,111010", 0, 5.0, 0.0, 2, 1, "nowdotparamdlg\tドット長が小さすぎます"},
+      {"0.001,0,1", 1, 0.001, 0.0, 1, 1, ""},
+      {"2.5,1.25", 0, 5.0, 0.0, 2, 1, ""},
+      {"2.5,1.25," + std::string(19, '1'), 1, 2.5, 1.25, 2, 1, ""},  // the bits stay
+      {"2.5,1.25," + std::string(119, '1'), 0, 5.0, 0.0, 2, 1, ""},  // 128 characters
+      {"nan,0,10", 0, 5.0, 0.0, 2, 1, ""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestApp t;
+    SCOPED_TRACE(c.input.substr(0, 20));
+    test::TestApp t;
     t.answer(ScriptAnswer::kInput, c.input);
     EXPECT_EQ(nowdotparamdlg(t.app), c.result);
     const Settings& s = t.app.settings;
-    EXPECT_EQ(s.dot_length, c.dot);
-    EXPECT_EQ(s.start_length, c.start);
-    EXPECT_EQ(s.line_bit_count, c.count);
-    EXPECT_EQ(s.line_bits, c.bits);
+    EXPECT_EQ(pen_fields(s), (PenFields{0, 1, 0, c.dot, c.start, c.count, c.bits}));
     expect_refreshed(s);
     EXPECT_EQ(t.last_message(), c.message);
   }
-}
-
-TEST(NowDotParamDlg, ShowsThePatternAndThePrompt) {
-  DriverApp d;
-  d.ui.steps = {{{}, kIdCancel}};
-  nowdotparamdlg(d.app);
-  EXPECT_EQ(d.ui.shown[589], "ドット長，スタート長，ラインビット");
-  EXPECT_EQ(d.ui.shown[292], "5.000000,0.000000,10");
-  EXPECT_EQ(d.app.input.label, "Data Input");
 }
 
 // The one-line inputs behind the command ids, each ending without a repaint.
@@ -381,15 +311,14 @@ TEST(PenCommands, OneLineInputs) {
     const char* input;
     bool changed;
   } cases[] = {
+      {436, "ドット長，スタート長，ラインビット", "5.000000,0.000000,10", "", false},
       {264, "0=実線　　1=点線", "0", "1", true},
       {264, "0=実線　　1=点線", "0", "x", false},
       {265, "Data Input", "1", "4", true},
-      {265, "Data Input", "1", "", false},
       {608, "注目距離入力", "10.000000", "25.5", true},
       {608, "注目距離入力", "10.000000", "inf", false},
       {628, "円弧分割角入力", "10.000000", "15", true},
       {628, "円弧分割角入力", "10.000000", "0", false},
-      {628, "円弧分割角入力", "10.000000", "-5", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.id << " " << c.input);
@@ -401,24 +330,15 @@ TEST(PenCommands, OneLineInputs) {
     EXPECT_EQ(d.ui.shown[589], c.prompt);
     EXPECT_EQ(d.ui.shown[292], c.shown);
     EXPECT_EQ(d.ui.repaint_count(), 0);
+    EXPECT_EQ(d.app.input.label, "Data Input");
     const Settings& s = d.app.settings;
-    switch (c.id) {
-      case 264:
-        EXPECT_EQ(s.pen_style, c.changed ? 1 : before.pen_style);
-        EXPECT_EQ(s.line_pen.style, s.pen_style);
-        break;
-      case 265:
-        EXPECT_EQ(s.pen_width, c.changed ? 4 : before.pen_width);
-        EXPECT_EQ(s.line_pen.width, s.pen_width);
-        break;
-      case 608:
-        EXPECT_EQ(d.app.construction.distance, c.changed ? 25.5 : construction.distance);
-        break;
-      case 628:
-        EXPECT_EQ(d.app.construction.arc_angle,
-                  c.changed ? 15 * kPi / 180.0 : construction.arc_angle);
-        break;
-    }
+    EXPECT_EQ(s.pen_style, c.id == 264 && c.changed ? 1 : before.pen_style);
+    EXPECT_EQ(s.line_pen.style, s.pen_style);
+    EXPECT_EQ(s.pen_width, c.id == 265 && c.changed ? 4 : before.pen_width);
+    EXPECT_EQ(s.line_pen.width, s.pen_width);
+    EXPECT_EQ(d.app.construction.distance, c.id == 608 && c.changed ? 25.5 : construction.distance);
+    EXPECT_EQ(d.app.construction.arc_angle,
+              c.id == 628 && c.changed ? 15 * kPi / 180.0 : construction.arc_angle);
   }
 }
 
@@ -429,7 +349,7 @@ TEST(PenCommands, DialogsOpenWithoutARepaint) {
   } cases[] = {{262, "ペンデータ入力"}, {278, "色入力"}, {436, "データ入力"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
-    TestApp t;
+    test::TestApp t;
     ScriptAnswer cancel;
     cancel.kind = ScriptAnswer::kCancel;
     cancel.source = "cancel";
@@ -439,13 +359,6 @@ TEST(PenCommands, DialogsOpenWithoutARepaint) {
               std::vector<std::string>{std::string("dialog\t") + c.title + "\tcancel"});
     EXPECT_EQ(t.ui.repaint_count(), 0);
   }
-}
-
-TEST(PenCommands, ConstructionValuesAtStart) {
-  TestApp t;
-  EXPECT_EQ(t.app.construction.distance, 10.0);
-  EXPECT_DOUBLE_EQ(t.app.construction.arc_angle * 180.0 / kPi, 10.0);
-  EXPECT_EQ(t.app.last_chosen_color, 0xFFFFFFu);
 }
 
 }  // namespace

@@ -16,13 +16,10 @@ namespace {
 using test::add_line;
 using test::make_line;
 using test::make_pen;
-using test::TestApp;
-
-using Operation = int (*)(App&, int, int);
 
 struct Case {
   const char* name;
-  Operation op;
+  int (*op)(App&, int, int);
   void (*expect)(PenRecord& before, const PenRecord& current);  // what the copy changes
 };
 
@@ -41,8 +38,8 @@ const Case kCases[] = {
     {"linenowcolor", linenowcolor, [](PenRecord& p, const PenRecord& c) { p.color = c.color; }},
 };
 
-PenRecord stored_pen(App& app, int layer, int n) {
-  std::uint32_t at = app.drawing.get<std::uint32_t>(layer_offset(app.drawing, layer));
+PenRecord stored_pen(App& app, int n) {
+  std::uint32_t at = app.drawing.get<std::uint32_t>(layer_offset(app.drawing, 1));
   for (int i = 1; i < n; ++i) at = app.drawing.get<LineRecord>(at).next;
   return app.drawing.get<LineRecord>(at).pen;
 }
@@ -50,7 +47,7 @@ PenRecord stored_pen(App& app, int layer, int n) {
 TEST(PenOperations, CopyTheirPartOfTheCurrentPenIntoOneLine) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    TestApp t;
+    test::TestApp t;
     PenRecord old_pen = make_pen(0, 2, 0x111111, 4.0, 1.0, "1100");
     old_pen.reserved = 77;
     for (int i = 0; i < 3; ++i) add_line(t.app, 1, make_line(old_pen, 0, i, 10, i));
@@ -61,38 +58,35 @@ TEST(PenOperations, CopyTheirPartOfTheCurrentPenIntoOneLine) {
     EXPECT_EQ(c.op(t.app, 2, 1), 2);
     PenRecord expected = old_pen;
     c.expect(expected, current);
-    PenRecord got = stored_pen(t.app, 1, 2);
+    PenRecord got = stored_pen(t.app, 2), neighbour = stored_pen(t.app, 3);
     EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0);
-    PenRecord neighbour = stored_pen(t.app, 1, 3);
     EXPECT_EQ(std::memcmp(&neighbour, &old_pen, sizeof old_pen), 0);
     EXPECT_TRUE(t.messages().empty());
   }
 }
 
 TEST(PenOperations, FailuresReportWithTheOperationsNameAndChangeNothing) {
+  struct Failure {
+    int n, layer;
+    const char* text;
+  } failures[] = {{1, 3, "レイヤーが存在しません"},
+                  {1, 2, "データが存在しません"},
+                  {2, 1, "該当データが存在しません"},
+                  {0, 1, "該当データが存在しません"}};
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    TestApp t;
+    test::TestApp t;
     makelayer(t.app, 2);  // layer 2 without lines
     add_line(t.app, 1, make_line(make_pen(0), 0, 0, 10, 0));
     t.app.settings.line_pen = make_pen(1, 9, 0xFF);
     const std::vector<std::uint8_t> before = t.app.drawing.bytes();
-    struct Failure {
-      int n, layer;
-      const char* text;
-    } failures[] = {{1, 3, "レイヤーが存在しません"},
-                    {1, 2, "データが存在しません"},
-                    {2, 1, "該当データが存在しません"},
-                    {0, 1, "該当データが存在しません"},
-                    {-5, 1, "該当データが存在しません"}};
     for (const Failure& f : failures) {
       t.clear_log();
       EXPECT_EQ(c.op(t.app, f.n, f.layer), 0);
       EXPECT_EQ(t.messages(), std::vector<std::string>{std::string(c.name) + "\t" + f.text});
     }
     EXPECT_EQ(t.app.drawing.bytes(), before);
-    // A layer number below 1 means the first layer.
-    EXPECT_EQ(c.op(t.app, 1, 0), 1);
+    EXPECT_EQ(c.op(t.app, 1, 0), 1);  // a layer number below 1 means the first layer
   }
 }
 
