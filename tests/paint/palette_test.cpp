@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "help/help_texts.h"
@@ -72,36 +73,20 @@ struct PaletteApp {
     log.str("");
   }
 
-  void click(int id) {
+  void answer(ScriptAnswer::Kind kind, int id, Colorref color, std::string source) {
     ScriptAnswer a;
-    a.kind = ScriptAnswer::kDialog;
-    a.click = id;
-    a.source = "click " + std::to_string(id);
+    a.kind = kind, a.click = id, a.color = color, a.source = std::move(source);
     ui.queue(a);
   }
-  void choose(Colorref color) {
-    ScriptAnswer a;
-    a.kind = ScriptAnswer::kColor;
-    a.color = color;
-    a.source = "color";
-    ui.queue(a);
-  }
-  void cancel() {
-    ScriptAnswer a;
-    a.kind = ScriptAnswer::kCancel;
-    a.source = "cancel";
-    ui.queue(a);
-  }
+  void click(int id) { answer(ScriptAnswer::kDialog, id, 0, "click " + std::to_string(id)); }
+  void choose(Colorref color) { answer(ScriptAnswer::kColor, 0, color, "color"); }
+  void cancel() { answer(ScriptAnswer::kCancel, 0, 0, "cancel"); }
 
-  std::vector<std::string> lines() const {
+  // The log's lines that start with `prefix`.
+  std::vector<std::string> lines(const std::string& prefix = "") const {
     std::vector<std::string> out;
     std::istringstream in(log.str());
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-  }
-  std::vector<std::string> lines_starting(const std::string& prefix) const {
-    std::vector<std::string> out;
-    for (const std::string& l : lines())
+    for (std::string l; std::getline(in, l);)
       if (l.rfind(prefix, 0) == 0) out.push_back(l);
     return out;
   }
@@ -127,101 +112,49 @@ int marked_in(const std::vector<int>& marks, int first, int last) {
   return found;
 }
 
-TEST(PaletteTemplates, ControlsFitAndKeepTheirIds) {
-  struct Expect {
-    const DialogTemplate& t;
-    const char* name;
-    const char* title;
-    std::vector<std::pair<int, const char*>> buttons;
-  };
-  const Expect expects[] = {
-      {dauberydlg_template(),
-       "DAUBERYDLG",
-       "Daubery",
-       {{1072, "1"},
-        {1076, "60"},
-        {1077, "0.0"},
-        {1085, "1.00"},
-        {1086, "2.0"},
-        {1087, "1.4"},
-        {1090, "0.5"},
-        {1091, "絵を描く"},
-        {1096, "全体の移動"},
-        {1097, "キャンバスの移動"},
-        {1100, "TEST"},
-        {1101, "色"},
-        {1102, "入出力"},
-        {1105, "キャンバスを原点に戻す"},
-        {1108, "ヘルプ"},
-        {1109, "キャンバス消去"},
-        {kIdOk, "OK"},
-        {kIdCancel, "ｷｬﾝｾﾙ"}}},
-      {dbryiodlg_template(),
-       "DBRYIODLG",
-       "Daubery入出力",
-       {{1100, "ファイルから入力"},
-        {1101, "ファイルへ出力"},
-        {1102, "クリップボードから貼り付け"},
-        {1103, "クリップボードへコピー"},
-        {kIdCancel, "ｷｬﾝｾﾙ"}}},
-      {dbryhelpdlg_template(),
-       "DBRYHELPDLG",
-       "Daubery Help",
-       {{1100, "ようこそDauberyへ"}, {1106, "入出力のしかた"}, {kIdCancel, "ｷｬﾝｾﾙ"}}},
-  };
-  for (const Expect& e : expects) {
-    SCOPED_TRACE(e.name);
-    EXPECT_EQ(e.t.name, e.name);
-    EXPECT_EQ(e.t.title, e.title);
-    for (const auto& [id, label] : e.buttons) {
-      SCOPED_TRACE(id);
-      ASSERT_NE(e.t.control(id), nullptr);
-      EXPECT_EQ(e.t.control(id)->label, label);
-    }
-    for (const ControlTemplate& c : e.t.controls) {
+TEST(PaletteTemplates, TitlesAndControlsInsideTheirDialogs) {
+  const std::pair<const DialogTemplate&, const char*> dialogs[] = {
+      {dauberydlg_template(), "Daubery"},
+      {dbryiodlg_template(), "Daubery入出力"},
+      {dbryhelpdlg_template(), "Daubery Help"}};
+  for (const auto& [t, title] : dialogs) {
+    SCOPED_TRACE(title);
+    EXPECT_EQ(t.title, title);
+    for (const ControlTemplate& c : t.controls) {
       SCOPED_TRACE(c.label);
-      EXPECT_GE(c.x, 0);
-      EXPECT_GE(c.y, 0);
-      EXPECT_LE(c.x + c.width, e.t.width);
-      EXPECT_LE(c.y + c.height, e.t.height);
+      EXPECT_TRUE(c.x >= 0 && c.y >= 0 && c.x + c.width <= t.width && c.y + c.height <= t.height);
     }
   }
+  EXPECT_EQ(dauberydlg_template().control(kIdCancel)->label, "ｷｬﾝｾﾙ");
 }
 
+// Radio buttons that follow each other form one group in the window, so
+// each group must be one unbroken run after its labelled box.
 TEST(PaletteTemplates, RadioGroupsFollowTheirBoxesAndThePreviewHoldsTheSample) {
-  const DialogTemplate& t = dauberydlg_template();
-  // Radio buttons that follow each other form one group in the window, so
-  // each group must be one unbroken run after its labelled box.
-  const std::vector<std::pair<std::string, std::vector<int>>> groups = {
-      {"線幅", {1072, 1073, 1074, 1075, 1076}},
-      {"ぼかし率", {1077, 1078, 1079, 1080, 1081}},
-      {"濃さ", {1082, 1083, 1084, 1085}},
-      {"画面縮尺", {1086, 1087, 1088, 1089, 1090}},
-      {"マウス指令", {1091, 1092, 1093, 1094, 1095, 1096, 1097}},
-  };
-  for (const auto& [label, ids] : groups) {
+  const std::vector<ControlTemplate>& cs = dauberydlg_template().controls;
+  const std::tuple<std::string, int, int> groups[] = {{"線幅", 1072, 5},
+                                                      {"ぼかし率", 1077, 5},
+                                                      {"濃さ", 1082, 4},
+                                                      {"画面縮尺", 1086, 5},
+                                                      {"マウス指令", 1091, 7}};
+  for (const auto& [label, first, count] : groups) {
     SCOPED_TRACE(label);
-    auto box = std::find_if(t.controls.begin(), t.controls.end(), [&](const ControlTemplate& c) {
+    auto box = std::find_if(cs.begin(), cs.end(), [&](const ControlTemplate& c) {
       return c.kind == ControlKind::kGroup && c.label == label;
     });
-    ASSERT_NE(box, t.controls.end());
-    for (std::size_t k = 0; k < ids.size(); ++k) {
-      auto c = box + 1 + static_cast<long>(k);
-      ASSERT_NE(c, t.controls.end());
-      EXPECT_EQ(c->id, ids[k]);
-      EXPECT_EQ(c->kind, ControlKind::kRadio);
+    ASSERT_LT(box + count, cs.end());
+    for (int k = 1; k <= count; ++k) {
+      EXPECT_EQ(box[k].id, first + k - 1);
+      EXPECT_EQ(box[k].kind, ControlKind::kRadio);
     }
-    auto after = box + 1 + static_cast<long>(ids.size());
-    EXPECT_TRUE(after == t.controls.end() || after->kind != ControlKind::kRadio);
+    EXPECT_TRUE(box + count + 1 == cs.end() || box[count + 1].kind != ControlKind::kRadio);
   }
-  auto preview = std::find_if(t.controls.begin(), t.controls.end(), [](const ControlTemplate& c) {
+  auto preview = std::find_if(cs.begin(), cs.end(), [](const ControlTemplate& c) {
     return c.kind == ControlKind::kPreview;
   });
-  ASSERT_NE(preview, t.controls.end());
-  EXPECT_LE(preview->x, 60);
-  EXPECT_LE(preview->y, 180);
-  EXPECT_GE(preview->x + preview->width, 210);
-  EXPECT_GE(preview->y + preview->height, 260);
+  ASSERT_NE(preview, cs.end());  // it holds the 150 × 80 sample drawn at (60, 180)
+  EXPECT_TRUE(preview->x <= 60 && preview->y <= 180 && preview->x + preview->width >= 210 &&
+              preview->y + preview->height >= 260);
 }
 
 TEST(Palette, OpeningMarksOneButtonPerGroupByStrictThresholds) {
@@ -237,26 +170,19 @@ TEST(Palette, OpeningMarksOneButtonPerGroupByStrictThresholds) {
   auto density = [](App& a) { return &a.brush.density; };
   auto scale = [](App& a) { return &a.settings.scale; };
   const Case cases[] = {
-      {"width 2.0", width, 2.0, 1072, 1076, 1073},
-      {"width 45.0", width, 45.0, 1072, 1076, 1076},
-      {"width 1.5 is not below 1.5", width, 1.5, 1072, 1076, 1073},
       {"width 0", width, 0.0, 1072, 1076, 1072},
+      {"width 1.5 is not below 1.5", width, 1.5, 1072, 1076, 1073},
       {"width 13.4", width, 13.4, 1072, 1076, 1074},
       {"width not a number", width, nan, 1072, 1076, 1076},
       {"blur 0.2", blur, 0.2, 1077, 1081, 1077},
       {"blur 0.25", blur, 0.25, 1077, 1081, 1078},
-      {"blur 1.7", blur, 1.7, 1077, 1081, 1080},
       {"blur 2.0", blur, 2.0, 1077, 1081, 1081},
       {"density 0.374", density, 0.374, 1082, 1085, 1082},
       {"density 0.375", density, 0.375, 1082, 1085, 1083},
-      {"density 0.8", density, 0.8, 1082, 1085, 1084},
-      {"density 1.0", density, 1.0, 1082, 1085, 1085},
-      {"scale 1.41", scale, 1.41, 1086, 1090, 1087},
       {"scale 0.5", scale, 0.5, 1086, 1090, 1090},
       {"scale 0.6", scale, 0.6, 1086, 1090, 1089},
-      {"scale 1.0", scale, 1.0, 1086, 1090, 1088},
+      {"scale 1.41", scale, 1.41, 1086, 1090, 1087},
       {"scale 1.6", scale, 1.6, 1086, 1090, 1086},
-      {"scale 4", scale, 4.0, 1086, 1090, 1086},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -324,6 +250,7 @@ TEST(Palette, CancelPutsBackWhatChangedAndOkKeepsIt) {
     SCOPED_TRACE(ok ? "OK" : "cancel");
     PaletteApp p;
     p.app.brush.end_type = 1;
+    const int repaints = p.ui.repaint_count();
     const Settings before = p.app.settings;
     const BrushParams brush = p.app.brush;
     p.click(1075);  // width 20
@@ -355,6 +282,10 @@ TEST(Palette, CancelPutsBackWhatChangedAndOkKeepsIt) {
       EXPECT_EQ(p.app.in.mousecmd, 1062);
     }
     EXPECT_EQ(p.app.brush.end_type, 1);  // not the palette's to change
+    EXPECT_EQ(p.ui.repaint_count(), repaints + (ok ? 1 : 0));
+    if (ok) {
+      EXPECT_EQ(p.app.in.dispmode, 7);
+    }
   }
 }
 
@@ -377,7 +308,7 @@ TEST(Palette, ColourChooserStartsWhiteAndItsCancelChangesNothing) {
   open_palette(p.app);
   EXPECT_EQ(p.app.settings.color, 0x123456u);
   EXPECT_EQ(p.app.palette_result, kPaletteOk);
-  EXPECT_EQ(p.lines_starting("dialog\tcolor"), std::vector<std::string>{"dialog\tcolor\tcancel"});
+  EXPECT_EQ(p.lines("dialog\tcolor"), std::vector<std::string>{"dialog\tcolor\tcancel"});
 }
 
 // The pixel of a drawn picture at (x, y) as a COLORREF.
@@ -410,12 +341,8 @@ TEST(Palette, SampleShowsTheBrushAndColourAndLeavesThemAlone) {
   EXPECT_EQ(pixel(ops[1].image, 75, 48), 0x000000u);
   EXPECT_EQ(pixel(ops[1].image, 75, 52), 0xFFFFFFu);
   EXPECT_EQ(pixel(ops[2].image, 75, 40), 0x00FF00u);
-  EXPECT_EQ(pixel(ops[2].image, 5, 5), 0xFFFFFFu);
   EXPECT_EQ(pixel(ops[2].image, 145, 40), 0xFFFFFFu);
-  // Drawing the sample borrowed nothing it kept.
-  EXPECT_EQ(p.app.brush.width, 20.0);
-  EXPECT_EQ(p.app.settings.color, 0x00FF00u);
-  EXPECT_TRUE(p.app.canvases.slots[0].image.size() > 0);
+  EXPECT_EQ(p.app.brush.width, 20.0);  // drawing the sample borrowed nothing it kept
 }
 
 TEST(Palette, InputOutputChooserCancelledLeavesThePaletteOpen) {
@@ -427,20 +354,12 @@ TEST(Palette, InputOutputChooserCancelledLeavesThePaletteOpen) {
   open_palette(p.app);
   EXPECT_EQ(p.app.palette_result, kPaletteOk);
   EXPECT_EQ(p.app.brush.width, 7.0);
-  EXPECT_EQ(p.lines_starting("dialog\t"),
+  EXPECT_EQ(p.lines("dialog\t"),
             (std::vector<std::string>{"dialog\tDaubery入出力\tclick 2",
                                       "dialog\tDaubery\tclick 1102; click 1074; click 1"}));
 }
 
 TEST(Palette, InputOutputChooserSetsItsCodeOnlyWhenAnActionIsChosen) {
-  for (int k = 0; k < 4; ++k) {
-    SCOPED_TRACE(k);
-    PaletteApp p;
-    p.app.palette_result = kPaletteUndo;
-    p.click(1100 + k);
-    EXPECT_EQ(palette_io_chooser(p.app), 1);
-    EXPECT_EQ(p.app.palette_result, kPaletteFileIn + k);
-  }
   PaletteApp p;
   p.app.palette_result = kPaletteUndo;
   p.cancel();
@@ -458,16 +377,15 @@ TEST(Palette, HelpButtonsShowTheirTextsAndReturnToTheHelpChooser) {
   p.click(kIdOk);      // the palette, still open
   open_palette(p.app);
   EXPECT_EQ(p.app.palette_result, kPaletteOk);
-  const std::vector<std::string> shown = p.lines_starting("message\t");
+  const std::vector<std::string> shown = p.lines("message\tDaubery\t");
   ASSERT_EQ(shown.size(), static_cast<std::size_t>(kPaletteHelpTopics));
   for (int topic = 0; topic < kPaletteHelpTopics; ++topic) {
-    SCOPED_TRACE(topic);
-    std::string text(palette_help_text(topic));
     std::string escaped;
-    for (char c : text) escaped += c == '\n' ? std::string("\\n") : std::string(1, c);
-    EXPECT_EQ(shown[static_cast<std::size_t>(topic)], "message\tDaubery\t" + escaped);
+    for (char c : std::string(palette_help_text(topic)))
+      escaped += c == '\n' ? "\\n" : std::string(1, c);
+    EXPECT_EQ(shown[static_cast<std::size_t>(topic)], "message\tDaubery\t" + escaped) << topic;
   }
-  EXPECT_EQ(p.lines_starting("dialog\tDaubery Help").size(), 1u);
+  EXPECT_EQ(p.lines("dialog\tDaubery Help").size(), 1u);
 }
 
 TEST(Palette, ViewHomeBringsWorldOriginToTheTopLeftCorner) {
@@ -504,19 +422,6 @@ TEST(Palette, CanvasHomeMovesCanvasOneToTheOrigin) {
   EXPECT_EQ(p.app.canvases.slots[0].y, 0.0);
   EXPECT_EQ(p.app.canvases.slots[0].image, image);
   EXPECT_EQ(p.app.canvases.slots[1].x, 40.0);
-  EXPECT_EQ(p.app.in.dispmode, 1);
-}
-
-TEST(Palette, OkRepaintsAndKeepsTheDisplayMode) {
-  PaletteApp p;
-  const int repaints = p.ui.repaint_count();
-  p.click(kIdOk);
-  open_palette(p.app);
-  EXPECT_EQ(p.ui.repaint_count(), repaints + 1);
-  EXPECT_EQ(p.app.in.dispmode, 7);
-  p.click(kIdCancel);
-  open_palette(p.app);
-  EXPECT_EQ(p.ui.repaint_count(), repaints + 1);  // cancel does not repaint
 }
 
 // Every other code runs its command of the command table: the palette's run
@@ -573,7 +478,7 @@ TEST(Palette, MenuOpensThePaletteAndShowsTheHelpTexts) {
     SCOPED_TRACE(id);
     p.log.str("");
     MenuCommand(p.app, static_cast<std::uint32_t>(id), 0);
-    const std::vector<std::string> shown = p.lines_starting("message\t");
+    const std::vector<std::string> shown = p.lines("message\t");
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].rfind("message\tDaubery\t", 0), 0u);
   }
