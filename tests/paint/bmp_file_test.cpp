@@ -140,59 +140,5 @@ TEST(BmpFile, RefusesBytesItCannotRead) {
   EXPECT_TRUE(dib_to_packed(Dib()).empty());
 }
 
-TEST(BmpFile, ReadingTellsWhyAFileIsNotTaken) {
-  test::TestApp t;
-  test::TempDir dir;
-  Bytes good = plain_bmp_file(test::gradient_picture(3, 2));
-  Bytes top_down = good;
-  put_u32(top_down, 22, 0xFFFFFFFE);
-  Bytes short_rows(good.begin(), good.end() - 1);
-  test::write_bytes(dir.file("good.bmp"), good);
-  test::write_bytes(dir.file("text.bmp"), Bytes{'h', 'e', 'l', 'l', 'o'});
-  test::write_bytes(dir.file("top_down.bmp"), top_down);
-  test::write_bytes(dir.file("short.bmp"), short_rows);
-  struct Case {
-    const char* name;
-    bool read;
-    std::string message;
-  };
-  const Case cases[] = {
-      {"good.bmp", true, ""},
-      {"missing.bmp", false, "CAUTION\tファイルオープン出来ません"},
-      {"text.bmp", false, ""},
-      {"top_down.bmp", false, std::string("CAUTION\t") + kUnsupportedBmpMessage},
-      {"short.bmp", false, "reader\tno bmp data"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    t.clear_log();
-    std::optional<Dib> dib = read_bmp_file(t.app, dir.file(c.name), "reader");
-    EXPECT_EQ(dib.has_value(), c.read);
-    EXPECT_EQ(t.last_message(), c.message);
-  }
-}
-
-TEST(BmpFile, WritingAsksBeforeReplacingAFile) {
-  test::TestApp t;
-  test::TempDir dir;
-  const std::string path = dir.file("out.bmp");
-  const Bytes first = {1, 2, 3};
-  EXPECT_EQ(write_file_confirmed(t.app, path, first), 1);
-  EXPECT_TRUE(t.messages().empty());
-
-  t.answer(ScriptAnswer::Kind::kNo);
-  EXPECT_EQ(write_file_confirmed(t.app, path, Bytes{9}), 0);
-  EXPECT_EQ(t.last_message(), "CAUTION\t既存ファイルを更新しますか？");
-  EXPECT_EQ(test::read_bytes(path), first);
-
-  t.answer(ScriptAnswer::Kind::kYes);
-  EXPECT_EQ(write_file_confirmed(t.app, path, Bytes{9}), 1);
-  EXPECT_EQ(test::read_bytes(path), Bytes{9});
-
-  t.clear_log();
-  EXPECT_EQ(write_file_confirmed(t.app, dir.file("no/such/folder.bmp"), first), 0);
-  EXPECT_EQ(t.last_message(), "CAUTION\tファイルオープン出来ません");
-}
-
 }  // namespace
 }  // namespace daub

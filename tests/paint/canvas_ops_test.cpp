@@ -21,16 +21,11 @@ Dib gradient(int w, int h) {
   });
 }
 
-Dib plain(int w, int h, Colorref c) {
-  return make_picture(w, h, 24, {}, [c](int, int) { return c; });
-}
+constexpr auto plain = test::plain_picture;
 
 Colorref pixel(const Dib& dib, int x, int y) { return dib_pixel(dib, dib_info(dib), x, y); }
 
-IntPoint size_of(const Dib& dib) {
-  DibInfo info = dib_info(dib);
-  return {info.width, info.height};
-}
+constexpr auto size_of = test::picture_size;
 
 TEST(CanvasOps, NeutralRecolouringAndNegativeTwiceLeaveThePicture) {
   const Dib original = gradient(5, 4);

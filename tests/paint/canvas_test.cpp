@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "paint/picture_builder.h"
 #include "paint/stroke.h"
 #include "platform/recording_dc.h"
 #include "shell/display.h"
@@ -25,16 +26,8 @@ using test::TestApp;
 
 const char kNoMemory[] = "MakeDIB\tCan not get memory";
 
-// The colour of canvas pixel (x, y), counted from the top left.
-Colorref pixel(const Dib& dib, int x, int y) {
-  const DibInfo info = dib_info(dib);
-  return dib_pixel(dib, info, x, info.height - 1 - y);
-}
-
-IntPoint size_of(const Dib& dib) {
-  const DibInfo info = dib_info(dib);
-  return {info.width, info.height};
-}
+constexpr auto pixel = test::top_pixel;
+constexpr auto size_of = test::picture_size;
 
 const Dib& image(TestApp& t, int slot) { return canvas_slot(t.app, slot)->image; }
 

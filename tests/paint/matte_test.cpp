@@ -33,15 +33,8 @@ Dib picture(int w, int h, const std::function<Colorref(int, int)>& f) {
   return test::make_picture(w, h, 24, {}, [&](int x, int y) { return f(x, h - 1 - y); });
 }
 
-Dib plain(int w, int h, Colorref c) {
-  return picture(w, h, [c](int, int) { return c; });
-}
-
-// Pixel (x, y from the top).
-Colorref at(const Dib& dib, int x, int y) {
-  const DibInfo info = dib_info(dib);
-  return dib_pixel(dib, info, x, info.height - 1 - y);
-}
+constexpr auto plain = test::plain_picture;
+constexpr auto at = test::top_pixel;
 
 // One channel through the matte, said the plain way.
 int through(int m, int c1, int c3) {
@@ -203,22 +196,6 @@ TEST(MatteCommands, TheDrawingIsLaidOverCanvasOneThroughItsMatte) {
   EXPECT_GT(t.ui.repaint_count(), 0);
   run(t, 674);  // one undo brings canvas 1 back
   EXPECT_EQ(slot(t, 1).image, before);
-}
-
-// 824 keys on the current colour: its lines make the matte black and leave
-// the canvas; 670 lays every line.
-TEST(MatteCommands, CurrentColourLinesAreLeftOutBy824) {
-  for (int id : {670, 824}) {
-    SCOPED_TRACE(id);
-    MatteApp t;
-    t.app.settings.color = rgb(255, 0, 0);
-    add_line(t.app, 20, 4, rgb(255, 0, 0));
-    add_line(t.app, 30, 4, rgb(0, 255, 0));
-    run(t, id);
-    const Dib& one = slot(t, 1).image;
-    EXPECT_EQ(at(one, 20, 10), id == 670 ? rgb(255, 0, 0) : MatteApp::kCanvas);
-    EXPECT_EQ(at(one, 20, 20), rgb(0, 255, 0));
-  }
 }
 
 // Canvases 2 and 3 and the drawing come back exactly, whether the matte

@@ -12,7 +12,6 @@
 #include <tuple>
 #include <vector>
 
-#include "help/help_texts.h"
 #include "platform/clipboard.h"
 #include "platform/dialog.h"
 #include "platform/recording_dc.h"
@@ -28,7 +27,6 @@ namespace {
 constexpr int kTest = 1100;
 constexpr int kColorButton = 1101;
 constexpr int kInOut = 1102;
-constexpr int kHelp = 1108;
 
 // A host like the window's: it draws the preview into `preview` whenever a
 // dialog asks for it, and notes the radio buttons each dialog opened with.
@@ -342,49 +340,6 @@ TEST(Palette, InputOutputChooserCancelledLeavesThePaletteOpen) {
   EXPECT_EQ(p.app.palette_result, kPaletteUndo);
 }
 
-TEST(Palette, HelpButtonsShowTheirTextsAndReturnToTheHelpChooser) {
-  PaletteApp p;
-  p.click(kHelp);
-  for (int topic = 0; topic < kPaletteHelpTopics; ++topic) p.click(1100 + topic);
-  p.click(kIdCancel);  // the help chooser
-  p.click(kIdOk);      // the palette, still open
-  open_palette(p.app);
-  EXPECT_EQ(p.app.palette_result, kPaletteOk);
-  const std::vector<std::string> shown = p.lines("message\tDaubery\t");
-  ASSERT_EQ(shown.size(), static_cast<std::size_t>(kPaletteHelpTopics));
-  for (int topic = 0; topic < kPaletteHelpTopics; ++topic) {
-    std::string escaped;
-    for (char c : std::string(palette_help_text(topic)))
-      escaped += c == '\n' ? "\\n" : std::string(1, c);
-    EXPECT_EQ(shown[static_cast<std::size_t>(topic)], "message\tDaubery\t" + escaped) << topic;
-  }
-  EXPECT_EQ(p.lines("dialog\tDaubery Help").size(), 1u);
-}
-
-TEST(Palette, ViewHomeBringsWorldOriginToTheTopLeftCorner) {
-  PaletteApp p;
-  p.app.view.client_width = 800;
-  p.app.view.client_height = 600;
-  p.app.settings.view_center_x = 400;
-  p.app.settings.view_center_y = 300;
-  p.app.view.vieworigin_x = 100;
-  p.app.view.vieworigin_y = 50;
-  p.app.settings.print_origin_x = 5;
-  p.app.settings.print_origin_y = 6;
-  p.click(1087);  // scale 1.41 stays for the move
-  p.click(1104);
-  open_palette(p.app);
-  EXPECT_EQ(p.app.palette_result, kPaletteViewHome);
-  // World (0, 0) is at screen (259, 229); the point 400 right and 300 below
-  // it is world (283.69.., 212.41..).
-  EXPECT_EQ(p.app.view.vieworigin_x, 283);
-  EXPECT_EQ(p.app.view.vieworigin_y, 212);
-  EXPECT_EQ(p.app.settings.scale, 1.41);
-  EXPECT_EQ(p.app.in.dispmode, 1);
-  EXPECT_EQ(p.app.settings.print_origin_x, 5.0);  // unlike command 103
-  EXPECT_EQ(p.app.settings.print_origin_y, 6.0);
-}
-
 TEST(Palette, CanvasHomeMovesCanvasOneToTheOrigin) {
   PaletteApp p;
   const Dib image = p.app.canvases.slots[0].image;
@@ -439,23 +394,6 @@ TEST(Palette, ActionCodesRunTheirCommands) {
     EXPECT_EQ(through_palette.app.canvases.slots[0].image, direct.app.canvases.slots[0].image);
     EXPECT_EQ(through_palette.ui.repaint_count(), direct.ui.repaint_count());
   }
-}
-
-TEST(Palette, MenuOpensThePaletteAndShowsTheHelpTexts) {
-  PaletteApp p;
-  p.click(1075);
-  p.click(kIdOk);
-  MenuCommand(p.app, 1112, 0);
-  EXPECT_EQ(p.app.brush.width, 20.0);
-  for (int id : {1127, 1129}) {
-    SCOPED_TRACE(id);
-    p.log.str("");
-    MenuCommand(p.app, static_cast<std::uint32_t>(id), 0);
-    const std::vector<std::string> shown = p.lines("message\t");
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].rfind("message\tDaubery\t", 0), 0u);
-  }
-  EXPECT_NE(p.log.str().find("[読書]-[読書ファイルの入力]"), std::string::npos);
 }
 
 }  // namespace
