@@ -24,9 +24,7 @@ const DabForm kDabForms[] = {{"plain", dab_plain}, {"fast", dab}};
 
 BrushParams brush(double width, double blur, double density) {
   BrushParams b;
-  b.width = width;
-  b.blur = blur;
-  b.density = density;
+  b.width = width, b.blur = blur, b.density = density;
   return b;
 }
 
@@ -64,7 +62,9 @@ TEST(Dab, HardDiscCoversExactlyThePixelCentresWithinHalfTheWidth) {
   }
 }
 
-TEST(Dab, SoftDiscFallsFromCentreAndDensityScales) {
+// A soft dab falls from its centre, scaled by the density; a dab left of the
+// canvas paints only the columns inside; overlapping dabs keep the strongest.
+TEST(Dab, SoftDiscClippedDiscAndOverlaps) {
   for (const DabForm& form : kDabForms) {
     SCOPED_TRACE(form.name);
     Mask m = make_mask(40, 40);
@@ -72,30 +72,18 @@ TEST(Dab, SoftDiscFallsFromCentreAndDensityScales) {
     EXPECT_EQ(at(m, 20, 20), 127);  // trunc(1 · 0.5 · 255)
     for (int x = 21; x < 40; ++x) EXPECT_LE(at(m, x, 20), at(m, x - 1, 20));
     EXPECT_EQ(at(m, 35, 20), 0);  // r = 15 = W/2: cos(π/2)² is zero
-  }
-}
 
-TEST(Dab, CentreLeftOfTheCanvasPaintsOnlyColumnsInside) {
-  for (const DabForm& form : kDabForms) {
-    SCOPED_TRACE(form.name);
-    Mask m = make_mask(10, 10);
-    form.fn(brush(8, 0, 1), -2.25, 4.5, m);
-    EXPECT_EQ(at(m, 0, 4), 255);  // centre 0.5 lies 2.75 from the dab centre
-    EXPECT_EQ(at(m, 1, 4), 255);
-    EXPECT_EQ(at(m, 2, 4), 0);  // 4.75 > 4
-    for (int y = 0; y < 10; ++y) EXPECT_LE(m.spans[y].x1, 9);
-  }
-}
+    Mask left = make_mask(10, 10);
+    form.fn(brush(8, 0, 1), -2.25, 4.5, left);
+    EXPECT_EQ(at(left, 1, 4), 255);  // centre 1.5 lies 3.75 from the dab centre
+    EXPECT_EQ(at(left, 2, 4), 0);    // 4.75 > 4
+    for (int y = 0; y < 10; ++y) EXPECT_LE(left.spans[y].x1, 9);
 
-TEST(Dab, OverlappingDabsKeepTheStrongestValue) {
-  for (const DabForm& form : kDabForms) {
-    SCOPED_TRACE(form.name);
-    Mask m = make_mask(10, 10);
-    form.fn(brush(6, 0, 0.4), 5, 5, m);
-    form.fn(brush(6, 0, 0.4), 5, 5, m);
-    EXPECT_EQ(at(m, 5, 5), 102);
-    form.fn(brush(2, 0, 0.2), 5, 5, m);
-    EXPECT_EQ(at(m, 5, 5), 102);
+    Mask both = make_mask(10, 10);
+    form.fn(brush(6, 0, 0.4), 5, 5, both);
+    form.fn(brush(6, 0, 0.4), 5, 5, both);
+    form.fn(brush(2, 0, 0.2), 5, 5, both);
+    EXPECT_EQ(at(both, 5, 5), 102);
   }
 }
 
