@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <iterator>
 #include <limits>
 
 #include "paint/picture_builder.h"
@@ -19,25 +21,22 @@ Dib gradient(int w, int h) {
   });
 }
 
-Dib plain(int w, int h, Colorref c) {
-  return make_picture(w, h, 24, {}, [c](int, int) { return c; });
-}
+constexpr auto plain = test::plain_picture;
 
 Colorref pixel(const Dib& dib, int x, int y) { return dib_pixel(dib, dib_info(dib), x, y); }
 
-IntPoint size_of(const Dib& dib) {
-  DibInfo info = dib_info(dib);
-  return {info.width, info.height};
-}
+constexpr auto size_of = test::picture_size;
 
-TEST(CanvasOps, NeutralRecolouringLeavesThePicture) {
-  const Dib original = gradient(4, 3);
+TEST(CanvasOps, NeutralRecolouringAndNegativeTwiceLeaveThePicture) {
+  const Dib original = gradient(5, 4);
   Dib dib = original;
-  EXPECT_EQ(multiply_picture(dib, {1, 1, 1}, false), OpStatus::kDone);
+  EXPECT_EQ(multiply_picture(dib, uniform(1), false), OpStatus::kDone);
+  EXPECT_EQ(add_picture(dib, uniform(0), false), OpStatus::kDone);
+  add_picture(dib, uniform(0), true);
   EXPECT_EQ(dib, original);
-  EXPECT_EQ(add_picture(dib, {0, 0, 0}, false), OpStatus::kDone);
-  EXPECT_EQ(dib, original);
-  add_picture(dib, {0, 0, 0}, true);
+  negative_picture(dib);
+  EXPECT_NE(dib, original);
+  negative_picture(dib);
   EXPECT_EQ(dib, original);
 }
 
@@ -48,35 +47,29 @@ TEST(CanvasOps, ChannelArithmetic) {
     OpStatus (*op)(Dib&);
     Colorref after;
   };
+  using Op = OpStatus (*)(Dib&);
   const Case cases[] = {
       {"multiply 2 saturates", rgb(200, 100, 0),
        [](Dib& d) { return multiply_picture(d, uniform(2), false); }, rgb(255, 200, 0)},
       {"multiply per channel", rgb(100, 100, 100),
        [](Dib& d) {
-         return multiply_picture(d, {0.5, 1, 2}, false);
+         return multiply_picture(d, Channels{0.5, 1, 2}, false);
        },
        rgb(50, 100, 200)},
       {"curve multiply k=2", rgb(128, 0, 255),
        [](Dib& d) { return multiply_picture(d, uniform(2), true); }, rgb(191, 0, 255)},
-      {"curve multiply keeps the ends", rgb(0, 255, 0),
-       [](Dib& d) { return multiply_picture(d, uniform(7.5), true); }, rgb(0, 255, 0)},
-      {"keep red", rgb(10, 20, 30),
-       [](Dib& d) {
-         return add_picture(d, {0, -1, -1}, false);
-       },
-       rgb(10, 0, 0)},
       {"add clamps", rgb(250, 5, 100),
        [](Dib& d) {
-         return add_picture(d, {0.1, -0.1, 0.5}, false);
+         return add_picture(d, Channels{0.1, -0.1, 0.5}, false);
        },
        rgb(255, 0, 227)},
       {"curve add lightens and darkens", rgb(0, 255, 128),
        [](Dib& d) {
-         return add_picture(d, {1, -1, 0}, true);
+         return add_picture(d, Channels{1, -1, 0}, true);
        },
        rgb(255, 0, 128)},
-      {"negative", rgb(0, 100, 255), negative_picture, rgb(255, 155, 0)},
-      {"grey truncates the mean", rgb(1, 1, 2), grey_picture, rgb(1, 1, 1)},
+      {"negative", rgb(0, 100, 255), Op(negative_picture), rgb(255, 155, 0)},
+      {"grey truncates the mean", rgb(1, 1, 2), Op(grey_picture), rgb(1, 1, 1)},
       {"fill", rgb(1, 2, 3), [](Dib& d) { return fill_picture(d, rgb(9, 8, 7)); }, rgb(9, 8, 7)},
   };
   for (const Case& c : cases) {
@@ -87,15 +80,6 @@ TEST(CanvasOps, ChannelArithmetic) {
   }
 }
 
-TEST(CanvasOps, NegativeTwiceRestores) {
-  const Dib original = gradient(5, 4);
-  Dib dib = original;
-  negative_picture(dib);
-  EXPECT_NE(dib, original);
-  negative_picture(dib);
-  EXPECT_EQ(dib, original);
-}
-
 TEST(CanvasOps, MirrorExchangesLeftAndRight) {
   const Dib original = gradient(5, 2);
   Dib dib = original;
@@ -103,49 +87,44 @@ TEST(CanvasOps, MirrorExchangesLeftAndRight) {
   for (int x = 0; x < 5; ++x) EXPECT_EQ(pixel(dib, x, 1), pixel(original, 4 - x, 1));
 }
 
-TEST(CanvasOps, BadParametersChangeNothing) {
+// Bad parameters and results too large change nothing; results without
+// pixels leave no picture.
+TEST(CanvasOps, BadParametersHugeAndEmptyResults) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const Dib original = gradient(4, 4);
-  struct Case {
-    const char* name;
-    OpStatus status;
+  using Op = std::function<OpStatus(Dib&)>;
+  const std::pair<Op, OpStatus> cases[] = {
+      {[](Dib& d) {
+         return multiply_picture(d, Channels{1, -1, 1}, false);
+       },
+       OpStatus::kUnchanged},
+      {[&](Dib& d) { return multiply_picture(d, uniform(nan), true); }, OpStatus::kUnchanged},
+      {[&](Dib& d) {
+         return add_picture(d, Channels{nan, 0, 0}, false);
+       },
+       OpStatus::kUnchanged},
+      {[](Dib& d) { return scale_picture(d, -1, 1); }, OpStatus::kUnchanged},
+      {[&](Dib& d) { return scale_picture(d, 1, nan); }, OpStatus::kUnchanged},
+      {[](Dib& d) { return compress_picture(d, 0); }, OpStatus::kUnchanged},
+      {[&](Dib& d) { return rotate_picture(d, nan); }, OpStatus::kUnchanged},
+      {[](Dib& d) { return size_picture(d, -1, 5, 0); }, OpStatus::kUnchanged},
+      {[](Dib& d) { return scale_picture(d, 1e9, 1e9); }, OpStatus::kTooLarge},
+      {[](Dib& d) { return scale_picture(d, 20000, 20000); }, OpStatus::kTooLarge},
+      {[](Dib& d) { return size_picture(d, 40000, 1, 0); }, OpStatus::kTooLarge},
   };
-  auto run = [&](auto op) {
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
     Dib dib = original;
-    OpStatus s = op(dib);
-    EXPECT_EQ(dib, original);
-    return s;
-  };
-  const Case cases[] = {
-      {"negative multiply", run([](Dib& d) {
-         return multiply_picture(d, {1, -1, 1}, false);
-       })},
-      {"NaN multiply", run([&](Dib& d) { return multiply_picture(d, uniform(nan), true); })},
-      {"NaN add", run([&](Dib& d) {
-         return add_picture(d, {nan, 0, 0}, false);
-       })},
-      {"negative scale", run([](Dib& d) { return scale_picture(d, -1, 1); })},
-      {"NaN scale", run([&](Dib& d) { return scale_picture(d, 1, nan); })},
-      {"compress by 0", run([](Dib& d) { return compress_picture(d, 0); })},
-      {"NaN rotate", run([&](Dib& d) { return rotate_picture(d, nan); })},
-      {"negative size", run([](Dib& d) { return size_picture(d, -1, 5, 0); })},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(c.status, OpStatus::kUnchanged);
+    EXPECT_EQ(cases[i].first(dib), cases[i].second) << i;
+    EXPECT_EQ(dib, original) << i;
   }
-}
-
-TEST(CanvasOps, HugeResultsAreRefused) {
-  const Dib original = gradient(4, 4);
-  Dib dib = original;
-  EXPECT_EQ(scale_picture(dib, 1e9, 1e9), OpStatus::kTooLarge);
-  EXPECT_EQ(scale_picture(dib, 20000, 20000), OpStatus::kTooLarge);
-  EXPECT_EQ(size_picture(dib, 40000, 1, 0), OpStatus::kTooLarge);
-  EXPECT_EQ(dib, original);
-}
-
-TEST(CanvasOps, NoPictureIsLeftAlone) {
+  const Op to_nothing[] = {[](Dib& d) { return scale_picture(d, 0, 0); },
+                           [](Dib& d) { return compress_picture(d, 6); },  // 6 > 5 × 5
+                           [](Dib& d) { return size_picture(d, 0, 7, 0); }};
+  for (const Op& op : to_nothing) {
+    Dib dib = gradient(5, 5);
+    EXPECT_EQ(op(dib), OpStatus::kDone);
+    EXPECT_TRUE(dib.empty());
+  }
   Dib none;
   EXPECT_EQ(negative_picture(none), OpStatus::kUnchanged);
   EXPECT_EQ(scale_picture(none, 2, 2), OpStatus::kUnchanged);
@@ -154,34 +133,23 @@ TEST(CanvasOps, NoPictureIsLeftAlone) {
   const Dib kept = eight_bit;
   EXPECT_EQ(mirror_picture(eight_bit), OpStatus::kUnchanged);
   EXPECT_EQ(eight_bit, kept);
-  EXPECT_TRUE(none.empty());
 }
 
 TEST(CanvasOps, ScaleSizesAndSamples) {
   Dib dib = gradient(4, 3);
-  const Dib original = dib;
-  EXPECT_EQ(scale_picture(dib, 1, 1), OpStatus::kDone);
-  EXPECT_EQ(dib, original);
   EXPECT_EQ(scale_picture(dib, 2.5, 0.5), OpStatus::kDone);
   EXPECT_EQ(size_of(dib), (IntPoint{10, 1}));
   // (2, 0) samples (0.8, 0): red 5 + 0.8 × 40, green of row 0.
   EXPECT_EQ(pixel(dib, 2, 0), rgb(37, 7, 0x60));
-  dib = original;
-  EXPECT_EQ(scale_picture(dib, 0, 0), OpStatus::kDone);
-  EXPECT_TRUE(dib.empty());
 }
 
 TEST(CanvasOps, CompressAveragesBlocks) {
-  const Dib original = gradient(5, 5);
-  Dib dib = original;
+  Dib dib = gradient(5, 5);
   EXPECT_EQ(compress_picture(dib, 2), OpStatus::kDone);
   EXPECT_EQ(size_of(dib), (IntPoint{2, 2}));
   // Block (2..3, 2..3): red (85 + 125) / 2, green (67 + 97) / 2; column 4
   // and stored row 4 are not used.
   EXPECT_EQ(pixel(dib, 1, 1), rgb(105, 82, 0x60));
-  dib = original;
-  EXPECT_EQ(compress_picture(dib, 6), OpStatus::kDone);
-  EXPECT_TRUE(dib.empty());
 }
 
 TEST(CanvasOps, RotateByZeroBlackensLastColumnAndRow) {
@@ -202,8 +170,6 @@ TEST(CanvasOps, SizePicture) {
   EXPECT_EQ(size_picture(dib, 3, 1, rgb(1, 2, 3)), OpStatus::kDone);
   EXPECT_EQ(size_of(dib), (IntPoint{3, 1}));
   EXPECT_EQ(pixel(dib, 2, 0), rgb(1, 2, 3));
-  EXPECT_EQ(size_picture(dib, 0, 7, 0), OpStatus::kDone);
-  EXPECT_TRUE(dib.empty());
 }
 
 TEST(CanvasOps, CombineWhereThePicturesOverlap) {

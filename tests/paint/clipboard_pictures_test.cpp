@@ -4,7 +4,6 @@
 
 #include "paint/bmp_file.h"
 #include "paint/picture_builder.h"
-#include "platform/recording_dc.h"
 #include "support/sample_dib.h"
 #include "support/test_app.h"
 
@@ -95,73 +94,6 @@ TEST_F(ClipboardPictures, FilesReplaceTheSlotOnlyWhenAccepted) {
   EXPECT_EQ(bmp_file_to_handle(t.app, dir.file("eight.bmp"), slot), 1);
   EXPECT_EQ(dib_info(slot).bit_count, 8);
   EXPECT_TRUE(t.messages().empty());
-}
-
-TEST_F(ClipboardPictures, BmpFilesGoToTheClipboardAndBack) {
-  const Dib picture = indexed_picture();
-  test::write_bytes(dir.file("in.bmp"), dib_to_bmp_file(picture));
-  ASSERT_EQ(bmp_file_to_clipboard(t.app, dir.file("in.bmp")), 1);
-  EXPECT_EQ(t.clipboard.dib(), dib_to_packed(picture));
-
-  EXPECT_EQ(bmpfileout(t.app, dir.file("out.bmp")), 1);
-  EXPECT_EQ(test::read_bytes(dir.file("out.bmp")), dib_to_bmp_file(picture));
-
-  EXPECT_EQ(picture_to_bmp_file(t.app, dir.file("pic.bmp"), picture), 1);
-  EXPECT_EQ(test::read_bytes(dir.file("pic.bmp")), dib_to_bmp_file(picture));
-  EXPECT_TRUE(t.messages().empty());
-
-  // A file that is not a picture changes nothing and says nothing.
-  test::write_bytes(dir.file("not.bmp"), Bytes{'x', 'y'});
-  EXPECT_EQ(bmp_file_to_clipboard(t.app, dir.file("not.bmp")), 0);
-  EXPECT_EQ(t.clipboard.dib(), dib_to_packed(picture));
-  EXPECT_TRUE(t.messages().empty());
-
-  t.clipboard.clear();
-  EXPECT_EQ(bmpfileout(t.app, dir.file("none.bmp")), 0);
-  EXPECT_EQ(t.last_message(), "bmpfileout\tno bmp data");
-  EXPECT_EQ(copy_picture_to_clipboard(t.app, Dib()), 0);
-  EXPECT_EQ(t.clipboard.dib(), std::nullopt);
-}
-
-TEST_F(ClipboardPictures, TypeDisplayAndFullColourOfTheClipboardPicture) {
-  RecordingDc dc;
-  EXPECT_EQ(DispClipboadBmp(t.app, dc), 0);
-  EXPECT_EQ(t.last_message(), "DispClipboadBmp\tno bmp data");
-  EXPECT_EQ(DispClipboadBmpType(t.app), 0);
-  EXPECT_EQ(ChangeClipboadBmpToFullColor(t.app), 0);
-  EXPECT_EQ(t.last_message(), "ChangeClipboadBmpToFullColor\tno bmp data");
-
-  t.clipboard.set_dib(dib_to_packed(indexed_picture()));
-  EXPECT_EQ(DispClipboadBmpType(t.app), 1);
-  EXPECT_EQ(t.last_message(), "DispBmpType\tBitCount=8");
-  EXPECT_EQ(DispClipboadBmp(t.app, dc), 1);
-  ASSERT_EQ(dc.count(DcOp::kDrawImage), 1);
-  EXPECT_EQ(dc.ops().back().points[0], (IntPoint{0, 0}));
-
-  EXPECT_EQ(ChangeClipboadBmpToFullColor(t.app), 1);
-  DibRead full = dib_from_packed(*t.clipboard.dib());
-  ASSERT_TRUE(full.ok());
-  EXPECT_EQ(dib_info(full.dib).bit_count, 24);
-  EXPECT_EQ(dib_to_dc_image(full.dib)->pixels, dib_to_dc_image(indexed_picture())->pixels);
-}
-
-TEST_F(ClipboardPictures, TextFilesTravelWithTheirTerminatingNul) {
-  test::write_bytes(dir.file("in.txt"), Bytes{'a', 0x82, 0xA0, '\n'});
-  ASSERT_EQ(text_file_to_clipboard(t.app, dir.file("in.txt")), 1);
-  EXPECT_EQ(t.clipboard.text(), "a\x82\xA0\n");
-  ASSERT_EQ(txtfileout(t.app, dir.file("out.txt")), 1);
-  EXPECT_EQ(test::read_bytes(dir.file("out.txt")), (Bytes{'a', 0x82, 0xA0, '\n', 0}));
-
-  // An existing file is replaced only on Yes.
-  t.answer(ScriptAnswer::kNo);
-  EXPECT_EQ(txtfileout(t.app, dir.file("in.txt")), 0);
-  EXPECT_EQ(test::read_bytes(dir.file("in.txt")).size(), 4u);
-
-  t.clipboard.clear();
-  EXPECT_EQ(txtfileout(t.app, dir.file("none.txt")), 0);
-  EXPECT_EQ(t.last_message(), "txtfileout\tno txt data");
-  EXPECT_EQ(text_file_to_clipboard(t.app, dir.file("missing.txt")), 0);
-  EXPECT_EQ(t.last_message(), "CAUTION\tファイルオープン出来ません");
 }
 
 }  // namespace

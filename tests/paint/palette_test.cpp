@@ -9,9 +9,9 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "help/help_texts.h"
 #include "platform/clipboard.h"
 #include "platform/dialog.h"
 #include "platform/recording_dc.h"
@@ -27,7 +27,6 @@ namespace {
 constexpr int kTest = 1100;
 constexpr int kColorButton = 1101;
 constexpr int kInOut = 1102;
-constexpr int kHelp = 1108;
 
 // A host like the window's: it draws the preview into `preview` whenever a
 // dialog asks for it, and notes the radio buttons each dialog opened with.
@@ -72,36 +71,20 @@ struct PaletteApp {
     log.str("");
   }
 
-  void click(int id) {
+  void answer(ScriptAnswer::Kind kind, int id, Colorref color, std::string source) {
     ScriptAnswer a;
-    a.kind = ScriptAnswer::kDialog;
-    a.click = id;
-    a.source = "click " + std::to_string(id);
+    a.kind = kind, a.click = id, a.color = color, a.source = std::move(source);
     ui.queue(a);
   }
-  void choose(Colorref color) {
-    ScriptAnswer a;
-    a.kind = ScriptAnswer::kColor;
-    a.color = color;
-    a.source = "color";
-    ui.queue(a);
-  }
-  void cancel() {
-    ScriptAnswer a;
-    a.kind = ScriptAnswer::kCancel;
-    a.source = "cancel";
-    ui.queue(a);
-  }
+  void click(int id) { answer(ScriptAnswer::kDialog, id, 0, "click " + std::to_string(id)); }
+  void choose(Colorref color) { answer(ScriptAnswer::kColor, 0, color, "color"); }
+  void cancel() { answer(ScriptAnswer::kCancel, 0, 0, "cancel"); }
 
-  std::vector<std::string> lines() const {
+  // The log's lines that start with `prefix`.
+  std::vector<std::string> lines(const std::string& prefix = "") const {
     std::vector<std::string> out;
     std::istringstream in(log.str());
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-  }
-  std::vector<std::string> lines_starting(const std::string& prefix) const {
-    std::vector<std::string> out;
-    for (const std::string& l : lines())
+    for (std::string l; std::getline(in, l);)
       if (l.rfind(prefix, 0) == 0) out.push_back(l);
     return out;
   }
@@ -113,10 +96,6 @@ struct PaletteApp {
   App app{ui, clipboard};
 };
 
-bool same_settings(const Settings& a, const Settings& b) {
-  return std::memcmp(&a, &b, sizeof(Settings)) == 0;
-}
-
 // The one marked button among the ids [first, last], 0 for none, -1 for more.
 int marked_in(const std::vector<int>& marks, int first, int last) {
   int found = 0;
@@ -127,101 +106,33 @@ int marked_in(const std::vector<int>& marks, int first, int last) {
   return found;
 }
 
-TEST(PaletteTemplates, ControlsFitAndKeepTheirIds) {
-  struct Expect {
-    const DialogTemplate& t;
-    const char* name;
-    const char* title;
-    std::vector<std::pair<int, const char*>> buttons;
-  };
-  const Expect expects[] = {
-      {dauberydlg_template(),
-       "DAUBERYDLG",
-       "Daubery",
-       {{1072, "1"},
-        {1076, "60"},
-        {1077, "0.0"},
-        {1085, "1.00"},
-        {1086, "2.0"},
-        {1087, "1.4"},
-        {1090, "0.5"},
-        {1091, "絵を描く"},
-        {1096, "全体の移動"},
-        {1097, "キャンバスの移動"},
-        {1100, "TEST"},
-        {1101, "色"},
-        {1102, "入出力"},
-        {1105, "キャンバスを原点に戻す"},
-        {1108, "ヘルプ"},
-        {1109, "キャンバス消去"},
-        {kIdOk, "OK"},
-        {kIdCancel, "ｷｬﾝｾﾙ"}}},
-      {dbryiodlg_template(),
-       "DBRYIODLG",
-       "Daubery入出力",
-       {{1100, "ファイルから入力"},
-        {1101, "ファイルへ出力"},
-        {1102, "クリップボードから貼り付け"},
-        {1103, "クリップボードへコピー"},
-        {kIdCancel, "ｷｬﾝｾﾙ"}}},
-      {dbryhelpdlg_template(),
-       "DBRYHELPDLG",
-       "Daubery Help",
-       {{1100, "ようこそDauberyへ"}, {1106, "入出力のしかた"}, {kIdCancel, "ｷｬﾝｾﾙ"}}},
-  };
-  for (const Expect& e : expects) {
-    SCOPED_TRACE(e.name);
-    EXPECT_EQ(e.t.name, e.name);
-    EXPECT_EQ(e.t.title, e.title);
-    for (const auto& [id, label] : e.buttons) {
-      SCOPED_TRACE(id);
-      ASSERT_NE(e.t.control(id), nullptr);
-      EXPECT_EQ(e.t.control(id)->label, label);
-    }
-    for (const ControlTemplate& c : e.t.controls) {
-      SCOPED_TRACE(c.label);
-      EXPECT_GE(c.x, 0);
-      EXPECT_GE(c.y, 0);
-      EXPECT_LE(c.x + c.width, e.t.width);
-      EXPECT_LE(c.y + c.height, e.t.height);
-    }
-  }
-}
-
+// Radio buttons that follow each other form one group in the window, so
+// each group must be one unbroken run after its labelled box.
 TEST(PaletteTemplates, RadioGroupsFollowTheirBoxesAndThePreviewHoldsTheSample) {
-  const DialogTemplate& t = dauberydlg_template();
-  // Radio buttons that follow each other form one group in the window, so
-  // each group must be one unbroken run after its labelled box.
-  const std::vector<std::pair<std::string, std::vector<int>>> groups = {
-      {"線幅", {1072, 1073, 1074, 1075, 1076}},
-      {"ぼかし率", {1077, 1078, 1079, 1080, 1081}},
-      {"濃さ", {1082, 1083, 1084, 1085}},
-      {"画面縮尺", {1086, 1087, 1088, 1089, 1090}},
-      {"マウス指令", {1091, 1092, 1093, 1094, 1095, 1096, 1097}},
-  };
-  for (const auto& [label, ids] : groups) {
+  const std::vector<ControlTemplate>& cs = dauberydlg_template().controls;
+  const std::tuple<std::string, int, int> groups[] = {{"線幅", 1072, 5},
+                                                      {"ぼかし率", 1077, 5},
+                                                      {"濃さ", 1082, 4},
+                                                      {"画面縮尺", 1086, 5},
+                                                      {"マウス指令", 1091, 7}};
+  for (const auto& [label, first, count] : groups) {
     SCOPED_TRACE(label);
-    auto box = std::find_if(t.controls.begin(), t.controls.end(), [&](const ControlTemplate& c) {
+    auto box = std::find_if(cs.begin(), cs.end(), [&](const ControlTemplate& c) {
       return c.kind == ControlKind::kGroup && c.label == label;
     });
-    ASSERT_NE(box, t.controls.end());
-    for (std::size_t k = 0; k < ids.size(); ++k) {
-      auto c = box + 1 + static_cast<long>(k);
-      ASSERT_NE(c, t.controls.end());
-      EXPECT_EQ(c->id, ids[k]);
-      EXPECT_EQ(c->kind, ControlKind::kRadio);
+    ASSERT_LT(box + count, cs.end());
+    for (int k = 1; k <= count; ++k) {
+      EXPECT_EQ(box[k].id, first + k - 1);
+      EXPECT_EQ(box[k].kind, ControlKind::kRadio);
     }
-    auto after = box + 1 + static_cast<long>(ids.size());
-    EXPECT_TRUE(after == t.controls.end() || after->kind != ControlKind::kRadio);
+    EXPECT_TRUE(box + count + 1 == cs.end() || box[count + 1].kind != ControlKind::kRadio);
   }
-  auto preview = std::find_if(t.controls.begin(), t.controls.end(), [](const ControlTemplate& c) {
+  auto preview = std::find_if(cs.begin(), cs.end(), [](const ControlTemplate& c) {
     return c.kind == ControlKind::kPreview;
   });
-  ASSERT_NE(preview, t.controls.end());
-  EXPECT_LE(preview->x, 60);
-  EXPECT_LE(preview->y, 180);
-  EXPECT_GE(preview->x + preview->width, 210);
-  EXPECT_GE(preview->y + preview->height, 260);
+  ASSERT_NE(preview, cs.end());  // it holds the 150 × 80 sample drawn at (60, 180)
+  EXPECT_TRUE(preview->x <= 60 && preview->y <= 180 && preview->x + preview->width >= 210 &&
+              preview->y + preview->height >= 260);
 }
 
 TEST(Palette, OpeningMarksOneButtonPerGroupByStrictThresholds) {
@@ -237,26 +148,19 @@ TEST(Palette, OpeningMarksOneButtonPerGroupByStrictThresholds) {
   auto density = [](App& a) { return &a.brush.density; };
   auto scale = [](App& a) { return &a.settings.scale; };
   const Case cases[] = {
-      {"width 2.0", width, 2.0, 1072, 1076, 1073},
-      {"width 45.0", width, 45.0, 1072, 1076, 1076},
-      {"width 1.5 is not below 1.5", width, 1.5, 1072, 1076, 1073},
       {"width 0", width, 0.0, 1072, 1076, 1072},
+      {"width 1.5 is not below 1.5", width, 1.5, 1072, 1076, 1073},
       {"width 13.4", width, 13.4, 1072, 1076, 1074},
       {"width not a number", width, nan, 1072, 1076, 1076},
       {"blur 0.2", blur, 0.2, 1077, 1081, 1077},
       {"blur 0.25", blur, 0.25, 1077, 1081, 1078},
-      {"blur 1.7", blur, 1.7, 1077, 1081, 1080},
       {"blur 2.0", blur, 2.0, 1077, 1081, 1081},
       {"density 0.374", density, 0.374, 1082, 1085, 1082},
       {"density 0.375", density, 0.375, 1082, 1085, 1083},
-      {"density 0.8", density, 0.8, 1082, 1085, 1084},
-      {"density 1.0", density, 1.0, 1082, 1085, 1085},
-      {"scale 1.41", scale, 1.41, 1086, 1090, 1087},
       {"scale 0.5", scale, 0.5, 1086, 1090, 1090},
       {"scale 0.6", scale, 0.6, 1086, 1090, 1089},
-      {"scale 1.0", scale, 1.0, 1086, 1090, 1088},
+      {"scale 1.41", scale, 1.41, 1086, 1090, 1087},
       {"scale 1.6", scale, 1.6, 1086, 1090, 1086},
-      {"scale 4", scale, 4.0, 1086, 1090, 1086},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -324,11 +228,12 @@ TEST(Palette, CancelPutsBackWhatChangedAndOkKeepsIt) {
     SCOPED_TRACE(ok ? "OK" : "cancel");
     PaletteApp p;
     p.app.brush.end_type = 1;
+    const int repaints = p.ui.repaint_count();
     const Settings before = p.app.settings;
-    const BrushParams brush = p.app.brush;
-    p.click(1075);  // width 20
-    p.click(1078);  // blur 0.5
-    p.click(1082);  // density 0.25
+    const BrushParams brush = p.app.brush;  // end_type 1 is not the palette's to change
+    p.click(1075);                          // width 20
+    p.click(1078);                          // blur 0.5
+    p.click(1082);                          // density 0.25
     p.click(kColorButton);
     p.choose(red);
     p.click(1087);  // scale 1.41
@@ -348,13 +253,15 @@ TEST(Palette, CancelPutsBackWhatChangedAndOkKeepsIt) {
       EXPECT_EQ(p.app.settings.scale, 1.41);
       EXPECT_EQ(p.app.in.mousecmd, 904);
     } else {
-      EXPECT_TRUE(same_settings(p.app.settings, before));
-      EXPECT_EQ(p.app.brush.width, brush.width);
-      EXPECT_EQ(p.app.brush.blur, brush.blur);
-      EXPECT_EQ(p.app.brush.density, brush.density);
+      EXPECT_EQ(std::memcmp(&p.app.settings, &before, sizeof before), 0);
+      EXPECT_EQ(std::memcmp(&p.app.brush, &brush, sizeof brush), 0);
       EXPECT_EQ(p.app.in.mousecmd, 1062);
     }
-    EXPECT_EQ(p.app.brush.end_type, 1);  // not the palette's to change
+    EXPECT_EQ(p.app.brush.end_type, 1);
+    EXPECT_EQ(p.ui.repaint_count(), repaints + (ok ? 1 : 0));
+    if (ok) {
+      EXPECT_EQ(p.app.in.dispmode, 7);
+    }
   }
 }
 
@@ -377,7 +284,7 @@ TEST(Palette, ColourChooserStartsWhiteAndItsCancelChangesNothing) {
   open_palette(p.app);
   EXPECT_EQ(p.app.settings.color, 0x123456u);
   EXPECT_EQ(p.app.palette_result, kPaletteOk);
-  EXPECT_EQ(p.lines_starting("dialog\tcolor"), std::vector<std::string>{"dialog\tcolor\tcancel"});
+  EXPECT_EQ(p.lines("dialog\tcolor"), std::vector<std::string>{"dialog\tcolor\tcancel"});
 }
 
 // The pixel of a drawn picture at (x, y) as a COLORREF.
@@ -401,8 +308,7 @@ TEST(Palette, SampleShowsTheBrushAndColourAndLeavesThemAlone) {
   for (const DcOp& op : ops) {
     ASSERT_EQ(op.kind, DcOp::kDrawImage);
     EXPECT_EQ(op.points[0], (IntPoint{60, 180}));
-    EXPECT_EQ(op.image.width, 150);
-    EXPECT_EQ(op.image.height, 80);
+    EXPECT_EQ((IntPoint{op.image.width, op.image.height}), (IntPoint{150, 80}));
   }
   // The start brush (3 wide, black) and then 20 wide; the line runs at y 40.
   EXPECT_EQ(pixel(ops[0].image, 75, 40), 0x000000u);
@@ -410,12 +316,8 @@ TEST(Palette, SampleShowsTheBrushAndColourAndLeavesThemAlone) {
   EXPECT_EQ(pixel(ops[1].image, 75, 48), 0x000000u);
   EXPECT_EQ(pixel(ops[1].image, 75, 52), 0xFFFFFFu);
   EXPECT_EQ(pixel(ops[2].image, 75, 40), 0x00FF00u);
-  EXPECT_EQ(pixel(ops[2].image, 5, 5), 0xFFFFFFu);
   EXPECT_EQ(pixel(ops[2].image, 145, 40), 0xFFFFFFu);
-  // Drawing the sample borrowed nothing it kept.
-  EXPECT_EQ(p.app.brush.width, 20.0);
-  EXPECT_EQ(p.app.settings.color, 0x00FF00u);
-  EXPECT_TRUE(p.app.canvases.slots[0].image.size() > 0);
+  EXPECT_EQ(p.app.brush.width, 20.0);  // drawing the sample borrowed nothing it kept
 }
 
 TEST(Palette, InputOutputChooserCancelledLeavesThePaletteOpen) {
@@ -427,71 +329,15 @@ TEST(Palette, InputOutputChooserCancelledLeavesThePaletteOpen) {
   open_palette(p.app);
   EXPECT_EQ(p.app.palette_result, kPaletteOk);
   EXPECT_EQ(p.app.brush.width, 7.0);
-  EXPECT_EQ(p.lines_starting("dialog\t"),
+  EXPECT_EQ(p.lines("dialog\t"),
             (std::vector<std::string>{"dialog\tDaubery入出力\tclick 2",
                                       "dialog\tDaubery\tclick 1102; click 1074; click 1"}));
-}
-
-TEST(Palette, InputOutputChooserSetsItsCodeOnlyWhenAnActionIsChosen) {
-  for (int k = 0; k < 4; ++k) {
-    SCOPED_TRACE(k);
-    PaletteApp p;
-    p.app.palette_result = kPaletteUndo;
-    p.click(1100 + k);
-    EXPECT_EQ(palette_io_chooser(p.app), 1);
-    EXPECT_EQ(p.app.palette_result, kPaletteFileIn + k);
-  }
-  PaletteApp p;
+  // On its own: cancelled or closed without an answer, it leaves the code.
   p.app.palette_result = kPaletteUndo;
   p.cancel();
   EXPECT_EQ(palette_io_chooser(p.app), 0);
+  EXPECT_EQ(palette_io_chooser(p.app), 0);
   EXPECT_EQ(p.app.palette_result, kPaletteUndo);
-  EXPECT_EQ(palette_io_chooser(p.app), 0);  // no answer at all
-  EXPECT_EQ(p.app.palette_result, kPaletteUndo);
-}
-
-TEST(Palette, HelpButtonsShowTheirTextsAndReturnToTheHelpChooser) {
-  PaletteApp p;
-  p.click(kHelp);
-  for (int topic = 0; topic < kPaletteHelpTopics; ++topic) p.click(1100 + topic);
-  p.click(kIdCancel);  // the help chooser
-  p.click(kIdOk);      // the palette, still open
-  open_palette(p.app);
-  EXPECT_EQ(p.app.palette_result, kPaletteOk);
-  const std::vector<std::string> shown = p.lines_starting("message\t");
-  ASSERT_EQ(shown.size(), static_cast<std::size_t>(kPaletteHelpTopics));
-  for (int topic = 0; topic < kPaletteHelpTopics; ++topic) {
-    SCOPED_TRACE(topic);
-    std::string text(palette_help_text(topic));
-    std::string escaped;
-    for (char c : text) escaped += c == '\n' ? std::string("\\n") : std::string(1, c);
-    EXPECT_EQ(shown[static_cast<std::size_t>(topic)], "message\tDaubery\t" + escaped);
-  }
-  EXPECT_EQ(p.lines_starting("dialog\tDaubery Help").size(), 1u);
-}
-
-TEST(Palette, ViewHomeBringsWorldOriginToTheTopLeftCorner) {
-  PaletteApp p;
-  p.app.view.client_width = 800;
-  p.app.view.client_height = 600;
-  p.app.settings.view_center_x = 400;
-  p.app.settings.view_center_y = 300;
-  p.app.view.vieworigin_x = 100;
-  p.app.view.vieworigin_y = 50;
-  p.app.settings.print_origin_x = 5;
-  p.app.settings.print_origin_y = 6;
-  p.click(1087);  // scale 1.41 stays for the move
-  p.click(1104);
-  open_palette(p.app);
-  EXPECT_EQ(p.app.palette_result, kPaletteViewHome);
-  // World (0, 0) is at screen (259, 229); the point 400 right and 300 below
-  // it is world (283.69.., 212.41..).
-  EXPECT_EQ(p.app.view.vieworigin_x, 283);
-  EXPECT_EQ(p.app.view.vieworigin_y, 212);
-  EXPECT_EQ(p.app.settings.scale, 1.41);
-  EXPECT_EQ(p.app.in.dispmode, 1);
-  EXPECT_EQ(p.app.settings.print_origin_x, 5.0);  // unlike command 103
-  EXPECT_EQ(p.app.settings.print_origin_y, 6.0);
 }
 
 TEST(Palette, CanvasHomeMovesCanvasOneToTheOrigin) {
@@ -504,19 +350,6 @@ TEST(Palette, CanvasHomeMovesCanvasOneToTheOrigin) {
   EXPECT_EQ(p.app.canvases.slots[0].y, 0.0);
   EXPECT_EQ(p.app.canvases.slots[0].image, image);
   EXPECT_EQ(p.app.canvases.slots[1].x, 40.0);
-  EXPECT_EQ(p.app.in.dispmode, 1);
-}
-
-TEST(Palette, OkRepaintsAndKeepsTheDisplayMode) {
-  PaletteApp p;
-  const int repaints = p.ui.repaint_count();
-  p.click(kIdOk);
-  open_palette(p.app);
-  EXPECT_EQ(p.ui.repaint_count(), repaints + 1);
-  EXPECT_EQ(p.app.in.dispmode, 7);
-  p.click(kIdCancel);
-  open_palette(p.app);
-  EXPECT_EQ(p.ui.repaint_count(), repaints + 1);  // cancel does not repaint
 }
 
 // Every other code runs its command of the command table: the palette's run
@@ -561,23 +394,6 @@ TEST(Palette, ActionCodesRunTheirCommands) {
     EXPECT_EQ(through_palette.app.canvases.slots[0].image, direct.app.canvases.slots[0].image);
     EXPECT_EQ(through_palette.ui.repaint_count(), direct.ui.repaint_count());
   }
-}
-
-TEST(Palette, MenuOpensThePaletteAndShowsTheHelpTexts) {
-  PaletteApp p;
-  p.click(1075);
-  p.click(kIdOk);
-  MenuCommand(p.app, 1112, 0);
-  EXPECT_EQ(p.app.brush.width, 20.0);
-  for (int id : {1127, 1129}) {
-    SCOPED_TRACE(id);
-    p.log.str("");
-    MenuCommand(p.app, static_cast<std::uint32_t>(id), 0);
-    const std::vector<std::string> shown = p.lines_starting("message\t");
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].rfind("message\tDaubery\t", 0), 0u);
-  }
-  EXPECT_NE(p.log.str().find("[読書]-[読書ファイルの入力]"), std::string::npos);
 }
 
 }  // namespace

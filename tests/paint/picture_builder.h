@@ -88,6 +88,21 @@ inline std::vector<std::uint8_t> patched(std::vector<std::uint8_t> bytes, const 
   return bytes;
 }
 
+// A 24-bit picture of one colour.
+inline Dib plain_picture(int w, int h, Colorref c) {
+  return make_picture(w, h, 24, {}, [c](int, int) { return c; });
+}
+
+// Pixel (x, y counted from the top) and the size of a picture.
+inline Colorref top_pixel(const Dib& dib, int x, int y) {
+  const DibInfo info = dib_info(dib);
+  return dib_pixel(dib, info, x, info.height - 1 - y);
+}
+inline IntPoint picture_size(const Dib& dib) {
+  const DibInfo info = dib_info(dib);
+  return {info.width, info.height};
+}
+
 // A 24-bit picture whose every pixel is different.
 inline Dib gradient_picture(int w, int h) {
   return make_picture(w, h, 24, {}, [](int x, int y) {

@@ -22,10 +22,6 @@ struct TestCanvas {
     bytes.assign(static_cast<std::size_t>(stride) * h, 255);
   }
   CanvasView view() { return {w, h, stride, bytes.data()}; }
-  // Red of pixel (x, y from the top).
-  int red(int x, int y) const {
-    return bytes[static_cast<std::size_t>(h - 1 - y) * stride + 3 * x + 2];
-  }
   int w, h, stride;
   std::vector<std::uint8_t> bytes;
 };
@@ -37,15 +33,12 @@ TEST(SimplifyStroke, KeepsThePointsThatMatter) {
   } cases[] = {
       {"none", {}, {}},
       {"one point is kept twice", pts({{4, 5}}), pts({{4, 5}, {4, 5}})},
-      {"two points", pts({{1, 1}, {9, 3}}), pts({{1, 1}, {9, 3}})},
       {"a straight run", pts({{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}, {5, 2}}),
        pts({{0, 0}, {5, 2}})},
       // (5, 0) passes the chord to (5, 1) but not the chord to (5, 2).
       {"a corner",
        pts({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {5, 1}, {5, 2}, {5, 3}, {5, 4}}),
        pts({{0, 0}, {5, 1}, {5, 4}})},
-      {"a wobble within tolerance", pts({{0, 0}, {3, 1}, {6, 0}, {9, 1}, {12, 0}}),
-       pts({{0, 0}, {12, 0}})},
       {"a wobble beyond it", pts({{0, 0}, {3, 1}, {6, 0}, {9, -1}, {12, 0}}),
        pts({{0, 0}, {6, 0}, {12, 0}})},
       {"out and back to the start", pts({{0, 0}, {1, 2}, {0, 0}}), pts({{0, 0}, {1, 2}, {0, 0}})},
@@ -74,25 +67,6 @@ TEST(SimplifyStroke, ToleranceGrowsTowardsTheDiagonal) {
   for (const auto& c : cases) EXPECT_EQ(simplify_stroke(c.in, c.factor).size(), c.kept);
 }
 
-TEST(SimplifyStroke, LongStraightDragStaysQuick) {
-  std::vector<IntPoint> line;
-  for (int i = 0; i < 20000; ++i) line.push_back({i % 3000, i / 3000});
-  const std::vector<IntPoint> kept = simplify_stroke(line, 1.07);
-  EXPECT_EQ(kept.front(), line.front());
-  EXPECT_EQ(kept.back(), line.back());
-  EXPECT_LT(kept.size(), 200u);
-}
-
-TEST(StraightSegment, AnglesAlongItOrZero) {
-  const ExtractionItem s = straight_segment({1, 1}, {1, 5});
-  EXPECT_EQ(s.geom.kind, kShapeStraight);
-  EXPECT_DOUBLE_EQ(s.geom.a0, std::atan2(4.0, 0.0));
-  EXPECT_DOUBLE_EQ(s.geom.a1, s.geom.a0);
-  EXPECT_EQ(s.line, 1);
-  EXPECT_EQ(s.direction, 1);
-  EXPECT_EQ(straight_segment({1, 1}, {1, 1 + 1e-11}).geom.a0, 0.0);
-}
-
 // Two mouse segments meeting at (10, 0) with the second turned by `degrees`.
 SegmentBuffer turn_of(double degrees) {
   const double a = degrees * kDegree;
@@ -112,7 +86,6 @@ TEST(SmoothSegments, TurnDecidesCurveCornerOrStraight) {
       {5, {kShapeStraight, kShapeCurve, kShapeStraight}},
       {4.9, {kShapeStraight, kShapeStraight, kShapeStraight}},
       {-30, {kShapeStraight, kShapeCurve, kShapeStraight}},
-      {170, {kShapeStraight, kShapeStraight, kShapeStraight, kShapeStraight}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.degrees);
@@ -135,15 +108,11 @@ TEST(SmoothSegments, TurnDecidesCurveCornerOrStraight) {
   }
 }
 
-TEST(SmoothSegments, CurveIsTangentToBothMouseSegments) {
-  const SegmentBuffer out = smooth_segments(turn_of(40));
-  const LineGeometry& curve = out[1].geom;
+TEST(SmoothSegments, CurveIsTangentToBothMouseSegmentsAndTurnsWrap) {
+  const LineGeometry curve = smooth_segments(turn_of(40))[1].geom;
   EXPECT_EQ(curve.a0, 0.0);
   EXPECT_EQ(curve.a1, 40 * kDegree);
   EXPECT_DOUBLE_EQ(curve.x1, 10 + 5 * std::cos(40 * kDegree));
-}
-
-TEST(SmoothSegments, WrapsTurnsAcrossHalfATurn) {
   // 170° and −170° differ by 20° across the back.
   SegmentBuffer s = turn_of(0);
   s[0].geom.a0 = s[0].geom.a1 = 170 * kDegree;
@@ -160,7 +129,7 @@ TEST(BuildFreehand, ConvertsThroughTheViewAndSmooths) {
   EXPECT_EQ(one[0].geom.x0, 8.0);
   EXPECT_EQ(one[0].geom.x1, 8.0);
   EXPECT_EQ(one[0].geom.y1, 15.0);
-  EXPECT_EQ(one[0].geom.a0, 0.0);
+  EXPECT_EQ(one[0].geom.a0, 0.0);  // no direction, not atan2's rounding of one
 
   const SegmentBuffer two = build_freehand(pts({{1, 1}, {9, 3}}), 1.07, twice);
   ASSERT_EQ(two.size(), 1u);  // two points: one straight segment, no smoothing
@@ -178,9 +147,8 @@ TEST(BuildFreehand, UsesTheAppsViewAndTolerance) {
   t.app.settings.scale = 2.0;
   const SegmentBuffer s = build_freehand(t.app, pts({{400, 300}, {410, 300}}));
   ASSERT_EQ(s.size(), 1u);
-  const DPoint a = to_world(t.app, 400, 300), b = to_world(t.app, 410, 300);
-  EXPECT_EQ(s[0].geom.x0, a.x);
-  EXPECT_EQ(s[0].geom.x1, b.x);
+  EXPECT_EQ(s[0].geom.x0, to_world(t.app, 400, 300).x);
+  EXPECT_EQ(s[0].geom.x1, to_world(t.app, 410, 300).x);
   t.app.chord_tolerance = 5.0;
   EXPECT_EQ(build_freehand(t.app, pts({{0, 0}, {5, 3}, {10, 0}})).size(), 1u);
 }
@@ -232,29 +200,6 @@ TEST(LaySegments, SubtractsTheCanvasPosition) {
   EXPECT_EQ(shifted.bytes, direct.bytes);
 }
 
-TEST(PaintStroke, NoPointsPaintNothingAndOnePointPaintsOneDab) {
-  test::TestApp t;
-  t.app.settings.color = rgb(0, 0, 0);
-  t.app.brush.blur = 0;
-  TestCanvas canvas(40, 30);
-  const std::vector<std::uint8_t> white = canvas.bytes;
-  EXPECT_EQ(paint_stroke(t.app, canvas.view(), {0, 0}, BlendKind::kColor), 0);
-  EXPECT_EQ(canvas.bytes, white);
-
-  // The start-up view shows world = client; the canvas lies at (100, 100).
-  const DPoint w = to_world(t.app, 110, 120);
-  t.app.in.strokepoints = {{110, 120}};
-  EXPECT_EQ(paint_stroke(t.app, canvas.view(), {100, 100}, BlendKind::kColor), 1);
-  EXPECT_TRUE(t.app.in.strokepoints.empty());
-  const int cx = static_cast<int>(w.x - 100), cy = static_cast<int>(w.y - 100);
-  EXPECT_EQ(canvas.red(cx, cy), 0);
-  int painted = 0;
-  for (int y = 0; y < 30; ++y)
-    for (int x = 0; x < 40; ++x) painted += canvas.red(x, y) != 255;
-  EXPECT_GT(painted, 0);
-  EXPECT_LE(painted, 9);  // one dab of width 3
-}
-
 TEST(PaintStroke, StraightStrokeEqualsItsSegmentBlended) {
   test::TestApp t;
   t.app.settings.color = rgb(200, 40, 10);
@@ -266,9 +211,13 @@ TEST(PaintStroke, StraightStrokeEqualsItsSegmentBlended) {
   rasterise_segment_plain(t.app, straight_segment({2.2, 5.7}, {41.9, 18.1}).geom, t.app.brush, m);
   blend_mask_plain(expected.view(), m, BlendKind::kDarken, 0);
   EXPECT_EQ(painted.bytes, expected.bytes);
+  // Nothing to paint: a hidden line, no segments, no recorded points.
+  const std::vector<std::uint8_t> kept = painted.bytes;
   LineGeometry hidden;
   EXPECT_EQ(paint_geometry(t.app, hidden, painted.view(), {0, 0}, BlendKind::kColor), 0);
   EXPECT_EQ(paint_segments(t.app, {}, painted.view(), {0, 0}, BlendKind::kColor), 0);
+  EXPECT_EQ(paint_stroke(t.app, painted.view(), {0, 0}, BlendKind::kColor), 0);
+  EXPECT_EQ(painted.bytes, kept);
 }
 
 TEST(CanvasView, OnlyFor24BitPictures) {
@@ -282,8 +231,12 @@ TEST(CanvasView, OnlyFor24BitPictures) {
   EXPECT_EQ(v->stride, 16);
   EXPECT_EQ(v->bits, dib->data() + 44);
   EXPECT_EQ(v->bits[0], 3);  // blue first
-  Dib broken(dib->begin(), dib->begin() + 30);
-  EXPECT_FALSE(canvas_view(broken));
+  Dib eight = *dib;
+  eight[14] = 8;  // claims 8 bits
+  EXPECT_FALSE(canvas_view(eight));
+  Dib cut(dib->begin(), dib->begin() + 30), none;
+  EXPECT_FALSE(canvas_view(cut));
+  EXPECT_FALSE(canvas_view(none));
 }
 
 TEST(OutlinePolygon, EndsOfStraightsAndThirtyPointsPerCurve) {
