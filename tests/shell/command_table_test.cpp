@@ -62,19 +62,11 @@ void append(std::vector<std::uint8_t>& bytes, const T& value) {
   bytes.insert(bytes.end(), p, p + sizeof value);
 }
 
-enum class WithSettings { kNo, kYes };
-
-// A drawing file of `layers` empty layers, optionally with a settings record
-// after the header, and with one 1 × 1 picture in the first layer when asked.
-std::vector<std::uint8_t> drawing_file(int layers, WithSettings with_settings,
-                                       bool picture = false) {
+// A drawing file of `layers` empty layers, with one 1 × 1 picture in the
+// first layer when asked.
+std::vector<std::uint8_t> drawing_file(int layers, bool picture = false) {
   std::vector<std::uint8_t> bytes;
   append(bytes, DrawingHeader{});
-  if (with_settings == WithSettings::kYes) {
-    Settings s;
-    set_drawing_defaults(s);
-    append(bytes, s);
-  }
   std::vector<std::uint32_t> layer_at;
   for (int n = 0; n < layers; ++n) {
     layer_at.push_back(static_cast<std::uint32_t>(bytes.size()));
@@ -96,11 +88,8 @@ std::vector<std::uint8_t> drawing_file(int layers, WithSettings with_settings,
     append(bytes, std::uint32_t{0x00112233});  // one pixel and its padding
   }
   const auto used = static_cast<std::uint32_t>(bytes.size());
-  const std::uint32_t first = layers > 0 ? layer_at[0] : 0;
-  const std::uint32_t settings = with_settings == WithSettings::kYes ? kHeaderSize : 0;
   std::memcpy(&bytes[0], &used, 4);
-  std::memcpy(&bytes[4], &first, 4);
-  std::memcpy(&bytes[8], &settings, 4);
+  std::memcpy(&bytes[4], &layer_at[0], 4);
   return bytes;
 }
 
@@ -196,11 +185,9 @@ TEST(CommandTable, LayerNumberInput) {
     const char* typed;
     int want_current;
     std::string want_message;
-  } cases[] = {
-      {"3", 3, ""},
-      {"0", 2, "layerdlg\t0番レイヤーは存在しません"},
-      {"4", 2, "layerdlg\t4番レイヤーは存在しません"},
-  };
+  } cases[] = {{"3", 3, ""},
+               {"0", 2, "layerdlg\t0番レイヤーは存在しません"},
+               {"4", 2, "layerdlg\t4番レイヤーは存在しません"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     TestApp t;
@@ -240,7 +227,7 @@ TEST(CommandTable, DisplayColourSettersCopyTheCurrentColourWithoutRepainting) {
 
 TEST(CommandTable, OpenLoadsTheChosenDrawingAndClampsTheCurrentLayer) {
   TempDir dir;
-  test::write_bytes(dir.file("one.skl"), drawing_file(1, WithSettings::kNo));
+  test::write_bytes(dir.file("one.skl"), drawing_file(1));
   TestApp t;
   make_layers(t, 3, 3);
   t.app.in.nowrgn = 4;
@@ -248,7 +235,7 @@ TEST(CommandTable, OpenLoadsTheChosenDrawingAndClampsTheCurrentLayer) {
 
   run(t, 160);
 
-  EXPECT_EQ(t.app.drawing.bytes(), drawing_file(1, WithSettings::kNo));
+  EXPECT_EQ(t.app.drawing.bytes(), drawing_file(1));
   EXPECT_EQ(t.app.in.nowlayer, 1);
   EXPECT_EQ(t.last_message(), "layerfix\t3番レイヤーは存在しません。注目レイヤーは1番に変更します");
   EXPECT_EQ(t.app.files.sklname, "one.skl");
@@ -272,14 +259,14 @@ TEST(CommandTable, OpenCancelledChangesNothing) {
 
 TEST(CommandTable, OpenWithoutPicturesDropsEveryBitmapChain) {
   TempDir dir;
-  test::write_bytes(dir.file("pic.skl"), drawing_file(2, WithSettings::kNo, true));
+  test::write_bytes(dir.file("pic.skl"), drawing_file(2, true));
   TestApp t;
   t.answer(ScriptAnswer::kFile, dir.file("pic.skl"));
 
   run(t, 800);
 
   EXPECT_TRUE(t.messages().empty()) << t.last_message();
-  EXPECT_EQ(t.app.drawing.bytes(), drawing_file(2, WithSettings::kNo));
+  EXPECT_EQ(t.app.drawing.bytes(), drawing_file(2));
   EXPECT_EQ(t.app.in.dispmode, 1);
 }
 

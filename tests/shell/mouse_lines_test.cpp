@@ -58,21 +58,6 @@ Layer ends_of(const App& app) {
   return out;
 }
 
-TEST(LineToTest, SuccessiveStraightDragsMakeAJoinedRun) {
-  TestApp t;
-  start(t, 126, 100, 100, 0);
-  drag(t, 200, 100, 260, 130);  // the line ends at the press; the drag gives a direction
-  drag(t, 200, 200, 200, 260);
-  EXPECT_EQ(ends_of(t.app), (Layer{{100, 100, 200, 100}, {200, 100, 200, 200}}));
-  const LineGeometry g = geoms(t.app)[1];
-  EXPECT_EQ(g.kind, kShapeStraight);
-  EXPECT_NEAR(g.a0, kPi / 2, 1e-12);  // along the segment, not the drag
-  EXPECT_EQ(t.app.in.nowlinevalid, 2);
-  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.y, 200);
-  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.angle, g.a1);
-  EXPECT_EQ(t.app.in.dispmode, 1);
-}
-
 TEST(LineToTest, CurveAndStraightCommandsEndWhereTheyShould) {
   // From (100, 300) heading up and a little right, with a vertex at (300, 100)
   // whose line runs downwards (direction π/2). Straight commands start from

@@ -151,11 +151,11 @@ TEST(PointInputTest, ReadsAPointAndADirectionInDegrees) {
     const char* text;
     int result;
     double x, y, angle;
-  } cases[] = {
-      {"10,20,270", 1, 10, 20, -kPi / 2}, {"-1.5,2,-450", 1, -1.5, 2, -kPi / 2},
-      {"3,4,36000045", 1, 3, 4, kPi / 4}, {"3,4", 0, 7, 8, 0.5},
-      {"3,inf,5", 0, 7, 8, 0.5},
-  };
+  } cases[] = {{"10,20,270", 1, 10, 20, -kPi / 2},
+               {"-1.5,2,-450", 1, -1.5, 2, -kPi / 2},
+               {"3,4,36000045", 1, 3, 4, kPi / 4},
+               {"3,4", 0, 7, 8, 0.5},
+               {"3,inf,5", 0, 7, 8, 0.5}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     TestApp t;

@@ -258,17 +258,15 @@ TEST(BrushSettings, OneLineInputs) {
     const char* text;
     Brush want;
   };
-  const Case cases[] = {
-      {654, "5,1.5,0.5", {5, 1.5, 0.5, 0, 0, 0}},
-      {654, "-1,-2,3", {0, 0, 1, 0, 0, 0}},
-      {654, "1,5,-0.5", {1, 5, 0, 0, 0, 0}},  // no upper bound on the blur here
-      {654, "nan,1,1", kStartBrush},          // not a number: nothing changes
-      {654, "4,1", kStartBrush},              // two values are not enough
-      {899, "1,2,2.5", {3, 2, 1, 1, 2, 2.5}},
-      {899, "3,-1,1", {3, 2, 1, 0, 0, 1}},  // outside 0..2 becomes 0
-      {899, "2,1,nan", kStartBrush},
-      {899, "2,1", kStartBrush},
-  };
+  const Case cases[] = {{654, "5,1.5,0.5", {5, 1.5, 0.5, 0, 0, 0}},
+                        {654, "-1,-2,3", {0, 0, 1, 0, 0, 0}},
+                        {654, "1,5,-0.5", {1, 5, 0, 0, 0, 0}},  // no upper bound on the blur here
+                        {654, "nan,1,1", kStartBrush},          // not a number: nothing changes
+                        {654, "4,1", kStartBrush},              // two values are not enough
+                        {899, "1,2,2.5", {3, 2, 1, 1, 2, 2.5}},
+                        {899, "3,-1,1", {3, 2, 1, 0, 0, 1}},  // outside 0..2 becomes 0
+                        {899, "2,1,nan", kStartBrush},
+                        {899, "2,1", kStartBrush}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.command << " " << c.text);
     TestApp t;
@@ -297,41 +295,26 @@ TEST(BrushSettings, TheInputShowsTheCurrentBrush) {
 
 TEST(BrushSettings, PhotoPenDialogClampsAndStoresAllSix) {
   struct Case {
-    const char* name;
     Values values;
     int click;
     Brush want;
   };
   const Case cases[] = {
-      {"in range",
-       {{967, "12.5"},
-        {969, "0.5"},
-        {971, "0.25"},
-        {973, "2"},
-        {975, "off"},
-        {977, "on"},
-        {978, "off"},
-        {979, "on"}},
+      {{{967, "12.5"}, {969, "0.5"}, {971, "0.25"}, {973, "2"}, {977, "on"}, {979, "on"}},
        kIdOk,
        {12.5, 0.5, 0.25, 2, 1, 2}},
-      {"clamped",
-       {{967, "-5"},
-        {969, "3"},
-        {971, "2"},
-        {973, "-1"},
-        {975, "off"},
-        {976, "on"},
-        {978, "off"},
-        {980, "on"}},
+      {{{967, "-5"}, {969, "3"}, {971, "2"}, {973, "-1"}, {976, "on"}, {980, "on"}},
        kIdOk,
-       {0, 2, 1, 1, 2, 0}},
-      {"not numbers keep their values", {{967, "x"}, {969, "nan"}, {971, ""}}, kIdOk, kStartBrush},
-      {"cancelled", {{967, "40"}}, kIdCancel, kStartBrush},
+       {0, 2, 1, 1, 2, 0}},                                         // clamped
+      {{{967, "x"}, {969, "nan"}, {971, ""}}, kIdOk, kStartBrush},  // not numbers: kept
+      {{{967, "40"}}, kIdCancel, kStartBrush},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.values[0].second);
     TestApp t;
-    answer_dialog(t, c.values, c.click);
+    Values values = c.values;
+    for (int off : {975, 978}) values.push_back({off, "off"});
+    answer_dialog(t, values, c.click);
     on_command(t.app, 1028);
     expect_brush(t.app, c.want);
   }

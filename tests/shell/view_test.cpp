@@ -21,16 +21,14 @@ TEST(ViewTest, TruncationGoesTowardZeroAndStaysInRange) {
   struct Case {
     double in;
     int expected;
-  } cases[] = {
-      {-0.7, 0},
-      {2.9, 2},
-      {-2.9, -2},
-      {std::nan(""), 0},
-      {inf, INT_MAX},
-      {-inf, INT_MIN},
-      {2147483647.9, INT_MAX},
-      {-2147483648.9, INT_MIN},
-  };
+  } cases[] = {{-0.7, 0},
+               {2.9, 2},
+               {-2.9, -2},
+               {std::nan(""), 0},
+               {inf, INT_MAX},
+               {-inf, INT_MIN},
+               {2147483647.9, INT_MAX},
+               {-2147483648.9, INT_MIN}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.in);
     EXPECT_EQ(trunc_to_int(c.in), c.expected);
