@@ -134,7 +134,6 @@ TEST(CommandTable, LayerCommands) {
     std::string want_message;
   } cases[] = {
       {"170 inserts after the current layer", 3, 2, 170, 3, {1, 2, 0, 3}, 4, ""},
-      {"170 on the last layer appends", 3, 3, 170, 4, {1, 2, 3, 0}, 4, ""},
       {"171 on the last wraps to 1", 3, 3, 171, 1, {1, 2, 3}, 3, ""},
       {"172 on 1 wraps to the last", 3, 1, 172, 3, {1, 2, 3}, 3, ""},
       {"173 first", 3, 2, 173, 1, {1, 2, 3}, 3, ""},

@@ -46,17 +46,6 @@ TEST(ViewTest, WorldToScreenTruncatesPixelPositions) {
   EXPECT_DOUBLE_EQ(fy, 2.9);
 }
 
-TEST(ViewTest, WorldAndClientCoincideAtStart) {
-  TestApp t;
-  for (IntPoint p : {IntPoint{0, 0}, IntPoint{799, 1}, IntPoint{-5, 650}}) {
-    SCOPED_TRACE(p.x);
-    DPoint w = to_world(t.app, p.x, p.y);
-    EXPECT_EQ(w.x, p.x);
-    EXPECT_EQ(w.y, p.y);
-    EXPECT_EQ(to_screen(t.app, w.x, w.y), p);
-  }
-}
-
 TEST(ViewTest, DragMovesTheOriginByWholeUnitsAgainstTheDrag) {
   struct Case {
     int dx, dy;
