@@ -47,10 +47,9 @@ TEST(CanvasCommands, ParameterInput) {
   };
   const Case cases[] = {
       {652, "2", {800, 600}},     {701, "2", {400, 300}},  // canvas 2 has no picture
-      {797, "1,0.5", {400, 150}}, {667, "2", {200, 150}},     {686, "-10", {400, 300}},
-      {652, "-1", {400, 300}},    {652, "nan", {400, 300}},   {667, "0", {400, 300}},
-      {797, "2", {400, 300}},     {652, nullptr, {400, 300}}, {652, "1e9", {400, 300}},
-      {683, "10,20", {10, 20}},   {683, "-1,20", {400, 300}},
+      {797, "1,0.5", {400, 150}}, {667, "2", {200, 150}},   {652, "-1", {400, 300}},
+      {652, "nan", {400, 300}},   {667, "0", {400, 300}},   {797, "2", {400, 300}},
+      {652, nullptr, {400, 300}}, {683, "10,20", {10, 20}}, {683, "-1,20", {400, 300}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.id << " " << (c.typed ? c.typed : "cancel"));
@@ -59,14 +58,6 @@ TEST(CanvasCommands, ParameterInput) {
     run(t, c.id);
     EXPECT_EQ(size_of(slot(t, 1).image), c.size);
   }
-}
-
-TEST(CanvasCommands, TooLargeIsReportedAndKeepsUndo) {
-  TestApp t;
-  t.answer(ScriptAnswer::kInput, "1e9");
-  run(t, 652);
-  EXPECT_EQ(t.last_message(), "MakeDIB\tCan not get memory");
-  EXPECT_EQ(size_of(slot(t, 1).image), (IntPoint{400, 300}));
 }
 
 TEST(CanvasCommands, RecolouringCanBeUndone) {
@@ -86,6 +77,10 @@ TEST(CanvasCommands, RefusedInputKeepsTheUndoCopy) {
   run(t, 686);
   undo_canvas_change(t.app, 1);
   EXPECT_EQ(first_pixel(slot(t, 1).image), rgb(255, 255, 255));
+  t.answer(ScriptAnswer::kInput, "1e9");
+  run(t, 652);  // too large
+  EXPECT_EQ(t.last_message(), "MakeDIB\tCan not get memory");
+  EXPECT_EQ(size_of(slot(t, 1).image), (IntPoint{400, 300}));
 }
 
 TEST(CanvasCommands, KeepOneChannel) {

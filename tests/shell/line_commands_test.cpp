@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "drawing/line_fixtures.h"
 #include "geometry/angle.h"
@@ -18,43 +19,34 @@ using test::geoms;
 using test::straight;
 using test::TestApp;
 
-const std::string kApology = "おわび\tまだ出来ていません";
-
 void run(TestApp& t, int id) { MenuCommand(t.app, static_cast<std::uint32_t>(id), 0); }
 
-TEST(LineCommandTest, SettersChooseTheMouseCommandAndShowTheLines) {
-  for (int id : {110, 111, 112, 113, 116, 120, 121, 122, 124, 125, 126, 127, 128, 141, 300,
-                 301, 302, 310, 311, 591, 593, 601, 602, 610, 611, 612, 613, 869, 871, 898}) {
-    SCOPED_TRACE(id);
-    TestApp t;
-    run(t, id);
-    EXPECT_EQ(t.app.in.mousecmd, id);
-    EXPECT_EQ(t.app.in.dispmode, 1);
-    EXPECT_EQ(t.ui.repaint_count(), 1);
-    EXPECT_TRUE(t.messages().empty());
-  }
-}
-
-TEST(LineCommandTest, ChainSettersKeepTheDisplayMode) {
-  for (int id : {908, 968}) {
-    SCOPED_TRACE(id);
-    TestApp t;
-    const int mode = t.app.in.dispmode;
-    run(t, id);
-    EXPECT_EQ(t.app.in.mousecmd, id);
-    EXPECT_EQ(t.app.in.dispmode, mode);
-    EXPECT_EQ(t.ui.repaint_count(), 1);
-  }
-}
-
-TEST(LineCommandTest, CommandsOfOtherFamiliesStillApologise) {
-  for (int id : {123, 313, 548, 549, 550, 551, 614, 615, 616, 617, 618, 633, 634, 637}) {
-    SCOPED_TRACE(id);
-    TestApp t;
-    const int cmd = t.app.in.mousecmd;
-    run(t, id);
-    EXPECT_EQ(t.last_message(), kApology);
-    EXPECT_EQ(t.app.in.mousecmd, cmd);
+// Every mouse command setter of the table, with the display mode it leaves
+// (-1: the start-up painting mode kept).
+TEST(LineCommandTest, SettersChooseTheMouseCommand) {
+  struct Family {
+    int dispmode;
+    std::vector<int> ids;
+  } families[] = {
+      {1, {110, 111, 112, 113, 116, 120, 121, 122, 124, 125, 126, 127, 128, 141, 300, 301,
+           302, 310, 311, 591, 593, 601, 602, 610, 611, 612, 613, 869, 871, 898, 1071}},
+      {-1,
+       {908, 968, 600, 102, 105, 1062, 1070, 904, 887, 889, 675, 950, 909, 953, 892, 951, 895,
+        952}},
+      {4, {232, 234, 810, 811, 912}},
+  };
+  for (const Family& f : families) {
+    for (int id : f.ids) {
+      SCOPED_TRACE(id);
+      TestApp t;
+      const int mode = t.app.in.dispmode;
+      t.app.in.mousecmd = 42;
+      run(t, id);
+      EXPECT_EQ(t.app.in.mousecmd, id);
+      EXPECT_EQ(t.app.in.dispmode, f.dispmode < 0 ? mode : f.dispmode);
+      EXPECT_EQ(t.ui.repaint_count(), 1);
+      EXPECT_TRUE(t.messages().empty());
+    }
   }
 }
 
@@ -62,13 +54,19 @@ TEST(LineCommandTest, HeldPointCommands) {
   TestApp t;
   t.app.in.nowpoint = {1, 2, 0.5};
   t.app.in.nowpointvalid = 1;
-  run(t, 114);
+  t.app.in.dispmode = 0;
+  run(t, 114);  // the current point becomes the held one
   EXPECT_EQ(t.app.in.heldpointvalid, 1);
-  EXPECT_DOUBLE_EQ(t.app.in.heldpoint.y, 2);
+  EXPECT_EQ(t.app.in.heldpoint.x, 1);
+  EXPECT_EQ(t.app.in.heldpoint.y, 2);
+  EXPECT_EQ(t.app.in.heldpoint.angle, 0.5);
   EXPECT_EQ(t.app.in.nowpointvalid, 0);
   EXPECT_EQ(t.app.in.dispmode, 1);
+  t.app.in.dispmode = 0;
   run(t, 115);
   EXPECT_EQ(t.app.in.heldpointvalid, 0);
+  EXPECT_EQ(t.app.in.heldpoint.x, 1);  // only forgotten, not cleared
+  EXPECT_EQ(t.app.in.dispmode, 1);
 
   t.answer(ScriptAnswer::kInput, "10,20,270");
   run(t, 117);

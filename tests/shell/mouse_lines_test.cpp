@@ -9,7 +9,6 @@
 
 #include "drawing/line_fixtures.h"
 #include "geometry/angle.h"
-#include "geometry/curves.h"
 #include "shell/command_table.h"
 #include "shell/line_construction.h"
 #include "shell/mouse_commands.h"
@@ -26,25 +25,20 @@ using test::straight;
 using test::TestApp;
 
 const char kNoPoint[] = "CAUTION\t注目点を指定してください";
+const char kAlmostStraight[] = "sklck\tほとんど直線です。結合不可能";
 
 void drag(TestApp& t, int x1, int y1, int x2, int y2) {
   on_lbutton_down(t.app, x1, y1);
   on_lbutton_up(t.app, x2, y2);
 }
 
-void set_nowpoint(TestApp& t, double x, double y, double angle) {
+void start(TestApp& t, int cmd, double x, double y, double angle) {
+  t.app.in.mousecmd = static_cast<std::uint16_t>(cmd);
   t.app.in.nowpoint = {x, y, angle};
   t.app.in.nowpointvalid = 1;
 }
 
-void expect_ends(const LineGeometry& g, double x0, double y0, double x1, double y1) {
-  EXPECT_DOUBLE_EQ(g.x0, x0);
-  EXPECT_DOUBLE_EQ(g.y0, y0);
-  EXPECT_DOUBLE_EQ(g.x1, x1);
-  EXPECT_DOUBLE_EQ(g.y1, y1);
-}
-
-// The two ends of a line, to compare whole layers at once.
+// The two ends of a line, to compare lines and whole layers at once.
 struct Ends {
   double x0, y0, x1, y1;
   bool operator==(const Ends&) const = default;
@@ -54,93 +48,62 @@ void PrintTo(const Ends& e, std::ostream* os) {
   *os << "(" << e.x0 << "," << e.y0 << ")-(" << e.x1 << "," << e.y1 << ")";
 }
 
-std::vector<Ends> ends_of(const App& app) {
-  std::vector<Ends> out;
-  for (const LineGeometry& g : geoms(app)) out.push_back({g.x0, g.y0, g.x1, g.y1});
-  return out;
-}
+Ends ends(const LineGeometry& g) { return {g.x0, g.y0, g.x1, g.y1}; }
 
 using Layer = std::vector<Ends>;
 
-TEST(LineToTest, SuccessiveStraightDragsMakeAJoinedRun) {
-  TestApp t;
-  t.app.in.mousecmd = 126;
-  set_nowpoint(t, 100, 100, 0);
-  drag(t, 200, 100, 260, 130);  // the line ends at the press; the drag gives a direction
-  drag(t, 200, 200, 200, 260);
-  const auto lines = geoms(t.app);
-  ASSERT_EQ(lines.size(), 2u);
-  expect_ends(lines[0], 100, 100, 200, 100);
-  expect_ends(lines[1], 200, 100, 200, 200);
-  EXPECT_EQ(lines[1].kind, kShapeStraight);
-  EXPECT_NEAR(lines[1].a0, kPi / 2, 1e-12);  // along the segment, not the drag
-  EXPECT_EQ(t.app.in.nowlinevalid, 2);
-  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 200);
-  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.y, 200);
-  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.angle, lines[1].a1);
-  EXPECT_EQ(t.app.in.dispmode, 1);
+Layer ends_of(const App& app) {
+  Layer out;
+  for (const LineGeometry& g : geoms(app)) out.push_back(ends(g));
+  return out;
 }
 
-TEST(LineToTest, EndPointsOfTheCurveCommands) {
-  // From (100, 300) heading up and a little right, every end below is a
-  // curve the check accepts.
+TEST(LineToTest, CurveAndStraightCommandsEndWhereTheyShould) {
+  // From (100, 300) heading up and a little right, with a vertex at (300, 100)
+  // whose line runs downwards (direction π/2). Straight commands start from
+  // (100, 100) heading right and hand over to drag move.
   const double kUp = -80 * kPi / 180;
-  // A vertex at (300, 100) whose line runs downwards (direction π/2).
   struct Case {
     int cmd;
     PointDir end;
+    bool curve;
   } cases[] = {
-      {120, {295, 140, kPi / 4}},  // the drag as it is (nothing in reach)
-      {121, {300, 100, kPi / 2}},  // the vertex with its direction
-      {593, {295, 140, kPi / 2}},  // the drag position, the vertex's direction
-      {122, {300, 100, kPi / 4}},  // the vertex position, the drag direction
+      {120, {295, 140, kPi / 4}, true},  // the drag as it is (nothing in reach)
+      {121, {300, 100, kPi / 2}, true},  // the vertex with its direction
+      {593, {295, 140, kPi / 2}, true},  // the drag position, the vertex's direction
+      {122, {300, 100, kPi / 4}, true},  // the vertex position, the drag direction
+      {127, {300, 100, 0}, false},       // the nearest vertex
+      {124, {250, 100, 0}, false},       // along the direction as far as the drag
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.cmd);
     TestApp t;
     add_geom(t.app, straight(300, 100, 300, 40));
-    t.app.in.mousecmd = static_cast<std::uint16_t>(c.cmd);
-    set_nowpoint(t, 100, 300, kUp);
-    drag(t, 295, 140, 305, 150);
+    if (c.curve) {
+      start(t, c.cmd, 100, 300, kUp);
+      drag(t, 295, 140, 305, 150);
+    } else {
+      start(t, c.cmd, 100, 100, 0);
+      const int y = c.cmd == 127 ? 120 : 180;
+      drag(t, 250, y, 260, y);
+    }
     const auto lines = geoms(t.app);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1].kind, kShapeCurve);
-    EXPECT_DOUBLE_EQ(lines[1].a0, kUp);
+    EXPECT_EQ(lines[1].kind, c.curve ? kShapeCurve : kShapeStraight);
+    EXPECT_DOUBLE_EQ(lines[1].a0, c.curve ? kUp : 0.0);
     EXPECT_NEAR(lines[1].x1, c.end.x, 1e-12);
     EXPECT_NEAR(lines[1].y1, c.end.y, 1e-12);
     EXPECT_NEAR(lines[1].a1, c.end.angle, 1e-12);
-    EXPECT_NEAR(t.app.in.nowpoint.angle, c.end.angle, 1e-12);  // a curve hands on its end
+    EXPECT_NEAR(t.app.in.nowpoint.angle, c.end.angle, 1e-12);
+    EXPECT_EQ(t.app.in.mousecmd, c.curve ? c.cmd : 600);
   }
 }
 
-TEST(LineToTest, StraightLinesThatHandOverToDragMove) {
-  // 127 ends on the nearest vertex; 124 runs along the current direction as
-  // far as the drag reaches along it.
-  struct Case {
-    int cmd;
-    int drag_y;
-    double end_x;
-  } cases[] = {{127, 120, 300}, {124, 180, 250}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.cmd);
-    TestApp t;
-    add_geom(t.app, straight(300, 100, 300, 40));
-    t.app.in.mousecmd = static_cast<std::uint16_t>(c.cmd);
-    set_nowpoint(t, 100, 100, 0);
-    drag(t, 250, c.drag_y, 260, c.drag_y);
-    const auto lines = geoms(t.app);
-    ASSERT_EQ(lines.size(), 2u);
-    expect_ends(lines[1], 100, 100, c.end_x, 100);
-    EXPECT_EQ(t.app.in.mousecmd, 600);
-  }
-}
-
-TEST(LineToTest, RefusedGeometryChangesNothing) {
+TEST(LineToTest, AlmostStraightCurveIsRefusedAndChangesNothing) {
   TestApp t;
-  t.app.in.mousecmd = 120;
-  set_nowpoint(t, 100, 100, 0);
-  drag(t, 200, 101, 260, 101);  // a curve whose chord is almost its start direction
-  EXPECT_EQ(t.last_message(), "sklck\tほとんど直線です。結合不可能");
+  start(t, 120, 100, 100, 0);
+  drag(t, 200, 101, 260, 101);
+  EXPECT_EQ(t.last_message(), kAlmostStraight);
   EXPECT_TRUE(geoms(t.app).empty());
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 100);
   EXPECT_EQ(t.app.in.nowlinevalid, 0);
@@ -161,29 +124,16 @@ TEST(AttentionPointTest, CommandsGoingOnFromTheCurrentPointNeedOne) {
   }
 }
 
-TEST(AttentionPointTest, RightClickEndsAChain) {
-  TestApp t;
-  t.app.in.mousecmd = 908;
-  on_rbutton_down(t.app, 0, 0);
-  EXPECT_EQ(t.app.in.nowpointvalid, 0);
-  t.app.in.mousecmd = 120;
-  drag(t, 200, 200, 250, 200);
-  EXPECT_EQ(t.last_message(), kNoPoint);
-  EXPECT_TRUE(geoms(t.app).empty());
-}
-
 TEST(AttentionPointTest, HeldPointStandsInForTheDragOfTheNextCommand) {
   TestApp t;
   add_geom(t.app, straight(100, 100, 300, 100));
-  set_nowpoint(t, 200, 100, 0);
-  MenuCommand(t.app, 114, 0);
-  EXPECT_EQ(t.app.in.nowpointvalid, 0);
-  t.app.in.mousecmd = 126;  // marked H and A: the current point is gone
+  start(t, 126, 200, 100, 0);
+  MenuCommand(t.app, 114, 0);  // hold it; 126 is marked H and A: the current point is gone
   drag(t, 200, 200, 250, 200);
   EXPECT_EQ(t.last_message(), kNoPoint);
   EXPECT_EQ(t.app.in.heldpointvalid, 0);  // H came first and took the held point
-  set_nowpoint(t, 200, 100, 0);
-  MenuCommand(t.app, 114, 0);  // hold it again
+  start(t, 311, 200, 100, 0);
+  MenuCommand(t.app, 114, 0);
   t.clear_log();
   t.app.in.mousecmd = 311;  // marked H only: cuts at the held point
   drag(t, 500, 500, 510, 510);
@@ -213,16 +163,14 @@ TEST(ChainTest, FirstDragPlacesTheStartLaterDragsDrawOn) {
     drag(t, 100, 100, 200, 100);
     EXPECT_TRUE(geoms(t.app).empty());
     EXPECT_EQ(t.app.in.nowpointvalid, 1);
-    EXPECT_DOUBLE_EQ(t.app.in.nowpoint.angle, 0.0);
     drag(t, 200, 200, 200, 300);  // arrives going down
     drag(t, 300, 300, 400, 300);
     EXPECT_EQ(ends_of(t.app), (Layer{{100, 100, 200, 200}, {200, 200, 300, 300}}));
-    const auto lines = geoms(t.app);
-    EXPECT_EQ(lines[0].kind, cmd == 908 ? kShapeCurve : kShapeStraight);
+    const LineGeometry g = geoms(t.app)[0];
+    EXPECT_EQ(g.kind, cmd == 908 ? kShapeCurve : kShapeStraight);
     if (cmd == 908) {
-      EXPECT_NEAR(lines[0].a1, kPi / 2, 1e-12);
+      EXPECT_NEAR(g.a1, kPi / 2, 1e-12);
     }
-
     on_rbutton_down(t.app, 0, 0);
     drag(t, 500, 100, 600, 100);  // a new chain starts: nothing drawn
     EXPECT_EQ(geoms(t.app).size(), 2u);
@@ -243,25 +191,19 @@ TEST(SnapTest, NewEndsSnapWithinFourScreenPixels) {
       {1.0, 5, 300, 305, false},  // 5 px from the line: stays
       {1.0, 3, 300, 300, true},   // 3 px from the line: onto it, cutting it
       {2.0, 3, 200, 300, false},  // pixels, not world units, count
-      {2.0, 3, 300, 300, true},  {2.0, 5, 300, 302.5, false},
+      {2.0, 5, 300, 302.5, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "scale " << c.scale << " dx " << c.dx << " y " << c.along_y);
     TestApp t;
     t.app.settings.scale = c.scale;
     add_geom(t.app, straight(300, 200, 300, 400));
-    t.app.in.mousecmd = 126;
-    set_nowpoint(t, 100, 300, 0);
+    start(t, 126, 100, 300, 0);
     const IntPoint at = to_screen(t.app, 300, c.along_y);
     drag(t, at.x + c.dx, at.y, at.x + c.dx + 20, at.y);
-    const auto lines = geoms(t.app);
-    ASSERT_EQ(lines.size(), c.cuts ? 3u : 2u);
-    EXPECT_DOUBLE_EQ(lines.back().x1, c.end_x);
-    EXPECT_DOUBLE_EQ(lines.back().y1, c.along_y);
-    if (c.cuts) {  // the cut line's halves meet at the new end
-      expect_ends(lines[0], 300, 200, 300, 300);
-      expect_ends(lines[1], 300, 300, 300, 400);
-    }
+    const Ends line = {100, 300, c.end_x, c.along_y};
+    EXPECT_EQ(ends_of(t.app), c.cuts ? (Layer{{300, 200, 300, 300}, {300, 300, 300, 400}, line})
+                                     : (Layer{{300, 200, 300, 400}, line}));
   }
 }
 
@@ -269,13 +211,12 @@ TEST(PointCommandTest, DirectionSnapsToTheSeventeenFixedOnes) {
   struct Case {
     int dx, dy;
     double degrees;
-  } cases[] = {{100, 10, 0},   {100, 60, 30},    {100, 100, 45},    {10, 100, 90},
-               {-100, 1, 180}, {-100, -1, -180}, {-60, -100, -120}, {-100, -70, -150}};
+  } cases[] = {{100, 10, 0},   {100, 60, 30},    {100, 100, 45},   {10, 100, 90},
+               {-100, 1, 180}, {-100, -1, -180}, {-60, -100, -120}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy);
     TestApp t;
-    t.app.in.mousecmd = 113;
-    set_nowpoint(t, 5, 6, 1.0);
+    start(t, 113, 5, 6, 1.0);
     drag(t, 400, 300, 400 + c.dx, 300 + c.dy);
     EXPECT_DOUBLE_EQ(t.app.in.nowpoint.angle, c.degrees * kPi / 180.0);
     EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 5);
@@ -312,19 +253,14 @@ TEST(PointCommandTest, CurrentPointFromTheDragAVertexOrALine) {
   drag(t, 150, 400, 150, 420);  // nothing there: no line, the point stays
   EXPECT_EQ(t.app.in.nowlinevalid, 0);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 200);
-}
 
-TEST(PointCommandTest, PickAndDeleteRemovesTheLineUnderTheDrag) {
-  TestApp t;
-  add_geom(t.app, straight(100, 100, 200, 100));
   add_geom(t.app, straight(100, 300, 200, 300));
-  t.app.in.mousecmd = 141;
+  t.app.in.mousecmd = 141;  // pick and delete the line under the drag
   drag(t, 150, 105, 150, 120);
-  const auto lines = geoms(t.app);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_DOUBLE_EQ(lines[0].y0, 300);
+  EXPECT_EQ(ends_of(t.app), (Layer{{100, 300, 200, 300}}));
   EXPECT_EQ(t.app.in.nowlinevalid, 0);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 100);  // the deleted line's start
+  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.y, 100);
 }
 
 TEST(FreehandTest, ShortDragsUseThePressToReleaseDirection) {
@@ -335,9 +271,8 @@ TEST(FreehandTest, ShortDragsUseThePressToReleaseDirection) {
   on_mouse_move(t.app, 200, 60);
   on_lbutton_up(t.app, 300, 100);
   // Both ends along the chord: a nearly straight curve, refused.
-  EXPECT_EQ(t.last_message(), "sklck\tほとんど直線です。結合不可能");
+  EXPECT_EQ(t.last_message(), kAlmostStraight);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.angle, 0.0);
-  EXPECT_DOUBLE_EQ(t.app.in.dragvector.angle, 0.0);
   EXPECT_DOUBLE_EQ(t.app.in.dragvector.x, 300);
 }
 
@@ -347,29 +282,23 @@ TEST(FreehandTest, LongerDragsTakeTheirEndsFromTheTrail) {
   on_lbutton_down(t.app, 100, 100);
   for (int i = 1; i <= 20; ++i) on_mouse_move(t.app, 100 + 10 * i, 100 - 10 * std::min(i, 10));
   on_lbutton_up(t.app, 310, 0);
-  const auto lines = geoms(t.app);
-  ASSERT_EQ(lines.size(), 1u);
-  expect_ends(lines[0], 100, 100, 310, 0);
-  EXPECT_NEAR(lines[0].a0, -kPi / 4, 1e-12);  // towards the tenth move (200, 0)
-  EXPECT_NEAR(lines[0].a1, 0.0, 1e-12);       // from the oldest recent move (210, 0)
+  EXPECT_EQ(ends_of(t.app), (Layer{{100, 100, 310, 0}}));
+  EXPECT_NEAR(geoms(t.app)[0].a0, -kPi / 4, 1e-12);  // towards the tenth move (200, 0)
+  EXPECT_NEAR(geoms(t.app)[0].a1, 0.0, 1e-12);       // from the oldest recent move (210, 0)
 }
 
 TEST(PressToReleaseTest, StraightLineBetweenThePressAndTheRelease) {
+  // 128 snaps only within 4 px; 591 always takes the nearest ends.
   for (int cmd : {128, 591}) {
     SCOPED_TRACE(cmd);
     TestApp t;
     add_geom(t.app, straight(300, 100, 300, 40));
     add_geom(t.app, straight(50, 100, 90, 100));
-    t.app.in.mousecmd = static_cast<std::uint16_t>(cmd);
-    set_nowpoint(t, 7, 8, 0);
+    start(t, cmd, 7, 8, 0);
     drag(t, 100, 100, 290, 102);
     const auto lines = geoms(t.app);
     ASSERT_EQ(lines.size(), 3u);
-    // 128 snaps only within 4 px; 591 always takes the nearest ends.
-    if (cmd == 128)
-      expect_ends(lines[2], 100, 100, 290, 102);
-    else
-      expect_ends(lines[2], 90, 100, 300, 100);
+    EXPECT_EQ(ends(lines[2]), cmd == 128 ? (Ends{100, 100, 290, 102}) : (Ends{90, 100, 300, 100}));
     EXPECT_DOUBLE_EQ(lines[2].a0, lines[2].a1);
     EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 7);  // the current point stays
     EXPECT_EQ(t.app.in.nowlinevalid, 3);
@@ -388,10 +317,13 @@ void corner(TestApp& t) {
   add_geom(t.app, straight(300, 300, 400, 300));
 }
 
-TEST(VertexMoveTest, SnappedMoveTakesEveryEndAtTheVertex) {
+TEST(VertexMoveTest, SnappedMoveTakesEveryEndAtTheVertexOrNothing) {
   TestApp t;
   corner(t);
+  const Layer before = ends_of(t.app);
   t.app.in.mousecmd = 869;
+  drag(t, 210, 108, 600, 500);  // the release snaps to nothing
+  EXPECT_EQ(ends_of(t.app), before);
   drag(t, 210, 108, 290, 309);  // 14 px tolerance at both ends
   EXPECT_EQ(ends_of(t.app),
             (Layer{{100, 100, 300, 300}, {300, 300, 200, 200}, {300, 300, 400, 300}}));
@@ -401,24 +333,13 @@ TEST(VertexMoveTest, SnappedMoveTakesEveryEndAtTheVertex) {
   EXPECT_EQ(t.app.in.nowlinevalid, 2);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 300);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.angle, lines[1].a0);
-}
 
-TEST(VertexMoveTest, NothingMovesWhenEitherEndFailsToSnap) {
-  TestApp t;
-  corner(t);
-  const Layer before = ends_of(t.app);
-  t.app.in.mousecmd = 869;
-  drag(t, 210, 108, 600, 500);
-  EXPECT_EQ(ends_of(t.app), before);
-}
-
-TEST(VertexMoveTest, SnappingBothToOnePointJoinsTheNearbyEnd) {
-  TestApp t;
-  add_geom(t.app, straight(100, 100, 200, 100));
-  add_geom(t.app, straight(203, 100, 300, 200));
-  t.app.in.mousecmd = 869;
-  drag(t, 201, 100, 201, 101);
-  EXPECT_EQ(ends_of(t.app), (Layer{{100, 100, 200, 100}, {200, 100, 300, 200}}));
+  TestApp near;  // both snapping to one point joins the nearby end
+  add_geom(near.app, straight(100, 100, 200, 100));
+  add_geom(near.app, straight(203, 100, 300, 200));
+  near.app.in.mousecmd = 869;
+  drag(near, 201, 100, 201, 101);
+  EXPECT_EQ(ends_of(near.app), (Layer{{100, 100, 200, 100}, {200, 100, 300, 200}}));
 }
 
 TEST(VertexMoveTest, UnsnappedMoveTakesTheNearestEndToTheRelease) {
@@ -435,23 +356,20 @@ TEST(CrossCutTest, CurrentLineAndTheLineUnderTheDragSplitAtTheirCrossing) {
   TestApp t;
   add_geom(t.app, straight(200, 100, 200, 300));
   add_geom(t.app, straight(100, 200, 300, 200));  // the current line
+  add_geom(t.app, straight(100, 500, 300, 500));
+  t.app.in.nowlinevalid = 2;
+  t.app.in.mousecmd = 310;
+  drag(t, 150, 205, 150, 210);  // only the current line itself there: no cut
+  EXPECT_EQ(geoms(t.app).size(), 3u);
   t.app.in.mousecmd = 310;
   drag(t, 200, 150, 200, 160);
-  EXPECT_EQ(
-      ends_of(t.app),
-      (Layer{
-          {100, 200, 200, 200}, {200, 200, 300, 200}, {200, 100, 200, 200}, {200, 200, 200, 300}}));
-  EXPECT_EQ(t.app.in.nowlinevalid, 4);
+  EXPECT_EQ(ends_of(t.app), (Layer{{100, 500, 300, 500},
+                                   {100, 200, 200, 200},
+                                   {200, 200, 300, 200},
+                                   {200, 100, 200, 200},
+                                   {200, 200, 200, 300}}));
+  EXPECT_EQ(t.app.in.nowlinevalid, 5);
   EXPECT_EQ(t.app.in.mousecmd, 600);
-}
-
-TEST(CrossCutTest, TheCurrentLineIsNeverCutWithItself) {
-  TestApp t;
-  add_geom(t.app, straight(100, 500, 300, 500));
-  add_geom(t.app, straight(100, 200, 300, 200));  // the current line, alone under the drag
-  t.app.in.mousecmd = 310;
-  drag(t, 150, 205, 150, 210);
-  EXPECT_EQ(ends_of(t.app), (Layer{{100, 500, 300, 500}, {100, 200, 300, 200}}));
 }
 
 TEST(CrossCutTest, TwoLinesUnderTheDrag) {
@@ -464,7 +382,7 @@ TEST(CrossCutTest, TwoLinesUnderTheDrag) {
   drag(t, 205, 205, 210, 210);
   const auto lines = geoms(t.app);
   ASSERT_EQ(lines.size(), 5u);
-  expect_ends(lines[0], 100, 500, 300, 500);
+  EXPECT_EQ(ends(lines[0]), (Ends{100, 500, 300, 500}));
   EXPECT_EQ(t.app.in.mousecmd, 602);
 }
 
@@ -483,38 +401,31 @@ TEST(CrossCutTest, AFullBlockLosesNoLine) {
 TEST(ConstructionTest, ExtensionEndsOnTheLineUnderTheDrag) {
   TestApp t;
   add_geom(t.app, straight(300, 50, 300, 150));
-  t.app.in.mousecmd = 125;
-  set_nowpoint(t, 100, 100, 0);
+  start(t, 125, 100, 100, 0);
   drag(t, 300, 60, 310, 60);
-  EXPECT_EQ(ends_of(t.app),
-            (Layer{{100, 100, 300, 100}, {300, 50, 300, 100}, {300, 100, 300, 150}}));
+  const Layer want = {{100, 100, 300, 100}, {300, 50, 300, 100}, {300, 100, 300, 150}};
+  EXPECT_EQ(ends_of(t.app), want);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 300);
   EXPECT_EQ(t.app.in.mousecmd, 600);
 
-  t.app.in.mousecmd = 125;  // nothing to meet: the auxiliary line goes again
-  set_nowpoint(t, 100, 400, 0);
+  start(t, 125, 100, 400, 0);  // nothing to meet: the auxiliary line goes again
   drag(t, 600, 200, 610, 200);
-  EXPECT_EQ(geoms(t.app).size(), 3u);
+  EXPECT_EQ(ends_of(t.app), want);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 100);
 }
 
-TEST(ConstructionTest, RectangleEllipseAndCircle) {
-  struct Case {
-    int cmd;
-    int kind;
-  } cases[] = {{300, kShapeStraight}, {302, kShapeCurve}, {301, kShapeCurve}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.cmd);
+TEST(ConstructionTest, RectangleEllipseAndCircleAreClosedRunsOfFour) {
+  for (int cmd : {300, 302, 301}) {
+    SCOPED_TRACE(cmd);
     TestApp t;
-    t.app.in.mousecmd = static_cast<std::uint16_t>(c.cmd);
-    set_nowpoint(t, 200, 200, 0);
+    start(t, cmd, 200, 200, 0);
     const int mode = t.app.in.dispmode;
     drag(t, 100, 150, 300, 250);
     const auto lines = geoms(t.app);
     ASSERT_EQ(lines.size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) {
-      EXPECT_EQ(lines[i].kind, c.kind);
-      EXPECT_DOUBLE_EQ(lines[i].x1, lines[(i + 1) % 4].x0);  // a closed run
+      EXPECT_EQ(lines[i].kind, cmd == 300 ? kShapeStraight : kShapeCurve);
+      EXPECT_DOUBLE_EQ(lines[i].x1, lines[(i + 1) % 4].x0);
       EXPECT_DOUBLE_EQ(lines[i].y1, lines[(i + 1) % 4].y0);
     }
     EXPECT_EQ(t.app.in.nowlinevalid, 4);
@@ -522,44 +433,47 @@ TEST(ConstructionTest, RectangleEllipseAndCircle) {
   }
 }
 
+void arc_ends(TestApp& t) {
+  add_geom(t.app, straight(50, 200, 100, 200));
+  add_geom(t.app, straight(300, 200, 350, 200));
+}
+
 TEST(ArcTest, ArcsPassThroughBothEndsAboutOneCentre) {
   // Ends (100, 200) and (300, 200); the centre lies 50 above or below their
   // midpoint, so the radius is √(100² + 50²).
+  const double r = std::sqrt(12500.0);
   struct Case {
     int cmd;
     double centre_y;
     std::size_t pieces;
     double extreme_y;  // the far point of the arc
-  } cases[] = {{610, 150, 23, 150 - std::sqrt(12500.0)},
-               {611, 150, 13, 150 + std::sqrt(12500.0)},
-               {612, 250, 13, 250 - std::sqrt(12500.0)},
-               {613, 250, 23, 250 + std::sqrt(12500.0)}};
+  } cases[] = {{610, 150, 23, 150 - r},
+               {611, 150, 13, 150 + r},
+               {612, 250, 13, 250 - r},
+               {613, 250, 23, 250 + r}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.cmd);
     TestApp t;
-    add_geom(t.app, straight(50, 200, 100, 200));
-    add_geom(t.app, straight(300, 200, 350, 200));
+    arc_ends(t);
     t.app.construction.distance = 50;
     t.app.in.mousecmd = static_cast<std::uint16_t>(c.cmd);
     drag(t, 103, 197, 296, 204);
     const auto lines = geoms(t.app);
     ASSERT_EQ(lines.size(), 2 + c.pieces);
-    const double r = std::sqrt(12500.0);
-    double extreme = 200;
+    double extreme = 200, x = 100, y = 200;
     for (std::size_t i = 2; i < lines.size(); ++i) {
       const LineGeometry& g = lines[i];
       EXPECT_EQ(g.kind, kShapeCurve);
-      EXPECT_NEAR(std::hypot(g.x1 - 200, g.y1 - c.centre_y), r, 1e-9);
+      EXPECT_EQ(g.x0, x);  // one unbroken run from (100, 200)
+      EXPECT_EQ(g.y0, y);
+      x = g.x1;
+      y = g.y1;
+      EXPECT_NEAR(std::hypot(x - 200, y - c.centre_y), r, 1e-9);
       EXPECT_LE(std::fabs(g.a1 - g.a0), 15 * kPi / 180 + 1e-12);
-      if (i > 2) {
-        EXPECT_EQ(g.x0, lines[i - 1].x1);  // one unbroken run
-        EXPECT_EQ(g.y0, lines[i - 1].y1);
-      }
-      extreme = std::fabs(g.y1 - c.extreme_y) < std::fabs(extreme - c.extreme_y) ? g.y1 : extreme;
+      if (std::fabs(y - c.extreme_y) < std::fabs(extreme - c.extreme_y)) extreme = y;
     }
-    expect_ends(lines[2], 100, 200, lines[2].x1, lines[2].y1);
-    EXPECT_EQ(lines.back().x1, 300);
-    EXPECT_EQ(lines.back().y1, 200);
+    EXPECT_EQ(x, 300);
+    EXPECT_EQ(y, 200);
     EXPECT_NEAR(extreme, c.extreme_y, 0.5);
     EXPECT_EQ(t.app.in.dispmode, 1);
   }
@@ -567,8 +481,7 @@ TEST(ArcTest, ArcsPassThroughBothEndsAboutOneCentre) {
 
 TEST(ArcTest, ATinyDivisionAngleIsWidenedToABoundedRun) {
   TestApp t;
-  add_geom(t.app, straight(50, 200, 100, 200));
-  add_geom(t.app, straight(300, 200, 350, 200));
+  arc_ends(t);
   t.app.construction.arc_angle = 1e-12;
   t.app.in.mousecmd = 611;
   drag(t, 100, 200, 300, 200);
