@@ -43,6 +43,12 @@ void select_canvas_for_change(App& app, int slot) {
   if (copy) app.canvases.undo = std::move(*copy);
 }
 
+void keep_for_undo(App& app, int slot, Dib before) {
+  if (canvas_slot(app, slot) == nullptr) return;
+  app.canvases.undo = std::move(before);
+  app.canvases.current = slot;
+}
+
 int undo_canvas_change(App& app, int slot) {
   CanvasSlot* s = canvas_slot(app, slot);
   if (s == nullptr || app.canvases.undo.empty()) return 0;

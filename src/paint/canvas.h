@@ -44,6 +44,9 @@ CanvasSlot* canvas_slot(App& app, int slot);
 // none). The copy is shared by the three slots: undoing another slot after
 // this puts this slot's old picture there.
 void select_canvas_for_change(App& app, int slot);
+// Makes `before` (the slot's picture before a change that has succeeded) the
+// undo copy, as selecting the slot before the change would have.
+void keep_for_undo(App& app, int slot, Dib before);
 // Puts the undo copy in place of the slot's picture and drops it; 0 (and no
 // change) when there is no undo copy, so a second undo does nothing.
 int undo_canvas_change(App& app, int slot);

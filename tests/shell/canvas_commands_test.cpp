@@ -77,10 +77,13 @@ TEST(CanvasCommands, RefusedInputKeepsTheUndoCopy) {
   run(t, 686);
   undo_canvas_change(t.app, 1);
   EXPECT_EQ(first_pixel(slot(t, 1).image), rgb(255, 255, 255));
+  run(t, 779);
   t.answer(ScriptAnswer::kInput, "1e9");
   run(t, 652);  // too large
   EXPECT_EQ(t.last_message(), "MakeDIB\tCan not get memory");
   EXPECT_EQ(size_of(slot(t, 1).image), (IntPoint{400, 300}));
+  undo_canvas_change(t.app, 1);  // still the step before the refused one
+  EXPECT_EQ(first_pixel(slot(t, 1).image), rgb(255, 255, 255));
 }
 
 TEST(CanvasCommands, KeepOneChannel) {

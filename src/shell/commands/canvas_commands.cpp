@@ -158,14 +158,18 @@ void place_at_current_point(App& app, CanvasSlot& s) {
   s.y = app.in.nowpoint.y;
 }
 
-// Selects the canvas for change and runs the operation on its picture; a
-// result too large for the picture toolkit is reported and changes nothing.
+// Runs the operation on the canvas's picture; when it changed the picture
+// the old one becomes the undo copy. A result too large for the picture
+// toolkit is reported and changes nothing, the undo copy included.
 template <class Op>
 void change_picture(App& app, int slot, Op op) {
   CanvasSlot& s = *canvas_slot(app, slot);
   if (!has_picture(s)) return;
-  select_canvas_for_change(app, slot);
-  if (op(s.image) == OpStatus::kTooLarge) report_dib_problem(app, "MakeDIB", DibProblem::kTooLarge);
+  std::optional<Dib> before = DIBcopy(app, s.image);
+  if (!before) return;
+  const OpStatus status = op(s.image);
+  if (status == OpStatus::kTooLarge) report_dib_problem(app, "MakeDIB", DibProblem::kTooLarge);
+  if (status == OpStatus::kDone) keep_for_undo(app, slot, std::move(*before));
 }
 
 // A picture that was read elsewhere and accepted becomes the canvas's.
