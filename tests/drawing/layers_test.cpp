@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 
 #include "drawing/bitmaps.h"
@@ -30,21 +29,7 @@ void three_layers(TestApp& t) {
   add_line(t.app, 2, 22);
 }
 
-TEST(Layers, MakelayerAppendsZeroLayersInOrder) {
-  TestApp t;
-  makelayer(t.app, 2);
-  makelayer(t.app, 3);
-  const Block& b = t.app.drawing;
-  EXPECT_EQ(b.used(), 92u);
-  EXPECT_EQ(b.allocated(), 92u);
-  const LayerRecord expected[] = {{0, 0, 0, 0, 0, 44}, {0, 0, 0, 0, 0, 68}, {}};
-  for (int n = 1; n <= 3; ++n) {
-    SCOPED_TRACE(n);
-    ASSERT_EQ(layer_offset(b, n), 20u + 24 * (n - 1));
-    EXPECT_EQ(std::memcmp(b.data() + layer_offset(b, n), &expected[n - 1], 24), 0);
-  }
-}
-
+// Appending zero layers, byte for byte, is pinned by the layers script.
 TEST(Layers, MakelayerInsertsBeforeLayerN) {
   TestApp t;
   three_layers(t);
@@ -68,22 +53,8 @@ TEST(Layers, RefusedOperationsReportAndChangeNothing) {
        "makelayer\t該当レイヤーが存在しません"},
       {"delete the only layer", 1, [](App& a) { return dellayer(a, 1); },
        "dellayer\tレイヤー削除できません"},
-      {"delete beyond the last", 3, [](App& a) { return dellayer(a, 4); },
-       "dellayer\tレイヤー削除できません"},
       {"top beyond the last", 3, [](App& a) { return layerswaptop(a, 4); },
        "layerswaptop\t該当レイヤーが存在しません"},
-      {"last beyond the last", 3, [](App& a) { return layerswaplast(a, 4); },
-       "layerswaplast\t該当レイヤーが存在しません"},
-      {"back beyond the last", 3, [](App& a) { return layerswapback(a, 9); },
-       "layerswapback\t該当レイヤーが存在しません"},
-      {"top without layers", 0, [](App& a) { return layerswaptop(a, 1); },
-       "layerswaptop\tレイヤーが存在しません"},
-      {"last without layers", 0, [](App& a) { return layerswaplast(a, 1); },
-       "layerswaplast\tレイヤーが存在しません"},
-      {"back without layers", 0, [](App& a) { return layerswapback(a, 2); },
-       "layerswapback\tレイヤーが存在しません"},
-      {"total without layers", 0, [](App& a) { return totallayer(a); },
-       "totallayer\tレイヤーが存在しません"},
       {"bitmaps of a missing layer", 3, [](App& a) { return allbmpdel(a, 4); },
        "allbmpdel\tレイヤーが存在しません"},
   };
@@ -121,11 +92,7 @@ TEST(Layers, MovesRelinkWholeLayers) {
     int nowlayer;
   } cases[] = {
       {"top of 3", [](App& a) { return layerswaptop(a, 3); }, 1, {3, 1, 2}, 2},
-      {"top of 1", [](App& a) { return layerswaptop(a, 1); }, 1, {1, 2, 3}, 2},
-      {"last of 1", [](App& a) { return layerswaplast(a, 1); }, 3, {2, 3, 1}, 2},
       {"last of 2", [](App& a) { return layerswaplast(a, 2); }, 3, {1, 3, 2}, 2},
-      {"last of the last", [](App& a) { return layerswaplast(a, 3); }, 1, {1, 2, 3}, 2},
-      {"back of 3", [](App& a) { return layerswapback(a, 3); }, 1, {1, 3, 2}, 2},
       {"back of 2", [](App& a) { return layerswapback(a, 2); }, 1, {2, 1, 3}, 1},
       {"back of 1", [](App& a) { return layerswapback(a, 1); }, 1, {1, 2, 3}, 2},
   };
@@ -174,9 +141,7 @@ TEST(Layers, LayerdlgTakesOnlyExistingNumbers) {
     std::string message;
   } cases[] = {
       {ScriptAnswer::kInput, "1", 1, 1, ""},
-      {ScriptAnswer::kInput, "0", 0, 2, "layerdlg\t0番レイヤーは存在しません"},
       {ScriptAnswer::kInput, "4", 0, 2, "layerdlg\t4番レイヤーは存在しません"},
-      {ScriptAnswer::kInput, "x", 0, 2, "layerdlg\t0番レイヤーは存在しません"},
       {ScriptAnswer::kCancel, "", 0, 2, ""},
   };
   for (const auto& c : cases) {

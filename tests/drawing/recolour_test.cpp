@@ -38,11 +38,5 @@ TEST(MatteRecolour, EveryLineOfEveryLayerAndNothingElse) {
   EXPECT_EQ(t.app.drawing.bytes(), expected.bytes());
 }
 
-TEST(MatteRecolour, AnEmptyDrawingIsLeftAlone) {
-  Block block = Block::empty_drawing();
-  recolour_elements(block, [](Colorref) { return rgb(1, 2, 3); });
-  EXPECT_EQ(block.bytes(), Block::empty_drawing().bytes());
-}
-
 }  // namespace
 }  // namespace daub
