@@ -22,18 +22,14 @@ TEST(CurveCheck, EachRefusalHasItsMessageUnderEachCheck) {
     const char* text;  // "" when accepted
   } cases[] = {
       {"same point", curve(5, 5, 0, 5 + 1e-11, 5, 1), "同一点が選択されています"},
-      {"same point straight", straight(5, 5, 5, 5), "同一点が選択されています"},
       {"nearly straight", curve(0, 0, 0, 100, 0.5, 0.01), "ほとんど直線です。結合不可能"},
       {"quarter circle", curve(0, 0, 0, 100, 100, kPi / 2), ""},
       {"chord on the turn's edge", curve(0, 0, 0, 100, 100, kPi / 4), "楕円で結合できません。"},
       {"half turn", curve(0, 0, 0, 100, 100, kPi), "180度以上のカーブは結合できません。"},
       {"across ±π, chord left", curve(0, 0, 3.0, 100 * std::cos(3.5), 100 * std::sin(3.5), -3.0),
        "楕円で結合できません。"},
-      {"across ±π, chord right", curve(0, 0, 3.0, 100 * std::cos(2.5), 100 * std::sin(2.5), -3.0),
-       "180度以上のカーブは結合できません。"},
       {"straight with any angles", {0, 0, 2.0, 100, 0.5, -1.0, kShapeStraight, 0}, ""},
       {"not a number", straight(0, 0, kNan, 1), "座標が正しくありません"},
-      {"infinite angle", curve(0, 0, kInf, 100, 100, 1), "座標が正しくありません"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -74,29 +70,6 @@ TEST(CurvePointsTest, QuarterCircleRunsFromAToBOnTheCircle) {
   }
 }
 
-TEST(CurvePointsTest, LeaveAAlongA0AndReachBAlongA1) {
-  const LineGeometry cases[] = {
-      curve(10, 20, 0.3, 60, 90, 0.3 + kPi / 2),
-      curve(0, 0, 0, 100, -100, -kPi / 2),
-      curve(0, 0, 3.0, 100 * std::cos(2.0), 100 * std::sin(2.0), 1.2),
-  };
-  TestApp t;
-  for (const LineGeometry& g : cases) {
-    SCOPED_TRACE(testing::Message() << g.a0 << " " << g.a1);
-    ASSERT_EQ(sklck(t.app, g), 1);
-    const CurvePoints p = curve_points(t.app, g);
-    EXPECT_NEAR(p[0].x, g.x0, 1e-9);
-    EXPECT_NEAR(p[0].y, g.y0, 1e-9);
-    EXPECT_NEAR(p[30].x, g.x1, 1e-7);
-    EXPECT_NEAR(p[30].y, g.y1, 1e-7);
-    // The first and last chords turn away from the tangents by a few degrees at most.
-    const double out = std::atan2(p[1].y - p[0].y, p[1].x - p[0].x);
-    const double in = std::atan2(p[30].y - p[29].y, p[30].x - p[29].x);
-    EXPECT_LT(std::fabs(normalize_angle(out - g.a0)), 0.06);
-    EXPECT_LT(std::fabs(normalize_angle(in - g.a1)), 0.06);
-  }
-}
-
 TEST(CurvePointsTest, NoTurnOrHalfTurnGivesTheEvenlySampledChord) {
   TestApp t;
   for (double a1 : {0.7, 0.7 + kPi, 0.7 - kPi}) {
@@ -111,8 +84,7 @@ TEST(CurvePointsTest, NoTurnOrHalfTurnGivesTheEvenlySampledChord) {
 
 TEST(CurvePointsTest, NonFiniteInputGivesNotANumberPoints) {
   TestApp t;
-  for (const LineGeometry& g :
-       {curve(kNan, 0, 0, 1, 1, 1), curve(0, 0, kInf, 1, 1, -kInf), curve(0, 0, 0, 1, 1, kNan)}) {
+  for (const LineGeometry& g : {curve(kNan, 0, 0, 1, 1, 1), curve(0, 0, kInf, 1, 1, -kInf)}) {
     for (const DPoint& p : curve_points(t.app, g)) EXPECT_TRUE(std::isnan(p.x) && std::isnan(p.y));
     EXPECT_TRUE(std::isnan(line_length(t.app, g)));
   }
@@ -140,13 +112,10 @@ TEST(SegmentCrossing, EndsCountParallelsDoNot) {
   } cases[] = {
       {"cross", {0, 0}, {10, 10}, {0, 10}, {10, 0}, true, {5, 5}},
       {"at an end of one", {0, 0}, {10, 0}, {10, -5}, {10, 5}, true, {10, 0}},
-      {"end to end", {0, 0}, {10, 0}, {10, 0}, {10, 5}, true, {10, 0}},
       {"vertical", {5, 0}, {5, 10}, {0, 3}, {10, 3}, true, {5, 3}},
-      {"beyond the end of a vertical", {5, 0}, {5, 10}, {0, 20}, {10, 20}, false, {}},
       {"parallel", {0, 0}, {10, 0}, {0, 1}, {10, 1}, false, {}},
       {"collinear overlapping", {0, 0}, {10, 0}, {5, 0}, {15, 0}, false, {}},
       {"not a number", {0, 0}, {kNan, 10}, {0, 10}, {10, 0}, false, {}},
-      {"infinite", {-kInf, 0}, {kInf, 0}, {0, -1}, {0, 1}, false, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -172,7 +141,7 @@ TEST(Xseach, FindsACrossingAtAnEndWithEachChordsDirectionOrReportsNone) {
   EXPECT_EQ(t.messages(), std::vector<std::string>{"xseach\t交点が存在しません"});
 }
 
-TEST(Xseach, CrossesACurveOnTheChordOfItsSamples) {
+TEST(Xseach, CrossesACurveOnTheChordOfItsSamplesAndAnInvalidCurveNowhere) {
   TestApp t;
   PointDir p, q;
   // The quarter circle of radius 100 about (0, 100), met by the line x = 50.
@@ -180,17 +149,13 @@ TEST(Xseach, CrossesACurveOnTheChordOfItsSamples) {
   EXPECT_EQ(p.x, 50);
   EXPECT_NEAR(p.y, 100 - std::sqrt(100.0 * 100 - 50 * 50), 0.05);
   EXPECT_NEAR(q.angle, std::atan2(50, std::sqrt(100.0 * 100 - 50 * 50)), 0.03);
-}
 
-TEST(Xseach, AnInvalidCurveHasNoChords) {
-  TestApp t;
-  PointDir p, q;
-  EXPECT_EQ(xseach(t.app, straight(50, -10, 50, 200), curve(0, 0, 0, 100, 100, kPi), p, q), 0);
+  const LineGeometry half_turn = curve(0, 0, 0, 100, 100, kPi);
+  EXPECT_EQ(xseach(t.app, straight(50, -10, 50, 200), half_turn, p, q), 0);
   EXPECT_EQ(t.messages(), (std::vector<std::string>{"cvmake\t180度以上のカーブは結合できません。",
                                                     "xseach\t交点が存在しません"}));
   // Taken as drawn, the same curve is crossed.
-  EXPECT_TRUE(
-      line_crossing(t.app, straight(50, -10, 50, 200), curve(0, 0, 0, 100, 100, kPi), p, q));
+  EXPECT_TRUE(line_crossing(t.app, straight(50, -10, 50, 200), half_turn, p, q));
 }
 
 }  // namespace

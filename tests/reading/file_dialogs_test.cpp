@@ -62,6 +62,10 @@ TEST(FileDialogs, EachUseStartsFromItsRememberedNameAndFolder) {
     EXPECT_EQ(r.filter, kSklFilter);
     EXPECT_EQ(r.folder, c.folder);
     EXPECT_EQ(r.name, c.name);
+    EXPECT_EQ(f.app.files.sklname, "drawdata.skl");  // cancel keeps the names and folders
+    EXPECT_EQ(f.app.files.pagename, "page0000.skl");
+    EXPECT_EQ(f.app.files.working_folder, "/work/drawings");
+    EXPECT_EQ(f.app.files.page_folder, "/work/book");
   }
 }
 
@@ -87,15 +91,6 @@ TEST(FileDialogs, OkRemembersTheNameWithoutFolderAndTheFolderOfItsOwnUseOnly) {
   EXPECT_EQ(f.app.files.page_folder, "/novel");
   EXPECT_EQ(f.app.files.sklname, "other.skl");
   EXPECT_EQ(f.app.files.working_folder, "/elsewhere/sub");
-}
-
-TEST(FileDialogs, CancelChangesNothing) {
-  Fixture f;
-  f.ui.answer(ScriptAnswer::kCancel);
-  std::string name = "keep.bmp", folder = "/keep";
-  EXPECT_EQ(choose_file(f.app, FileDialogKind::kOpen, "Get Bmp file", kBmpFilter, name, folder), 0);
-  EXPECT_EQ(name, "keep.bmp");
-  EXPECT_EQ(folder, "/keep");
 }
 
 }  // namespace
