@@ -12,6 +12,7 @@ namespace {
 // Every line of every layer takes the rule's colour for its own; nothing
 // else in the block changes.
 TEST(MatteRecolour, EveryLineOfEveryLayerAndNothingElse) {
+  const auto rule = [](Colorref c) { return c == rgb(1, 0, 0) ? rgb(0, 0, 9) : rgb(0, 7, 0); };
   test::TestApp t;
   makelayer(t.app, 2);
   for (int layer : {1, 2}) {
@@ -28,13 +29,12 @@ TEST(MatteRecolour, EveryLineOfEveryLayerAndNothingElse) {
     for (int n : {1, 2}) {
       LineRecord line;
       getline(t.app, n, line, layer);
-      line.pen.color = line.pen.color == rgb(1, 0, 0) ? rgb(0, 0, 9) : rgb(0, 7, 0);
+      line.pen.color = rule(line.pen.color);
       changeline(t.app, n, line, layer);
     }
   }
   std::swap(expected, t.app.drawing);
-  recolour_elements(t.app.drawing,
-                    [](Colorref c) { return c == rgb(1, 0, 0) ? rgb(0, 0, 9) : rgb(0, 7, 0); });
+  recolour_elements(t.app.drawing, rule);
   EXPECT_EQ(t.app.drawing.bytes(), expected.bytes());
 }
 

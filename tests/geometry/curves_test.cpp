@@ -38,23 +38,18 @@ TEST(CurveCheck, EachRefusalHasItsMessageUnderEachCheck) {
     const int expected = *c.text == '\0' ? 1 : 0;
     EXPECT_EQ(sklck(t.app, c.g), expected);
     EXPECT_EQ(cvmake(t.app, c.g, points), expected);
+    // cutsklck takes the nearly straight curve, straightened.
     LineGeometry g = c.g;
-    // The nearly straight curve is the one cutsklck accepts, by straightening it.
     const bool straightened = std::string(c.name) == "nearly straight";
     EXPECT_EQ(cutsklck(t.app, g), straightened ? 1 : expected);
+    EXPECT_EQ(g.kind, straightened ? kShapeStraight : c.g.kind);
     if (straightened) {
-      EXPECT_EQ(g.kind, kShapeStraight);
       EXPECT_EQ(g.a0, std::atan2(0.5, 100));
       EXPECT_EQ(g.a1, g.a0);
-      EXPECT_EQ(g.x1, 100);
     }
-    if (expected == 1) {
-      EXPECT_TRUE(t.messages().empty());
-      continue;
-    }
-    std::vector<std::string> want = {std::string("sklck\t") + c.text,
-                                     std::string("cvmake\t") + c.text};
-    if (!straightened) want.push_back(std::string("cutsklck\t") + c.text);
+    std::vector<std::string> want;
+    for (const char* caption : {"sklck\t", "cvmake\t", straightened ? "" : "cutsklck\t"})
+      if (!expected && *caption) want.push_back(caption + std::string(c.text));
     EXPECT_EQ(t.messages(), want);
   }
 }
@@ -88,8 +83,6 @@ TEST(CurvePointsTest, NonFiniteInputGivesNotANumberPoints) {
     for (const DPoint& p : curve_points(t.app, g)) EXPECT_TRUE(std::isnan(p.x) && std::isnan(p.y));
     EXPECT_TRUE(std::isnan(line_length(t.app, g)));
   }
-  // Huge but finite values overflow inside; the call still returns.
-  (void)curve_points(t.app, curve(0, 0, 1e308, 1e308, -1e308, 1));
 }
 
 TEST(LineLengthTest, HiddenStraightAndCurve) {
