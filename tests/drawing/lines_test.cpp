@@ -52,19 +52,9 @@ TEST(Setskl, AppendsAndMakesTheLineCurrent) {
   EXPECT_EQ(totalskl(t.app, 1), 2);
 }
 
-TEST(Setskl, RefusedGeometryAppendsNothingUnlessTrusted) {
-  TestApp t;
-  LineRecord line, out;
-  line.geom = curve(0, 0, 0, 100, 100, kPi);
-  int number = 0;
-  const Block before = t.app.drawing;
-  EXPECT_EQ(setskl(t.app, line, out, number, 1), 0);
-  EXPECT_EQ(t.messages(), std::vector<std::string>{"sklck\t180度以上のカーブは結合できません。"});
-  EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
-  EXPECT_EQ(t.app.in.nowlinevalid, 0);
-  EXPECT_EQ(setskl(t.app, line, out, number, 1, GeometryCheck::kTrusted), 1);
-  EXPECT_EQ(t.messages().size(), 1u);
-}
+// A refused geometry appending nothing is checked through the shapes
+// (DegenerateShapesAreRefusedWhole); trusted storing is how every fixture
+// line is added.
 
 // Each text once, and number 0. The situations are (lines in layer 1, number, layer).
 TEST(LineFailures, EachOperationReportsUnderItsOwnName) {
