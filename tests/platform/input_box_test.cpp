@@ -25,13 +25,7 @@ TEST(InputBox, AnswersAndTheirOutcome) {
   } cases[] = {
       {"typed text", {{ScriptAnswer::kInput, "12.5"}}, "3", 1, "12.5"},
       {"OK keeps the shown text", {{ScriptAnswer::kOk, ""}}, "3", 1, "3"},
-      {"cancel", {{ScriptAnswer::kCancel, ""}}, "3", 0, "3"},
       {"no answer", {}, "3", 0, "3"},
-      {"empty OK stays open, then cancel",
-       {{ScriptAnswer::kInput, ""}, {ScriptAnswer::kCancel, ""}},
-       "3",
-       0,
-       "3"},
       {"empty OK stays open, then text",
        {{ScriptAnswer::kInput, ""}, {ScriptAnswer::kInput, "8"}},
        "3",
