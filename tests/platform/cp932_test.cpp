@@ -5,48 +5,30 @@
 namespace daub {
 namespace {
 
-struct Pair {
-  const char* name;
-  std::string from, to;
-};
-
+// UTF-8 on the left, code page 932 on the right.
 TEST(Cp932, ConvertsBothWaysExactly) {
-  const Pair cases[] = {
-      {"katakana and kanji", "データ入力", "\x83\x66\x81\x5B\x83\x5E\x93\xFC\x97\xCD"},
-      {"trail byte that is a backslash", "表", "\x95\x5C"},
+  const std::pair<std::string, std::string> cases[] = {
+      {"Data Input\r\nb\n", "Data Input\r\nb\n"},
+      {"データ入力", "\x83\x66\x81\x5B\x83\x5E\x93\xFC\x97\xCD"},
+      {"ｷｬﾝｾﾙ", "\xB7\xAC\xDD\xBE\xD9"},  // half-width katakana: one byte each
+      {"表", "\x95\x5C"},                 // a trail byte that is a backslash
   };
-  for (const Pair& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(utf8_to_cp932(c.from), c.to);
-    EXPECT_EQ(cp932_to_utf8(c.to), c.from);
+  for (const auto& [utf8, cp932] : cases) {
+    SCOPED_TRACE(utf8);
+    EXPECT_EQ(utf8_to_cp932(utf8), cp932);
+    EXPECT_EQ(cp932_to_utf8(cp932), utf8);
   }
+  // Half-width katakana triple in size: the output buffer must grow.
+  const std::string kana(10000, '\xB1');
+  EXPECT_EQ(cp932_to_utf8(kana).size(), 30000u);
+  EXPECT_EQ(utf8_to_cp932(cp932_to_utf8(kana)), kana);
 }
 
 TEST(Cp932, EachBadCharacterBecomesOneQuestionMark) {
-  const Pair from_cp932[] = {
-      {"lead byte cut off at the end", "ab\x81", "ab?"},
-      {"unassigned pair", "x\x85\x40y", "x?y"},
-  };
-  for (const Pair& c : from_cp932) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(cp932_to_utf8(c.from), c.to);
-  }
-  const Pair from_utf8[] = {
-      {"character outside the code page", "a\xC3\xA9", "a?"},
-      {"stray continuation byte", "a\x80z", "a?z"},
-  };
-  for (const Pair& c : from_utf8) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(utf8_to_cp932(c.from), c.to);
-  }
-}
-
-// Half-width katakana triple in size: the output buffer must grow.
-TEST(Cp932, LongInputsKeepTheirLength) {
-  std::string kana(10000, '\xB1');
-  std::string utf8 = cp932_to_utf8(kana);
-  EXPECT_EQ(utf8.size(), 30000u);
-  EXPECT_EQ(utf8_to_cp932(utf8), kana);
+  EXPECT_EQ(cp932_to_utf8("ab\x81"), "ab?");      // lead byte cut off at the end
+  EXPECT_EQ(cp932_to_utf8("x\x85\x40y"), "x?y");  // unassigned pair
+  EXPECT_EQ(utf8_to_cp932("a\xC3\xA9"), "a?");    // outside the code page
+  EXPECT_EQ(utf8_to_cp932("a\x80z"), "a?z");      // stray continuation byte
 }
 
 TEST(Cp932, ClassifiesLeadAndTrailBytesAtTheirRangesEdges) {

@@ -73,10 +73,6 @@ TEST(DrawLine, DottedLinesCutFromTheStartLength) {
     for (const DcOp& op : dc.ops()) EXPECT_EQ(op.pen, (DcPen{kPenDash, 1, 0x123456}));
     EXPECT_EQ(dc.pen(), DcPen{});
   }
-  // A start length beyond any fold still cuts pieces of at most 5.
-  Segments far = drawn(make_line(make_pen(1, 0, 0, 5.0, -1e200), 0, 0, 22, 0)).segments();
-  EXPECT_GE(far.size(), 2u);
-  for (const auto& [from, to] : far) EXPECT_LE(to.x - from.x, 5);
 }
 
 TEST(DrawLine, SolidLinesTruncateToPixelsAndPenWidthFollowsTheScale) {
@@ -118,43 +114,39 @@ TEST(DrawLine, DottedCurveCutsAlongItsChords) {
 }
 
 // A pattern that cannot be cut, or whose pieces could not be seen or would be
-// too many, draws the line solid; none of them may hang the paint.
-TEST(DrawLine, UnusablePatternsDrawSolid) {
+// too many, draws the line solid (result 2); a line that cannot be drawn
+// draws nothing (0). None of them may hang the paint.
+TEST(DrawLine, UnusablePatternsAndLinesThatCannotBeDrawn) {
+  auto pattern = [](double dot, int count) {
+    PenRecord pen = make_pen(1, 0, 0xFF, dot);
+    pen.bit_count = count;
+    pen.bits = 0xFFFFFFFF;
+    return pen;
+  };
   struct Case {
     const char* name;
-    double dot;
-    int count;
-    double length, scale;
+    LineRecord line;
+    double scale;
+    int result;
   } cases[] = {
-      {"no pieces", 5.0, 0, 100, 1.0},
-      {"19 pieces", 5.0, 19, 100, 1.0},
-      {"not-a-number dot length", kNan, 2, 100, 1.0},
-      {"a billion pieces", 1e-3, 2, 1e6, 1000.0},
-      {"a line across the world", 5.0, 2, 1e15, 1.0},
+      {"no pieces", make_line(pattern(5.0, 0), 0, 0, 100, 0), 1.0, 2},
+      {"19 pieces", make_line(pattern(5.0, 19), 0, 0, 100, 0), 1.0, 2},
+      {"not-a-number dot length", make_line(pattern(kNan, 2), 0, 0, 100, 0), 1.0, 2},
+      {"a billion pieces", make_line(pattern(1e-3, 2), 0, 0, 1e6, 0), 1000.0, 2},
+      {"a line across the world", make_line(pattern(5.0, 2), 0, 0, 1e15, 0), 1.0, 2},
+      {"hidden", make_line(make_pen(0), 0, 0, 10, 10, kShapeHidden), 1.0, 0},
+      {"kind 3", make_line(make_pen(0), 0, 0, 10, 10, static_cast<ShapeKind>(3)), 1.0, 0},
+      {"style 2", make_line(make_pen(2), 0, 0, 10, 10), 1.0, 0},
+      {"infinite end", make_line(make_pen(1), 0, 0, 10, -kInf), 1.0, 0},
+      {"curve without a direction", make_line(make_pen(0), 0, 0, 10, 10, kShapeCurve, kNan), 1.0,
+       0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    PenRecord pen = make_pen(1, 0, 0xFF, c.dot);
-    pen.bit_count = c.count;
-    pen.bits = 0xFFFFFFFF;
-    RecordingDc dc = drawn(make_line(pen, 0, 0, c.length, 0), c.scale);
-    EXPECT_EQ(dc.count(DcOp::kMoveTo), 1);
-    ASSERT_EQ(dc.count(DcOp::kLineTo), 1);
-    EXPECT_EQ(dc.ops().back().pen, (DcPen{kPenSolid, 1, 0xFF}));
-  }
-}
-
-TEST(DrawLine, LinesThatCannotBeDrawn) {
-  const LineRecord cases[] = {
-      make_line(make_pen(0), 0, 0, 10, 10, kShapeHidden),
-      make_line(make_pen(0), 0, 0, 10, 10, static_cast<ShapeKind>(3)),
-      make_line(make_pen(2), 0, 0, 10, 10),
-      make_line(make_pen(1), 0, 0, 10, -kInf),
-      make_line(make_pen(0), 0, 0, 10, 10, kShapeCurve, kNan),
-  };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_TRUE(drawn(cases[i], 1.0, 0).ops().empty());
+    RecordingDc dc = drawn(c.line, c.scale, c.result);
+    EXPECT_EQ(dc.count(DcOp::kLineTo), c.result ? 1 : 0);
+    EXPECT_EQ(dc.ops().size(), c.result ? 2u : 0u);
+    if (c.result) EXPECT_EQ(dc.ops().back().pen, (DcPen{kPenSolid, 1, 0xFF}));
   }
 }
 
@@ -172,25 +164,14 @@ class LayerPainters : public testing::Test {
   RecordingDc dc;
 };
 
-TEST_F(LayerPainters, AllLineUsesEveryLinesOwnPen) {
-  EXPECT_EQ(allline(t.app, dc, 1), 1);
-  // Style 2 and the hidden line are left out; the dotted line is cut at 5
-  // and 10, its end.
-  EXPECT_EQ(dc.segments(), (Segments{{{0, 0}, {10, 0}}, {{0, 40}, {5, 40}}, {{10, 40}, {10, 40}}}));
-  EXPECT_EQ(dc.ops()[1].pen, (DcPen{kPenSolid, 3, 0xFF0000}));
-  EXPECT_EQ(dc.ops().back().pen, (DcPen{kPenDash, 3, 0xFF0000}));
-}
-
 // Markers at B then A of every drawn line; a damaged line is skipped and the
 // rest drawn.
 TEST_F(LayerPainters, AllPointMarksBThenAAndDamagedLinesAreSkipped) {
   EXPECT_EQ(allpoint(t.app, dc, 0x00FF00, 1), 1);
   std::vector<IntPoint> corners;
-  for (const DcOp& op : dc.ops()) {
-    ASSERT_EQ(op.kind, DcOp::kRectangle);
-    EXPECT_EQ(op.brush, (DcBrush{BrushKind::kSolid, 0x00FF00}));
-    corners.push_back(op.points[0]);
-  }
+  for (const DcOp& op : dc.ops()) corners.push_back(op.points[0]);
+  EXPECT_EQ(dc.count(DcOp::kRectangle), 6);
+  EXPECT_EQ(dc.ops()[0].brush, (DcBrush{BrushKind::kSolid, 0x00FF00}));
   // The hidden line at y = 30 has no markers; style 2 does.
   EXPECT_EQ(corners,
             (std::vector<IntPoint>{{8, -2}, {-2, -2}, {8, 18}, {-2, 18}, {8, 38}, {-2, 38}}));
@@ -202,17 +183,24 @@ TEST_F(LayerPainters, AllPointMarksBThenAAndDamagedLinesAreSkipped) {
   EXPECT_EQ(dc.segments().back(), (std::pair<IntPoint, IntPoint>{{0, 50}, {10, 50}}));
 }
 
-// Sketch and guide draw every line shown solid, one pixel wide, in their
-// colour. A missing layer is reported, an empty one is silent, and layer 0
+// allline strokes every line with its own pen, leaving out style 2 and hidden
+// lines; sketch and guide draw every line shown solid, one pixel wide, in
+// their colour. A missing layer is reported, an empty one is silent, and layer 0
 // is the first.
 TEST_F(LayerPainters, MissingLayerEmptyLayerAndLayerZero) {
+  const Segments all = {{{0, 0}, {10, 0}}, {{0, 20}, {10, 20}}, {{0, 40}, {10, 40}}};
   struct Case {
     const char* name;
     int (*painter)(App&, Dc&, int);
+    Segments drawn;
     DcPen last;
-  } cases[] = {{"allline", allline, {kPenDash, 3, 0xFF0000}},
-               {"alllinesketch", alllinesketch, {kPenSolid, 1, display_color(t.app, 732)}},
-               {"alllineguide", alllineguide, {kPenSolid, 1, display_color(t.app, 756)}}};
+  } cases[] = {// The dotted line is cut at 5 and 10, its end.
+               {"allline",
+                allline,
+                {all[0], {{0, 40}, {5, 40}}, {{10, 40}, {10, 40}}},
+                {kPenDash, 3, 0xFF0000}},
+               {"alllinesketch", alllinesketch, all, {kPenSolid, 1, display_color(t.app, 732)}},
+               {"alllineguide", alllineguide, all, {kPenSolid, 1, display_color(t.app, 756)}}};
   makelayer(t.app, 2);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -224,7 +212,7 @@ TEST_F(LayerPainters, MissingLayerEmptyLayerAndLayerZero) {
     EXPECT_EQ(c.painter(t.app, out, 2), 0);  // no lines: silent
     EXPECT_TRUE(out.ops().empty());
     EXPECT_EQ(c.painter(t.app, out, 0), 1);
-    EXPECT_EQ(out.segments().size(), 3u);
+    EXPECT_EQ(out.segments(), c.drawn);
     EXPECT_EQ(out.ops().back().pen, c.last);
     EXPECT_EQ(t.messages().size(), 1u);
   }
