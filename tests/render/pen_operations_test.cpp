@@ -13,9 +13,7 @@
 namespace daub {
 namespace {
 
-using test::add_line;
-using test::make_line;
-using test::make_pen;
+using namespace test;
 
 // Lines have the pen kOld; each operation copies its part of kCurrent.
 const PenRecord kOld = make_pen(0, 2, 0x111111, 4.0, 1.0, "1100");
