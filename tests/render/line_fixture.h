@@ -11,14 +11,11 @@
 
 namespace daub::test {
 
-// Scale `scale`, view centre and origin 0: a world point (x, y) is the pixel
-// (trunc(x * scale), trunc(y * scale)).
+// A world point (x, y) is the pixel (trunc(x * scale), trunc(y * scale)).
 inline void set_plain_view(App& app, double scale) {
   app.settings.scale = scale;
-  app.settings.view_center_x = 0;
-  app.settings.view_center_y = 0;
-  app.view.vieworigin_x = 0;
-  app.view.vieworigin_y = 0;
+  app.settings.view_center_x = app.settings.view_center_y = 0;
+  app.view.vieworigin_x = app.view.vieworigin_y = 0;
 }
 
 inline PenRecord make_pen(int style, int width = 0, Colorref color = 0, double dot = 5.0,

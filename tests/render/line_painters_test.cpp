@@ -14,17 +14,12 @@
 #include "platform/recording_dc.h"
 #include "render/line_fixture.h"
 #include "shell/display.h"
-#include "shell/view.h"
 #include "support/test_app.h"
 
 namespace daub {
 namespace {
 
-using test::add_line;
-using test::make_line;
-using test::make_pen;
-using test::set_plain_view;
-using test::TestApp;
+using namespace test;
 using Segments = std::vector<std::pair<IntPoint, IntPoint>>;
 
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
@@ -36,92 +31,64 @@ Segments along_x(std::initializer_list<std::pair<int, int>> xs, int y) {
   return out;
 }
 
-TEST(DrawLine, DottedStraightLinesCutFromTheStartLength) {
+// Draws `line` in a plain view at `scale`, expecting `result`.
+RecordingDc drawn(const LineRecord& line, double scale = 1.0, int result = 2) {
+  TestApp t;
+  set_plain_view(t.app, scale);
+  RecordingDc dc;
+  EXPECT_EQ(draw_line(t.app, dc, line), result);
+  return dc;
+}
+
+TEST(DrawLine, DottedLinesCutFromTheStartLength) {
   struct Case {
     const char* name;
-    double scale, start, length;
+    double scale, start;
     const char* bits;
-    Segments drawn;  // at y = 10 world units
+    double from, to;  // along y = 10 world units
+    Segments drawn;
   } cases[] = {
-      // Cut at 5, 10, 15, 20: pieces 0, 2 and 4 drawn.
-      {"length 22", 1.0, 0.0, 22, "10", along_x({{0, 5}, {10, 15}, {20, 22}}, 10)},
       // Phase 1, first piece 2.5 long and left out.
-      {"start 7.5", 2.0, 7.5, 22, "10", along_x({{5, 15}, {25, 35}}, 20)},
-      {"start -2", 1.0, -2.0, 22, "10", along_x({{2, 7}, {12, 17}, {22, 22}}, 10)},
+      {"start 7.5", 2.0, 7.5, "10", 0, 22, along_x({{5, 15}, {25, 35}}, 20)},
+      {"start -2", 1.0, -2.0, "10", 0, 22, along_x({{2, 7}, {12, 17}, {22, 22}}, 10)},
+      {"leftwards", 1.0, 0.0, "10", 22, 0, along_x({{22, 17}, {12, 7}, {2, 0}}, 10)},
       // A start length of exactly one dot length stays: the first cut is at A.
-      {"start 5", 1.0, 5.0, 12, "10", along_x({{0, 0}, {5, 10}}, 10)},
+      {"start 5", 1.0, 5.0, "10", 0, 12, along_x({{0, 0}, {5, 10}}, 10)},
       // A cut at B is written, and B after it: the last piece has no length.
-      {"cut at the end", 1.0, 0.0, 40, "111010",
+      {"cut at the end", 1.0, 0.0, "111010", 0, 40,
        along_x({{0, 5}, {5, 10}, {10, 15}, {20, 25}, {30, 35}, {35, 40}, {40, 40}}, 10)},
       // Far out the start length is folded in one step: phase 1, first cut 2.5.
-      {"start folded", 2.0, 6001 * 5.0 + 2.5, 20, "111010",
+      {"start folded", 2.0, 6001 * 5.0 + 2.5, "111010", 0, 20,
        along_x({{0, 5}, {5, 15}, {25, 35}}, 20)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    TestApp t;
-    set_plain_view(t.app, c.scale);
-    RecordingDc dc;
-    LineRecord line =
-        make_line(make_pen(1, 0, 0x123456, 5.0, c.start, c.bits), 0, 10, c.length, 10);
-    EXPECT_EQ(draw_line(t.app, dc, line), 2);
+    RecordingDc dc = drawn(
+        make_line(make_pen(1, 0, 0x123456, 5.0, c.start, c.bits), c.from, 10, c.to, 10), c.scale);
     EXPECT_EQ(dc.segments(), c.drawn);
     for (const DcOp& op : dc.ops()) EXPECT_EQ(op.pen, (DcPen{kPenDash, 1, 0x123456}));
     EXPECT_EQ(dc.pen(), DcPen{});
   }
-  // A start length beyond any fold still cuts pieces of at most 5.
-  TestApp t;
-  set_plain_view(t.app, 1.0);
-  RecordingDc dc;
-  draw_line(t.app, dc, make_line(make_pen(1, 0, 0, 5.0, -1e200), 0, 0, 22, 0));
-  EXPECT_GE(dc.count(DcOp::kMoveTo), 2);
-  EXPECT_LE(dc.count(DcOp::kMoveTo), 3);
-  for (const auto& [from, to] : dc.segments()) EXPECT_LE(to.x - from.x, 5);
 }
 
-TEST(DrawLine, DottedLinesRunInTheirOwnDirection) {
-  TestApp t;
-  set_plain_view(t.app, 1.0);
-  RecordingDc dc;
-  draw_line(t.app, dc, make_line(make_pen(1), 30, 40, 0, 0));  // length 50, leftwards and up
-  EXPECT_EQ(dc.segments(), (Segments{{{30, 40}, {27, 36}},
-                                     {{24, 32}, {21, 28}},
-                                     {{18, 24}, {15, 20}},
-                                     {{12, 16}, {9, 12}},
-                                     {{6, 8}, {3, 4}},
-                                     {{0, 0}, {0, 0}}}));
-}
-
-TEST(DrawLine, PenWidthFollowsTheScaleButNeverVanishes) {
+TEST(DrawLine, SolidLinesTruncateToPixelsAndPenWidthFollowsTheScale) {
+  EXPECT_EQ(drawn(make_line(make_pen(0, 1, 0xFF), 1.5, 2.5, 10.2, 3.9), 2.0).segments(),
+            (Segments{{{3, 5}, {20, 7}}}));
   struct Case {
     int width;
     double scale;
     int device;
-  } cases[] = {{3, 2.5, 7}, {2, 1.5, 3}, {0, 4.0, 1}, {-4, 1.0, 1}, {1, 0.25, 1}};
+  } cases[] = {{3, 2.5, 7}, {0, 4.0, 1}, {-4, 1.0, 1}, {1, 0.25, 1}};
   for (const Case& c : cases) {
-    for (int style : {0, 1}) {
-      SCOPED_TRACE(testing::Message() << c.width << " at " << c.scale << " style " << style);
-      TestApp t;
-      set_plain_view(t.app, c.scale);
-      RecordingDc dc;
-      draw_line(t.app, dc, make_line(make_pen(style, c.width, 0xFF), 0, 0, 100, 0));
-      ASSERT_FALSE(dc.ops().empty());
-      EXPECT_EQ(dc.ops().front().pen.width, c.device);
-      EXPECT_EQ(dc.ops().front().pen.style, style);
-    }
+    SCOPED_TRACE(testing::Message() << c.width << " at " << c.scale);
+    RecordingDc dc = drawn(make_line(make_pen(1, c.width, 0xFF), 0, 0, 100, 0), c.scale);
+    ASSERT_FALSE(dc.ops().empty());
+    EXPECT_EQ(dc.ops().front().pen, (DcPen{kPenDash, c.device, 0xFF}));
   }
 }
 
-TEST(DrawLine, SolidStraightLineTruncatesToPixels) {
-  TestApp t;
-  set_plain_view(t.app, 2.0);
-  RecordingDc dc;
-  EXPECT_EQ(draw_line(t.app, dc, make_line(make_pen(0, 1, 0xFF), 1.5, 2.5, 10.2, 3.9)), 2);
-  EXPECT_EQ(dc.segments(), (Segments{{{3, 5}, {20, 7}}}));
-}
-
-// With every piece drawn the cut points chain from A to B, one cut every dot
-// length along the curve's chords.
+// With every piece drawn the pieces chain from A to B along the curve, one
+// for every dot length of its length and a last one at B.
 TEST(DrawLine, DottedCurveCutsAlongItsChords) {
   TestApp t;
   set_plain_view(t.app, 1.0);
@@ -129,85 +96,46 @@ TEST(DrawLine, DottedCurveCutsAlongItsChords) {
       make_line(make_pen(1, 0, 0, 10.0, 0.0, "1"), 0, 0, 100, 100, kShapeCurve, 0, kPi / 2);
   double length = line_length(t.app, curve.geom);
   ASSERT_GT(length, 150.0);
-  RecordingDc dc;
-  EXPECT_EQ(draw_line(t.app, dc, curve), 1);
-  Segments s = dc.segments();
+  Segments s = drawn(curve, 1.0, 1).segments();
   ASSERT_EQ(s.size(), static_cast<std::size_t>(std::floor(length / 10.0)) + 1);
   EXPECT_EQ(s.front().first, (IntPoint{0, 0}));
   EXPECT_EQ(s.back().second, (IntPoint{100, 100}));
   for (std::size_t i = 1; i < s.size(); ++i) EXPECT_EQ(s[i].first, s[i - 1].second);
-  for (std::size_t i = 0; i + 1 < s.size(); ++i) {
-    double dx = s[i].second.x - s[i].first.x, dy = s[i].second.y - s[i].first.y;
-    EXPECT_NEAR(std::sqrt(dx * dx + dy * dy), 10.0, 1.5) << i;  // pixel truncation
-  }
-}
-
-// A curve whose directions agree or are opposite is drawn along its chord.
-TEST(DrawLine, CurveWithoutATurnIsDrawnAsItsChord) {
-  for (double a1 : {0.0, kPi}) {
-    SCOPED_TRACE(a1);
-    TestApp t;
-    set_plain_view(t.app, 1.0);
-    RecordingDc dc;
-    EXPECT_EQ(draw_line(t.app, dc, make_line(make_pen(0), 0, 10, 90, 10, kShapeCurve, 0, a1)), 1);
-    Segments s = dc.segments();
-    ASSERT_FALSE(s.empty());
-    EXPECT_EQ(s.front().first, (IntPoint{0, 10}));
-    EXPECT_EQ(s.back().second, (IntPoint{90, 10}));
-    for (const auto& [from, to] : s) {
-      EXPECT_EQ(from.y, 10);
-      EXPECT_LE(from.x, to.x);
-    }
-  }
 }
 
 // A pattern that cannot be cut, or whose pieces could not be seen or would be
-// too many, draws the line solid; none of them may hang the paint.
-TEST(DrawLine, UnusablePatternsDrawSolid) {
+// too many, draws the line solid (result 2); a line that cannot be drawn
+// draws nothing (0). None of them may hang the paint.
+TEST(DrawLine, UnusablePatternsAndLinesThatCannotBeDrawn) {
+  auto pattern = [](double dot, int count) {
+    PenRecord pen = make_pen(1, 0, 0xFF, dot);
+    pen.bit_count = count;
+    pen.bits = 0xFFFFFFFF;
+    return pen;
+  };
   struct Case {
     const char* name;
-    double dot, start;
-    int count;
-    double length, scale;
+    LineRecord line;
+    double scale;
+    int result;
   } cases[] = {
-      {"no pieces", 5.0, 0.0, 0, 100, 1.0},
-      {"dot length 0", 0.0, 0.0, 2, 100, 1.0},
-      {"19 pieces", 5.0, 0.0, 19, 100, 1.0},
-      {"not-a-number dot length", kNan, 0.0, 2, 100, 1.0},
-      {"a billion pieces", 1e-3, 0.0, 2, 1e6, 1000.0},
-      {"a line across the world", 5.0, 0.0, 2, 1e15, 1.0},
+      {"no pieces", make_line(pattern(5.0, 0), 0, 0, 100, 0), 1.0, 2},
+      {"19 pieces", make_line(pattern(5.0, 19), 0, 0, 100, 0), 1.0, 2},
+      {"not-a-number dot length", make_line(pattern(kNan, 2), 0, 0, 100, 0), 1.0, 2},
+      {"a billion pieces", make_line(pattern(1e-3, 2), 0, 0, 1e6, 0), 1000.0, 2},
+      {"hidden", make_line(make_pen(0), 0, 0, 10, 10, kShapeHidden), 1.0, 0},
+      {"kind 3", make_line(make_pen(0), 0, 0, 10, 10, static_cast<ShapeKind>(3)), 1.0, 0},
+      {"style 2", make_line(make_pen(2), 0, 0, 10, 10), 1.0, 0},
+      {"infinite end", make_line(make_pen(1), 0, 0, 10, -kInf), 1.0, 0},
+      {"curve without a direction", make_line(make_pen(0), 0, 0, 10, 10, kShapeCurve, kNan), 1.0,
+       0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    TestApp t;
-    set_plain_view(t.app, c.scale);
-    PenRecord pen = make_pen(1, 0, 0xFF, c.dot, c.start);
-    pen.bit_count = c.count;
-    pen.bits = 0xFFFFFFFF;
-    RecordingDc dc;
-    EXPECT_EQ(draw_line(t.app, dc, make_line(pen, 0, 0, c.length, 0)), 2);
-    EXPECT_EQ(dc.count(DcOp::kMoveTo), 1);
-    ASSERT_EQ(dc.count(DcOp::kLineTo), 1);
-    EXPECT_EQ(dc.ops().back().pen, (DcPen{kPenSolid, 1, 0xFF}));
-  }
-}
-
-TEST(DrawLine, LinesThatCannotBeDrawn) {
-  const LineRecord cases[] = {
-      make_line(make_pen(0), 0, 0, 10, 10, kShapeHidden),
-      make_line(make_pen(0), 0, 0, 10, 10, static_cast<ShapeKind>(3)),
-      make_line(make_pen(2), 0, 0, 10, 10),
-      make_line(make_pen(0), kNan, 0, 10, 10),
-      make_line(make_pen(1), 0, 0, 10, -kInf),
-      make_line(make_pen(0), 0, 0, 10, 10, kShapeCurve, kNan),
-      make_line(make_pen(1), 0, 0, kInf, 10, kShapeCurve, 0, kPi / 2),
-  };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    SCOPED_TRACE(i);
-    TestApp t;
-    RecordingDc dc;
-    EXPECT_EQ(draw_line(t.app, dc, cases[i]), 0);
-    EXPECT_TRUE(dc.ops().empty());
+    RecordingDc dc = drawn(c.line, c.scale, c.result);
+    EXPECT_EQ(dc.count(DcOp::kLineTo), c.result ? 1 : 0);
+    EXPECT_EQ(dc.ops().size(), c.result ? 2u : 0u);
+    for (const DcOp& op : dc.ops()) EXPECT_EQ(op.pen, (DcPen{kPenSolid, 1, 0xFF}));
   }
 }
 
@@ -225,50 +153,36 @@ class LayerPainters : public testing::Test {
   RecordingDc dc;
 };
 
-TEST_F(LayerPainters, AllLineUsesEveryLinesOwnPen) {
-  EXPECT_EQ(allline(t.app, dc, 1), 1);
-  // Style 2 and the hidden line are left out; the dotted line is cut at 5
-  // and 10, its end.
-  EXPECT_EQ(dc.segments(), (Segments{{{0, 0}, {10, 0}}, {{0, 40}, {5, 40}}, {{10, 40}, {10, 40}}}));
-  EXPECT_EQ(dc.ops()[1].pen, (DcPen{kPenSolid, 3, 0xFF0000}));
-  EXPECT_EQ(dc.ops().back().pen, (DcPen{kPenDash, 3, 0xFF0000}));
-}
-
-TEST_F(LayerPainters, SketchAndGuideDrawEveryLineSolidInTheirColour) {
-  struct Case {
-    int (*painter)(App&, Dc&, int);
-    int color_offset;
-  } cases[] = {{alllinesketch, 732}, {alllineguide, 756}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.color_offset);
-    RecordingDc out;
-    EXPECT_EQ(c.painter(t.app, out, 1), 1);
-    EXPECT_EQ(out.segments(),
-              (Segments{{{0, 0}, {10, 0}}, {{0, 20}, {10, 20}}, {{0, 40}, {10, 40}}}));
-    for (const DcOp& op : out.ops())
-      EXPECT_EQ(op.pen, (DcPen{kPenSolid, 1, display_color(t.app, c.color_offset)}));
-  }
-}
-
-TEST_F(LayerPainters, AllPointMarksBThenAOfEveryDrawnLine) {
+// Markers at B then A of every line shown.
+TEST_F(LayerPainters, AllPointMarksBThenA) {
   EXPECT_EQ(allpoint(t.app, dc, 0x00FF00, 1), 1);
   std::vector<IntPoint> corners;
-  for (const DcOp& op : dc.ops()) {
-    ASSERT_EQ(op.kind, DcOp::kRectangle);
-    EXPECT_EQ(op.brush, (DcBrush{BrushKind::kSolid, 0x00FF00}));
-    corners.push_back(op.points[0]);
-  }
+  for (const DcOp& op : dc.ops()) corners.push_back(op.points[0]);
+  EXPECT_EQ(dc.count(DcOp::kRectangle), 6);
+  EXPECT_EQ(dc.ops()[0].brush, (DcBrush{BrushKind::kSolid, 0x00FF00}));
   // The hidden line at y = 30 has no markers; style 2 does.
   EXPECT_EQ(corners,
             (std::vector<IntPoint>{{8, -2}, {-2, -2}, {8, 18}, {-2, 18}, {8, 38}, {-2, 38}}));
 }
 
+// allline strokes every line with its own pen, leaving out style 2 and hidden
+// lines; sketch and guide draw every line shown solid, one pixel wide, in
+// their colour. A missing layer is reported, an empty one is silent, and layer 0
+// is the first.
 TEST_F(LayerPainters, MissingLayerEmptyLayerAndLayerZero) {
+  const Segments all = {{{0, 0}, {10, 0}}, {{0, 20}, {10, 20}}, {{0, 40}, {10, 40}}};
   struct Case {
     const char* name;
     int (*painter)(App&, Dc&, int);
-  } cases[] = {
-      {"allline", allline}, {"alllinesketch", alllinesketch}, {"alllineguide", alllineguide}};
+    Segments drawn;
+    DcPen last;
+  } cases[] = {// The dotted line is cut at 5 and 10, its end.
+               {"allline",
+                allline,
+                {all[0], {{0, 40}, {5, 40}}, {{10, 40}, {10, 40}}},
+                {kPenDash, 3, 0xFF0000}},
+               {"alllinesketch", alllinesketch, all, {kPenSolid, 1, display_color(t.app, 732)}},
+               {"alllineguide", alllineguide, all, {kPenSolid, 1, display_color(t.app, 756)}}};
   makelayer(t.app, 2);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -279,53 +193,13 @@ TEST_F(LayerPainters, MissingLayerEmptyLayerAndLayerZero) {
               std::vector<std::string>{std::string(c.name) + "\tレイヤーが存在しません"});
     EXPECT_EQ(c.painter(t.app, out, 2), 0);  // no lines: silent
     EXPECT_TRUE(out.ops().empty());
-    EXPECT_EQ(c.painter(t.app, out, 0), 1);  // layer 1
+    EXPECT_EQ(c.painter(t.app, out, 0), 1);
+    EXPECT_EQ(out.segments(), c.drawn);
+    EXPECT_EQ(out.ops().back().pen, c.last);
     EXPECT_EQ(t.messages().size(), 1u);
   }
-  t.clear_log();
   EXPECT_EQ(allpoint(t.app, dc, 0, 3), 0);
   EXPECT_EQ(t.last_message(), "allpoint\tレイヤーが存在しません");
-}
-
-TEST_F(LayerPainters, DamagedLinesAreSkippedAndTheRestDrawn) {
-  add_line(t.app, 1, make_line(make_pen(0), kNan, 0, 10, 0));
-  add_line(t.app, 1, make_line(make_pen(0), 0, 0, 10, 0, static_cast<ShapeKind>(7)));
-  add_line(t.app, 1, make_line(make_pen(0), 0, 50, 10, 50));
-  allline(t.app, dc, 1);
-  EXPECT_EQ(dc.segments().size(), 4u);
-  EXPECT_EQ(dc.segments().back(), (std::pair<IntPoint, IntPoint>{{0, 50}, {10, 50}}));
-  dc.clear();
-  allpoint(t.app, dc, 0, 1);
-  EXPECT_EQ(dc.count(DcOp::kRectangle), 10);  // 3 before, the kind 7 line and the last
-}
-
-// Display mode 1: the other layers as guides, the current layer as a sketch
-// with its end markers, the current line highlighted in one pixel.
-TEST(DisplayLines, ModeOneShowsGuidesSketchMarkersAndTheCurrentLine) {
-  TestApp t;
-  makelayer(t.app, 2);
-  t.app.in.nowlayer = 2;
-  t.app.in.dispmode = 1;
-  t.app.in.nowpointvalid = 0;
-  t.app.in.heldpointvalid = 0;
-  t.app.settings.lattice_interval = 0;  // no lattice
-  canvas_slot(t.app, 1)->frame = 0;     // framed in the current line's colour
-  add_line(t.app, 1, make_line(make_pen(0, 5, 0xFF), 0, 0, 10, 0));
-  LineRecord current = make_line(make_pen(1, 5, 0xFF), 0, 20, 10, 20);
-  t.app.in.nowlinevalid = add_line(t.app, 2, current);
-  t.app.in.nowline = current;
-  RecordingDc dc;
-  paint_cycle(t.app, dc);
-  IntPoint o = to_screen(t.app, 0, 0);
-  auto at = [&](int x, int y) { return IntPoint{o.x + x, o.y + y}; };
-  EXPECT_EQ(dc.segments_in(display_color(t.app, 756)), (Segments{{at(0, 0), at(10, 0)}}));
-  EXPECT_EQ(dc.segments_in(display_color(t.app, 732)), (Segments{{at(0, 20), at(10, 20)}}));
-  EXPECT_EQ(dc.segments_in(display_color(t.app, 728)), (Segments{{at(0, 20), at(10, 20)}}));
-  for (const DcOp& op : dc.ops())
-    if (op.kind == DcOp::kLineTo) {
-      EXPECT_EQ(op.pen.width, 1);
-    }
-  EXPECT_EQ(dc.count(DcOp::kRectangle), 2);  // the current line's B and A
 }
 
 }  // namespace
