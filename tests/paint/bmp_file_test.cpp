@@ -51,87 +51,67 @@ TEST(BmpFile, APlainFileGetsItsBitsAfterTheGap) {
   EXPECT_EQ(dib_to_dc_image(read.dib)->pixels, dib_to_dc_image(picture)->pixels);
 }
 
+// A table of colours used 0 holds every colour of the bit count.
 TEST(BmpFile, ColourTablesTravelWithTheirPictures) {
-  struct Case {
-    int bits;
-    std::size_t entries;
-    std::uint32_t colors_used;
-    std::size_t table_bytes;
-  };
-  const Case cases[] = {{8, 256, 0, 1024}, {8, 16, 16, 64}, {1, 2, 0, 8}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.bits << " bits, " << c.entries << " entries");
-    std::vector<Colorref> table(c.entries);
-    for (std::size_t i = 0; i < table.size(); ++i) table[i] = 0x010203 * static_cast<Colorref>(i);
-    Dib picture = make_picture(
-        9, 3, c.bits, table,
-        [&](int x, int y) { return static_cast<std::uint32_t>((x + y) % c.entries); },
-        c.colors_used);
-    if (c.colors_used == 0) put_u32(picture, 32, 0);
-    Bytes file = dib_to_bmp_file(picture);
-    EXPECT_EQ(u32_at(file, 10), 14 + 44 + c.table_bytes);
-    DibRead read = dib_from_bmp_file(plain_bmp_file(picture));
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(dib_info(read.dib).color_bytes, c.table_bytes);
-    EXPECT_EQ(dib_to_dc_image(read.dib)->pixels, dib_to_dc_image(picture)->pixels);
-  }
+  Dib picture =
+      make_picture(9, 3, 1, {0x010203, 0x040506}, [](int x, int y) { return (x + y) % 2; });
+  put_u32(picture, 32, 0);
+  EXPECT_EQ(u32_at(dib_to_bmp_file(picture), 10), 14 + 44 + 8u);
+  DibRead read = dib_from_bmp_file(plain_bmp_file(picture));
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(dib_info(read.dib).color_bytes, 8u);
+  EXPECT_EQ(dib_to_dc_image(read.dib)->pixels, dib_to_dc_image(picture)->pixels);
 }
 
-TEST(BmpFile, ClipboardFormDropsTheGapAndGetsItBack) {
-  const Bytes packed = test::small_dib();
-  DibRead read = dib_from_packed(packed);
-  ASSERT_TRUE(read.ok());
-  ASSERT_EQ(read.dib.size(), packed.size() + 4);
-  EXPECT_EQ(std::count(read.dib.begin() + 40, read.dib.begin() + 44, 0), 4);
-  EXPECT_EQ(dib_to_packed(read.dib), packed);
-
-  // With a colour table and bytes trailing the rows, still byte for byte.
+// With a colour table and bytes trailing the rows, still byte for byte.
+TEST(BmpFile, ClipboardFormDropsTheGapAndLongerHeadersAreCut) {
   Dib indexed = make_picture(3, 3, 8, {0x10, 0x20, 0x30}, [](int x, int) { return x; });
   indexed.insert(indexed.end(), {9, 8, 7});
-  Bytes packed_indexed = dib_to_packed(indexed);
-  ASSERT_EQ(packed_indexed.size(), indexed.size() - 4);
-  EXPECT_EQ(dib_from_packed(packed_indexed).dib, indexed);
-}
+  Bytes packed = dib_to_packed(indexed);
+  ASSERT_EQ(packed.size(), indexed.size() - 4);
+  EXPECT_TRUE(std::equal(packed.begin(), packed.begin() + 40, indexed.begin()));
+  EXPECT_EQ(dib_from_packed(packed).dib, indexed);
 
-// Later header forms of uncompressed pictures read like the plain one.
-TEST(BmpFile, LongerHeadersAreCutToTheInfoHeader) {
-  for (std::uint32_t header : {108u, 124u}) {
-    SCOPED_TRACE(header);
-    Dib picture = make_picture(3, 2, 8, {0x0000FF, 0x00FF00}, [](int x, int) { return x % 2; });
-    Bytes packed = dib_to_packed(picture);
-    packed.insert(packed.begin() + 40, header - 40, 0xEE);
-    put_u32(packed, 0, header);
-    DibRead read = dib_from_packed(packed);
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.dib, picture);
-  }
+  // Later header forms of uncompressed pictures read like the plain one.
+
+  Dib picture = make_picture(3, 2, 8, {0x0000FF, 0x00FF00}, [](int x, int) { return x % 2; });
+  Bytes longer = dib_to_packed(picture);
+  longer.insert(longer.begin() + 40, 124 - 40, 0xEE);
+  put_u32(longer, 0, 124);
+  EXPECT_EQ(dib_from_packed(longer).dib, picture);
 }
 
 TEST(BmpFile, RefusesBytesItCannotRead) {
   const Bytes good = plain_bmp_file(test::gradient_picture(3, 2));
-  const test::FieldPatch cases[] = {
+  // One header field set to a value the reader must refuse, and why it must.
+  const struct {
+    const char* name;
+    std::size_t at;
+    std::uint32_t value;
+    DibProblem problem;
+    int size = 4;  // bytes of the field: 2 for the bit count
+  } cases[] = {
       {"not BM", 0, 0x00004D42 + 1, DibProblem::kNotBmp},
       {"bits offset inside the header", 10, 20, DibProblem::kDamaged},
-      {"bits offset far past the end", 10, 0xFFFFFFF0, DibProblem::kDamaged},
       {"core header", 14, 12, DibProblem::kUnsupported},
-      {"odd header size", 14, 56, DibProblem::kDamaged},
       {"huge header size", 14, 0xFFFFFFFF, DibProblem::kDamaged},
       {"width 0", 18, 0, DibProblem::kDamaged},
       {"height huge", 22, 0x7FFFFFFF, DibProblem::kTooLarge},
       {"top-down", 22, 0xFFFFFFFE, DibProblem::kUnsupported},
       {"32 bits", 28, 32, DibProblem::kUnsupported, 2},
       {"run-length", 30, 1, DibProblem::kUnsupported},
-      {"bit fields", 30, 3, DibProblem::kUnsupported},
       {"rows missing", 22, 5, DibProblem::kDamaged},
       {"colour table past the end", 46, 0xFFFF, DibProblem::kDamaged},
   };
-  for (const test::FieldPatch& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    DibRead read = dib_from_bmp_file(test::patched(good, c));
+    Bytes bytes = good;
+    for (int i = 0; i < c.size; ++i) bytes[c.at + i] = static_cast<std::uint8_t>(c.value >> 8 * i);
+    DibRead read = dib_from_bmp_file(bytes);
     EXPECT_EQ(read.problem, c.problem);
     EXPECT_TRUE(read.dib.empty());
   }
-  for (std::size_t n : {0, 1, 13, 14, 53}) {
+  for (std::size_t n : {0, 14, 53}) {
     SCOPED_TRACE(n);
     EXPECT_FALSE(dib_from_bmp_file(Bytes(good.begin(), good.begin() + n)).ok());
     EXPECT_FALSE(dib_from_packed(Bytes(good.begin() + 14, good.begin() + 14 + n)).ok());

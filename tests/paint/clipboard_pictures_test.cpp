@@ -44,8 +44,6 @@ TEST_F(ClipboardPictures, APictureTakenAndPutBackIsTheSameBytes) {
 TEST_F(ClipboardPictures, AFailedTakeKeepsTheSlot) {
   Bytes top_down = dib_to_packed(test::gradient_picture(3, 3));
   put_u32(top_down, 8, 0xFFFFFFFD);
-  Bytes cut = dib_to_packed(test::gradient_picture(3, 3));
-  cut.resize(cut.size() - 2);
   struct Case {
     const char* name;
     std::optional<Bytes> clipboard;
@@ -55,7 +53,6 @@ TEST_F(ClipboardPictures, AFailedTakeKeepsTheSlot) {
   const Case cases[] = {
       {"empty clipboard", std::nullopt, false, "GetClipboadBmp\tno bmp data"},
       {"empty clipboard, full colour", std::nullopt, true, "GetFullColorClipboadBmp\tno bmp data"},
-      {"rows cut short", cut, false, "GetClipboadBmp\tno bmp data"},
       {"top-down", top_down, false, std::string("CAUTION\t") + kUnsupportedBmpMessage},
       {"8 bits, full colour", dib_to_packed(indexed_picture()), true,
        "GetFullColorClipboadBmp\tNot full color bmp"},
@@ -79,18 +76,12 @@ TEST_F(ClipboardPictures, AFailedTakeKeepsTheSlot) {
 
 TEST_F(ClipboardPictures, FilesReplaceTheSlotOnlyWhenAccepted) {
   test::write_bytes(dir.file("eight.bmp"), plain_bmp_file(indexed_picture()));
-  test::write_bytes(dir.file("full.bmp"), plain_bmp_file(test::gradient_picture(3, 2)));
 
   EXPECT_EQ(FullColorBmpFileInToHandle(t.app, dir.file("eight.bmp"), slot), 0);
   EXPECT_EQ(t.last_message(), "FullColorBmpFileInToHandle\tNot full color bmp");
   EXPECT_EQ(slot, old_slot);
-  EXPECT_EQ(FullColorBmpFileInToHandle(t.app, dir.file("missing.bmp"), slot), 0);
-  EXPECT_EQ(t.last_message(), "CAUTION\tファイルオープン出来ません");
-  EXPECT_EQ(slot, old_slot);
 
   t.clear_log();
-  EXPECT_EQ(FullColorBmpFileInToHandle(t.app, dir.file("full.bmp"), slot), 1);
-  EXPECT_EQ(dib_to_dc_image(slot)->pixels, dib_to_dc_image(test::gradient_picture(3, 2))->pixels);
   EXPECT_EQ(bmp_file_to_handle(t.app, dir.file("eight.bmp"), slot), 1);
   EXPECT_EQ(dib_info(slot).bit_count, 8);
   EXPECT_TRUE(t.messages().empty());

@@ -74,20 +74,6 @@ inline std::vector<std::uint8_t> plain_bmp_file(const Dib& dib) {
   return f;
 }
 
-// One header field set to a value the reader must refuse, and why it must.
-struct FieldPatch {
-  const char* name;
-  std::size_t at;
-  std::uint32_t value;
-  DibProblem problem;
-  int size = 4;  // bytes of the field: 2 for the bit count
-};
-
-inline std::vector<std::uint8_t> patched(std::vector<std::uint8_t> bytes, const FieldPatch& p) {
-  for (int i = 0; i < p.size; ++i) bytes[p.at + i] = static_cast<std::uint8_t>(p.value >> (8 * i));
-  return bytes;
-}
-
 // A 24-bit picture of one colour.
 inline Dib plain_picture(int w, int h, Colorref c) {
   return make_picture(w, h, 24, {}, [c](int, int) { return c; });

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <tuple>
 
 #include "paint/picture_builder.h"
 #include "platform/recording_dc.h"
@@ -62,30 +63,20 @@ TEST(ScaledDisplay, OnlyTheVisiblePartIsBuilt) {
   const Dib picture = gradient_picture(20, 10);
   const std::vector<std::uint32_t> whole = dib_to_dc_image(picture)->pixels;
   ScaledPiece piece = scaled_piece(picture, -3, -4, 1.0, PixelRect{0, 0, 8, 5});
-  EXPECT_EQ(piece.x, 0);
-  EXPECT_EQ(piece.y, 0);
-  ASSERT_EQ(piece.image.width, 8);
-  ASSERT_EQ(piece.image.height, 5);
+  ASSERT_EQ(std::tie(piece.x, piece.y, piece.image.width, piece.image.height),
+            std::make_tuple(0, 0, 8, 5));
   for (int y = 0; y < 5; ++y)
     for (int x = 0; x < 8; ++x)
       ASSERT_EQ(piece.image.pixels[y * 8 + x], whole[(y + 4) * 20 + x + 3]) << x << "," << y;
 
-  struct Case {
-    const char* name;
-    int left, top;
-    double scale;
-  };
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  const Case nothing[] = {{"left of the client", -20, 0, 1.0},
-                          {"below the client", 0, 5, 1.0},
-                          {"far away", std::numeric_limits<int>::min(), 0, 3.0},
-                          {"negative scale", 0, 0, -1.0},
-                          {"not a number", 0, 0, nan},
-                          {"too small to show a pixel", 0, 0, 0.01}};
-  for (const Case& c : nothing) {
-    SCOPED_TRACE(c.name);
+  // Nothing for a picture left of the client or far away, nor for a scale
+  // that is not a number or too small to show a pixel.
+  const std::tuple<int, int, double> nothing[] = {
+      {-20, 0, 1.0}, {std::numeric_limits<int>::min(), 0, 3.0}, {0, 0, std::nan("")}, {0, 0, 0.01}};
+  for (const auto& [left, top, scale] : nothing) {
+    SCOPED_TRACE(testing::Message() << left << " " << scale);
     EXPECT_TRUE(
-        scaled_piece(picture, c.left, c.top, c.scale, PixelRect{0, 0, 8, 5}).image.pixels.empty());
+        scaled_piece(picture, left, top, scale, PixelRect{0, 0, 8, 5}).image.pixels.empty());
   }
   Dib indexed = make_picture(2, 2, 8, {0xFF}, [](int, int) { return 0; });
   EXPECT_TRUE(scaled_piece(indexed, 0, 0, 1.0, kWide).image.pixels.empty());
@@ -98,14 +89,12 @@ TEST(ScaledDisplay, FastFormMatchesThePlainFormByteForByte) {
   auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
   const double exact_scales[] = {1.0, 2.0, 0.5, 3.0, 0.25, 1.0 / 3.0, 1.0001, 0.9999};
   for (int round = 0; round < 400; ++round) {
-    int w = uniform(1, 40);
-    int h = uniform(1, 40);
+    const int w = uniform(1, 40), h = uniform(1, 40);
     Dib picture = make_picture(
         w, h, 24, {}, [&](int, int) { return static_cast<std::uint32_t>(random()) & 0xFFFFFF; });
     double scale = round % 3 == 0 ? exact_scales[round % 8]
                                   : std::exp(std::uniform_real_distribution<double>(-3, 2)(random));
-    int left = uniform(-60, 60);
-    int top = uniform(-60, 60);
+    const int left = uniform(-60, 60), top = uniform(-60, 60);
     PixelRect visible{uniform(-10, 30), uniform(-10, 30), 0, 0};
     visible.right = visible.left + uniform(0, 80);
     visible.bottom = visible.top + uniform(0, 80);
@@ -113,35 +102,28 @@ TEST(ScaledDisplay, FastFormMatchesThePlainFormByteForByte) {
                                     << "," << top << " scale " << scale);
     ScaledPiece fast = scaled_piece(picture, left, top, scale, visible);
     ScaledPiece plain = scaled_piece_plain(picture, left, top, scale, visible);
-    ASSERT_EQ(fast.x, plain.x);
-    ASSERT_EQ(fast.y, plain.y);
-    ASSERT_EQ(fast.image.width, plain.image.width);
-    ASSERT_EQ(fast.image.height, plain.image.height);
-    ASSERT_EQ(fast.image.pixels, plain.image.pixels);
+    ASSERT_EQ(
+        std::tie(fast.x, fast.y, fast.image.width, fast.image.height, fast.image.pixels),
+        std::tie(plain.x, plain.y, plain.image.width, plain.image.height, plain.image.pixels));
   }
 }
 
 TEST(ScaledDisplay, DrawsAtThePicturesClientPositionClippedToTheClient) {
   test::TestApp t;
   App& app = t.app;
-  app.view.client_width = 100;
-  app.view.client_height = 80;
+  app.view.client_width = 100, app.view.client_height = 80;
   center_view_on_client(app);
   app.view.viewworldmin = to_world(app, 0, 0);
   app.view.viewworldmax = to_world(app, 100, 80);
   const Dib picture = gradient_picture(30, 20);
-  DPoint corner = to_world(app, 90, 70);
-
+  const DPoint corner = to_world(app, 90, 70), outside = to_world(app, 200, 10);
   RecordingDc dc;
   ASSERT_EQ(scaled_display(app, dc, picture, corner.x, corner.y, 1.0), 1);
   ASSERT_EQ(dc.ops().size(), 1u);
   const DcOp& op = dc.ops()[0];
   EXPECT_EQ(op.points[0], (IntPoint{90, 70}));
   // The client's last column and row, and the one more the device clips.
-  EXPECT_EQ(op.image.width, 11);
-  EXPECT_EQ(op.image.height, 11);
-
-  DPoint outside = to_world(app, 200, 10);
+  EXPECT_EQ((IntPoint{op.image.width, op.image.height}), (IntPoint{11, 11}));
   dc.clear();
   EXPECT_EQ(scaled_display(app, dc, picture, outside.x, outside.y, 1.0), 0);
   EXPECT_TRUE(dc.ops().empty());
