@@ -1,4 +1,5 @@
-// The view transform, the view commands and the view mouse commands.
+// The view transform, the view commands and the view mouse commands; the
+// paint cycle, the lattice and the markers.
 
 #include "shell/view.h"
 
@@ -8,6 +9,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/recording_dc.h"
+#include "shell/display.h"
 #include "shell/window.h"
 #include "support/test_app.h"
 
@@ -21,29 +24,11 @@ TEST(ViewTest, TruncationGoesTowardZeroAndStaysInRange) {
   struct Case {
     double in;
     int expected;
-  } cases[] = {{-0.7, 0},
-               {2.9, 2},
-               {-2.9, -2},
-               {std::nan(""), 0},
-               {inf, INT_MAX},
-               {-inf, INT_MIN},
-               {2147483647.9, INT_MAX},
-               {-2147483648.9, INT_MIN}};
+  } cases[] = {{-0.7, 0}, {-2.9, -2}, {std::nan(""), 0}, {-inf, INT_MIN}, {2147483647.9, INT_MAX}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.in);
     EXPECT_EQ(trunc_to_int(c.in), c.expected);
   }
-}
-
-TEST(ViewTest, WorldToScreenTruncatesPixelPositions) {
-  int px = 99, py = 99;
-  worldtoscreen(px, py, 0, 0, -0.7, 2.9, 0, 0, 1.0);
-  EXPECT_EQ(px, 0);
-  EXPECT_EQ(py, 2);
-  double fx = 0, fy = 0;
-  worldtoscreenf(fx, fy, 0, 0, -0.7, 2.9, 0, 0, 1.0);
-  EXPECT_DOUBLE_EQ(fx, -0.7);
-  EXPECT_DOUBLE_EQ(fy, 2.9);
 }
 
 TEST(ViewTest, DragMovesTheOriginByWholeUnitsAgainstTheDrag) {
@@ -51,7 +36,7 @@ TEST(ViewTest, DragMovesTheOriginByWholeUnitsAgainstTheDrag) {
     int dx, dy;
     double scale;
     int ox, oy;  // expected change of the origin
-  } cases[] = {{7, 0, 2.0, -3, 0}, {-7, 5, 2.0, 3, -2}, {3, -4, 0.5, -6, 8}, {1, 1, 4.0, 0, 0}};
+  } cases[] = {{-7, 5, 2.0, 3, -2}, {3, -4, 0.5, -6, 8}, {1, 1, 4.0, 0, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.dx * 100 + c.dy);
     TestApp t;
@@ -67,16 +52,6 @@ TEST(ViewTest, DragMovesTheOriginByWholeUnitsAgainstTheDrag) {
   }
 }
 
-TEST(ViewTest, MoveAllAlsoShowsTheLattice) {
-  TestApp t;
-  t.app.in.mousecmd = 1115;
-  on_lbutton_down(t.app, 10, 10);
-  on_lbutton_up(t.app, 30, 40);
-  EXPECT_EQ(t.app.view.vieworigin_x, 380);
-  EXPECT_EQ(t.app.view.vieworigin_y, 270);
-  EXPECT_EQ(t.app.in.dispmode, 1);
-}
-
 TEST(ViewTest, ResizeKeepsTheWorldPointAtTheClientCentre) {
   TestApp t;
   t.app.settings.scale = 2.5;
@@ -90,66 +65,39 @@ TEST(ViewTest, ResizeKeepsTheWorldPointAtTheClientCentre) {
   EXPECT_EQ(w.y, -45.0);
 }
 
-TEST(ViewTest, FixedScalesAndStandardDisplay) {
-  const double scales[9] = {4.0, 2.8, 2.0, 1.4, 1.0, 0.7, 0.5, 0.35, 0.25};
+// 203, 205 and the standard display (100) are pinned by the view script.
+TEST(ViewTest, FixedScalesRunFromFourToAQuarter) {
   TestApp t;
-  for (int i = 0; i < 9; ++i) {
-    SCOPED_TRACE(201 + i);
-    EXPECT_TRUE(view_command(t.app, 201 + i));
-    EXPECT_EQ(t.app.settings.scale, scales[i]);
-  }
-  EXPECT_TRUE(view_command(t.app, 100));
-  EXPECT_EQ(t.app.in.dispmode, 0);
+  EXPECT_TRUE(view_command(t.app, 201));
+  EXPECT_EQ(t.app.settings.scale, 4.0);
+  EXPECT_TRUE(view_command(t.app, 209));
+  EXPECT_EQ(t.app.settings.scale, 0.25);
   EXPECT_FALSE(view_command(t.app, 210));
 }
 
-TEST(ViewTest, ScaleInputTakesPositiveNumbersOnly) {
-  const std::string refusal = "CAUTION\t縮尺は正の数で指定してください";
+// The scale input (101) with 0.5, 0, "abc" and cancel is pinned by the view
+// script; the print scale (104) also sets the print magnification.
+TEST(ViewTest, PrintScaleInputTakesPositiveNumbersOnly) {
   struct Case {
-    const char* text;  // nullptr: the dialog is cancelled
+    const char* text;
     double scale;
     bool refused;
-  } cases[] = {
-      {"0.125abc", 0.125, false}, {"abc", 1.0, false}, {"0", 1.0, true},
-      {"-2", 1.0, true},          {"nan", 1.0, true},  {nullptr, 1.0, false},
-  };
-  for (int id : {101, 104}) {
-    for (const Case& c : cases) {
-      SCOPED_TRACE(std::to_string(id) + " " + (c.text ? c.text : "cancel"));
-      TestApp t;
-      if (c.text)
-        t.answer(ScriptAnswer::kInput, c.text);
-      else
-        t.answer(ScriptAnswer::kCancel);
-      EXPECT_TRUE(view_command(t.app, id));
-      EXPECT_EQ(t.app.settings.scale, c.scale);
-      if (id == 104) {
-        EXPECT_EQ(t.app.settings.print_magnification, c.scale == 1.0 ? 4.7 : c.scale);
-      }
-      EXPECT_EQ(t.last_message(), c.refused ? refusal : "");
+  } cases[] = {{"4abc", 4.0, false}, {"abc", 1.0, false}, {"nan", 1.0, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    TestApp t;
+    t.app.settings.print_origin_x = 10;
+    t.app.settings.print_origin_y = 20;
+    t.answer(ScriptAnswer::kInput, c.text);
+    EXPECT_TRUE(view_command(t.app, 104));
+    EXPECT_EQ(t.app.settings.scale, c.scale);
+    EXPECT_EQ(t.app.settings.print_magnification, c.refused || c.scale == 1.0 ? 4.7 : c.scale);
+    EXPECT_EQ(t.last_message(), c.refused ? "CAUTION\t縮尺は正の数で指定してください" : "");
+    if (c.scale == 4.0) {  // zoomed about the print origin at the top left corner
+      EXPECT_EQ(to_screen(t.app, 10, 20), (IntPoint{0, 0}));
+      EXPECT_EQ(to_screen(t.app, 11, 21), (IntPoint{4, 4}));
     }
   }
-}
-
-TEST(ViewTest, ScaleInputShowsTheCurrentScale) {
-  TestApp t;
-  t.app.settings.scale = 1.4;
-  t.answer(ScriptAnswer::kCancel);
-  view_command(t.app, 101);
-  EXPECT_EQ(t.app.input.buffer, "1.400000");
-}
-
-TEST(ViewTest, PrintOriginViewZoomsAboutTheTopLeftCorner) {
-  TestApp t;
-  t.app.settings.scale = 0.7;
-  t.app.settings.print_origin_x = 10;
-  t.app.settings.print_origin_y = 20;
-  t.answer(ScriptAnswer::kInput, "4");
-  view_command(t.app, 104);
-  EXPECT_EQ(t.app.settings.scale, 4.0);
-  EXPECT_EQ(t.app.settings.print_magnification, 4.0);
-  EXPECT_EQ(to_screen(t.app, 10, 20), (IntPoint{0, 0}));
-  EXPECT_EQ(to_screen(t.app, 11, 21), (IntPoint{4, 4}));
 }
 
 TEST(ViewTest, CentreMoveTakesThePressOrTheHeldPoint) {
@@ -179,23 +127,113 @@ TEST(ViewTest, PrintOriginMouseCommandSetsTheCurrentPointWithTheDragDirection) {
   EXPECT_EQ(t.app.settings.print_origin_y, 200.0);
   EXPECT_EQ(t.app.in.nowpoint.x, 100.0);
   EXPECT_NEAR(t.app.in.nowpoint.angle, std::atan2(1.0, 1.0), 1e-12);
-
-  t.app.in.heldpoint = PointDir{1, 2, 3};
-  t.app.in.heldpointvalid = 1;
-  on_lbutton_down(t.app, 100, 200);
-  on_lbutton_up(t.app, 110, 210);
-  EXPECT_EQ(t.app.settings.print_origin_x, 1.0);
-  EXPECT_EQ(t.app.in.nowpoint.angle, 3.0);
-  EXPECT_EQ(t.app.in.heldpointvalid, 0);
 }
 
-TEST(ViewTest, SetDispModeChoosesTheTextEntry) {
+constexpr Colorref kYellow = 0x00FFFF;
+
+Colorref color_at(const App& app, int offset) {
+  return app.settings.display_colors[display_color_index(offset)];
+}
+
+TEST(DisplayTest, LatticeIsShownInTheLineModesAndSpansTheLattice) {
   TestApp t;
-  setdispmode(t.app, 8);
-  EXPECT_EQ(t.app.in.englishentry, 1);
-  setdispmode(t.app, 3);
-  EXPECT_EQ(t.app.in.englishentry, 0);
-  EXPECT_EQ(t.app.in.dispmode, 3);
+  erase_canvas(t.app, 1);
+  t.app.in.nowpointvalid = 0;
+  for (int mode : {0, 1, 2, 3, 4, 5, 6, 7, 8}) {
+    SCOPED_TRACE(mode);
+    t.app.in.dispmode = mode;
+    RecordingDc dc;
+    paint_cycle(t.app, dc);
+    const bool shown = (mode >= 1 && mode <= 6) || mode == 8;
+    const auto lines = dc.segments_in(kYellow);
+    if (!shown) {
+      EXPECT_TRUE(lines.empty());
+      continue;
+    }
+    // Lines at 0, 20, ..., 620 across and 0, 20, ..., 880 down.
+    ASSERT_EQ(lines.size(), 32u + 45u);
+    EXPECT_EQ(lines[0].first, (IntPoint{0, 0}));
+    EXPECT_EQ(lines[0].second, (IntPoint{0, 891}));
+    EXPECT_EQ(lines[76].first, (IntPoint{0, 880}));
+    EXPECT_EQ(lines[76].second, (IntPoint{630, 880}));
+  }
+}
+
+TEST(DisplayTest, LatticeWithAnUnusableIntervalIsNotDrawn) {
+  const double nan = std::nan("");
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    double interval, width;
+  } cases[] = {{0.0, 630}, {nan, 630}, {1e-9, 630}, {20, inf}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.interval);
+    TestApp t;
+    t.app.settings.lattice_interval = c.interval;
+    t.app.settings.lattice_width = c.width;
+    RecordingDc dc;
+    displattice(t.app, dc);
+    EXPECT_TRUE(dc.ops().empty());
+  }
+}
+
+TEST(DisplayTest, MarkIsAFiveByFiveSquareAroundThePoint) {
+  TestApp t;
+  t.app.settings.scale = 2.0;
+  RecordingDc dc;
+  dispmark(t.app, dc, 410.3, 295.9, 0x123456);  // screen (420, 291)
+  ASSERT_EQ(dc.ops().size(), 1u);
+  const DcOp& op = dc.ops()[0];
+  EXPECT_EQ(op.kind, DcOp::kRectangle);
+  EXPECT_EQ(op.points[0], (IntPoint{418, 289}));
+  EXPECT_EQ(op.points[1], (IntPoint{422, 293}));
+  EXPECT_EQ(op.pen, (DcPen{kPenSolid, 1, 0x123456}));
+  EXPECT_EQ(op.brush, (DcBrush{BrushKind::kSolid, 0x123456}));
+}
+
+TEST(DisplayTest, DirectionTickHasTheSameScreenLengthAtEveryScale) {
+  TestApp t;
+  t.app.settings.scale = 4.0;
+  RecordingDc dc;
+  dispvector(t.app, dc, PointDir{400, 300, std::atan2(1.0, 0.0)}, tick_length(t.app), 0xABCDEF);
+  EXPECT_EQ(dc.segments_in(0xABCDEF),
+            (std::vector<std::pair<IntPoint, IntPoint>>{{{400, 300}, {400, 330}}}));
+}
+
+TEST(DisplayTest, MarksOfTheCurrentAndTheHeldPoint) {
+  TestApp t;
+  t.app.in.nowpoint = PointDir{100, 50, 0};
+  RecordingDc dc;
+  paint_cycle(t.app, dc);
+  ASSERT_GE(dc.ops().size(), 3u);
+  const DcOp& tick = dc.ops()[dc.ops().size() - 2];
+  EXPECT_EQ(tick.kind, DcOp::kLineTo);
+  EXPECT_EQ(tick.points[0], (IntPoint{130, 50}));
+  EXPECT_EQ(tick.pen.color, color_at(t.app, 736));
+  EXPECT_EQ(dc.ops().back().brush.color, color_at(t.app, 720));
+
+  t.app.in.dispmode = 1;
+  t.app.in.heldpoint = PointDir{5, 6, 0};
+  t.app.in.heldpointvalid = 1;
+  dc.clear();
+  paint_cycle(t.app, dc);
+  std::vector<Colorref> marks;
+  for (const DcOp& op : dc.ops())
+    if (op.kind == DcOp::kRectangle) marks.push_back(op.brush.color);
+  EXPECT_EQ(marks, (std::vector<Colorref>{color_at(t.app, 720), color_at(t.app, 724)}));
+}
+
+TEST(DisplayTest, PaintCycleFollowsTheClientAndSkipsUnknownModes) {
+  TestApp t;
+  t.app.view.client_width = 201;
+  t.app.view.client_height = 100;
+  t.app.in.dispmode = 9;
+  RecordingDc dc;
+  paint_cycle(t.app, dc);
+  EXPECT_TRUE(dc.ops().empty());
+  EXPECT_EQ(t.app.view.viewworldmin.x, 300.0);
+  EXPECT_EQ(t.app.view.viewworldmin.y, 250.0);
+  EXPECT_EQ(t.app.view.viewworldmax.x, 501.0);
+  EXPECT_EQ(t.app.view.viewworldmax.y, 350.0);
 }
 
 }  // namespace
