@@ -108,6 +108,17 @@ TEST(Dab, FastEqualsPlain) {
   EXPECT_EQ(make_mask(1 << 20, 1 << 20).w, 0);  // more than any canvas holds
 }
 
+// The channel rules at their ends and midway: lighten and darken halfway
+// meet at 127, nothing of the mask keeps the pixel.
+TEST(Blend, ChannelRules) {
+  EXPECT_EQ(lighten_channel(0.5, 0), 127);
+  EXPECT_EQ(darken_channel(0.5, 255), 127);
+  EXPECT_EQ(lighten_channel(1.0, 0), 255);
+  EXPECT_EQ(darken_channel(1.0, 255), 0);
+  EXPECT_EQ(color_channel(0.0, 10, 200), 10);
+  EXPECT_EQ(color_channel(0.5, 0, 255), 127);
+}
+
 // The fast blend equals the plain one on random masks (written directly,
 // without spans, so blended everywhere) and pictures; a full mask gives the
 // colour, blue first; a mask of another size changes nothing.
