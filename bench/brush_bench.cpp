@@ -13,10 +13,10 @@
 #include <sstream>
 #include <vector>
 
+#include "model/app.h"
 #include "paint/brush.h"
 #include "platform/clipboard.h"
 #include "platform/script_ui.h"
-#include "shell/app.h"
 #include "shell/startup.h"
 
 namespace daub {

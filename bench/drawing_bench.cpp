@@ -13,9 +13,9 @@
 #include "drawing/drawing_file.h"
 #include "drawing/layers.h"
 #include "drawing/pack.h"
+#include "model/app.h"
 #include "platform/clipboard.h"
 #include "platform/script_ui.h"
-#include "shell/app.h"
 
 namespace daub {
 namespace {

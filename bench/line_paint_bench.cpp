@@ -8,14 +8,14 @@
 
 #include <random>
 
-#include "drawing/records.h"
 #include "geometry/angle.h"
+#include "model/app.h"
+#include "model/records.h"
 #include "platform/clipboard.h"
 #include "platform/dc.h"
 #include "platform/script_ui.h"
+#include "render/display.h"
 #include "render/pens.h"
-#include "shell/app.h"
-#include "shell/display.h"
 #include "shell/startup.h"
 
 namespace daub {

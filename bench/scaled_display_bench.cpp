@@ -7,11 +7,11 @@
 
 #include <random>
 
-#include "paint/dib.h"
-#include "paint/scaled_display.h"
+#include "model/app.h"
+#include "picture/dib.h"
+#include "picture/scaled_display.h"
 #include "platform/clipboard.h"
 #include "platform/script_ui.h"
-#include "shell/app.h"
 
 namespace daub {
 namespace {

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "paint/bmp_file.h"
-#include "paint/dib.h"
-#include "paint/scaled_display.h"
+#include "picture/bmp_file.h"
+#include "picture/dib.h"
+#include "picture/scaled_display.h"
 
 namespace {
 

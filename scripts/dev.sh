@@ -39,6 +39,7 @@ case "${1:-}" in
     ;;
   test)
     install_missing
+    bash scripts/check_floors.sh
     build_fuzzers
     cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDAUBERY_SANITIZE=ON \
       -DDAUBERY_FUZZER="$PWD/build/fuzz/fuzz/drawing_file_fuzz" >/dev/null

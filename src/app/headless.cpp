@@ -5,10 +5,10 @@
 #include <iostream>
 #include <memory>
 
+#include "model/app.h"
 #include "platform/clipboard.h"
-#include "platform/qt/qt_dc.h"
 #include "platform/script_ui.h"
-#include "shell/app.h"
+#include "qt/qt_dc.h"
 #include "shell/script.h"
 #include "shell/window.h"
 

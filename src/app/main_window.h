@@ -7,10 +7,10 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "platform/qt/qt_clipboard.h"
-#include "platform/qt/qt_dc.h"
-#include "platform/qt/qt_ui.h"
-#include "shell/app.h"
+#include "model/app.h"
+#include "qt/qt_clipboard.h"
+#include "qt/qt_dc.h"
+#include "qt/qt_ui.h"
 
 namespace daub {
 

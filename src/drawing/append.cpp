@@ -2,7 +2,7 @@
 
 #include "drawing/layers.h"
 #include "drawing/memory.h"
-#include "shell/app.h"
+#include "model/app.h"
 
 namespace daub {
 namespace {

@@ -10,13 +10,9 @@
 #include "drawing/layers.h"
 #include "drawing/memory.h"
 #include "drawing/pack.h"
-#include "paint/bmp_file.h"
-#include "paint/clipboard_pictures.h"
-#include "paint/scaled_display.h"
+#include "picture/bmp_file.h"
+#include "picture/clipboard_pictures.h"
 #include "platform/cp932.h"
-#include "shell/display.h"
-#include "shell/printf_text.h"
-#include "shell/view.h"
 
 namespace daub {
 namespace {
@@ -25,15 +21,6 @@ constexpr ChainKind kBitmaps = ChainKind::kBitmaps;
 constexpr ChainShape kShape = chain_shape(kBitmaps);
 // Nothing farther than this from the point is found by the nearest search.
 constexpr double kFarAway = 10000.0;
-// The only info header size the painter accepts.
-constexpr std::uint32_t kHeaderSize40 = 40;
-
-// The layer's offset, or 0 after "レイヤーが存在しません".
-std::uint32_t existing_layer(App& app, int layer, const char* caption) {
-  const std::uint32_t at = layer_offset(app.drawing, layer);
-  if (at == 0) message(app.ui, caption, "レイヤーが存在しません");
-  return at;
-}
 
 // The layer's offset when it has bitmaps; 0 after the message that says why.
 std::uint32_t layer_with_bitmaps(App& app, int layer, const char* caption) {
@@ -69,23 +56,6 @@ std::uint32_t find_bitmap(App& app, int n, int layer, const char* caption) {
   return slot == 0 ? 0 : app.drawing.get<std::uint32_t>(slot);
 }
 
-// Calls f(number, offset) for every element of the layer in chain order.
-template <class F>
-void for_each_bitmap(const Block& block, std::uint32_t layer_at, F f) {
-  const std::uint64_t bound = walk_bound(block, kShape.record_size);
-  std::uint64_t n = 1;
-  for (std::uint32_t at = chain_head(block, layer_at, kBitmaps); at != 0 && n <= bound;
-       at = chain_next(block, at, kBitmaps), ++n)
-    f(static_cast<int>(n), at);
-}
-
-// The picture bytes of the record at `at`; never more than the block holds.
-Dib picture_of(const Block& block, const BitmapRecord& record) {
-  if (!block.contains(record.image, record.size)) return {};
-  const std::uint8_t* from = block.data() + record.image;
-  return Dib(from, from + record.size);
-}
-
 // The shared tail of every creator: the record with the picture behind it.
 int append_bitmap(App& app, BitmapRecord record, const Dib& dib, int layer, const char* caption) {
   if (dib.size() > std::numeric_limits<std::uint32_t>::max()) {
@@ -115,38 +85,13 @@ std::string bitmap_file_path(const App& app) {
   return path_in_folder(app.files.working_folder, cp932_to_utf8(name));
 }
 
-// Any picture but a sound 24-bit one: stretched whole to its size at the
-// view scale times the rate, its top-left at the anchor.
-void bmpdisp(App& app, Dc& dc, const BitmapRecord& record, const Dib& dib) {
-  if (dib.size() < sizeof(std::uint32_t)) return;
-  std::uint32_t header_size = 0;
-  std::memcpy(&header_size, dib.data(), sizeof header_size);
-  if (header_size != kHeaderSize40) {
-    message(app.ui, "bmpdisp",
-            printf_text("si=%d,s=%d\n", static_cast<int>(header_size), int{kHeaderSize40}));
-    return;
-  }
-  // The header may claim more rows or colours than the element holds.
-  const DibInfo info = dib_info(dib);
-  if (!info.ok()) return;
-  const std::optional<DcImage> image = dib_to_dc_image(dib);
-  if (!image) return;
-  const double scale = app.settings.scale * record.rate;
-  const IntPoint at = to_screen(app, record.x, record.y);
-  dc.draw_image(at.x, at.y, trunc_to_int(info.width * scale), trunc_to_int(info.height * scale),
-                *image);
-}
-
-void draw_bitmap(App& app, Dc& dc, const BitmapRecord& record, const Dib& dib) {
-  const DibInfo info = dib_info(dib);
-  if (info.ok() && info.bit_count == 24) {
-    scaled_display(app, dc, dib, record.x, record.y, app.settings.scale * record.rate);
-    return;
-  }
-  bmpdisp(app, dc, record, dib);
-}
-
 }  // namespace
+
+Dib picture_of(const Block& block, const BitmapRecord& record) {
+  if (!block.contains(record.image, record.size)) return {};
+  const std::uint8_t* from = block.data() + record.image;
+  return Dib(from, from + record.size);
+}
 
 int setbmp(App& app, int layer) {
   const std::optional<Dib> dib = read_bmp_file(app, bitmap_file_path(app), "setbmp");
@@ -177,7 +122,7 @@ int nearestbmp(App& app, DPoint point, DPoint& anchor, int layer) {
   if (layer_at == 0) return 0;
   int found = 0;
   double best = kFarAway;
-  for_each_bitmap(app.drawing, layer_at, [&](int n, std::uint32_t at) {
+  for_each_in_chain(app.drawing, layer_at, kBitmaps, [&](int n, std::uint32_t at) {
     const auto record = app.drawing.get<BitmapRecord>(at);
     const double d = std::hypot(record.x - point.x, record.y - point.y);
     if (d < best) {
@@ -278,28 +223,6 @@ int copy_bitmap_to_clipboard(App& app, int n, int layer) {
   if (!dib) return 0;
   copy_picture_to_clipboard(app, *dib);
   return n;
-}
-
-int allbmp(App& app, Dc& dc, int layer) {
-  const std::uint32_t layer_at = existing_layer(app, layer, "allbmp");
-  if (layer_at == 0) return 0;
-  // Each picture is drawn from its own copy: drawing may show a message,
-  // and nothing may keep pointing into the block meanwhile.
-  for_each_bitmap(app.drawing, layer_at, [&](int, std::uint32_t at) {
-    const auto record = app.drawing.get<BitmapRecord>(at);
-    draw_bitmap(app, dc, record, picture_of(app.drawing, record));
-  });
-  return 1;
-}
-
-int allbmphed(App& app, Dc& dc, Colorref color, int layer) {
-  const std::uint32_t layer_at = existing_layer(app, layer, "allbmphed");
-  if (layer_at == 0) return 0;
-  for_each_bitmap(app.drawing, layer_at, [&](int, std::uint32_t at) {
-    const auto record = app.drawing.get<BitmapRecord>(at);
-    dispmark(app, dc, record.x, record.y, color);
-  });
-  return 1;
 }
 
 int allbmpdel(App& app, int n) {

@@ -9,9 +9,9 @@
 
 #include <optional>
 
-#include "drawing/records.h"
-#include "paint/dib.h"
-#include "shell/app.h"
+#include "model/app.h"
+#include "model/records.h"
+#include "picture/dib.h"
 
 namespace daub {
 class Dc;
@@ -57,13 +57,8 @@ int delete_bitmap_at(App& app, DPoint point, int layer);
 // Puts a copy of the picture of element n on the clipboard; returns n.
 int copy_bitmap_to_clipboard(App& app, int n, int layer);
 
-// Draws every bitmap element of the layer in chain order: 24-bit pictures
-// through the scaled display, the others stretched whole (`bmpdisp`). A
-// picture whose header is not 40 bytes shows "si=%d,s=%d\n" (caption
-// "bmpdisp"); any other damaged picture is left out.
-int allbmp(App& app, Dc& dc, int layer);
-// A point marker at the anchor of every bitmap element of the layer.
-int allbmphed(App& app, Dc& dc, Colorref color, int layer);
+// The picture bytes of a record; never more than the block holds.
+Dib picture_of(const Block& block, const BitmapRecord& record);
 
 // Detaches the bitmap chain of layer n; its records stay as dead bytes until
 // compaction. Returns 1, or 0 when the layer does not exist.

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "drawing/block.h"
-#include "drawing/records.h"
+#include "model/block.h"
+#include "model/records.h"
 
 namespace daub {
 
@@ -102,6 +102,17 @@ inline std::uint32_t chain_next(const Block& block, std::uint32_t at, ChainKind 
 inline bool is_empty_text(const Block& block, ChainKind kind, std::uint32_t at) {
   return (kind == ChainKind::kLetters || kind == ChainKind::kEnglishes) &&
          block.get<TextRecord>(at).length == 0;
+}
+
+// Calls f(number, offset) for every element of the layer's chain in chain
+// order; numbers start at 1. The walk is bounded like every walk.
+template <class F>
+void for_each_in_chain(const Block& block, std::uint32_t layer_at, ChainKind kind, F f) {
+  const std::uint64_t bound = walk_bound(block, chain_shape(kind).record_size);
+  std::uint64_t n = 1;
+  for (std::uint32_t at = chain_head(block, layer_at, kind); at != 0 && n <= bound;
+       at = chain_next(block, at, kind), ++n)
+    f(static_cast<int>(n), at);
 }
 
 inline std::uint32_t layer_next(const Block& block, std::uint32_t layer) {

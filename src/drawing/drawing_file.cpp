@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "drawing/chain.h"
+#include "drawing/title.h"
+#include "model/app.h"
 #include "platform/atomic_file.h"
-#include "shell/app.h"
-#include "shell/startup.h"
 
 namespace daub {
 namespace {

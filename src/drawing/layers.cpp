@@ -5,8 +5,8 @@
 
 #include "drawing/chain.h"
 #include "drawing/memory.h"
-#include "shell/app.h"
-#include "shell/input_box.h"
+#include "model/app.h"
+#include "platform/input_box.h"
 
 namespace daub {
 namespace {
@@ -84,6 +84,12 @@ int layer_count(const Block& block) {
        at = layer_next(block, at))
     ++count;
   return count;
+}
+
+std::uint32_t existing_layer(App& app, int layer, const char* caption) {
+  const std::uint32_t at = layer_offset(app.drawing, layer);
+  if (at == 0) message(app.ui, caption, "レイヤーが存在しません");
+  return at;
 }
 
 void makelayer(App& app, int n) {
@@ -179,7 +185,7 @@ void layerfix(App& app) {
 
 int layerdlg(App& app) {
   app.input.buffer = format_int("%d", app.in.nowlayer);
-  if (input_box(app) == 0) return 0;
+  if (input_box(app.ui, app.input) == 0) return 0;
   int n = 0;
   std::sscanf(app.input.buffer.c_str(), "%d", &n);
   if (n < 1 || n > layer_count(app.drawing)) {

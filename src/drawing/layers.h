@@ -11,6 +11,8 @@ struct App;
 std::uint32_t layer_offset(const Block& block, int n);
 // Number of layers without any message (0 when there is none).
 int layer_count(const Block& block);
+// The layer's offset, or 0 after "レイヤーが存在しません" (caption `caption`).
+std::uint32_t existing_layer(App& app, int layer, const char* caption);
 
 void makelayer(App& app, int n);
 int dellayer(App& app, int n);

@@ -3,11 +3,11 @@
 
 #include <array>
 
+#include "drawing/curve_checks.h"
 #include "drawing/layers.h"
 #include "drawing/lines.h"
 #include "drawing/lines_internal.h"
 #include "geometry/angle.h"
-#include "geometry/curves.h"
 
 namespace daub {
 namespace {
@@ -101,7 +101,7 @@ ProbeHit nearest_crossing(const App& app, const std::vector<LineRecord>& lines, 
     if (number == skip) continue;
     for (const LineGeometry& probe : around) {
       PointDir on_probe, on_line;
-      if (!line_crossing(app, probe, lines[i].geom, on_probe, on_line)) continue;
+      if (!line_crossing(probe, lines[i].geom, on_probe, on_line)) continue;
       const double d = distance(c.x, c.y, on_line.x, on_line.y);
       if (d < best.distance) best = {number, probe, on_line, d};
     }

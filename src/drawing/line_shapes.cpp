@@ -4,10 +4,10 @@
 #include <array>
 #include <cmath>
 
+#include "drawing/curve_checks.h"
 #include "drawing/lines.h"
 #include "drawing/lines_internal.h"
 #include "geometry/angle.h"
-#include "geometry/curves.h"
 
 namespace daub {
 namespace {

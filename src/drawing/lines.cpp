@@ -4,11 +4,11 @@
 
 #include "drawing/append.h"
 #include "drawing/chain.h"
+#include "drawing/curve_checks.h"
 #include "drawing/layers.h"
 #include "drawing/lines_internal.h"
 #include "drawing/memory.h"
 #include "geometry/angle.h"
-#include "geometry/curves.h"
 
 namespace daub {
 namespace lines_detail {
@@ -32,12 +32,6 @@ std::uint64_t line_slot(const Block& block, std::uint32_t layer_at, int n) {
 }
 
 }  // namespace
-
-std::uint32_t existing_layer(App& app, int layer, const char* caption) {
-  const std::uint32_t at = layer_offset(app.drawing, layer);
-  if (at == 0) message(app.ui, caption, "レイヤーが存在しません");
-  return at;
-}
 
 std::uint32_t find_line(App& app, int n, int layer, const char* caption) {
   const std::uint32_t layer_at = existing_layer(app, layer, caption);

@@ -8,8 +8,8 @@
 // and return 0, leaving the drawing unchanged. Deleting or cutting a line
 // renumbers the later lines and repairs the regions of the layer.
 
-#include "drawing/records.h"
-#include "shell/app.h"
+#include "model/app.h"
+#include "model/records.h"
 
 namespace daub {
 

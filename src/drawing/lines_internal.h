@@ -6,8 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "drawing/records.h"
-#include "shell/app.h"
+#include "drawing/layers.h"
+#include "model/app.h"
+#include "model/records.h"
 
 namespace daub::lines_detail {
 
@@ -15,9 +16,6 @@ namespace daub::lines_detail {
 constexpr double kFarAway = 10000.0;
 // Points (per coordinate) and angles closer than this are the same.
 constexpr double kSame = 1e-10;
-
-// The layer's offset, or 0 after "レイヤーが存在しません" (caption `caption`).
-std::uint32_t existing_layer(App& app, int layer, const char* caption);
 
 // Offset of line n of the layer, or 0 after the message that says why:
 // no layer, no lines at all, or no line of that number.

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "shell/app.h"
+#include "model/app.h"
 
 namespace daub {
 

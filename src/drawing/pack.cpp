@@ -1,7 +1,7 @@
 #include "drawing/pack.h"
 
 #include "drawing/chain.h"
-#include "shell/app.h"
+#include "model/app.h"
 
 namespace daub {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "drawing/block.h"
-#include "drawing/records.h"
+#include "model/block.h"
+#include "model/records.h"
 
 namespace daub {
 

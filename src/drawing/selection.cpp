@@ -1,6 +1,6 @@
 #include "drawing/selection.h"
 
-#include "shell/app.h"
+#include "model/app.h"
 
 namespace daub {
 

@@ -57,17 +57,9 @@ Polyline straight_polyline(const LineGeometry& g) {
   return p;
 }
 
-Polyline drawn_polyline(const App& app, const LineGeometry& g) {
+Polyline drawn_polyline(const LineGeometry& g) {
   if (g.kind != kShapeCurve) return straight_polyline(g);
-  return {curve_points(app, g), kCurvePointCount};
-}
-
-// A curve that cvmake refuses (after its message) has no chords at all.
-Polyline checked_polyline(App& app, const LineGeometry& g) {
-  if (g.kind != kShapeCurve) return straight_polyline(g);
-  Polyline p;
-  if (cvmake(app, g, p.points) != 0) p.count = kCurvePointCount;
-  return p;
+  return {curve_points(g), kCurvePointCount};
 }
 
 double chord_angle(DPoint from, DPoint to) { return std::atan2(to.y - from.y, to.x - from.x); }
@@ -93,13 +85,6 @@ bool within_segment(DPoint s, DPoint e, DPoint v) {
   const double b = along_x ? e.x : e.y;
   const double t = along_x ? v.x : v.y;
   return std::fmin(a, b) - kRangeMargin <= t && t <= std::fmax(a, b) + kRangeMargin;
-}
-
-// The shared check with its message under `caption`; 1 when it passes.
-int report_check(App& app, CurveVerdict v, const char* caption) {
-  if (v == CurveVerdict::kOk) return 1;
-  message(app.ui, caption, curve_verdict_text(v));
-  return 0;
 }
 
 }  // namespace
@@ -140,25 +125,19 @@ const char* curve_verdict_text(CurveVerdict v) {
   return "";
 }
 
-int sklck(App& app, const LineGeometry& g) { return report_check(app, check_curve(g), "sklck"); }
-
-int cutsklck(App& app, LineGeometry& g) {
-  const CurveVerdict v = check_curve(g);
-  if (v != CurveVerdict::kNearlyStraight) return report_check(app, v, "cutsklck");
-  const double a = straight_angle(g.x0, g.y0, g.x1, g.y1);
-  g.a0 = a;
-  g.a1 = a;
-  g.kind = kShapeStraight;
-  return 1;
+const CurvePoints& curve_template() {
+  static const CurvePoints kTemplate = [] {
+    CurvePoints t{};
+    for (int i = 0; i < kCurvePointCount; ++i) {
+      const double theta = static_cast<double>(i) * kPi / 60.0;
+      t[i] = DPoint{std::sin(theta), 1.0 - std::cos(theta)};
+    }
+    return t;
+  }();
+  return kTemplate;
 }
 
-int cvmake(App& app, const LineGeometry& g, CurvePoints& out) {
-  if (report_check(app, check_curve(g), "cvmake") == 0) return 0;
-  out = curve_points(app, g);
-  return 1;
-}
-
-CurvePoints curve_points(const App& app, const LineGeometry& g) {
+CurvePoints curve_points(const LineGeometry& g) {
   // A damaged angle must not pass for a straight chord below.
   if (!is_finite(g)) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -176,7 +155,7 @@ CurvePoints curve_points(const App& app, const LineGeometry& g) {
   const double sn = std::sin(g.a0);
   CurvePoints out{};
   for (int i = 0; i < kCurvePointCount; ++i) {
-    const DPoint tp = app.curve_template[i];
+    const DPoint tp = curve_template()[i];
     const double lx = e * tp.x + c * tp.y;
     const double ly = f.v * tp.y;
     out[i] = {lx * cs - ly * sn + g.x0, lx * sn + ly * cs + g.y0};
@@ -184,9 +163,9 @@ CurvePoints curve_points(const App& app, const LineGeometry& g) {
   return out;
 }
 
-double line_length(const App& app, const LineGeometry& g) {
+double line_length(const LineGeometry& g) {
   if (g.kind == kShapeHidden) return 0.0;
-  const Polyline p = drawn_polyline(app, g);
+  const Polyline p = drawn_polyline(g);
   double length = 0.0;
   for (int i = 0; i + 1 < p.count; ++i)
     length += std::hypot(p.points[i + 1].x - p.points[i].x, p.points[i + 1].y - p.points[i].y);
@@ -230,18 +209,8 @@ bool segment_crossing(DPoint a0, DPoint a1, DPoint b0, DPoint b1, DPoint& out) {
   return true;
 }
 
-bool line_crossing(const App& app, const LineGeometry& p, const LineGeometry& q, PointDir& out_p,
-                   PointDir& out_q) {
-  return polyline_crossing(drawn_polyline(app, p), drawn_polyline(app, q), out_p, out_q);
-}
-
-int xseach(App& app, const LineGeometry& p, const LineGeometry& q, PointDir& out_p,
-           PointDir& out_q) {
-  const Polyline pp = checked_polyline(app, p);
-  const Polyline qq = checked_polyline(app, q);
-  if (polyline_crossing(pp, qq, out_p, out_q)) return 1;
-  message(app.ui, "xseach", "交点が存在しません");
-  return 0;
+bool line_crossing(const LineGeometry& p, const LineGeometry& q, PointDir& out_p, PointDir& out_q) {
+  return polyline_crossing(drawn_polyline(p), drawn_polyline(q), out_p, out_q);
 }
 
 }  // namespace daub

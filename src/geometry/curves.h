@@ -9,8 +9,8 @@
 
 #include <array>
 
-#include "drawing/records.h"
-#include "shell/app.h"
+#include "geometry/line_geometry.h"
+#include "geometry/point.h"
 
 namespace daub {
 
@@ -34,26 +34,20 @@ CurveVerdict check_curve(const LineGeometry& g);
 // The text that reports a refusal (empty for kOk).
 const char* curve_verdict_text(CurveVerdict v);
 
-// 1 when the geometry may be stored, else 0 after the refusal's message (caption "sklck").
-int sklck(App& app, const LineGeometry& g);
-
-// As sklck (caption "cutsklck"), but a nearly straight curve silently becomes
-// a straight segment with both angles along its chord.
-int cutsklck(App& app, LineGeometry& g);
-
-// The sklck checks (caption "cvmake"), then the 31 sample points into `out`; 1 or 0.
-int cvmake(App& app, const LineGeometry& g, CurvePoints& out);
+// The quarter circle sampled every 3 degrees that every curve is an affine
+// image of: (sin θ, 1 − cos θ) for θ = 0, 3°, …, 90°.
+const CurvePoints& curve_template();
 
 // The 31 points the curve is drawn through, from A to B, without any check:
 // the template mapped by the start frame. A curve whose angle difference is
 // 0 or ±π has no finite quarter-ellipse and gives its straight chord, sampled
 // at 31 evenly spaced points. Geometry holding a value that is not finite
 // gives 31 not-a-number points, which callers skip.
-CurvePoints curve_points(const App& app, const LineGeometry& g);
+CurvePoints curve_points(const LineGeometry& g);
 
 // Length of a line: 0 for kind 0, |AB| for a straight segment, the sum of the
 // 30 chords for a curve.
-double line_length(const App& app, const LineGeometry& g);
+double line_length(const LineGeometry& g);
 
 // The line walked the other way: ends swapped, both angles turned by π and normalised.
 LineGeometry reversed_geometry(const LineGeometry& g);
@@ -75,12 +69,6 @@ bool segment_crossing(DPoint a0, DPoint a1, DPoint b0, DPoint b1, DPoint& out);
 // inside), with no message: curves are taken as drawn (curve_points). The
 // outputs get the point and the direction of the chord of p (out_p) and of q
 // (out_q) it lies on. True when found.
-bool line_crossing(const App& app, const LineGeometry& p, const LineGeometry& q, PointDir& out_p,
-                   PointDir& out_q);
-
-// The first crossing of p and q, curves checked as cvmake does; 1 and the
-// outputs, or 0 after "交点が存在しません" (caption "xseach").
-int xseach(App& app, const LineGeometry& p, const LineGeometry& q, PointDir& out_p,
-           PointDir& out_q);
+bool line_crossing(const LineGeometry& p, const LineGeometry& q, PointDir& out_p, PointDir& out_q);
 
 }  // namespace daub

@@ -52,19 +52,10 @@ void turn_round(std::vector<ExtractionItem>& items, std::size_t last) {
   for (std::size_t k = 0; k <= last; ++k) items[k].direction = items[k].direction == 1 ? -1 : 1;
 }
 
-int not_closed(App& app, const ExtractionItem& last, PointDir& out) {
-  out = tail(last);
-  message(app.ui, "rgnsort", "データが閉じていません");
-  return 0;
-}
-
 }  // namespace
 
-int order_outline(App& app, std::vector<ExtractionItem>& items, PointDir& out, ChainEnds ends) {
-  if (items.empty()) {
-    message(app.ui, "rgnsort", "抽出線はありません");
-    return 0;
-  }
+OutlineVerdict chain_outline(std::vector<ExtractionItem>& items, PointDir& out, ChainEnds ends) {
+  if (items.empty()) return OutlineVerdict::kEmpty;
   if (items[0].direction != -1) items[0].direction = 1;
   bool turned = false;
   for (std::size_t i = 0; i + 1 < items.size();) {
@@ -74,19 +65,15 @@ int order_outline(App& app, std::vector<ExtractionItem>& items, PointDir& out, C
       turn_round(items, i);
       turned = true;
     } else {
-      return not_closed(app, items[i], out);
+      out = tail(items[i]);
+      return OutlineVerdict::kNotClosed;
     }
   }
   const PointDir start = head(items.front());
   const ExtractionItem& last = items.back();
-  if (coincide(start.x, start.y, tail(last))) return 1;
-  if (ends == ChainEnds::kClosed) return not_closed(app, last, out);
+  if (coincide(start.x, start.y, tail(last))) return OutlineVerdict::kClosed;
   out = tail(last);
-  return 2;
-}
-
-int rgnsort(App& app, PointDir& out, ChainEnds ends) {
-  return order_outline(app, app.line_stock, out, ends);
+  return ends == ChainEnds::kClosed ? OutlineVerdict::kNotClosed : OutlineVerdict::kOpen;
 }
 
 LineGeometry walked_geometry(const ExtractionItem& item) {

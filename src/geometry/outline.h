@@ -6,24 +6,27 @@
 
 #include <vector>
 
-#include "drawing/records.h"
-#include "shell/app.h"
+#include "geometry/line_geometry.h"
+#include "geometry/point.h"
 
 namespace daub {
 
 enum class ChainEnds { kClosed, kOpenAllowed };
 
-// Chains `items` in place. kClosed: 1 when the chain closes; else 0 after
-// "抽出線はありません" (empty list) or "データが閉じていません" (caption
-// "rgnsort"), with `out` at the end where the chain breaks. kOpenAllowed: a
-// chain that cannot go on is turned round once to grow from its other end;
-// 1 when it closes, 2 when it is open (`out` at its free end, no message),
-// 0 after the message when the items do not form one chain.
-int order_outline(App& app, std::vector<ExtractionItem>& items, PointDir& out,
-                  ChainEnds ends = ChainEnds::kClosed);
+// How a chain of items ended up.
+enum class OutlineVerdict {
+  kClosed,     // each item starts where the one before it ends, and the last meets the first
+  kOpen,       // one chain with two free ends (kOpenAllowed only)
+  kEmpty,      // no items
+  kNotClosed,  // the items do not form one chain, or (kClosed) it does not close
+};
 
-// The same on the line extraction list.
-int rgnsort(App& app, PointDir& out, ChainEnds ends = ChainEnds::kClosed);
+// Chains `items` in place. kClosed: the chain must close; `out` gets the end
+// where it breaks. kOpenAllowed: a chain that cannot go on is turned round
+// once to grow from its other end; an open chain gives kOpen with `out` at
+// its free end.
+OutlineVerdict chain_outline(std::vector<ExtractionItem>& items, PointDir& out,
+                             ChainEnds ends = ChainEnds::kClosed);
 
 // An item's geometry as it is walked: reversed when its direction is not 1.
 LineGeometry walked_geometry(const ExtractionItem& item);

@@ -15,19 +15,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "drawing/records.h"
+#include "model/brush_params.h"
+#include "model/records.h"
 
 namespace daub {
 struct App;
-
-struct BrushParams {
-  double width = 3.0;        // W, the dab diameter in canvas pixels
-  double blur = 2.0;         // B, the power of the cosine falloff (0 = hard disc)
-  double density = 1.0;      // D, the coverage at the centre (1 = full)
-  int end_type = 0;          // 0 plain ends, 1 thinned ends, 2 faded ends
-  int tapered_end = 0;       // which end is thinned or faded: 0 start, 1 end, 2 both
-  double taper_ratio = 0.0;  // length of a thinned end in widths
-};
 
 // What the fast brush learned about one brush (width, blur, density): for
 // every value k the distance measure (r², or u = 2r/W) from which the

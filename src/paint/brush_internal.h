@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "model/app.h"
 #include "paint/brush.h"
-#include "shell/app.h"
 
 namespace daub::brush_detail {
 

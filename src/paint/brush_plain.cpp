@@ -8,7 +8,7 @@
 #include "geometry/angle.h"
 #include "paint/brush.h"
 #include "paint/brush_internal.h"
-#include "shell/view.h"
+#include "render/view.h"
 
 namespace daub {
 

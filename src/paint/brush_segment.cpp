@@ -40,7 +40,7 @@ struct Trail {
 Trail trail_of(const App& app, const LineGeometry& seg) {
   Trail trail;
   if (seg.kind == kShapeCurve) {
-    trail.points = curve_points(app, seg);
+    trail.points = curve_points(seg);
     trail.count = kCurvePointCount;
   } else {
     trail.points[0] = {seg.x0, seg.y0};

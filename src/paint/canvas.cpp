@@ -4,13 +4,13 @@
 #include <cstdlib>
 #include <utility>
 
-#include "geometry/outline.h"
-#include "paint/scaled_display.h"
+#include "drawing/regions.h"
+#include "model/app.h"
 #include "paint/stroke.h"
+#include "picture/scaled_display.h"
 #include "platform/dc.h"
-#include "shell/app.h"
-#include "shell/display.h"
-#include "shell/view.h"
+#include "render/display.h"
+#include "render/view.h"
 
 namespace daub {
 namespace {
@@ -82,31 +82,6 @@ bool has_picture(const CanvasSlot& slot) {
 }
 
 std::optional<CanvasView> canvas_view(CanvasSlot& slot) { return canvas_view(slot.image); }
-
-void show_canvases(App& app, Dc& dc) {
-  for (const CanvasSlot& s : app.canvases.slots) {
-    if (s.shown == 0 || s.image.empty()) continue;
-    scaled_display(app, dc, s.image, s.x, s.y, app.settings.scale);
-  }
-}
-
-void show_frames(App& app, Dc& dc) {
-  const DcPen saved = dc.pen();
-  for (const CanvasSlot& s : app.canvases.slots) {
-    if (s.shown == 0 || s.frame == 0 || s.image.empty()) continue;
-    const DibInfo info = dib_info(s.image);
-    if (info.width <= 0 || info.height <= 0) continue;
-    const IntPoint a = to_screen(app, s.x, s.y);
-    const IntPoint b = to_screen(app, s.x + info.width, s.y + info.height);
-    dc.set_pen(DcPen{kPenSolid, 1, display_color(app, 728)});
-    dc.move_to(a.x, a.y);
-    dc.line_to(b.x, a.y);
-    dc.line_to(b.x, b.y);
-    dc.line_to(a.x, b.y);
-    dc.line_to(a.x, a.y);
-  }
-  dc.set_pen(saved);
-}
 
 int paint_canvas_stroke(App& app, int slot, BlendKind kind) {
   const int painted = paint_on_slot(

@@ -10,32 +10,14 @@
 #include <array>
 #include <optional>
 
-#include "drawing/records.h"
+#include "model/canvas.h"
 #include "paint/brush.h"
-#include "paint/dib.h"
+#include "picture/dib.h"
 
 namespace daub {
 struct App;
 struct DPoint;
 class Dc;
-
-inline constexpr int kCanvasSlots = 3;
-
-struct CanvasSlot {
-  Dib image;  // a 24-bit picture, or empty for none
-  double x = 0, y = 0;
-  int shown = 0;  // drawn by the painters
-  int frame = 0;  // a one-pixel frame is drawn round it
-};
-
-struct Canvases {
-  std::array<CanvasSlot, kCanvasSlots> slots;
-  Dib undo;         // copy of the picture of the slot last selected for change
-  int current = 0;  // that slot (1..3), 0 before any
-  // The line the two-click strokes build and paint, and whether it holds one.
-  LineRecord line_template;
-  int template_valid = 0;
-};
 
 // The slot numbered 1..3; none for any other number.
 CanvasSlot* canvas_slot(App& app, int slot);
@@ -61,12 +43,6 @@ int make_canvas(App& app, int slot, DPoint p1, DPoint p2, Colorref color);
 bool has_picture(const CanvasSlot& slot);
 // The pixel rows of the slot's picture when it is a readable 24-bit one.
 std::optional<CanvasView> canvas_view(CanvasSlot& slot);
-
-// Draws the shown canvases, slot 1 first, at the view scale.
-void show_canvases(App& app, Dc& dc);
-// Draws the one-pixel frames of the shown and framed canvases in the
-// display colour at settings offset 728.
-void show_frames(App& app, Dc& dc);
 
 // The painting operations on a slot. Each paints with the app's brush and
 // current colour into the slot's picture (nothing for a missing or not

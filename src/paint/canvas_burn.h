@@ -2,7 +2,7 @@
 // Burning the drawing into a canvas: what the view shows over the canvas
 // becomes its picture.
 
-#include "shell/app.h"
+#include "model/app.h"
 
 namespace daub {
 

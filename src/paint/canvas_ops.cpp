@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "paint/brush.h"
-#include "paint/dib_internal.h"
-#include "paint/scaled_display_internal.h"
+#include "picture/dib_internal.h"
+#include "picture/scaled_display_internal.h"
 
 namespace daub {
 

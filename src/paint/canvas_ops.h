@@ -8,8 +8,8 @@
 // (a scale by 0, a compression of a picture smaller than the block, a size of
 // 0) leaves an empty Dib: the canvas then has no picture.
 
-#include "drawing/records.h"
-#include "paint/dib.h"
+#include "model/records.h"
+#include "picture/dib.h"
 
 namespace daub {
 

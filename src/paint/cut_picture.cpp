@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "paint/clipboard_pictures.h"
-#include "shell/display.h"
-#include "shell/view.h"
+#include "picture/clipboard_pictures.h"
+#include "render/display.h"
+#include "render/view.h"
 
 namespace daub {
 

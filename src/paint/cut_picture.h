@@ -3,8 +3,8 @@
 
 #include <optional>
 
-#include "paint/dib.h"
-#include "shell/app.h"
+#include "model/app.h"
+#include "picture/dib.h"
 
 namespace daub {
 

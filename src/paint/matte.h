@@ -4,7 +4,7 @@
 // colour (the drawing in its own colours on black); canvas 1 takes the
 // colour through the matte.
 
-#include "shell/app.h"
+#include "model/app.h"
 
 namespace daub {
 

@@ -7,7 +7,7 @@
 
 #include "geometry/curves.h"
 #include "paint/stroke.h"
-#include "shell/view.h"
+#include "render/view.h"
 
 namespace daub {
 
@@ -26,7 +26,7 @@ std::vector<IntPoint> outline_polygon(const App& app, const SegmentBuffer& order
       add(g.x1, g.y1);
       continue;
     }
-    const CurvePoints points = curve_points(app, g);
+    const CurvePoints points = curve_points(g);
     for (int k = 1; k < kCurvePointCount; ++k) add(points[k].x, points[k].y);
   }
   return polygon;

@@ -4,12 +4,12 @@
 #include <utility>
 #include <vector>
 
+#include "drawing/curve_checks.h"
+#include "drawing/line_construction.h"
 #include "drawing/lines.h"
 #include "drawing/pack.h"
-#include "geometry/curves.h"
 #include "paint/canvas.h"
 #include "paint/stroke.h"
-#include "shell/line_construction.h"
 
 namespace daub {
 namespace {

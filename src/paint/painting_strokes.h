@@ -3,9 +3,9 @@
 // selects its slot for change (so the stroke can be undone), lays its stroke
 // with the given blend and leaves the repaint to the caller.
 
+#include "model/app.h"
 #include "paint/brush.h"
 #include "platform/dc.h"
-#include "shell/app.h"
 
 namespace daub {
 

@@ -6,15 +6,14 @@
 #include <span>
 #include <string>
 
-#include "drawing/settings.h"
 #include "help/help_texts.h"
+#include "model/app.h"
+#include "model/settings.h"
 #include "paint/canvas.h"
 #include "paint/photo_pen.h"
 #include "platform/dialog.h"
+#include "render/view.h"
 #include "resources/dialogs.h"
-#include "shell/app.h"
-#include "shell/command_table.h"
-#include "shell/view.h"
 
 namespace daub {
 namespace {
@@ -267,38 +266,40 @@ class HelpChooserProc : public DialogProc {
   App& app_;
 };
 
-void act_on_result(App& app, int code, const PaletteSnapshot& before) {
+// Acts on the codes the palette can act on itself; returns the command id a
+// code asks the main window to run, 0 for none.
+int act_on_result(App& app, int code, const PaletteSnapshot& before) {
   switch (code) {
     case kPaletteOk:
       repaint(app);
-      return;
+      return 0;
     case kPaletteCancel:
       restore_snapshot(app, before);
-      return;
+      return 0;
     case kPaletteViewHome:
       show_at_top_left(app, 0, 0);
       setdispmode(app, 1);
-      return;
+      return 0;
     case kPaletteCanvasHome:
       if (CanvasSlot* slot = canvas_slot(app, 1)) slot->x = slot->y = 0.0;
       setdispmode(app, 1);
-      return;
+      return 0;
     default:
       for (const SentCommand& s : kSentCommands)
-        if (s.code == code) MenuCommand(app, static_cast<std::uint32_t>(s.command), 0);
-      return;
+        if (s.code == code) return s.command;
+      return 0;
   }
 }
 
 }  // namespace
 
-void open_palette(App& app) {
+int open_palette(App& app) {
   const PaletteSnapshot before = take_snapshot(app);
   PaletteProc proc(app);
   // Closed without any of its buttons (a script with no answer left): cancelled.
   if (app.ui.run_dialog(dauberydlg_template(), proc) != kClosedByButton)
     app.palette_result = kPaletteCancel;
-  act_on_result(app, app.palette_result, before);
+  return act_on_result(app, app.palette_result, before);
 }
 
 int palette_io_chooser(App& app) {

@@ -29,8 +29,10 @@ enum PaletteResult : int {
 // Command 1112: runs the palette, then acts on its result code. Cancel puts
 // back the mouse command, the whole drawing settings record and the brush
 // width, blur and density as they were when it opened; every other code
-// keeps what was changed in it.
-void open_palette(App& app);
+// keeps what was changed in it. Returns the command id that the result asks
+// the main window to run (the picture input/output, print, undo, standard
+// view and erase actions), 0 when there is none.
+int open_palette(App& app);
 
 // DBRYIODLG: 1 when one of the four actions was chosen (the result code is
 // then set to 2..5), 0 when cancelled (the code is left alone).

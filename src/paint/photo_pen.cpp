@@ -6,13 +6,13 @@
 #include <limits>
 #include <optional>
 
-#include "paint/dib.h"
+#include "model/app.h"
 #include "paint/stroke.h"
+#include "picture/dib.h"
 #include "platform/dialog.h"
+#include "platform/input_box.h"
+#include "platform/printf_text.h"
 #include "resources/dialogs.h"
-#include "shell/app.h"
-#include "shell/input_box.h"
-#include "shell/printf_text.h"
 
 namespace daub {
 namespace {
@@ -126,7 +126,7 @@ int photo_pen_dialog(App& app) {
 
 int photo_pen_input(App& app) {
   BrushParams& b = app.brush;
-  if (input_box(app, "写真用ペン幅，ペンぼかし係数，ペン濃度",
+  if (input_box(app.ui, app.input, "写真用ペン幅，ペンぼかし係数，ペン濃度",
                 printf_text("%5.1lf,%4.1lf,%5.2lf", b.width, b.blur, b.density)) != 1)
     return 0;
   double width = 0, blur = 0, density = 0;
@@ -143,7 +143,7 @@ int photo_pen_input(App& app) {
 
 int photo_pen_ends_input(App& app) {
   BrushParams& b = app.brush;
-  if (input_box(app,
+  if (input_box(app.ui, app.input,
                 "端タイプ(しない=0 細め=1 ぼかし=2)，指定端(始点=0 終点=1 両端=2)，細線化長/線幅",
                 printf_text("%2d,%2d,%5.1lf", b.end_type, b.tapered_end, b.taper_ratio)) != 1)
     return 0;

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "geometry/curves.h"
-#include "shell/view.h"
+#include "render/view.h"
 
 namespace daub {
 namespace {

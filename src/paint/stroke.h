@@ -13,10 +13,10 @@
 #include <optional>
 #include <vector>
 
-#include "drawing/records.h"
+#include "model/app.h"
+#include "model/records.h"
 #include "paint/brush.h"
-#include "paint/dib.h"
-#include "shell/app.h"
+#include "picture/dib.h"
 
 namespace daub {
 

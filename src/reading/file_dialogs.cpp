@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "model/app.h"
 #include "platform/cp932.h"
-#include "shell/app.h"
 
 namespace daub {
 

@@ -6,10 +6,10 @@
 #include "drawing/chain.h"
 #include "drawing/layers.h"
 #include "geometry/curves.h"
+#include "model/app.h"
+#include "render/display.h"
 #include "render/pens.h"
-#include "shell/app.h"
-#include "shell/display.h"
-#include "shell/view.h"
+#include "render/view.h"
 
 namespace daub {
 namespace {
@@ -40,7 +40,7 @@ bool stroke_points(const App& app, const LineGeometry& g, StrokePoints& out) {
     out.count = 2;
   } else if (g.kind == kShapeCurve) {
     if (!std::isfinite(g.a0) || !std::isfinite(g.a1)) return false;
-    out.p = curve_points(app, g);
+    out.p = curve_points(g);
     out.count = kCurvePointCount;
   } else {
     return false;
@@ -185,7 +185,7 @@ bool pattern_drawable(const App& app, const PenRecord& pen, double length) {
 
 void dotted_stroke(App& app, Dc& dc, const LineRecord& line, const StrokePoints& pts) {
   const PenRecord& pen = line.pen;
-  double length = line_length(app, line.geom);
+  double length = line_length(line.geom);
   if (!pattern_drawable(app, pen, length)) {
     PenRecord solid = pen;
     solid.style = kPenSolid;

@@ -1,7 +1,7 @@
 #pragma once
 // Stroking line elements: the line drawing entry and the painters of a layer's lines.
 
-#include "drawing/records.h"
+#include "model/records.h"
 
 namespace daub {
 struct App;

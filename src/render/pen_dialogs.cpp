@@ -5,15 +5,15 @@
 #include <string>
 #include <type_traits>
 
-#include "drawing/settings.h"
 #include "geometry/angle.h"
+#include "model/app.h"
+#include "model/settings.h"
+#include "platform/input_box.h"
+#include "platform/printf_text.h"
 #include "render/line_painters.h"
 #include "render/pens.h"
+#include "render/view.h"
 #include "resources/dialogs.h"
-#include "shell/app.h"
-#include "shell/input_box.h"
-#include "shell/printf_text.h"
-#include "shell/view.h"
 
 namespace daub {
 namespace {
@@ -170,7 +170,7 @@ class ColorInputProc : public DialogProc {
 // format; true with `value` changed only when one finite value was read.
 template <class T>
 bool ask_value(App& app, const std::string& prompt, const char* format, T& value) {
-  if (input_box(app, prompt, printf_text(format, value)) != 1) return false;
+  if (input_box(app.ui, app.input, prompt, printf_text(format, value)) != 1) return false;
   T read{};
   if (std::sscanf(app.input.buffer.c_str(), format, &read) != 1) return false;
   if constexpr (std::is_floating_point_v<T>)
@@ -285,7 +285,7 @@ int nowdotparamdlg(App& app) {
   Settings& s = app.settings;
   std::string bits;
   line_bits_to_string(s.line_bit_count, s.line_bits, bits);
-  if (input_box(app, "ドット長，スタート長，ラインビット",
+  if (input_box(app.ui, app.input, "ドット長，スタート長，ラインビット",
                 printf_text("%lf,%lf,%s", s.dot_length, s.start_length, bits.c_str())) != 1)
     return 0;
   const std::string& text = app.input.buffer;

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "drawing/records.h"
+#include "model/records.h"
 #include "platform/dialog.h"
 
 namespace daub {

@@ -4,7 +4,7 @@
 
 #include "drawing/chain.h"
 #include "drawing/layers.h"
-#include "shell/app.h"
+#include "model/app.h"
 
 namespace daub {
 namespace {

@@ -1,7 +1,7 @@
 #include "render/pens.h"
 
-#include "shell/app.h"
-#include "shell/view.h"
+#include "model/app.h"
+#include "render/view.h"
 
 namespace daub {
 

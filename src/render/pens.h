@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "drawing/records.h"
+#include "model/records.h"
 #include "platform/dc.h"
 
 namespace daub {

@@ -6,9 +6,6 @@
 
 namespace daub {
 
-// The shared one-line input dialog: prompt 589, edit field 292, OK and Cancel.
-const DialogTemplate& inputbox_template();
-
 // PENINPUTBOX: the current pen: style radios 975/976, width 967, dot length
 // 969, start length 971, line bits 973, pattern buttons 982/983/996, TEST 981,
 // standard pens 999, colour 1024; the preview lies below the controls.

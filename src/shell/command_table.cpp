@@ -2,9 +2,10 @@
 
 #include <array>
 
-#include "shell/app.h"
+#include "model/app.h"
+#include "render/view.h"
 #include "shell/commands/command_families.h"
-#include "shell/view.h"
+#include "shell/view_commands.h"
 
 namespace daub {
 

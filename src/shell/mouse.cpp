@@ -9,12 +9,13 @@
 #include <string>
 
 #include "geometry/angle.h"
-#include "shell/app.h"
-#include "shell/display.h"
-#include "shell/input_box.h"
+#include "model/app.h"
+#include "platform/input_box.h"
+#include "platform/printf_text.h"
+#include "render/display.h"
+#include "render/view.h"
 #include "shell/mouse_commands.h"
-#include "shell/printf_text.h"
-#include "shell/view.h"
+#include "shell/view_commands.h"
 
 namespace daub {
 namespace {
@@ -95,7 +96,7 @@ int MouseCommand(App& app) {
 }
 
 int pointinput(App& app) {
-  if (input_box(app, "ｘ座標，ｙ座標，ベクトルの方向",
+  if (input_box(app.ui, app.input, "ｘ座標，ｙ座標，ベクトルの方向",
                 printf_text("%lf,%lf,%lf", app.in.nowpoint.x, app.in.nowpoint.y,
                             app.in.nowpoint.angle * 180.0 / kPi)) != 1)
     return 0;

@@ -1,9 +1,9 @@
 // Mouse commands on bitmap elements; each shows display mode 4 afterwards.
 
 #include "drawing/bitmaps.h"
-#include "shell/app.h"
+#include "model/app.h"
+#include "render/view.h"
 #include "shell/mouse_commands.h"
-#include "shell/view.h"
 
 namespace daub {
 

@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/enclosure.h"
+#include "model/app.h"
 #include "paint/canvas.h"
 #include "paint/canvas_ops.h"
 #include "paint/cut_picture.h"
-#include "shell/app.h"
-#include "shell/enclosure.h"
+#include "render/view.h"
 #include "shell/mouse_commands.h"
-#include "shell/view.h"
 
 namespace daub {
 

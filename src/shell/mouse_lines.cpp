@@ -8,15 +8,15 @@
 #include <array>
 #include <cmath>
 
+#include "drawing/line_construction.h"
 #include "drawing/lines.h"
 #include "drawing/pack.h"
 #include "drawing/selection.h"
 #include "geometry/angle.h"
-#include "shell/app.h"
-#include "shell/line_construction.h"
+#include "model/app.h"
+#include "render/view.h"
 #include "shell/mouse.h"
 #include "shell/mouse_commands.h"
-#include "shell/view.h"
 
 namespace daub {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <array>
 
+#include "model/app.h"
 #include "paint/painting_strokes.h"
-#include "shell/app.h"
+#include "render/view.h"
 #include "shell/mouse_commands.h"
-#include "shell/view.h"
 
 namespace daub {
 namespace {

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "drawing/layers.h"
-#include "paint/bmp_file.h"
+#include "model/app.h"
 #include "paint/canvas.h"
+#include "picture/bmp_file.h"
 #include "platform/atomic_file.h"
 #include "platform/cp932.h"
 #include "platform/dialog.h"
 #include "platform/script_ui.h"
-#include "shell/app.h"
 #include "shell/window.h"
 
 namespace daub {

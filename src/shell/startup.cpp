@@ -2,29 +2,16 @@
 
 #include <cmath>
 
-#include "drawing/block.h"
 #include "drawing/layers.h"
+#include "drawing/title.h"
 #include "geometry/angle.h"
+#include "model/app.h"
+#include "model/block.h"
 #include "paint/canvas.h"
 #include "platform/atomic_file.h"
-#include "shell/app.h"
 
 namespace daub {
 namespace {
-
-// Longest file name and base name the title takes, and how far it looks for
-// the dot that ends the shown name.
-constexpr std::size_t kTitleFileLimit = 128;
-constexpr std::size_t kTitleBaseLimit = 100;
-constexpr std::size_t kTitleScanLimit = 200;
-
-// Curve lines are built from a quarter circle sampled every 3 degrees.
-void fill_curve_template(App& app) {
-  for (std::size_t i = 0; i < app.curve_template.size(); ++i) {
-    double theta = static_cast<double>(i) * kPi / 60.0;
-    app.curve_template[i] = DPoint{std::sin(theta), 1.0 - std::cos(theta)};
-  }
-}
 
 // World and client coordinates coincide at start: the client centre shows
 // the world point with the same numbers.
@@ -54,7 +41,6 @@ void set_painting_start(App& app) {
 int FileInit(App& app) {
   app.settings = Settings{};
   set_start_view(app);
-  fill_curve_template(app);
   set_drawing_defaults(app.settings);
 
   app.in.mousecmd = 600;
@@ -71,21 +57,6 @@ int FileInit(App& app) {
 
   set_painting_start(app);
   return 0;
-}
-
-void settitle(App& app, const std::string& base, const std::string& path) {
-  if (path.size() >= kTitleFileLimit || base.size() >= kTitleBaseLimit) return;
-  std::string title = base + " " + (app.in.readingmode == 1 ? "R-" : "D-") + path;
-  // The shown name ends at the first dot, also when that dot belongs to a
-  // folder name; a title with neither a dot nor its end in reach stays unset.
-  std::size_t dot = title.find('.');
-  if (dot < kTitleScanLimit) {
-    title.resize(dot);
-  } else if (title.size() >= kTitleScanLimit) {
-    return;
-  }
-  app.files.title = title;
-  app.ui.set_title(title);
 }
 
 }  // namespace daub

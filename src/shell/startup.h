@@ -1,5 +1,5 @@
 #pragma once
-// Start-up defaults and the window title.
+// Start-up defaults.
 
 #include <string>
 
@@ -10,9 +10,5 @@ struct App;
 // title, the folders (the current directory) and the painting configuration's
 // mouse command and display mode. Returns 0.
 int FileInit(App& app);
-
-// "%s %s%s" of base, "R-"/"D-" and path, cut at its first "."; too long parts
-// leave the title unchanged.
-void settitle(App& app, const std::string& base, const std::string& path);
 
 }  // namespace daub

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/app.h"
+#include "render/display.h"
 #include "render/text_input.h"
-#include "shell/app.h"
+#include "render/view.h"
 #include "shell/command_table.h"
-#include "shell/display.h"
 #include "shell/mouse.h"
 #include "shell/startup.h"
-#include "shell/view.h"
 
 namespace daub {
 namespace {

@@ -9,9 +9,10 @@
 #include "drawing/chain.h"
 #include "drawing/drawing_file.h"
 #include "drawing/layers.h"
-#include "paint/bmp_file.h"
+#include "picture/bmp_file.h"
 #include "platform/recording_dc.h"
-#include "shell/display.h"
+#include "render/bitmap_painters.h"
+#include "render/display.h"
 #include "support/sample_dib.h"
 #include "support/test_app.h"
 

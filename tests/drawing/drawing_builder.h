@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "drawing/append.h"
-#include "shell/app.h"
+#include "model/app.h"
 
 namespace daub::test {
 

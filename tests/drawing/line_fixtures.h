@@ -8,7 +8,7 @@
 #include "drawing/layers.h"
 #include "drawing/lines.h"
 #include "geometry/curves.h"
-#include "shell/app.h"
+#include "model/app.h"
 
 namespace daub::test {
 

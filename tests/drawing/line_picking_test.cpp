@@ -204,7 +204,7 @@ TEST(Shapes, EllipseAndCircleAreFourQuarterCurves) {
     EXPECT_EQ(g[i].kind, kShapeCurve);
     EXPECT_EQ(g[i].x1, g[(i + 1) % 4].x0);
     EXPECT_EQ(g[i].y1, g[(i + 1) % 4].y0);
-    for (const DPoint& p : curve_points(t.app, g[i]))
+    for (const DPoint& p : curve_points(g[i]))
       EXPECT_NEAR(std::pow((p.x - 60) / 40, 2) + std::pow((p.y - 30) / 20, 2), 1.0, 1e-9);
   }
   EXPECT_EQ(t.app.in.nowlinevalid, 4);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "drawing/curve_checks.h"
 #include "drawing/line_fixtures.h"
 #include "geometry/angle.h"
 #include "support/test_app.h"
@@ -56,7 +57,7 @@ TEST(CurveCheck, EachRefusalHasItsMessageUnderEachCheck) {
 
 TEST(CurvePointsTest, QuarterCircleRunsFromAToBOnTheCircle) {
   TestApp t;
-  const CurvePoints p = curve_points(t.app, curve(0, 0, 0, 100, 100, kPi / 2));
+  const CurvePoints p = curve_points(curve(0, 0, 0, 100, 100, kPi / 2));
   for (int i = 0; i < kCurvePointCount; ++i) {
     SCOPED_TRACE(i);
     const double theta = i * kPi / 60;
@@ -69,7 +70,7 @@ TEST(CurvePointsTest, NoTurnOrHalfTurnGivesTheEvenlySampledChord) {
   TestApp t;
   for (double a1 : {0.7, 0.7 + kPi, 0.7 - kPi}) {
     SCOPED_TRACE(a1);
-    const CurvePoints p = curve_points(t.app, curve(0, 0, 0.7, 30, 60, a1));
+    const CurvePoints p = curve_points(curve(0, 0, 0.7, 30, 60, a1));
     for (int i = 0; i < kCurvePointCount; ++i) {
       EXPECT_NEAR(p[i].x, i, 1e-12);
       EXPECT_NEAR(p[i].y, 2 * i, 1e-12);
@@ -80,20 +81,19 @@ TEST(CurvePointsTest, NoTurnOrHalfTurnGivesTheEvenlySampledChord) {
 TEST(CurvePointsTest, NonFiniteInputGivesNotANumberPoints) {
   TestApp t;
   for (const LineGeometry& g : {curve(kNan, 0, 0, 1, 1, 1), curve(0, 0, kInf, 1, 1, -kInf)}) {
-    for (const DPoint& p : curve_points(t.app, g)) EXPECT_TRUE(std::isnan(p.x) && std::isnan(p.y));
-    EXPECT_TRUE(std::isnan(line_length(t.app, g)));
+    for (const DPoint& p : curve_points(g)) EXPECT_TRUE(std::isnan(p.x) && std::isnan(p.y));
+    EXPECT_TRUE(std::isnan(line_length(g)));
   }
 }
 
 TEST(LineLengthTest, HiddenStraightAndCurve) {
   TestApp t;
-  EXPECT_EQ(line_length(t.app, straight(0, 0, 3, 4)), 5.0);
+  EXPECT_EQ(line_length(straight(0, 0, 3, 4)), 5.0);
   LineGeometry hidden = straight(0, 0, 3, 4);
   hidden.kind = kShapeHidden;
-  EXPECT_EQ(line_length(t.app, hidden), 0.0);
+  EXPECT_EQ(line_length(hidden), 0.0);
   // Thirty chords of 3 degrees each.
-  EXPECT_NEAR(line_length(t.app, curve(0, 0, 0, 100, 100, kPi / 2)), 30 * 200 * std::sin(kPi / 120),
-              1e-7);
+  EXPECT_NEAR(line_length(curve(0, 0, 0, 100, 100, kPi / 2)), 30 * 200 * std::sin(kPi / 120), 1e-7);
 }
 
 TEST(SegmentCrossing, EndsCountParallelsDoNot) {
@@ -136,7 +136,7 @@ TEST(Xseach, CrossesACurveOnTheChordOfItsSamplesAndAnInvalidCurveNowhere) {
   EXPECT_EQ(t.messages(), (std::vector<std::string>{"cvmake\t180度以上のカーブは結合できません。",
                                                     "xseach\t交点が存在しません"}));
   // Taken as drawn, the same curve is crossed.
-  EXPECT_TRUE(line_crossing(t.app, straight(50, -10, 50, 200), half_turn, p, q));
+  EXPECT_TRUE(line_crossing(straight(50, -10, 50, 200), half_turn, p, q));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <functional>
 #include <limits>
 
-#include "paint/picture_builder.h"
+#include "support/picture_builder.h"
 
 namespace daub {
 namespace {

@@ -11,11 +11,12 @@
 #include <tuple>
 #include <vector>
 
-#include "paint/picture_builder.h"
 #include "paint/stroke.h"
 #include "platform/recording_dc.h"
-#include "shell/display.h"
+#include "render/canvas_painters.h"
+#include "render/display.h"
 #include "shell/window.h"
+#include "support/picture_builder.h"
 #include "support/pixel_dc.h"
 #include "support/test_app.h"
 

@@ -5,9 +5,9 @@
 #include <tuple>
 
 #include "drawing/bitmaps.h"
-#include "paint/bmp_file.h"
-#include "paint/picture_builder.h"
-#include "shell/view.h"
+#include "picture/bmp_file.h"
+#include "render/view.h"
+#include "support/picture_builder.h"
 #include "support/pixel_dc.h"
 #include "support/test_app.h"
 

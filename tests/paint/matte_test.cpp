@@ -12,9 +12,9 @@
 #include "drawing/line_fixtures.h"
 #include "paint/canvas.h"
 #include "paint/canvas_ops.h"
-#include "paint/picture_builder.h"
+#include "render/view.h"
 #include "shell/command_table.h"
-#include "shell/view.h"
+#include "support/picture_builder.h"
 #include "support/pixel_dc.h"
 #include "support/test_app.h"
 

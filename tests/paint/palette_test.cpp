@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "model/app.h"
 #include "platform/clipboard.h"
 #include "platform/dialog.h"
 #include "platform/script_ui.h"
-#include "shell/app.h"
 #include "shell/startup.h"
 
 namespace daub {

@@ -1,4 +1,4 @@
-#include "shell/input_box.h"
+#include "platform/input_box.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ TEST(InputBox, AnswersAndTheirOutcome) {
     SCOPED_TRACE(c.name);
     test::TestApp t;
     for (const auto& [kind, text] : c.answers) t.answer(kind, text);
-    EXPECT_EQ(input_box(t.app, "0=実線　　1=点線", c.initial), c.result);
+    EXPECT_EQ(input_box(t.app.ui, t.app.input, "0=実線　　1=点線", c.initial), c.result);
     EXPECT_EQ(t.app.input.buffer, c.buffer);
     EXPECT_EQ(t.app.input.label, "Data Input");
     EXPECT_EQ(t.ui.queued(), 0u);

@@ -7,9 +7,9 @@
 #include <QBuffer>
 #include <QImage>
 
-#include "paint/bmp_file.h"
-#include "paint/dib.h"
-#include "paint/picture_builder.h"
+#include "picture/bmp_file.h"
+#include "picture/dib.h"
+#include "support/picture_builder.h"
 
 namespace daub {
 namespace {

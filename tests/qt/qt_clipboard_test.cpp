@@ -1,9 +1,9 @@
-#include "platform/qt/qt_clipboard.h"
+#include "qt/qt_clipboard.h"
 
 #include <gtest/gtest.h>
 
-#include "paint/bmp_file.h"
-#include "paint/picture_builder.h"
+#include "picture/bmp_file.h"
+#include "support/picture_builder.h"
 #include "support/sample_dib.h"
 
 #include <QClipboard>

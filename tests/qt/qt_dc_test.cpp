@@ -1,4 +1,4 @@
-#include "platform/qt/qt_dc.h"
+#include "qt/qt_dc.h"
 
 #include <gtest/gtest.h>
 

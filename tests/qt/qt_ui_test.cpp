@@ -1,4 +1,4 @@
-#include "platform/qt/qt_ui.h"
+#include "qt/qt_ui.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,10 @@
 #include <QTimer>
 #include <functional>
 
+#include "model/app.h"
 #include "platform/clipboard.h"
 #include "platform/dialog.h"
-#include "shell/app.h"
-#include "shell/input_box.h"
+#include "platform/input_box.h"
 
 namespace daub {
 namespace {
@@ -60,11 +60,11 @@ TEST_F(QtUiTest, InputBoxTakesTheTypedText) {
     button(w, "OK")->click();
     ran = true;
   });
-  EXPECT_EQ(input_box(app, "0=実線　　1=点線", "3"), 1);
+  EXPECT_EQ(input_box(app.ui, app.input, "0=実線　　1=点線", "3"), 1);
   EXPECT_TRUE(ran);
   EXPECT_EQ(app.input.buffer, "12.5");
   when_open([](QWidget* w) { w->close(); });
-  EXPECT_EQ(input_box(app, "prompt", "7"), 0);
+  EXPECT_EQ(input_box(app.ui, app.input, "prompt", "7"), 0);
   EXPECT_EQ(app.input.buffer, "7");
 }
 

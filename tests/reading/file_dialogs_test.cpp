@@ -4,9 +4,9 @@
 
 #include <vector>
 
+#include "model/app.h"
 #include "platform/clipboard.h"
 #include "platform/script_ui.h"
-#include "shell/app.h"
 
 namespace daub {
 namespace {

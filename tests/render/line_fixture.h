@@ -5,9 +5,9 @@
 #include <string>
 
 #include "drawing/append.h"
-#include "drawing/records.h"
+#include "model/app.h"
+#include "model/records.h"
 #include "render/pens.h"
-#include "shell/app.h"
 
 namespace daub::test {
 

@@ -12,8 +12,8 @@
 #include "geometry/angle.h"
 #include "geometry/curves.h"
 #include "platform/recording_dc.h"
+#include "render/display.h"
 #include "render/line_fixture.h"
-#include "shell/display.h"
 #include "support/test_app.h"
 
 namespace daub {
@@ -94,7 +94,7 @@ TEST(DrawLine, DottedCurveCutsAlongItsChords) {
   set_plain_view(t.app, 1.0);
   LineRecord curve =
       make_line(make_pen(1, 0, 0, 10.0, 0.0, "1"), 0, 0, 100, 100, kShapeCurve, 0, kPi / 2);
-  double length = line_length(t.app, curve.geom);
+  double length = line_length(curve.geom);
   ASSERT_GT(length, 150.0);
   Segments s = drawn(curve, 1.0, 1).segments();
   ASSERT_EQ(s.size(), static_cast<std::size_t>(std::floor(length / 10.0)) + 1);

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "drawing/bitmaps.h"
-#include "paint/bmp_file.h"
+#include "picture/bmp_file.h"
 #include "shell/command_table.h"
 #include "shell/window.h"
 #include "support/sample_dib.h"

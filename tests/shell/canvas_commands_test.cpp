@@ -9,8 +9,8 @@
 
 #include "drawing/bitmaps.h"
 #include "paint/canvas.h"
+#include "render/view.h"
 #include "shell/command_table.h"
-#include "shell/view.h"
 #include "shell/window.h"
 #include "support/pixel_dc.h"
 #include "support/test_app.h"

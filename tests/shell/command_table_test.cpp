@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "drawing/layers.h"
-#include "drawing/records.h"
-#include "drawing/settings.h"
+#include "model/records.h"
+#include "model/settings.h"
 #include "support/test_app.h"
 
 namespace daub {

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "drawing/line_construction.h"
 #include "drawing/line_fixtures.h"
 #include "geometry/angle.h"
+#include "render/view.h"
 #include "shell/command_table.h"
-#include "shell/line_construction.h"
 #include "shell/mouse_commands.h"
-#include "shell/view.h"
 #include "shell/window.h"
 #include "support/test_app.h"
 

@@ -6,7 +6,7 @@
 
 #include "geometry/angle.h"
 #include "platform/recording_dc.h"
-#include "shell/view.h"
+#include "render/view.h"
 #include "shell/window.h"
 #include "support/test_app.h"
 

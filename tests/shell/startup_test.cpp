@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/title.h"
 #include "platform/atomic_file.h"
 #include "resources/menu.h"
 #include "shell/startup.h"

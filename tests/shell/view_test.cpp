@@ -1,7 +1,8 @@
 // The view transform, the view commands and the view mouse commands; the
 // paint cycle, the lattice and the markers.
 
-#include "shell/view.h"
+#include "render/view.h"
+#include "shell/view_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,9 @@
 #include <cmath>
 #include <limits>
 
+#include "paint/canvas.h"
 #include "platform/recording_dc.h"
-#include "shell/display.h"
+#include "render/display.h"
 #include "shell/window.h"
 #include "support/test_app.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "model/app.h"
 #include "platform/clipboard.h"
 #include "platform/script_ui.h"
-#include "shell/app.h"
 
 namespace daub::test {
 

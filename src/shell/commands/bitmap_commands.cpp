@@ -8,16 +8,16 @@
 
 #include "drawing/bitmaps.h"
 #include "drawing/drawing_file.h"
+#include "drawing/enclosure.h"
 #include "drawing/pack.h"
-#include "paint/clipboard_pictures.h"
+#include "model/app.h"
 #include "paint/cut_picture.h"
+#include "picture/clipboard_pictures.h"
+#include "platform/input_box.h"
+#include "platform/printf_text.h"
 #include "reading/file_dialogs.h"
-#include "shell/app.h"
+#include "render/view.h"
 #include "shell/commands/command_families.h"
-#include "shell/enclosure.h"
-#include "shell/input_box.h"
-#include "shell/printf_text.h"
-#include "shell/view.h"
 
 namespace daub {
 
@@ -34,7 +34,8 @@ std::string in_working_folder(const App& app, const std::string& name) {
 // A rate that is not a positive number would draw nothing or a mirrored
 // picture, so it is refused like such a view scale.
 void rate_input(App& app) {
-  if (input_box(app, "Data Input", printf_text("%lf", app.settings.bmp_rate)) != 1) return;
+  if (input_box(app.ui, app.input, "Data Input", printf_text("%lf", app.settings.bmp_rate)) != 1)
+    return;
   double rate = 0;
   if (std::sscanf(app.input.buffer.c_str(), "%lf", &rate) != 1) return;
   if (!std::isfinite(rate) || rate <= 0) {

@@ -14,19 +14,19 @@
 
 #include "drawing/bitmaps.h"
 #include "drawing/drawing_file.h"
+#include "drawing/enclosure.h"
+#include "model/app.h"
 #include "paint/canvas.h"
 #include "paint/canvas_burn.h"
 #include "paint/canvas_ops.h"
-#include "paint/clipboard_pictures.h"
 #include "paint/cut_picture.h"
 #include "paint/matte.h"
+#include "picture/clipboard_pictures.h"
+#include "platform/input_box.h"
+#include "platform/printf_text.h"
 #include "reading/file_dialogs.h"
-#include "shell/app.h"
+#include "render/view.h"
 #include "shell/commands/command_families.h"
-#include "shell/enclosure.h"
-#include "shell/input_box.h"
-#include "shell/printf_text.h"
-#include "shell/view.h"
 
 namespace daub {
 
@@ -123,7 +123,7 @@ std::optional<std::array<double, 3>> ask(App& app, const Ask& a) {
   std::string initial = a.count == 1   ? printf_text(a.format, d[0])
                         : a.count == 2 ? printf_text(a.format, d[0], d[1])
                                        : printf_text(a.format, d[0], d[1], d[2]);
-  if (input_box(app, a.prompt, initial) != 1) return std::nullopt;
+  if (input_box(app.ui, app.input, a.prompt, initial) != 1) return std::nullopt;
   std::array<double, 3> v{};
   if (std::sscanf(app.input.buffer.c_str(), a.format, &v[0], &v[1], &v[2]) != a.count)
     return std::nullopt;
@@ -134,7 +134,7 @@ std::optional<std::array<double, 3>> ask(App& app, const Ask& a) {
 std::optional<std::array<int, 2>> ask_ints(App& app, const char* prompt, const char* format,
                                            int count, std::array<int, 2> d) {
   std::string initial = count == 1 ? printf_text(format, d[0]) : printf_text(format, d[0], d[1]);
-  if (input_box(app, prompt, initial) != 1) return std::nullopt;
+  if (input_box(app.ui, app.input, prompt, initial) != 1) return std::nullopt;
   std::array<int, 2> v{};
   if (std::sscanf(app.input.buffer.c_str(), format, &v[0], &v[1]) != count) return std::nullopt;
   return v;

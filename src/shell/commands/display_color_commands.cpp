@@ -5,8 +5,8 @@
 #include <array>
 #include <cstddef>
 
-#include "drawing/settings.h"
-#include "shell/app.h"
+#include "model/app.h"
+#include "model/settings.h"
 #include "shell/commands/command_families.h"
 
 namespace daub {

@@ -8,10 +8,10 @@
 #include "drawing/memory.h"
 #include "drawing/pack.h"
 #include "drawing/selection.h"
+#include "model/app.h"
 #include "reading/file_dialogs.h"
-#include "shell/app.h"
+#include "render/view.h"
 #include "shell/commands/command_families.h"
-#include "shell/view.h"
 
 namespace daub {
 

@@ -4,9 +4,9 @@
 #include "drawing/layers.h"
 #include "drawing/pack.h"
 #include "drawing/selection.h"
-#include "shell/app.h"
+#include "model/app.h"
+#include "render/view.h"
 #include "shell/commands/command_families.h"
-#include "shell/view.h"
 
 namespace daub {
 

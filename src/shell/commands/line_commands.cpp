@@ -7,11 +7,11 @@
 #include "drawing/lines.h"
 #include "drawing/pack.h"
 #include "drawing/selection.h"
+#include "model/app.h"
 #include "render/pen_dialogs.h"
 #include "render/pen_operations.h"
-#include "shell/app.h"
+#include "render/view.h"
 #include "shell/commands/command_families.h"
-#include "shell/view.h"
 
 namespace daub {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "shell/app.h"
+#include "model/app.h"
+#include "render/view.h"
 #include "shell/commands/command_families.h"
-#include "shell/view.h"
 
 namespace daub {
 

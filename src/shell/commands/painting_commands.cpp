@@ -4,13 +4,13 @@
 
 #include <array>
 
+#include "model/app.h"
 #include "paint/canvas.h"
 #include "paint/painting_strokes.h"
 #include "paint/photo_pen.h"
-#include "shell/app.h"
+#include "render/view.h"
 #include "shell/commands/command_families.h"
 #include "shell/mouse_painting.h"
-#include "shell/view.h"
 
 namespace daub {
 namespace {

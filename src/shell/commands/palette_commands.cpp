@@ -6,8 +6,9 @@
 #include <string_view>
 
 #include "help/help_texts.h"
+#include "model/app.h"
 #include "paint/palette.h"
-#include "shell/app.h"
+#include "shell/command_table.h"
 #include "shell/commands/command_families.h"
 
 namespace daub {
@@ -22,7 +23,10 @@ void show_help(App& app, std::string_view text) {
 bool palette_command(App& app, int id) {
   switch (id) {
     case 1112:
-      open_palette(app);
+      // The palette's picture, print and canvas actions need the main
+      // window: they are sent to it after the palette has closed.
+      if (const int sent = open_palette(app); sent != 0)
+        MenuCommand(app, static_cast<std::uint32_t>(sent), 0);
       return true;
     case 1127:
       show_help(app, printing_help_text());

@@ -2,8 +2,8 @@
 // construction commands measure with. None of them repaints: the new values
 // show with the next element drawn.
 
+#include "model/app.h"
 #include "render/pen_dialogs.h"
-#include "shell/app.h"
 #include "shell/commands/command_families.h"
 
 namespace daub {

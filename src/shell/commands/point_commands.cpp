@@ -1,9 +1,9 @@
 // The held point and the current point (114, 115, 117).
 
-#include "shell/app.h"
+#include "model/app.h"
+#include "render/view.h"
 #include "shell/commands/command_families.h"
 #include "shell/mouse.h"
-#include "shell/view.h"
 
 namespace daub {
 

@@ -1,0 +1,151 @@
+#include "picture/dib.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/recording_dc.h"
+#include "support/picture_builder.h"
+#include "support/test_app.h"
+
+namespace daub {
+namespace {
+
+using test::make_picture;
+using test::put_u32;
+
+TEST(Dib, MakeDibLaysOutHeaderGapAndPaddedRowsOrRefuses) {
+  test::TestApp t;
+  std::optional<Dib> one = MakeDIB(t.app, 1, 1, 0x00332211);  // red 0x11, green 0x22, blue 0x33
+  ASSERT_TRUE(one.has_value());
+  ASSERT_EQ(one->size(), 48u);  // 40 header, 4 gap, 3 pixel bytes and 1 pad
+  EXPECT_EQ((*one)[0], 40);
+  EXPECT_EQ((*one)[14], 24);
+  EXPECT_EQ((*one)[20], 4);  // image size = stride × height
+  EXPECT_EQ(std::vector<std::uint8_t>(one->begin() + 44, one->end()),
+            (std::vector<std::uint8_t>{0x33, 0x22, 0x11, 0}));
+
+  const Dib five = *MakeDIB(t.app, 5, 2, 0xFFFFFF);
+  ASSERT_EQ(five.size(), 44u + 32u);  // rows of 16 bytes
+  EXPECT_EQ(five[44 + 15], 0);        // padding stays zero
+  EXPECT_EQ(five[44 + 16 + 14], 0xFF);
+  EXPECT_TRUE(t.messages().empty());
+  for (IntPoint s : {IntPoint{0, 1}, IntPoint{32768, 1}, IntPoint{30000, 30000}}) {
+    EXPECT_EQ(MakeDIB(t.app, s.x, s.y, 0), std::nullopt) << s.x << " x " << s.y;
+    EXPECT_EQ(t.last_message(), "MakeDIB\tCan not get memory");
+    t.clear_log();
+  }
+}
+
+// 16 bits and widths no picture may have give no stride. Colours used count
+// when set (only the low 16 bits), else all of the bit count; a core header
+// has no colours-used field.
+TEST(Dib, StridesAndColourCounts) {
+  EXPECT_EQ(dib_stride(1, 16), 0u);
+  EXPECT_EQ(dib_stride(32768, 8), 0u);
+  const struct {
+    std::uint32_t header_size;
+    int bits;
+    std::uint32_t used;
+    int colors;
+  } colours[] = {{40, 8, 0, 256}, {40, 24, 3, 3}, {40, 8, 0x10005, 5}, {12, 8, 77, 256}};
+  for (const auto& c : colours) {
+    SCOPED_TRACE(testing::Message() << c.header_size << " " << c.bits << " " << c.used);
+    std::vector<std::uint8_t> h(40, 0);
+    put_u32(h, 0, c.header_size);
+    h[c.header_size == 12 ? 10 : 14] = static_cast<std::uint8_t>(c.bits);
+    if (c.header_size == 40) put_u32(h, 32, c.used);
+    EXPECT_EQ(dib_colors(h.data(), h.size()), c.colors);
+  }
+}
+
+TEST(Dib, CopyKeepsOnlyFullColourPicturesAndSaysWhenRowsAreShort) {
+  test::TestApp t;
+  const Dib good = test::gradient_picture(3, 2);
+  EXPECT_EQ(DIBcopy(t.app, good), good);
+
+  Dib cut(good.begin(), good.end() - 5);
+  std::optional<Dib> copy = DIBcopy(t.app, cut);
+  ASSERT_TRUE(copy.has_value());
+  EXPECT_EQ(t.last_message(), "DIBcopy\tInput DIB memory short");
+  ASSERT_EQ(copy->size(), good.size());
+  EXPECT_TRUE(std::equal(cut.begin(), cut.end(), copy->begin()));
+  EXPECT_EQ(std::count(copy->end() - 5, copy->end(), 0), 5);
+
+  t.clear_log();
+  Dib indexed = make_picture(2, 2, 8, {0xFF}, [](int, int) { return 0; });
+  EXPECT_EQ(DIBcopy(t.app, indexed), std::nullopt);
+  EXPECT_EQ(DIBcopy(t.app, Dib()), std::nullopt);
+  EXPECT_TRUE(t.messages().empty());
+}
+
+TEST(Dib, QuestionsAboutNoPictureSayNoBmpData) {
+  test::TestApp t;
+  RecordingDc dc;
+  EXPECT_EQ(GetBmpType(t.app, Dib()), 0);
+  EXPECT_EQ(t.last_message(), "GetBmpType\tno bmp data");
+  EXPECT_EQ(GetBmpSize(t.app, Dib()), (IntPoint{0, 0}));
+  EXPECT_EQ(t.last_message(), "GetBmpSize\tno bmp data");
+  EXPECT_EQ(DispBmp(t.app, dc, Dib(), 0, 0), 0);
+  EXPECT_EQ(t.last_message(), "DispBmp\tno bmp data");
+  EXPECT_TRUE(dc.ops().empty());
+
+  Dib picture = make_picture(5, 3, 4, {0, 0xFF}, [](int, int) { return 1; });
+  EXPECT_EQ(GetBmpType(t.app, picture), 4);
+  EXPECT_EQ(DispBmp(t.app, dc, picture, 7, 9), 1);
+  ASSERT_EQ(dc.ops().size(), 1u);
+  EXPECT_EQ(dc.ops()[0].points[0], (IntPoint{7, 9}));
+  EXPECT_EQ(dc.ops()[0].image.pixels.front(), 0xFF0000u);  // red in device form
+}
+
+// Colour-table pictures of every depth become 24-bit ones with the same
+// pixels; an index past a short table is black.
+TEST(Dib, FullColourLooksEveryPixelUp) {
+  const std::vector<Colorref> palette = {0x000000, 0x0000FF, 0x00FF00, 0xFF0000,
+                                         0x123456, 0xFFFFFF, 0x808080, 0x00FFFF};
+  const struct {
+    int bits, w, h;
+    std::uint32_t table_size;
+  } cases[] = {{1, 13, 3, 2}, {4, 7, 4, 8}, {8, 3, 2, 3}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.bits << " bits, table " << c.table_size);
+    std::vector<Colorref> table(palette.begin(), palette.begin() + c.table_size);
+    auto index = [&](int x, int y) {
+      return static_cast<std::uint32_t>((x + 2 * y) % (1 << std::min(c.bits, 3)));
+    };
+    Dib source = make_picture(c.w, c.h, c.bits, table, index);
+    const Dib full = full_color_dib(source).value_or(Dib());
+    const DibInfo info = dib_info(full);
+    ASSERT_EQ(info.bit_count, 24);
+    EXPECT_EQ(full.size(), 44 + info.stride * c.h);
+    for (int y = 0; y < c.h; ++y)
+      for (int x = 0; x < c.w; ++x) {
+        const std::uint32_t i = index(x, y);
+        ASSERT_EQ(dib_pixel(full, info, x, y), i < table.size() ? table[i] : 0) << x << "," << y;
+      }
+  }
+  Dib already = test::gradient_picture(4, 4);
+  EXPECT_EQ(full_color_dib(already), already);
+
+  test::TestApp t;
+  Dib broken = already;
+  put_u32(broken, 4, 0);
+  EXPECT_EQ(to_full_color(t.app, broken), 0);
+  EXPECT_EQ(broken[4], 0);  // left as it was
+}
+
+TEST(Dib, DeviceFormIsTopDownRgb) {
+  Dib picture = make_picture(2, 2, 24, {}, [](int x, int y) {
+    return static_cast<std::uint32_t>(x == 0 ? 0x0000FF : 0x00FF00) + (y == 0 ? 0 : 0xFF0000);
+  });
+  std::optional<DcImage> image = dib_to_dc_image(picture);
+  ASSERT_TRUE(image.has_value());
+  // Stored row 1 is the top row; COLORREF 0x00BBGGRR becomes 0x00RRGGBB.
+  EXPECT_EQ(image->pixels, (std::vector<std::uint32_t>{0xFF00FF, 0x00FFFF, 0xFF0000, 0x00FF00}));
+  std::optional<Dib> back = dib_from_dc_image(*image);
+  EXPECT_EQ(back, picture);
+
+  EXPECT_EQ(dib_from_dc_image(DcImage{2, 2, {1, 2, 3}}), std::nullopt);
+  EXPECT_EQ(dib_from_dc_image(DcImage{0, 0, {}}), std::nullopt);
+}
+
+}  // namespace
+}  // namespace daub
