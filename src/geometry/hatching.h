@@ -22,8 +22,16 @@ OutlineBox outline_box(const std::vector<DPoint>& points);
 // The even-odd test of a closed outline (edge k runs from point k to point
 // k + 1, the last back to the first): the number of edges that cross the
 // segment from p to (box.xmax, box.ymax + 1) is odd. The box must be the
-// outline's own.
+// outline's own. An edge counts when segment_crossing finds its crossing
+// and its ends do not both lie on one side of the segment's line farther
+// than outline_margin: rounding never makes an edge that lies wholly to one
+// side count.
 bool crosses_odd(const std::vector<DPoint>& points, const OutlineBox& box, DPoint p);
+
+// How far from a line an edge's ends may lie and still be taken as touching
+// it: far below any distance that can be drawn, far above rounding errors
+// of coordinates of the box's size.
+double outline_margin(const OutlineBox& box);
 
 // Whether p lies inside the outline: strictly inside its box (a point on the
 // box's edge is outside) and crosses_odd.
@@ -62,7 +70,15 @@ constexpr double kMaxHatchPieces = 4194304;
 // through the box's centre; each is cut at its crossings with the outline,
 // taken in order along the line, and the pieces whose midpoints pass
 // crosses_odd are kept. `out` is cleared first.
+//
+// hatch_outline only tests the edges that can reach each line (sorted into
+// bands across the hatch) and, for the inside test, the edges that can reach
+// the segment to the corner (sorted into sectors around the corner); an edge
+// left out lies wholly to one side by more than the margin, so it could not
+// count. hatch_outline_plain tests every edge; both give the same pieces.
 [[nodiscard]] HatchVerdict hatch_outline(const std::vector<DPoint>& points, const HatchParams& p,
                                          std::vector<HatchPiece>& out);
+[[nodiscard]] HatchVerdict hatch_outline_plain(const std::vector<DPoint>& points,
+                                               const HatchParams& p, std::vector<HatchPiece>& out);
 
 }  // namespace daub
