@@ -206,5 +206,49 @@ TEST(RegionPainters, StockLinesAreDrawnSolid) {
   EXPECT_EQ(dc.ops().back().pen, (DcPen{kPenSolid, 2, 0xFF7F00}));
 }
 
+// Which modes show the current layer's regions, and how: with their own
+// brush, gray, or gray but the current region; mode 2 also shows the
+// extraction list. Regions lie under the lines of their layer.
+TEST(RegionPainters, EachDisplayModeShowsTheRegionsItsWay) {
+  const Colorref kOwn = 0x0000FF, kGray = 0xC0C0C0;
+  const struct {
+    int mode, nowrgn;
+    std::vector<Colorref> fills;  // polygon brushes in drawing order
+    bool stock;
+  } cases[] = {
+      {0, 0, {kOwn, kOwn}, false},   {1, 0, {}, false},
+      {2, 0, {kGray, kGray}, true},  {3, 0, {kGray, kGray}, false},
+      {4, 0, {kGray, kGray}, false}, {5, 2, {kGray, kOwn}, false},
+      {5, 0, {kGray, kGray}, false}, {6, 0, {kOwn, kOwn}, false},
+      {7, 0, {kOwn, kOwn}, false},   {8, 0, {kGray, kGray}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "mode " << c.mode << " nowrgn " << c.nowrgn);
+    TestApp t;
+    add_polygon(t.app, kSquare, solid(kOwn));
+    add_polygon(t.app, kSquare, solid(kOwn));
+    t.app.line_stock = {{straight(0, 0, 50, 0), 1, 1}};
+    t.app.settings.display_colors[display_color_index(744)] = 0x654321;
+    t.app.in.dispmode = c.mode;
+    t.app.in.nowrgn = c.nowrgn;
+    RecordingDc dc;
+    paint_cycle(t.app, dc);
+    std::vector<Colorref> fills;
+    std::size_t last_polygon = 0;
+    for (std::size_t i = 0; i < dc.ops().size(); ++i) {
+      if (dc.ops()[i].kind != DcOp::kPolygon) continue;
+      fills.push_back(dc.ops()[i].brush.color);
+      last_polygon = i;
+    }
+    EXPECT_EQ(fills, c.fills);
+    EXPECT_EQ(!dc.segments_in(0x654321).empty(), c.stock);
+    // The square's own lines come after its fill.
+    int lines_after = 0;
+    for (std::size_t i = last_polygon; i < dc.ops().size(); ++i)
+      lines_after += dc.ops()[i].kind == DcOp::kLineTo;
+    if (!c.fills.empty()) EXPECT_GE(lines_after, 8);
+  }
+}
+
 }  // namespace
 }  // namespace daub
