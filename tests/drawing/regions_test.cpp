@@ -303,7 +303,7 @@ TEST(Polygonnum, TheTopmostRegionUnderThePointWins) {
   add_square(t.app, 100, 100, 100);  // lines 1-4
   add_square(t.app, 150, 150, 100);  // lines 5-8
   add_coloured_region(t.app, 1, {{1, 1}, {2, 1}, {3, -1}, {4, 1}});
-  add_coloured_region(t.app, 2, {{5, 1}, {0, 1}, {6, 1}, {7, -1}, {8, 1}, {99, 1}});
+  add_coloured_region(t.app, 2, {{5, 1}, {0, 1}, {6, 1}, {7, -1}, {8, 1}, {9, 1}, {99, 1}});
   EXPECT_EQ(polygonnum(t.app, {175, 175}, 1), 2);
   ASSERT_EQ(t.app.line_stock.size(), 4u);
   EXPECT_EQ(t.app.line_stock[2].line, 7);
