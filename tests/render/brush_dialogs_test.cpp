@@ -112,32 +112,6 @@ TEST(StandardBrushCommands, EachIdSetsItsPenAndBrush) {
   EXPECT_FALSE(standard_brush_command(866, none));
 }
 
-// The chooser's brushes through the brush dialog (999, a row, OK): pen and
-// brush as the row gives them, the pen width as it was.
-TEST(BrushDialog, StandardBrushRowsFillTheFields) {
-  const Row rows[] = {
-      {0, 5, 0, "10", 0, 0, 0, 0},       {0, 5, 0, "10", 1, 0, 10, 45},
-      {0, 5, 0, "10", 1, 0, 5, 45},      {0, 5, 0, "10", 1, 0, 20, 45},
-      {0, 5, 0, "10", 1, 1, 10, 45},     {0, 5, 0, "10", 1, 1, 5, 45},
-      {0, 5, 0, "10", 1, 1, 20, 45},     {1, 5, 2.5, "10", 1, 1, 10, 45},
-      {1, 2.5, 1.25, "10", 1, 1, 5, 45}, {1, 10, 5, "10", 1, 1, 20, 45},
-      {1, 10, 0, "10", 1, 1, 10, 45},    {1, 5, 0, "10", 1, 1, 5, 45},
-      {1, 20, 0, "10", 1, 1, 20, 45},
-  };
-  const DialogTemplate& chooser = standardpendotinputbox_template();
-  for (int i = 0; i < 13; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(chooser.control(1024 + i)->label, standard_brushes()[i].label);
-    DriverApp d;
-    d.app.settings.pen_width = 3;
-    d.app.settings.hatch_width = 8;
-    const Settings start = d.app.settings;
-    d.ui.steps = {{{}, 999}, {{}, 1024 + i}, {{}, kIdOk}};
-    EXPECT_EQ(pen_dot_input_dialog(d.app), 1);
-    expect_same(d.app.settings, expected_settings(start, rows[i], 3));
-  }
-}
-
 TEST(BrushDialog, FieldsShowAndStoreTheBrush) {
   const struct {
     const char* name;
@@ -172,6 +146,10 @@ TEST(BrushDialog, FieldsShowAndStoreTheBrush) {
     expect_same(d.app.settings, want);
     EXPECT_TRUE(d.ui.steps.empty());
   }
+  // The chooser's labels are the table's.
+  for (int i = 0; i < 13; ++i)
+    EXPECT_EQ(standardpendotinputbox_template().control(1024 + i)->label,
+              standard_brushes()[i].label);
   DriverApp d;
   d.app.settings.hatch_width = 2.126;
   d.app.settings.hatch_angle = -7.5;
