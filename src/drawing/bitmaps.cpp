@@ -7,6 +7,7 @@
 #include "drawing/append.h"
 #include "drawing/chain.h"
 #include "drawing/drawing_file.h"
+#include "drawing/elements.h"
 #include "drawing/layers.h"
 #include "drawing/memory.h"
 #include "drawing/pack.h"
@@ -22,38 +23,16 @@ constexpr ChainShape kShape = chain_shape(kBitmaps);
 // Nothing farther than this from the point is found by the nearest search.
 constexpr double kFarAway = 10000.0;
 
-// The layer's offset when it has bitmaps; 0 after the message that says why.
 std::uint32_t layer_with_bitmaps(App& app, int layer, const char* caption) {
-  const std::uint32_t at = existing_layer(app, layer, caption);
-  if (at != 0 && chain_head(app.drawing, at, kBitmaps) == 0) {
-    message(app.ui, caption, "データが存在しません");
-    return 0;
-  }
-  return at;
+  return layer_with_elements(app, layer, kBitmaps, caption);
 }
 
-// Offset of the word that points at element n (the layer's head for n = 1),
-// or 0 after the message that says why there is none.
 std::uint64_t bitmap_slot(App& app, int n, int layer, const char* caption) {
-  const std::uint32_t layer_at = layer_with_bitmaps(app, layer, caption);
-  if (layer_at == 0) return 0;
-  const Block& block = app.drawing;
-  std::uint64_t slot = std::uint64_t{layer_at} + kShape.head_field;
-  const std::uint64_t bound = walk_bound(block, kShape.record_size);
-  for (std::uint64_t i = 1; n >= 1 && i <= bound; ++i) {
-    const std::uint32_t at = block.get<std::uint32_t>(slot);
-    if (at == 0) break;
-    if (i == static_cast<std::uint64_t>(n)) return slot;
-    slot = std::uint64_t{at} + kShape.link_field;
-  }
-  message(app.ui, caption, "該当データが存在しません");
-  return 0;
+  return element_slot(app, layer, kBitmaps, n, caption);
 }
 
-// Offset of the record of element n, or 0 after the message.
 std::uint32_t find_bitmap(App& app, int n, int layer, const char* caption) {
-  const std::uint64_t slot = bitmap_slot(app, n, layer, caption);
-  return slot == 0 ? 0 : app.drawing.get<std::uint32_t>(slot);
+  return element_at(app, layer, kBitmaps, n, caption);
 }
 
 // The shared tail of every creator: the record with the picture behind it.
