@@ -38,35 +38,6 @@ constexpr PatternButton kPatternButtons[] = {{982, 1}, {983, 3}, {996, 5}};
 // The standard-pen chooser's buttons, in the order of standard_pens().
 constexpr int kStandardPenButtons[] = {981, 982, 983, 996, 997, 998, 999};
 
-// Whole pixels of the dialog are world units while the preview draws: scale
-// 1, centre and origin 0; the view comes back afterwards.
-class UnitView {
- public:
-  explicit UnitView(App& app)
-      : app_(app),
-        settings_(app.settings),
-        origin_x_(app.view.vieworigin_x),
-        origin_y_(app.view.vieworigin_y) {
-    app.settings.scale = 1.0;
-    app.settings.view_center_x = 0;
-    app.settings.view_center_y = 0;
-    app.view.vieworigin_x = 0;
-    app.view.vieworigin_y = 0;
-  }
-  ~UnitView() {
-    app_.settings = settings_;
-    app_.view.vieworigin_x = origin_x_;
-    app_.view.vieworigin_y = origin_y_;
-  }
-  UnitView(const UnitView&) = delete;
-  UnitView& operator=(const UnitView&) = delete;
-
- private:
-  App& app_;
-  Settings settings_;
-  int origin_x_, origin_y_;
-};
-
 void show_standard_pen(DialogState& state, const StandardPen& pen) {
   state.check_radio(kSolid, kDotted, pen.style == 1 ? kDotted : kSolid);
   state.set_text(kDotLength, printf_text("%4.2lf", pen.dot_length));
