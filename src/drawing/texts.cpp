@@ -105,10 +105,11 @@ int range_operation(App& app, TextKind kind, int n, int layer, RangeOp op,
   const std::string tail = text.substr(r->j);
   std::string& buffer = app.text.buffer;
   CaretRecord& caret = app.text.caret(kind);
+  // The caret stays where the text changed, so typing and deleting go on.
   switch (op) {
     case RangeOp::kCopy:
       buffer = text.substr(r->i, r->j - r->i);
-      break;
+      return 1;
     case RangeOp::kCut:
       if (!put_chars(app, at, head + tail)) {
         buffer.clear();
@@ -124,7 +125,7 @@ int range_operation(App& app, TextKind kind, int n, int layer, RangeOp op,
       caret = CaretRecord{1, static_cast<int>(head.size() + buffer.size()), 0};
       return 1;
   }
-  caret = CaretRecord{};
+  caret = CaretRecord{1, static_cast<int>(head.size()), 0};
   return 1;
 }
 

@@ -93,11 +93,12 @@ int textcut(App& app, TextKind kind, int n, int offset, int layer);
 
 // The range operations on element n with the caret record of the kind
 // (lettercliccut, lettercliccopy, letterclicpaste, letterclicdel). Each
-// works with the element's own style and puts the settings back afterwards.
-// Cut leaves the piece in the text buffer; copy only fills the buffer with
-// it; paste puts the buffer over the range (or in at the caret) and leaves
-// the caret after it; delete removes the range. Without a range (without a
-// caret for paste): "クリック点を二つ用意してください". Returns 1 when done.
+// leaves the element's style as it is. Cut leaves the piece in the text
+// buffer; copy only fills the buffer with it; paste puts the buffer over the
+// range (or in at the caret) and leaves the caret after it; cut and delete
+// remove the range and leave the caret where it was. Without a range
+// (without a caret for paste): "クリック点を二つ用意してください". Returns 1
+// when done.
 int textcliccut(App& app, TextKind kind, int n, int layer);
 int textcliccopy(App& app, TextKind kind, int n, int layer);
 int textclicpaste(App& app, TextKind kind, int n, int layer);

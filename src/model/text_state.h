@@ -43,7 +43,7 @@ inline void add_caret_cell(CaretRecord& caret, int end_offset) {
   } else {
     caret = CaretRecord{1, end_offset, 0};
   }
-  if (caret.state == 2 && caret.a == caret.b) caret.state = 1;
+  if (caret.state == 2 && caret.a == caret.b) caret = CaretRecord{1, caret.a, 0};
 }
 
 // One character message (WM_CHAR): the code and its lParam, 1 for a

@@ -40,13 +40,13 @@ struct RangeCase {
 
 TEST(Texts, RangeOperationsOnBothKinds) {
   const RangeCase cases[] = {
-      {"cut", textcliccut, {2, 4, 2}, "", "ABEF", "CD", {}},
-      {"copy", textcliccopy, {2, 2, 4}, "", "ABCDEF", "CD", {}},
+      {"cut", textcliccut, {2, 4, 2}, "", "ABEF", "CD", {1, 2, 0}},
+      {"copy", textcliccopy, {2, 2, 4}, "", "ABCDEF", "CD", {2, 2, 4}},
       {"paste over a range", textclicpaste, {2, 2, 4}, "XY", "ABXYEF", "XY", {1, 4, 0}},
       {"paste at a caret", textclicpaste, {1, 6, 0}, "XY", "ABCDEFXY", "XY", {1, 8, 0}},
-      {"delete", textclicdel, {2, 2, 4}, "Q", "ABEF", "Q", {}},
+      {"delete", textclicdel, {2, 2, 4}, "Q", "ABEF", "Q", {1, 2, 0}},
       // The whole text is cut like any other range: the piece is kept.
-      {"cut everything", textcliccut, {2, 0, 6}, "", "", "ABCDEF", {}},
+      {"cut everything", textcliccut, {2, 0, 6}, "", "", "ABCDEF", {1, 0, 0}},
   };
   for (TextKind kind : kKinds) {
     for (const RangeCase& c : cases) {
