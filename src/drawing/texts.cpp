@@ -12,10 +12,22 @@
 namespace daub {
 namespace {
 
-// Nothing farther than this from the point is found by the nearest search.
-constexpr double kFarAway = 10000.0;
 constexpr char kNoRange[] = "クリック点を二つ用意してください";
 constexpr char kNoRoom[] = "メモリー不足、データをセーブしてください";
+
+// The settings and a text record name the parts of a style alike.
+template <class From, class To>
+void copy_style(const From& from, To& to, unsigned parts) {
+  if (parts & kTextFont) to.font = from.font;
+  if (parts & kTextFormat) {
+    to.chars_per_line = from.chars_per_line;
+    to.char_spacing = from.char_spacing;
+    to.column_spacing = from.column_spacing;
+    to.max_stretch = from.max_stretch;
+  }
+  if (parts & kTextTabs) std::copy(std::begin(from.tabs), std::end(from.tabs), std::begin(to.tabs));
+  if (parts & kTextColor) to.color = from.color;
+}
 
 TextRecord record_at(const Settings& s, DPoint anchor) {
   TextRecord t;
@@ -155,27 +167,11 @@ int& now_text(App& app, TextKind kind) {
 }
 
 void style_from_settings(const Settings& s, TextRecord& t, unsigned parts) {
-  if (parts & kTextFont) t.font = s.font;
-  if (parts & kTextFormat) {
-    t.chars_per_line = s.chars_per_line;
-    t.char_spacing = s.char_spacing;
-    t.column_spacing = s.column_spacing;
-    t.max_stretch = s.max_stretch;
-  }
-  if (parts & kTextTabs) std::copy(std::begin(s.tabs), std::end(s.tabs), std::begin(t.tabs));
-  if (parts & kTextColor) t.color = s.color;
+  copy_style(s, t, parts);
 }
 
 void style_to_settings(const TextRecord& t, Settings& s, unsigned parts) {
-  if (parts & kTextFont) s.font = t.font;
-  if (parts & kTextFormat) {
-    s.chars_per_line = t.chars_per_line;
-    s.char_spacing = t.char_spacing;
-    s.column_spacing = t.column_spacing;
-    s.max_stretch = t.max_stretch;
-  }
-  if (parts & kTextTabs) std::copy(std::begin(t.tabs), std::end(t.tabs), std::begin(s.tabs));
-  if (parts & kTextColor) s.color = t.color;
+  copy_style(t, s, parts);
 }
 
 bool entry_matches(App& app, TextKind kind) {
@@ -204,18 +200,7 @@ int nearesttext(App& app, TextKind kind, DPoint point, DPoint& anchor, int layer
   const std::uint32_t layer_at =
       layer_with_elements(app, layer, chain, text_op_name(kind, "nearestletter").c_str());
   if (layer_at == 0) return 0;
-  int found = 0;
-  double best = kFarAway;
-  for_each_in_chain(app.drawing, layer_at, chain, [&](int n, std::uint32_t at) {
-    const auto t = app.drawing.get<TextRecord>(at);
-    const double d = std::hypot(t.x - point.x, t.y - point.y);
-    if (d < best) {
-      best = d;
-      found = n;
-      anchor = DPoint{t.x, t.y};
-    }
-  });
-  return found;
+  return nearest_anchor<TextRecord>(app.drawing, layer_at, chain, point, anchor);
 }
 
 int gettext(App& app, TextKind kind, int n, TextRecord& out, int layer) {

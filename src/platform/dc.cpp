@@ -1,5 +1,7 @@
 #include "platform/dc.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "platform/cp932.h"
@@ -19,8 +21,8 @@ TextMetrics Dc::text_metrics() const {
 }
 
 TextExtent Dc::text_extent(std::string_view cp932) const {
-  const int w = fixed_width(font_);
-  int cx = 0;
+  const std::int64_t w = fixed_width(font_);
+  std::int64_t cx = 0;
   for (std::size_t i = 0; i < cp932.size(); ++i) {
     const auto c = static_cast<unsigned char>(cp932[i]);
     if (is_lead_byte(c) && i + 1 < cp932.size() &&
@@ -31,7 +33,7 @@ TextExtent Dc::text_extent(std::string_view cp932) const {
       cx += w;
     }
   }
-  return TextExtent{cx, fixed_height(font_)};
+  return TextExtent{static_cast<int>(std::min<std::int64_t>(cx, INT32_MAX)), fixed_height(font_)};
 }
 
 }  // namespace daub

@@ -70,8 +70,10 @@ class FontCache {
   std::unordered_map<std::uint32_t, QString> chars_;
 };
 
+// Never destroyed: fonts must not be freed after the application that made
+// them has gone at exit.
 FontCache& font_cache() {
-  static FontCache cache;
+  static FontCache& cache = *new FontCache;
   return cache;
 }
 

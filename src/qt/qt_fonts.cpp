@@ -115,8 +115,9 @@ QFont qfont_for(const LogFont& f) {
   if (f.width != 0) {
     const double natural = QFontMetricsF(font).averageCharWidth();
     if (natural > 0)
-      font.setStretch(
-          std::clamp(static_cast<int>(std::lround(100.0 * std::abs(f.width) / natural)), 1, 4000));
+      font.setStretch(std::clamp(
+          static_cast<int>(std::lround(100.0 * std::fabs(static_cast<double>(f.width)) / natural)),
+          1, 4000));
   }
   return font;
 }
@@ -136,8 +137,8 @@ LogFont logfont_for(const QFont& font, const LogFont& base) {
   const std::string face = utf8_to_cp932(font.family().toStdString());
   std::size_t length = 0;
   while (length < face.size()) {
-    const bool pair = is_lead_byte(static_cast<unsigned char>(face[length])) &&
-                      length + 1 < face.size();
+    const bool pair =
+        is_lead_byte(static_cast<unsigned char>(face[length])) && length + 1 < face.size();
     const std::size_t next = length + (pair ? 2 : 1);
     if (next > 31) break;
     length = next;

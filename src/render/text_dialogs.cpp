@@ -142,8 +142,10 @@ class FormatInputProc : public DialogProc {
         chars_from_length(state);
         return;
       case kStandardColumns:
-        state.set_text(kColumns,
-                       printf_text("%5.1lf", std::abs(read_int(state, kHeight, 0)) * 20.0 / 13.0));
+        state.set_text(
+            kColumns,
+            printf_text("%5.1lf",
+                        std::fabs(static_cast<double>(read_int(state, kHeight, 0))) * 20.0 / 13.0));
         return;
       case kFontButton:
         if (std::optional<LogFont> f = app_.ui.choose_font(entered_font(state)))
@@ -264,6 +266,23 @@ std::optional<std::string> ask(App& app, const std::string& prompt, const std::s
   return app.input.buffer;
 }
 
+// The explanation, then INPUTBOX with `value` in `format`; one value read
+// back that `usable` accepts is stored, any other refused with `refusal`.
+template <class T, class Check>
+int explained_input(App& app, const char* caption, const char* explanation, const char* format,
+                    T& value, Check usable, const char* refusal) {
+  message(app.ui, caption, explanation);
+  const std::optional<std::string> text = ask(app, "Data Input", printf_text(format, value));
+  T read{};
+  if (!text || std::sscanf(text->c_str(), format, &read) != 1) return 0;
+  if (!usable(read)) {
+    caution(app, refusal);
+    return 0;
+  }
+  value = read;
+  return 1;
+}
+
 }  // namespace
 
 int text_buffer_dialog(App& app) {
@@ -361,37 +380,20 @@ int tab_input(App& app) {
 }
 
 int print_ratio_input(App& app) {
-  message(app.ui, "標準プリント比率の説明",
-          "文字の位置は縮尺により変化するので位置を不変にするため、\n"
-          "このプログラムは印刷時の文字位置を基準にしています。\n"
-          "標準プリント比率とは、あらかじめ仮定した印刷時の縮尺です");
-  const std::optional<std::string> text =
-      ask(app, "Data Input", printf_text("%lf", app.settings.print_ratio));
-  double ratio = 0;
-  if (!text || std::sscanf(text->c_str(), "%lf", &ratio) != 1) return 0;
-  if (!positive(ratio)) {
-    caution(app, kBadRatio);
-    return 0;
-  }
-  app.settings.print_ratio = ratio;
-  return 1;
+  return explained_input(app, "標準プリント比率の説明",
+                         "文字の位置は縮尺により変化するので位置を不変にするため、\n"
+                         "このプログラムは印刷時の文字位置を基準にしています。\n"
+                         "標準プリント比率とは、あらかじめ仮定した印刷時の縮尺です",
+                         "%lf", app.settings.print_ratio, positive, kBadRatio);
 }
 
 int max_chars_input(App& app) {
-  message(app.ui, "最大表示文字数の説明",
-          "TORVCADは一文字ずつ座標を持っているため文字表示のため膨大なメモリーを使います。\n"
-          "メモリー負担を軽減するため最大表示文字数を仮定してあります。\n"
-          "最大表示文字数を変更することができます。");
-  const std::optional<std::string> text =
-      ask(app, "Data Input", printf_text("%d", app.settings.max_chars));
-  int most = 0;
-  if (!text || std::sscanf(text->c_str(), "%d", &most) != 1) return 0;
-  if (most < 1) {
-    caution(app, kBadMaxChars);
-    return 0;
-  }
-  app.settings.max_chars = most;
-  return 1;
+  return explained_input(
+      app, "最大表示文字数の説明",
+      "TORVCADは一文字ずつ座標を持っているため文字表示のため膨大なメモリーを使います。\n"
+      "メモリー負担を軽減するため最大表示文字数を仮定してあります。\n"
+      "最大表示文字数を変更することができます。",
+      "%d", app.settings.max_chars, [](int n) { return n >= 1; }, kBadMaxChars);
 }
 
 void set_line_length(App& app, double length) {

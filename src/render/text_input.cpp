@@ -175,7 +175,7 @@ double settings_char_width(App& app, Dc& dc) {
 int chars_for_length(double length, double W, double spacing) {
   constexpr int kMost = 100000;
   const double per_char = W * (1 + spacing);
-  if (!(per_char > 0) || !std::isfinite(length)) return 1;
+  if (!(per_char > 0) || !std::isfinite(per_char) || !std::isfinite(length)) return 1;
   const double estimate = std::floor((length + W * spacing) / per_char);
   int n = static_cast<int>(std::clamp(estimate, 1.0, static_cast<double>(kMost)));
   // The estimate may be one off where the division rounds.
@@ -203,11 +203,12 @@ void text_frame(App& app, Dc& dc, DPoint p, DPoint q, FrameFit fit) {
     if (s.font.height == 0) s.font.height = -13;
     const double W = settings_char_width(app, dc);
     if (W > 0 && wanted > 0 && std::isfinite(wanted)) {
-      const double height = std::clamp(std::fabs(s.font.height) * wanted / W, 1.0, 10000.0);
+      const double height =
+          std::clamp(std::fabs(static_cast<double>(s.font.height)) * wanted / W, 1.0, 10000.0);
       s.font.height = (s.font.height < 0 ? -1 : 1) * static_cast<int>(std::lround(height));
     }
   }
-  s.column_spacing = std::abs(s.font.height) * 20.0 / 13.0;
+  s.column_spacing = std::fabs(static_cast<double>(s.font.height)) * 20.0 / 13.0;
   s.font.escapement = escapement_for(std::atan2(q.y - p.y, q.x - p.x));
 }
 
