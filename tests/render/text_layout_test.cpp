@@ -94,7 +94,8 @@ TEST(TextLayout, EnglishWrapsWordsShorterThan16) {
   }
 }
 
-// A line of ten one-byte characters ending at X, followed by a line break.
+// A line of ten characters (the third double-byte, 11 bytes) ending at X,
+// followed by a line break.
 std::vector<CharCell> line_ending_at(double X) {
   std::vector<CharCell> cells(11);
   for (int i = 0; i < 10; ++i) {
@@ -102,6 +103,7 @@ std::vector<CharCell> line_ending_at(double X) {
     cells[i].p1.x = X * i / 10;
     cells[i].p2.x = X * (i + 1) / 10;
   }
+  cells[2].byte_count = 2;
   cells[10].byte_count = 2;
   cells[10].bytes[0] = '\r';
   cells[10].bytes[1] = '\n';
@@ -130,8 +132,8 @@ TEST(TextLayout, JustificationStretchesWithinTheBound) {
     justify(cells, 0, 9, 10, 100, 0.95);
     EXPECT_NEAR(cells[10].p1.x - c.X, c.stretch, 1e-9);
     EXPECT_DOUBLE_EQ(cells[0].p1.x, 0);
-    // Each character moves by the stretch of the bytes before it.
-    EXPECT_NEAR(cells[5].p1.x - c.X / 2, c.stretch / 2, 1e-9);
+    // Each character moves by the stretch of the bytes before it (6 of 11).
+    EXPECT_NEAR(cells[5].p1.x - c.X / 2, c.stretch * 6 / 11, 1e-9);
   }
 }
 
