@@ -8,6 +8,7 @@
 #include "drawing/texts.h"
 #include "platform/cp932.h"
 #include "platform/recording_dc.h"
+#include "render/text_layout.h"
 #include "shell/window.h"
 #include "support/test_app.h"
 
@@ -91,11 +92,12 @@ TEST(TextInput, HitTestFindsCaretPositions) {
   Typing t("ABC", 0);
   RecordingDc dc;
   // Cells are 6.5 wide with spacing 0.325 after each: A ends at 106.5, B
-  // starts at 106.825; P2 lies half a line (6.5) down.
+  // starts at 106.825; P1 lies at the top of the line, P2 half a line (6.5)
+  // down.
   const struct {
     DPoint q;
     int offset;  // -1: no hit
-  } cases[] = {{{100, 106.5}, 0},   {{106.4, 106.5}, 1}, {{107.0, 106.5}, 1},
+  } cases[] = {{{100, 106.5}, 0},   {{106.4, 106.5}, 1}, {{106.9, 100.5}, 1},
                {{120.5, 106.5}, 3}, {{159.1, 106.5}, 3}, {{159.2, 106.5}, -1},
                {{100, 145.4}, 0},   {{100, 145.6}, -1}};  // within 3 line heights (39)
   for (const auto& c : cases) {
@@ -127,6 +129,13 @@ TEST(TextInput, ClickCaretNeedsOneElementOfTheKind) {
   EXPECT_EQ(drag({106.4, 106.5}, {303, 106.5}), 0);  // two elements
   EXPECT_EQ(drag({303, 106.5}, {303, 106.5}), 0);
   EXPECT_EQ(t.last_message(), "CAUTION\t英語が選ばれています");
+}
+
+TEST(TextInput, CharactersPerLineFitTheLengthFromBothSides) {
+  const double L10 = line_length(10, 6.5, 0.05);
+  EXPECT_EQ(chars_for_length(L10, 6.5, 0.05), 10);
+  EXPECT_EQ(chars_for_length(L10 - 1e-9, 6.5, 0.05), 9);
+  EXPECT_EQ(chars_for_length(0, 6.5, 0.05), 1);  // at least one
 }
 
 TEST(TextInput, FrameSetsDirectionLengthAndColumns) {
