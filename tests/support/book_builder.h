@@ -8,6 +8,7 @@
 
 #include "platform/dc.h"
 #include "platform/recording_dc.h"
+#include "platform/script_ui.h"
 #include "platform/ui.h"
 #include "support/test_app.h"
 
@@ -20,34 +21,44 @@ double shown_tag(const App& app);
 // The tag of a page file, -1 when it cannot be read.
 double file_tag(const std::string& path);
 
-// A print job whose pages are recording devices.
-class RecordingPrintJob : public PrintJob {
- public:
-  RecordingPrintJob(int width, int height) : width_(width), height_(height) {}
-  int page_width() const override { return width_; }
-  int page_height() const override { return height_; }
-  bool start_document() override {
-    ++starts;
-    return start_ok;
-  }
-  Dc* start_page() override {
-    pages.push_back(std::make_unique<RecordingDc>());
-    return pages.back().get();
-  }
-  void end_page() override {}
-  bool end_document() override {
-    ++ends;
-    return true;
-  }
-
+// What a recording print job was asked to do; it outlives the job.
+struct PrintRecord {
+  int width = 2961;
+  int height = 4188;
   bool start_ok = true;
   int starts = 0;
   int ends = 0;
   std::vector<std::unique_ptr<RecordingDc>> pages;
+};
+
+// A print job whose pages are recording devices.
+class RecordingPrintJob : public PrintJob {
+ public:
+  explicit RecordingPrintJob(PrintRecord& record) : r_(record) {}
+  int page_width() const override { return r_.width; }
+  int page_height() const override { return r_.height; }
+  bool start_document() override {
+    ++r_.starts;
+    return r_.start_ok;
+  }
+  Dc* start_page() override {
+    r_.pages.push_back(std::make_unique<RecordingDc>());
+    return r_.pages.back().get();
+  }
+  void end_page() override {}
+  bool end_document() override {
+    ++r_.ends;
+    return true;
+  }
 
  private:
-  int width_;
-  int height_;
+  PrintRecord& r_;
 };
+
+// Lets the scripted Ui's print dialog give recording jobs.
+inline void record_print_jobs(ScriptUi& ui, PrintRecord& record) {
+  ui.set_print_job_factory(
+      [&record](const std::string&) { return std::make_unique<RecordingPrintJob>(record); });
+}
 
 }  // namespace daub::test
