@@ -93,6 +93,8 @@ int run_print_pdf(const PrintPdfRequest& request) {
   MemoryClipboard clipboard;
   App app(ui, clipboard);
   on_create(app);
+  // The canvases belong to the painting, not to the book.
+  for (CanvasSlot& slot : app.canvases.slots) slot.shown = 0;
   const std::string name = page.filename().string();
   if (!sklpagefilename(app, name)) return 1;
   app.files.page_folder = folder.string();
@@ -108,6 +110,9 @@ int run_print_pdf(const PrintPdfRequest& request) {
   bool complete = false;
   const int printed = print_pages(app, *job, range, PageParams::kOwnPage, complete);
   const int wanted = (range.last - range.first) / std::max(range.step, 1) + 1;
+  if (!complete)
+    std::cerr << "daubery: stopped at " << series_name(name, range.first + printed * range.step)
+              << "\n";
   std::cerr << "daubery: " << printed << " of " << wanted << " pages written"
             << (printed > 0 ? " to " + request.pdf : std::string()) << "\n";
   return complete && printed == wanted ? 0 : 1;
