@@ -72,6 +72,7 @@ class PrintParamProc : public DialogProc {
   void init(DialogState& state) override {
     shown_ = settings_print_params(app_.settings);
     show_three(state, shown_.x, shown_.y, shown_.magnification, kFieldFormat);
+    if (width_ > 0) state.request_preview();
   }
 
   void command(DialogState& state, int id) override {
