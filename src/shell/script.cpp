@@ -116,8 +116,9 @@ void send_chars(App& app, const std::string& utf8, std::int64_t lparam) {
 void drag(App& app, int x1, int y1, int x2, int y2, int steps) {
   on_lbutton_down(app, x1, y1);
   for (int i = 1; i <= steps; ++i) {
-    int x = x1 + static_cast<int>(static_cast<long long>(x2 - x1) * i / steps);
-    int y = y1 + static_cast<int>(static_cast<long long>(y2 - y1) * i / steps);
+    // The distance between two ints may pass the int range.
+    int x = x1 + static_cast<int>((static_cast<long long>(x2) - x1) * i / steps);
+    int y = y1 + static_cast<int>((static_cast<long long>(y2) - y1) * i / steps);
     on_mouse_move(app, x, y);
   }
   on_lbutton_up(app, x2, y2);
@@ -216,6 +217,32 @@ bool run_answer(ScriptUi& ui, Words& w, std::string& error) {
   return true;
 }
 
+// A BMP file onto the clipboard, read as the program's own readers read it.
+bool run_clipboard_bmp(App& app, const std::string& path, std::string& error) {
+  BmpFileRead file = load_bmp_file(path);
+  if (!file.opened) {
+    error = "cannot read " + path;
+    return false;
+  }
+  switch (file.read.problem) {
+    case DibProblem::kNone:
+      app.clipboard.set_dib(dib_to_packed(file.read.dib));
+      return true;
+    case DibProblem::kNotBmp:
+      error = "not a BMP file: " + path;
+      return false;
+    case DibProblem::kTooLarge:
+      error = "the picture is too large: " + path;
+      return false;
+    case DibProblem::kUnsupported:
+      error = "a BMP form the program does not read: " + path;
+      return false;
+    default:
+      error = "a damaged BMP file: " + path;
+      return false;
+  }
+}
+
 bool run_clipboard(App& app, Words& w, std::string& error) {
   std::string kind = w.next();
   if (kind == "clear" && w.at_end()) {
@@ -231,18 +258,10 @@ bool run_clipboard(App& app, Words& w, std::string& error) {
     error = "clipboard takes text, bmp, skl or clear";
     return false;
   }
+  if (kind == "bmp") return run_clipboard_bmp(app, arg, error);
   auto bytes = read_file_for(arg, error);
   if (!bytes) return false;
-  if (kind == "skl") {
-    app.clipboard.set_drawing(*bytes);
-    return true;
-  }
-  DibRead read = dib_from_bmp_file(*bytes);
-  if (!read.ok()) {
-    error = "not a BMP file: " + arg;
-    return false;
-  }
-  app.clipboard.set_dib(dib_to_packed(read.dib));
+  app.clipboard.set_drawing(*bytes);
   return true;
 }
 
