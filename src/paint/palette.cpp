@@ -161,6 +161,8 @@ class PaletteProc : public DialogProc {
     for (const MouseChoice& m : kMouseChoices)
       if (m.marked_for == app_.in.mousecmd)
         state.check_radio(kFirstMouseButton, kLastMouseButton, m.id);
+    // The sample shows the brush from the start, not only after TEST.
+    state.request_preview();
   }
 
   void command(DialogState& state, int id) override {
