@@ -23,15 +23,19 @@ class Dc;
 CanvasSlot* canvas_slot(App& app, int slot);
 
 // Replaces the undo copy by a copy of the slot's picture (none when it has
-// none). The copy is shared by the three slots: undoing another slot after
-// this puts this slot's old picture there.
+// none) and its place. The copy is shared by the three slots: undoing another
+// slot after this puts this slot's old picture there.
 void select_canvas_for_change(App& app, int slot);
-// Makes `before` (the slot's picture before a change that has succeeded) the
-// undo copy, as selecting the slot before the change would have.
+// Makes `before` (the slot's picture before a change that has succeeded, in
+// place) the undo copy, as selecting the slot before the change would have.
 void keep_for_undo(App& app, int slot, Dib before);
-// Puts the undo copy in place of the slot's picture and drops it; 0 (and no
-// change) when there is no undo copy, so a second undo does nothing.
+// Puts the undo copy in place of the slot's picture and drops it; the slot
+// the copy was taken from goes back to where it lay then. 0 (and no change)
+// when there is no undo copy, so a second undo does nothing.
 int undo_canvas_change(App& app, int slot);
+// Moves the slot's top-left to (x, y). Moving is not a change the undo takes
+// back: the place of the slot's undo copy moves along.
+void place_canvas(App& app, int slot, double x, double y);
 // Drops the slot's picture.
 void erase_canvas(App& app, int slot);
 // A new picture of |trunc(p2 − p1)| filled with the colour, placed at the
