@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -132,6 +133,13 @@ void MainWindow::build_menu() {
       fill(menuBar()->addMenu(QString::fromStdString(top.label)), top.children);
     }
   }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (started_ && !on_close(*app_))
+    event->ignore();
+  else
+    event->accept();
 }
 
 void MainWindow::start() {

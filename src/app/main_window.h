@@ -55,6 +55,9 @@ class MainWindow : public QMainWindow {
   bool started() const { return started_; }
   App& app() { return *app_; }
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void build_menu();
 

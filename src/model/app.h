@@ -81,6 +81,14 @@ struct Construction {
   double arc_angle = 10.0 * kPi / 180.0;  // arc division angle, radians
 };
 
+// Fingerprints of what was last read from or written to a file (or made at
+// start-up): the drawing in its compacted form and each canvas's picture.
+// Closing the window asks about what no longer matches.
+struct Saved {
+  std::uint64_t drawing = 0;
+  std::array<std::uint64_t, kCanvasSlots> canvases{};
+};
+
 struct App {
   App(Ui& ui_, Clipboard& clipboard_) : ui(ui_), clipboard(clipboard_) {}
   App(const App&) = delete;
@@ -102,6 +110,7 @@ struct App {
   BrushParams brush;                       // the soft brush of the canvases
   double chord_tolerance = 1.07;  // how far a stroke may stray from a chord and still be one
   Canvases canvases;              // the three full-colour canvases and their undo copy
+  Saved saved;
 
   // The palette's last result code, acted on after it closes.
   int palette_result = 0;

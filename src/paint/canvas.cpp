@@ -6,6 +6,7 @@
 
 #include "drawing/regions.h"
 #include "model/app.h"
+#include "model/fingerprint.h"
 #include "paint/stroke.h"
 #include "picture/scaled_display.h"
 #include "platform/dc.h"
@@ -93,6 +94,17 @@ int make_canvas(App& app, int slot, DPoint p1, DPoint p2, Colorref color) {
   s->x = std::fmin(p1.x, p2.x);
   s->y = std::fmin(p1.y, p2.y);
   return 1;
+}
+
+void mark_canvas_saved(App& app, int slot) {
+  if (const CanvasSlot* s = canvas_slot(app, slot))
+    app.saved.canvases[static_cast<std::size_t>(slot - 1)] = fingerprint(s->image);
+}
+
+bool canvas_unsaved(App& app, int slot) {
+  const CanvasSlot* s = canvas_slot(app, slot);
+  return s != nullptr && has_picture(*s) &&
+         fingerprint(s->image) != app.saved.canvases[static_cast<std::size_t>(slot - 1)];
 }
 
 bool has_picture(const CanvasSlot& slot) {

@@ -43,6 +43,12 @@ void erase_canvas(App& app, int slot);
 // keeps the old picture; an empty size makes nothing. Returns 1 when made.
 int make_canvas(App& app, int slot, DPoint p1, DPoint p2, Colorref color);
 
+// Unsaved changes of a canvas: its picture against the one last read from or
+// written to a BMP file (or made at start-up). A slot without a readable
+// picture has nothing to save.
+void mark_canvas_saved(App& app, int slot);
+bool canvas_unsaved(App& app, int slot);
+
 // Whether the slot holds a readable 24-bit picture.
 bool has_picture(const CanvasSlot& slot);
 // The pixel rows of the slot's picture when it is a readable 24-bit one.

@@ -57,8 +57,9 @@ std::string escape_field(const std::string& s) {
 }
 
 bool fits_message(const ScriptAnswer& a, MessageButtons buttons) {
-  if (buttons == MessageButtons::kYesNo)
-    return a.kind == ScriptAnswer::kYes || a.kind == ScriptAnswer::kNo;
+  const bool yes_no = a.kind == ScriptAnswer::kYes || a.kind == ScriptAnswer::kNo;
+  if (buttons == MessageButtons::kYesNo) return yes_no;
+  if (buttons == MessageButtons::kYesNoCancel) return yes_no || a.kind == ScriptAnswer::kCancel;
   return a.kind == ScriptAnswer::kOk || a.kind == ScriptAnswer::kCancel;
 }
 

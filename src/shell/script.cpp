@@ -401,6 +401,14 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
   if (verb == "save-clipboard") return run_save_clipboard(app, w, error);
   if (verb == "save-screen" || verb == "save-drawing" || verb == "save-canvas")
     return run_save(app, host, verb, w, error);
+  if (verb == "close") {
+    if (!w.at_end()) {
+      error = "close takes nothing more";
+      return false;
+    }
+    ui.log_line({"close", on_close(app) ? "closes" : "stays"});
+    return true;
+  }
   if (verb == "state") {
     if (!w.at_end()) {
       error = "state takes nothing more";
