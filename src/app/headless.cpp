@@ -10,6 +10,7 @@
 #include "platform/clipboard.h"
 #include "platform/script_ui.h"
 #include "qt/qt_dc.h"
+#include "shell/drag_feedback.h"
 #include "shell/script.h"
 #include "shell/window.h"
 
@@ -35,6 +36,18 @@ class HeadlessHost : public ScriptHost {
     render();
     end_window_dc();
     bool saved = screen_.save(QString::fromStdString(path));
+    begin_window_dc();
+    return saved;
+  }
+
+  bool save_window(const std::string& path) override {
+    end_window_dc();
+    QImage shown = screen_.copy();
+    {
+      QtDc dc(shown);
+      paint_drag_feedback(app_, dc);
+    }
+    const bool saved = shown.save(QString::fromStdString(path));
     begin_window_dc();
     return saved;
   }

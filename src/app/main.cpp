@@ -79,5 +79,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication qapp(argc, argv);
+  if (daub::install_japanese_translations(qapp) == nullptr)
+    std::cerr << "daubery: Qt's Japanese translations are not installed "
+                 "(qt6-translations-l10n); its dialogs speak English.\n";
   return daub::run_window();
 }

@@ -32,6 +32,7 @@ struct Interaction {
   int nowlayer = 1;
   int lastbutton = kButtonUp;
   IntPoint pressscreen, releasescreen;
+  IntPoint pointerscreen;  // where the pointer was last seen while the button was down
   DPoint pressworld, releaseworld;
   PointDir dragvector;
   std::array<DPoint, 10> movefirst{};

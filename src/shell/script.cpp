@@ -320,7 +320,7 @@ bool run_save(App& app, ScriptHost& host, const std::string& verb, Words& w, std
     return false;
   }
   if (verb == "save-drawing") return write_bytes_to(path, app.drawing.bytes(), error);
-  if (host.save_screen(path)) return true;
+  if (verb == "save-window" ? host.save_window(path) : host.save_screen(path)) return true;
   error = "cannot write " + path;
   return false;
 }
@@ -399,7 +399,8 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
   if (verb == "answer") return run_answer(ui, w, error);
   if (verb == "clipboard") return run_clipboard(app, w, error);
   if (verb == "save-clipboard") return run_save_clipboard(app, w, error);
-  if (verb == "save-screen" || verb == "save-drawing" || verb == "save-canvas")
+  if (verb == "save-screen" || verb == "save-window" || verb == "save-drawing" ||
+      verb == "save-canvas")
     return run_save(app, host, verb, w, error);
   if (verb == "close") {
     if (!w.at_end()) {
