@@ -116,9 +116,10 @@ void send_chars(App& app, const std::string& utf8, std::int64_t lparam) {
 void drag(App& app, int x1, int y1, int x2, int y2, int steps) {
   on_lbutton_down(app, x1, y1);
   for (int i = 1; i <= steps; ++i) {
-    // The distance between two ints may pass the int range.
-    int x = x1 + static_cast<int>((static_cast<long long>(x2) - x1) * i / steps);
-    int y = y1 + static_cast<int>((static_cast<long long>(y2) - y1) * i / steps);
+    // The distance between two ints may pass the int range; a point between
+    // them never does.
+    int x = static_cast<int>(x1 + (static_cast<long long>(x2) - x1) * i / steps);
+    int y = static_cast<int>(y1 + (static_cast<long long>(y2) - y1) * i / steps);
     on_mouse_move(app, x, y);
   }
   on_lbutton_up(app, x2, y2);
