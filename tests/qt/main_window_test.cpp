@@ -17,19 +17,13 @@
 #include <map>
 
 #include "model/view.h"
+#include "qt/when_open.h"
 #include "shell/window.h"
 
 namespace daub {
 namespace {
 
-// Runs `act` on the next modal window once it is open.
-void when_open(std::function<void(QWidget*)> act) {
-  QTimer::singleShot(0, [act = std::move(act)]() mutable {
-    QWidget* w = QApplication::activeModalWidget();
-    if (!w) return when_open(std::move(act));
-    act(w);
-  });
-}
+using test::when_open;
 
 struct MainWindowTest : testing::Test {
   MainWindowTest() {
