@@ -30,7 +30,7 @@ std::uint64_t fingerprint(const std::uint8_t* data, std::size_t size) {
   }
   std::uint64_t tail = 0;
   for (std::size_t k = 0; i + k < size; ++k) tail |= std::uint64_t{data[i + k]} << (8 * k);
-  return mix(h ^ tail ^ (std::uint64_t{size - i} << 56));
+  return mix(h ^ tail);
 }
 
 }  // namespace daub
