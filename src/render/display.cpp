@@ -10,6 +10,7 @@
 #include "render/enclosure_painter.h"
 #include "render/line_painters.h"
 #include "render/pens.h"
+#include "render/region_painters.h"
 #include "render/view.h"
 
 namespace daub {
@@ -45,6 +46,7 @@ void paint_other_layer_guides(App& app, Dc& dc) {
 // Every element of layer n as it prints: bitmaps, regions, lines, texts.
 void paint_layer_elements(App& app, Dc& dc, int n) {
   allbmp(app, dc, n);
+  allrgn(app, dc, n);
   allline(app, dc, n);
 }
 
@@ -63,11 +65,34 @@ void paint_nowline(App& app, Dc& dc) {
   draw_line(app, dc, line);
 }
 
-// The current layer's bitmaps and its lines as sketch lines, what every
-// editing mode shows of the layer being edited.
-void paint_current_sketch(App& app, Dc& dc) {
-  allbmp(app, dc, app.in.nowlayer);
-  alllinesketch(app, dc, app.in.nowlayer);
+// How an editing mode shows the regions of the layer being edited.
+enum class RegionLook {
+  kNone,
+  kGray,            // all in the gray display colour
+  kCurrentBrushed,  // gray but the current region, which has its own brush
+  kBrushed,         // each with its own brush
+};
+
+// The current layer's bitmaps, its regions and its lines as sketch lines,
+// what every editing mode shows of the layer being edited.
+void paint_current_sketch(App& app, Dc& dc, RegionLook regions) {
+  const int layer = app.in.nowlayer;
+  allbmp(app, dc, layer);
+  switch (regions) {
+    case RegionLook::kNone:
+      break;
+    case RegionLook::kGray:
+      allrgngray(app, dc, layer);
+      break;
+    case RegionLook::kCurrentBrushed:
+      allrgngraybutspot(app, dc, layer);
+      if (app.in.nowrgn != 0) dispspotrgn(app, dc, app.in.nowrgn, layer);
+      break;
+    case RegionLook::kBrushed:
+      allrgn(app, dc, layer);
+      break;
+  }
+  alllinesketch(app, dc, layer);
 }
 
 // The marker at the anchor of the current bitmap element.
@@ -145,7 +170,7 @@ int dispall(App& app, Dc& dc) {
 
 int displine(App& app, Dc& dc) {
   paint_editing_background(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kNone);
   allpoint(app, dc, display_color(app, 740), app.in.nowlayer);
   paint_nowline(app, dc);
   paint_nowpoint(app, dc);
@@ -156,8 +181,9 @@ int displine(App& app, Dc& dc) {
 
 int dispstock(App& app, Dc& dc) {
   paint_editing_background(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kGray);
   allpoint(app, dc, display_color(app, 740), app.in.nowlayer);
+  stocklinedisp(app, dc, display_color(app, 744));
   jordenlinedisp(app, dc);
   paint_nowpoint(app, dc);
   paint_current_texts(app, dc);
@@ -167,13 +193,13 @@ int dispstock(App& app, Dc& dc) {
 int displetter(App& app, Dc& dc) {
   paint_editing_background(app, dc);
   jordenlinedisp(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kGray);
   return 0;
 }
 
 int dispbmp(App& app, Dc& dc) {
   paint_editing_background(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kGray);
   paint_current_texts(app, dc);
   allbmphed(app, dc, display_color(app, 740), app.in.nowlayer);
   paint_nowbmp(app, dc);
@@ -182,14 +208,14 @@ int dispbmp(App& app, Dc& dc) {
 
 int disprgnedit(App& app, Dc& dc) {
   paint_editing_background(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kCurrentBrushed);
   paint_current_texts(app, dc);
   return 0;
 }
 
 int disprgn(App& app, Dc& dc) {
   paint_editing_background(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kBrushed);
   paint_current_texts(app, dc);
   return 0;
 }
@@ -203,7 +229,7 @@ int disppaint(App& app, Dc& dc) {
 
 int dispenglish(App& app, Dc& dc) {
   paint_editing_background(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kGray);
   return 0;
 }
 

@@ -13,6 +13,15 @@ const DialogTemplate& peninputbox_template();
 // STANDARDPENINPUTBOX: one button per standard pen (981, 982, 983, 996, 997,
 // 998, 999); pressing one closes it.
 const DialogTemplate& standardpeninputbox_template();
+// PENDOTINPUTBOX: the pen fields of PENINPUTBOX (with 999 opening the
+// standard pen and brush chooser instead) and the brush: style radios
+// 977/978, hatch type radios 979/980, hatch width 984 and angle 986, the
+// texture buttons 997/998. The pen sample, colour swatch and brush preview lie
+// below and beside the controls.
+const DialogTemplate& pendotinputbox_template();
+// STANDARDPENDOTINPUTBOX: the standard pens (981, 982, 983, 996, 997, 998,
+// 999), the standard brushes (1024-1036) and CANCEL 1037; pressing one closes it.
+const DialogTemplate& standardpendotinputbox_template();
 // COLORINPUTBOX: red 967, green 969, blue 971, the chooser 982, TEST 981.
 const DialogTemplate& colorinputbox_template();
 

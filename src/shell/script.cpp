@@ -321,6 +321,10 @@ bool run_save(App& app, ScriptHost& host, const std::string& verb, Words& w, std
     return false;
   }
   if (verb == "save-drawing") return write_bytes_to(path, app.drawing.bytes(), error);
+  if (verb == "save-settings") {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&app.settings);
+    return write_bytes_to(path, std::vector<std::uint8_t>(bytes, bytes + sizeof(Settings)), error);
+  }
   if (verb == "save-window" ? host.save_window(path) : host.save_screen(path)) return true;
   error = "cannot write " + path;
   return false;
@@ -333,25 +337,18 @@ std::vector<std::string> state_fields(const App& app) {
   auto n = [](const char* name, long long v) {
     return std::string(name) + "=" + std::to_string(v);
   };
-  return {"state",
-          n("mousecmd", in.mousecmd),
-          n("dispmode", in.dispmode),
-          n("nowlayer", in.nowlayer),
-          n("layers", layer_count(app.drawing)),
+  return {"state", n("mousecmd", in.mousecmd), n("dispmode", in.dispmode),
+          n("nowlayer", in.nowlayer), n("layers", layer_count(app.drawing)),
           "nowpoint=" + fmt_point(in.nowpoint, in.nowpointvalid),
-          "heldpoint=" + fmt_point(in.heldpoint, in.heldpointvalid),
-          n("nowline", in.nowlinevalid),
-          n("nowletter", in.nowletter),
-          n("nowenglish", in.nowenglish),
-          n("nowbmp", in.nowbmp),
-          n("nowrgn", in.nowrgn),
-          n("englishentry", in.englishentry),
-          n("readingmode", in.readingmode),
-          "scale=" + fmt_double(app.settings.scale),
+          "heldpoint=" + fmt_point(in.heldpoint, in.heldpointvalid), n("nowline", in.nowlinevalid),
+          n("nowletter", in.nowletter), n("nowenglish", in.nowenglish), n("nowbmp", in.nowbmp),
+          n("nowrgn", in.nowrgn), n("englishentry", in.englishentry),
+          n("readingmode", in.readingmode), "scale=" + fmt_double(app.settings.scale),
           "vieworigin=" + std::to_string(app.view.vieworigin_x) + "," +
               std::to_string(app.view.vieworigin_y),
-          "pagename=" + app.files.pagename,
-          "file=" + app.files.current_file};
+          "pagename=" + app.files.pagename, "file=" + app.files.current_file,
+          // The selection sets of texts and bitmaps are not kept yet.
+          "stocks=" + std::to_string(app.line_stock.size()) + ",0,0,0"};
 }
 
 bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string& line,
@@ -401,7 +398,7 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
   if (verb == "clipboard") return run_clipboard(app, w, error);
   if (verb == "save-clipboard") return run_save_clipboard(app, w, error);
   if (verb == "save-screen" || verb == "save-window" || verb == "save-drawing" ||
-      verb == "save-canvas")
+      verb == "save-canvas" || verb == "save-settings")
     return run_save(app, host, verb, w, error);
   if (verb == "close") {
     if (!w.at_end()) {
