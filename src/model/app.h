@@ -34,6 +34,7 @@ struct Interaction {
   int nowlayer = 1;
   int lastbutton = kButtonUp;
   IntPoint pressscreen, releasescreen;
+  IntPoint pointerscreen;  // where the pointer was last seen while the button was down
   DPoint pressworld, releaseworld;
   PointDir dragvector;
   std::array<DPoint, 10> movefirst{};
@@ -82,6 +83,7 @@ struct Files {
 struct Reading {
   int pageno = 0;
   std::optional<Block> storeddrawing;  // the user's drawing while readingmode is 1
+  std::uint64_t stored_saved = 0;      // its fingerprint when it was last read or saved
   int printfirst = 0;
   int printlast = 0;
   int printstep = 1;
@@ -91,6 +93,14 @@ struct Reading {
 struct Construction {
   double distance = 10.0;                 // "注目距離", world units
   double arc_angle = 10.0 * kPi / 180.0;  // arc division angle, radians
+};
+
+// Fingerprints of what was last read from or written to a file (or made at
+// start-up): the drawing in its compacted form and each canvas's picture.
+// Closing the window asks about what no longer matches.
+struct Saved {
+  std::uint64_t drawing = 0;
+  std::array<std::uint64_t, kCanvasSlots> canvases{};
 };
 
 struct App {
@@ -116,6 +126,7 @@ struct App {
   double chord_tolerance = 1.07;  // how far a stroke may stray from a chord and still be one
   Canvases canvases;              // the three full-colour canvases and their undo copy
   TextEditing text;               // carets, the text buffer and pending character messages
+  Saved saved;
 
   // The palette's last result code, acted on after it closes.
   int palette_result = 0;

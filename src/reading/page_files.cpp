@@ -76,6 +76,7 @@ int storedrawdata(App& app) {
     return 0;
   }
   app.reading.storeddrawing = app.drawing;
+  app.reading.stored_saved = app.saved.drawing;
   app.in.readingmode = 1;
   settitle(app, app.files.titlebuf, app.files.current_file);
   nowreset(app);
@@ -89,6 +90,7 @@ int loaddrawdata(App& app) {
   }
   app.drawing = std::move(*app.reading.storeddrawing);
   app.reading.storeddrawing.reset();
+  app.saved.drawing = app.reading.stored_saved;
   app.in.readingmode = 0;
   settitle(app, app.files.titlebuf, app.files.current_file);
   nowreset(app);
@@ -114,10 +116,17 @@ int pageread(App& app) {
     return 0;
   }
   app.drawing = std::move(page);
+  mark_drawing_saved(app);  // a page as read is in its file
   app.files.current_file = app.files.pagename;
   settitle(app, app.files.titlebuf, app.files.pagename);
   nowreset(app);
   return 1;
+}
+
+bool stored_drawing_unsaved(const App& app) {
+  const std::optional<Block>& stored = app.reading.storeddrawing;
+  return app.in.readingmode == 1 && stored &&
+         drawing_fingerprint(*stored) != app.reading.stored_saved;
 }
 
 int turn_to_page(App& app, long long n) {

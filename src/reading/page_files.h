@@ -27,12 +27,16 @@ void setpagenumber(int number, std::string& name);
 // The number setpagenumber writes for n: n itself in 0..9999, else 0.
 int wrap_page_number(long long n);
 
-// storedrawdata (320): keeps a copy of the drawing and enters reading mode.
+// storedrawdata (320): keeps a copy of the drawing, and whether it is saved,
+// and enters reading mode.
 // Refused with "描画面はすでに退避されています" when already stored.
 int storedrawdata(App& app);
 // loaddrawdata (321): the stored drawing comes back; reading mode ends.
 // Refused with "現在の画面が描画面です" when nothing is stored.
 int loaddrawdata(App& app);
+// Whether the stored drawing holds changes no file has (the close question
+// asks about it while pages are read).
+bool stored_drawing_unsaved(const App& app);
 // pageread: reads the page pagename of the page folder into the drawing
 // block (only in reading mode). A missing file or one that is not a valid
 // drawing leaves the page on screen. Returns 1 when the page was read.

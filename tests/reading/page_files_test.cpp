@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "drawing/drawing_builder.h"
+#include "drawing/drawing_file.h"
+#include "shell/window.h"
 #include "support/book_builder.h"
 #include "support/test_app.h"
 
@@ -219,6 +221,30 @@ TEST(PageFiles, AFolderChooserTakesOnlyAFolderThatExists) {
   t.answer(ScriptAnswer::kInput, dir.path);
   EXPECT_EQ(choose_page_folder(t.app), 1);
   EXPECT_EQ(t.app.files.page_folder, dir.path);
+}
+
+// Closing while pages are read asks about the user's stored drawing, which
+// comes back to be saved; a page as read asks nothing.
+TEST(PageFiles, ClosingWhileReadingSavesTheStoredDrawing) {
+  {
+    Book b;  // its user's drawing holds a line no file has
+    b.at(1);
+    b.t.answer(ScriptAnswer::kYes);
+    b.t.answer(ScriptAnswer::kFile, b.dir.file("mine.skl"));
+    EXPECT_TRUE(on_close(b.t.app));
+    EXPECT_EQ(b.t.app.in.readingmode, 0);
+    EXPECT_EQ(test::file_tag(b.dir.file("mine.skl")), 7);
+  }
+  {
+    Book b;
+    b.t.app.reading.stored_saved = drawing_fingerprint(*b.t.app.reading.storeddrawing);
+    b.at(2);
+    EXPECT_TRUE(on_close(b.t.app));
+    EXPECT_TRUE(b.t.messages().empty());
+    test::add_line(b.t.app, 1, 5);  // an edit to the page asks
+    b.t.answer(ScriptAnswer::kCancel);
+    EXPECT_FALSE(on_close(b.t.app));
+  }
 }
 
 }  // namespace
