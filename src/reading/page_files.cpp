@@ -104,18 +104,10 @@ int pageread(App& app) {
     return 0;
   }
   if (!sklpagefilename(app, app.files.pagename)) return 0;
-  auto bytes =
-      read_whole_file(path_in_folder(app.files.page_folder, app.files.pagename), app.block_limit);
-  if (!bytes) {
-    message(app.ui, "pageread", "ファイルオープン出来ません");
-    return 0;
-  }
-  Block page(std::move(*bytes));
-  if (!is_valid_drawing(page)) {
-    message(app.ui, "CAUTION", "TORVCADデータではありません");
-    return 0;
-  }
-  app.drawing = std::move(page);
+  std::optional<Block> page =
+      read_drawing_file(app, path_in_folder(app.files.page_folder, app.files.pagename), "pageread");
+  if (!page) return 0;
+  app.drawing = std::move(*page);
   mark_drawing_saved(app);  // a page as read is in its file
   app.files.current_file = app.files.pagename;
   settitle(app, app.files.titlebuf, app.files.pagename);
@@ -161,7 +153,7 @@ int open_book(App& app) {
     return 0;
   if (!sklpagefilename(app, name)) return 0;
   const Files old_files = app.files;
-  const int old_number = app.reading.pageno;
+  const int old_page = app.reading.pageno;
   app.files.pagename = name;
   app.files.page_folder = folder;
   app.reading.pageno = pagenumber(app, name);
@@ -170,7 +162,7 @@ int open_book(App& app) {
   if (pageread(app)) return 1;
   app.files.pagename = old_files.pagename;
   app.files.page_folder = old_files.page_folder;
-  app.reading.pageno = old_number;
+  app.reading.pageno = old_page;
   // The drawing shown is still the user's own: it stays theirs to edit.
   if (stored_here) {
     app.reading.storeddrawing.reset();

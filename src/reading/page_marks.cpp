@@ -5,7 +5,6 @@
 #include "drawing/pack.h"
 #include "drawing/texts.h"
 #include "model/app.h"
-#include "platform/atomic_file.h"
 #include "platform/cp932.h"
 #include "platform/printf_text.h"
 #include "reading/page_files.h"
@@ -54,18 +53,10 @@ enum class Outcome { kUnchanged, kChanged, kStop };
 // Makes the page file the drawing; false after the message of a drawing
 // file that cannot be read.
 bool load_page(App& app, const PageFile& page) {
-  auto bytes =
-      read_whole_file(path_in_folder(app.files.working_folder, page.name), app.block_limit);
-  if (!bytes) {
-    message(app.ui, "CAUTION", "ファイルオープン出来ません");
-    return false;
-  }
-  Block block(std::move(*bytes));
-  if (!is_valid_drawing(block)) {
-    message(app.ui, "CAUTION", "TORVCADデータではありません");
-    return false;
-  }
-  app.drawing = std::move(block);
+  std::optional<Block> block =
+      read_drawing_file(app, path_in_folder(app.files.working_folder, page.name), "CAUTION");
+  if (!block) return false;
+  app.drawing = std::move(*block);
   return true;
 }
 

@@ -5,7 +5,6 @@
 #include "model/app.h"
 #include "platform/ui.h"
 #include "reading/page_files.h"
-#include "render/print_dialogs.h"
 #include "render/printing.h"
 
 namespace daub {
@@ -57,12 +56,8 @@ int print_pages(App& app, PrintJob& job, PageRange range, PageParams params, boo
 }
 
 int pageprintloop(App& app) {
-  std::unique_ptr<PrintJob> job = app.ui.print_dialog();
-  if (!job) {
-    report_no_print_dialog(app);
-    return 0;
-  }
-  if (!dbryprintdlg(app, job->page_width(), job->page_height())) return 0;
+  std::unique_ptr<PrintJob> job = print_dialog_with_params(app);
+  if (!job) return 0;
   bool complete = false;
   const Reading& r = app.reading;
   print_pages(app, *job, PageRange{r.printfirst, r.printlast, r.printstep}, PageParams::kLive,

@@ -90,14 +90,19 @@ int printout(App& app) {
   return print_one_page(app, *job, [] {});
 }
 
-int printout_with_params(App& app) {
+std::unique_ptr<PrintJob> print_dialog_with_params(App& app) {
   std::unique_ptr<PrintJob> job = app.ui.print_dialog();
   if (!job) {
     report_no_print_dialog(app);
-    return 0;
+    return nullptr;
   }
-  if (!dbryprintdlg(app, job->page_width(), job->page_height())) return 0;
-  if (!check_print_magnification(app)) return 0;
+  if (!dbryprintdlg(app, job->page_width(), job->page_height())) return nullptr;
+  return job;
+}
+
+int printout_with_params(App& app) {
+  std::unique_ptr<PrintJob> job = print_dialog_with_params(app);
+  if (!job || !check_print_magnification(app)) return 0;
   return print_one_page(app, *job, [&app] { set_print_view(app); });
 }
 

@@ -5,6 +5,8 @@
 // the print origin and m the print magnification of the settings. The Ui's
 // print dialog gives the job (a printer or a PDF file).
 
+#include <memory>
+
 #include "model/app.h"
 
 namespace daub {
@@ -48,6 +50,10 @@ bool print_page_in_print_view(App& app, PrintJob& job);
 void report_no_print_dialog(App& app);
 void report_start_failed(App& app);
 void report_end_failed(App& app);
+
+// The print dialog and then DBRYPRINTDLG for its page: the job, or nothing
+// after "プリントＤＬＧが開けません" or a cancelled parameter dialog.
+std::unique_ptr<PrintJob> print_dialog_with_params(App& app);
 
 // 290 printout: the print dialog, then the current view on one page.
 int printout(App& app);

@@ -34,6 +34,7 @@ TEST(PageFiles, PageNameCheckAtItsLimits) {
       {"page0000.skm", false},
       {"page0000.kkl", false},
       {"page 000.skl", false},
+      {"page000x.skl", false},
       {long_stem + "0000.skl", true},
       {long_stem + "p0000.skl", false},
   };
@@ -212,9 +213,12 @@ TEST(PageFiles, AFolderChooserTakesOnlyAFolderThatExists) {
   std::filesystem::create_directory(dir.file("sub"));
   TestApp t;
   t.app.files.working_folder = dir.path;
-  t.answer(ScriptAnswer::kInput, "missing");
-  EXPECT_EQ(choose_working_folder(t.app), 0);
-  EXPECT_EQ(t.app.files.working_folder, dir.path);
+  test::write_bytes(dir.file("file"), {1});
+  for (const char* typed : {"missing", "file"}) {
+    t.answer(ScriptAnswer::kInput, typed);
+    EXPECT_EQ(choose_working_folder(t.app), 0);
+    EXPECT_EQ(t.app.files.working_folder, dir.path);
+  }
   t.answer(ScriptAnswer::kInput, "sub");
   EXPECT_EQ(choose_working_folder(t.app), 1);
   EXPECT_EQ(t.app.files.working_folder, dir.file("sub"));
@@ -244,6 +248,8 @@ TEST(PageFiles, ClosingWhileReadingSavesTheStoredDrawing) {
     test::add_line(b.t.app, 1, 5);  // an edit to the page asks
     b.t.answer(ScriptAnswer::kCancel);
     EXPECT_FALSE(on_close(b.t.app));
+    loaddrawdata(b.t.app);  // the saved drawing back asks nothing
+    EXPECT_TRUE(on_close(b.t.app));
   }
 }
 

@@ -90,6 +90,14 @@ TEST(PageMarks, APageWithoutTheCurrentLayerStopsTheRun) {
   EXPECT_EQ(b.t.app.in.nowlayer, 2);
 }
 
+TEST(PageMarks, APageThatIsNoDrawingStopsTheRun) {
+  MarkedBook b;
+  test::write_bytes(b.dir.file("text0002.skl"), {'n', 'o'});
+  EXPECT_EQ(pagemarks(b.t.app, "text0001.skl", PageMarkOp::kRenumber), 1);
+  EXPECT_EQ(b.t.last_message(), "CAUTION\tTORVCADデータではありません");
+  EXPECT_EQ(letters(b.dir, "text0003.skl"), (std::vector<std::string>{"-1-", "本文", "-3-"}));
+}
+
 TEST(PageMarks, ANewMarkNeedsTheCurrentPoint) {
   MarkedBook b;
   b.t.app.in.nowpointvalid = 0;

@@ -56,6 +56,10 @@ TEST(PagePrint, ARangeWithAStepPrintsEveryStepthPageIntoOneDocument) {
   EXPECT_EQ(b.job.starts, 1);
   EXPECT_EQ(b.job.ends, 1);
   EXPECT_EQ(b.t.app.reading.pageno, 7);
+  // A step below 1 goes on as 1, so the run ends.
+  b.job.pages.clear();
+  EXPECT_EQ(b.print({6, 7, 0}, complete), 2);
+  EXPECT_TRUE(complete);
 }
 
 TEST(PagePrint, APageThatCannotBeReadEndsTheRunKeepingWhatWasPrinted) {
@@ -71,7 +75,7 @@ TEST(PagePrint, APageThatCannotBeReadEndsTheRunKeepingWhatWasPrinted) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    PrintedBook b{3, 4, 7, 9999};
+    PrintedBook b{0, 3, 4, 7, 9999};
     bool complete = true;
     b.print(c.range, complete);
     EXPECT_FALSE(complete);

@@ -67,6 +67,8 @@ TEST(PageSeries, OneFolderReadListsWhatTryingEveryNumberFinds) {
     }
     test::write_bytes(dir.file("text00001.skl"), {1});
     test::write_bytes(dir.file("text00a1.skl"), {1});
+    test::write_bytes(dir.file("text0001xskl"), {1});
+    test::write_bytes(dir.file("text9999.skl"), {1});
     const auto fast = list_series(dir.path, "text0042.skl");
     EXPECT_EQ(fast, list_series_plain(dir.path, "text0042.skl"));
     EXPECT_TRUE(std::is_sorted(fast.begin(), fast.end(), [](const PageFile& a, const PageFile& b) {
@@ -102,6 +104,12 @@ TEST(PageSeries, RenumberingClosesTheGapsInOrder) {
     EXPECT_EQ(s.on_disk(), c.after);
     EXPECT_EQ(s.t.last_message(), c.message);
   }
+  // A page already at its place stays; the one after it moves down.
+  Series s{0, 5};
+  s.t.answer(ScriptAnswer::kInput, "0");
+  EXPECT_EQ(pagefilesequence(s.t.app, "text0000.skl"), 2);
+  EXPECT_EQ(s.on_disk(), (std::map<int, double>{{0, 0}, {1, 5}}));
+  EXPECT_EQ(s.t.last_message(), "");
 }
 
 TEST(PageSeries, InsertingMakesRoomForTheDrawing) {
