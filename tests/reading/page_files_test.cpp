@@ -120,45 +120,6 @@ TEST(PageFiles, TurningPagesWrapsAndAFailedReadKeepsThePage) {
   }
 }
 
-TEST(PageFiles, ADamagedPageIsRefusedAndThePageStays) {
-  Book b;
-  b.at(1);
-  std::vector<std::uint8_t> bytes = test::read_bytes(b.dir.path + "/page0002.skl");
-  bytes[4] = 0xFF;  // the first layer points outside the block
-  test::write_bytes(b.dir.path + "/page0002.skl", bytes);
-  EXPECT_EQ(pagenext(b.t.app), 0);
-  EXPECT_EQ(b.t.last_message(), "CAUTION\tTORVCADデータではありません");
-  EXPECT_EQ(b.t.app.reading.pageno, 1);
-  EXPECT_EQ(b.t.app.files.pagename, "page0001.skl");
-  EXPECT_EQ(test::shown_tag(b.t.app), 101);
-}
-
-TEST(PageFiles, RestoringAfterReadingShowsTheUsersDrawingWithTheLastPagesName) {
-  Book b;
-  b.at(2);
-  EXPECT_EQ(b.t.app.files.title, "Daubery R-page0002");
-  EXPECT_EQ(loaddrawdata(b.t.app), 1);
-  EXPECT_EQ(b.t.app.drawing.bytes(), b.user);
-  EXPECT_EQ(b.t.app.in.readingmode, 0);
-  EXPECT_FALSE(b.t.app.reading.storeddrawing);
-  EXPECT_EQ(b.t.app.files.title, "Daubery D-page0002");
-}
-
-TEST(PageFiles, StoreRestoreAndReadRefuseOutOfTurn) {
-  TestApp t;
-  const auto user = t.app.drawing.bytes();
-  EXPECT_EQ(loaddrawdata(t.app), 0);
-  EXPECT_EQ(t.last_message(), "loaddrawdata\t現在の画面が描画面です");
-  EXPECT_EQ(pageread(t.app), 0);
-  EXPECT_EQ(t.last_message(), "pageread\t描画面を退避してください");
-  EXPECT_EQ(storedrawdata(t.app), 1);
-  test::add_line(t.app, 1, 3);  // an edit to what is on screen
-  EXPECT_EQ(storedrawdata(t.app), 0);
-  EXPECT_EQ(t.last_message(), "storedrawdata\t描画面はすでに退避されています");
-  EXPECT_EQ(loaddrawdata(t.app), 1);
-  EXPECT_EQ(t.app.drawing.bytes(), user);  // the second store kept the first copy
-}
-
 TEST(PageFiles, GoingToATypedPage) {
   struct Case {
     const char* typed;

@@ -73,14 +73,6 @@ TEST(PageMarks, EachCommandOverAWholeSeries) {
   }
 }
 
-TEST(PageMarks, TheListNamesEachPagesMarkAndWhereItStands) {
-  MarkedBook b;
-  pagemarks(b.t.app, "text0001.skl", PageMarkOp::kList);
-  EXPECT_EQ(b.t.last_message(),
-            "ページ番号文字列\ttext0001.skl  -9-  (0.0, 0.0)\\ntext0002.skl  なし\\n"
-            "text0003.skl  -3-  (0.0, 0.0)");
-}
-
 TEST(PageMarks, APageWithoutTheCurrentLayerStopsTheRun) {
   MarkedBook b;
   b.t.app.in.nowlayer = 2;
