@@ -15,6 +15,7 @@
 #include "model/canvas.h"
 #include "model/records.h"
 #include "model/settings.h"
+#include "model/tracing.h"
 #include "platform/clipboard.h"
 #include "platform/dc.h"
 #include "platform/input_box.h"
@@ -102,6 +103,7 @@ struct App {
   BrushParams brush;                       // the soft brush of the canvases
   double chord_tolerance = 1.07;  // how far a stroke may stray from a chord and still be one
   Canvases canvases;              // the three full-colour canvases and their undo copy
+  TracingState tracing;           // the shadow and the tracing parameters
 
   // The palette's last result code, acted on after it closes.
   int palette_result = 0;
