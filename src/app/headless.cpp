@@ -38,6 +38,13 @@ class HeadlessHost : public ScriptHost {
     return saved;
   }
 
+  bool save_window(const std::string& path) override {
+    end_window_dc();
+    const bool saved = screen_.save(QString::fromStdString(path));
+    begin_window_dc();
+    return saved;
+  }
+
   void resize(int width, int height) override {
     on_size(app_, width, height);
     render();

@@ -305,7 +305,14 @@ bool run_save(App& app, ScriptHost& host, const std::string& verb, Words& w, std
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(&app.settings);
     return write_bytes_to(path, std::vector<std::uint8_t>(bytes, bytes + sizeof(Settings)), error);
   }
-  if (host.save_screen(path)) return true;
+  if (verb == "save-shadow") {
+    if (app.tracing.shadow.empty()) {
+      error = "there is no shadow";
+      return false;
+    }
+    return write_bytes_to(path, app.tracing.shadow, error);
+  }
+  if (verb == "save-window" ? host.save_window(path) : host.save_screen(path)) return true;
   error = "cannot write " + path;
   return false;
 }
@@ -377,8 +384,8 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
   if (verb == "answer") return run_answer(ui, w, error);
   if (verb == "clipboard") return run_clipboard(app, w, error);
   if (verb == "save-clipboard") return run_save_clipboard(app, w, error);
-  if (verb == "save-screen" || verb == "save-drawing" || verb == "save-canvas" ||
-      verb == "save-settings")
+  if (verb == "save-screen" || verb == "save-window" || verb == "save-drawing" ||
+      verb == "save-canvas" || verb == "save-settings" || verb == "save-shadow")
     return run_save(app, host, verb, w, error);
   if (verb == "state") {
     if (!w.at_end()) {
