@@ -48,7 +48,8 @@ TEST(LevelMap, RedChannelDecidesTheLevel) {
     EXPECT_EQ(map->levels, std::vector<std::uint8_t>{static_cast<std::uint8_t>(c.level)});
   }
   // Stored rows run bottom-up; the map's first row is the picture's top.
-  const Dib two_rows = test::make_picture(1, 2, 24, {}, [](int, int y) { return y == 0 ? 0xFF : 0; });
+  const Dib two_rows =
+      test::make_picture(1, 2, 24, {}, [](int, int y) { return y == 0 ? 0xFF : 0; });
   EXPECT_EQ(level_map(two_rows, LevelKind::kThreshold)->levels, (std::vector<std::uint8_t>{0, 1}));
   EXPECT_FALSE(level_map(test::make_picture(1, 1, 8, {0xFF}, [](int, int) { return 0; }),
                          LevelKind::kThreshold));
