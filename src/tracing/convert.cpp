@@ -2,9 +2,10 @@
 
 #include <optional>
 
+#include "drawing/append.h"
 #include "drawing/chain.h"
 #include "drawing/layers.h"
-#include "drawing/line_construction.h"
+#include "drawing/lines.h"
 #include "drawing/memory.h"
 #include "drawing/regions.h"
 #include "geometry/curves.h"
@@ -57,13 +58,19 @@ bool room_for(App& app, const LayerCounts& counts, std::size_t n, const char* ca
   return memck(app, bytes) != 0;
 }
 
-// Appends the sides and their region; false when anything was refused.
-bool make_outline(App& app, const std::vector<LineGeometry>& sides,
-                  const std::vector<ExtractionItem>& items, Colorref color, int layer) {
+// Appends the sides with the current line pen and their region with the
+// current fill in `color`; false when anything was refused.
+bool make_outline(App& app, LayerAppender& layer, const std::vector<LineGeometry>& sides,
+                  const std::vector<ExtractionItem>& items, Colorref color, const char* caption) {
   std::vector<int> numbers(sides.size());
+  LineRecord line;
+  line.pen = app.settings.line_pen;
   for (std::size_t k = 0; k < sides.size(); ++k) {
-    numbers[k] = add_with_current_pen(app, sides[k], layer, GeometryCheck::kTrusted);
+    line.geom = sides[k];
+    numbers[k] = layer.append(ChainKind::kLines, line, nullptr, 0, caption);
     if (numbers[k] == 0) return false;
+    app.in.nowline = line;
+    app.in.nowlinevalid = numbers[k];
   }
   std::vector<BoundaryEntry> entries;
   entries.reserve(items.size());
@@ -73,7 +80,10 @@ bool make_outline(App& app, const std::vector<LineGeometry>& sides,
   region.param = app.settings.fill;
   region.param.color = color;
   region.param.hatch_pen.color = color;
-  return setaltrgn(app, region, entries, layer) != 0;
+  region.count = static_cast<std::int32_t>(entries.size());
+  return layer.append(ChainKind::kRegions, region, entries.data(),
+                      static_cast<std::uint32_t>(entries.size() * sizeof(BoundaryEntry)),
+                      caption) != 0;
 }
 
 }  // namespace
@@ -86,6 +96,7 @@ int convert_shadow(App& app, const std::vector<std::uint8_t>& block, ShadowPlace
   if (!shadow) return 0;
   LayerCounts counts{static_cast<std::uint64_t>(totalskl(app, layer)),
                      static_cast<std::uint64_t>(region_total(app.drawing, layer))};
+  LayerAppender appender(app, layer);
   int made = 0;
   for (std::size_t i = 0; i < shadow->outlines.size(); ++i) {
     const OutlineRecord& r = shadow->outlines[i];
@@ -96,7 +107,7 @@ int convert_shadow(App& app, const std::vector<std::uint8_t>& block, ShadowPlace
     const std::optional<std::vector<ExtractionItem>> items = chained(sides);
     if (!items) continue;
     if (!room_for(app, counts, sides.size(), caption)) break;
-    if (!make_outline(app, sides, *items, r.color, layer)) break;
+    if (!make_outline(app, appender, sides, *items, r.color, caption)) break;
     counts.lines += sides.size();
     counts.regions += 1;
     ++made;
