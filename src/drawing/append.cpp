@@ -44,8 +44,7 @@ int LayerAppender::append(ChainKind kind, const void* record, const void* data,
   if (data != nullptr) block.put_bytes(std::uint64_t{at} + shape.record_size, data, data_size);
   block.put<std::uint32_t>(end.slot, at);
   block.set_used(at + shape.record_size + data_size);
-  end.slot = std::uint64_t{at} + shape.link_field;
-  ++end.length;
+  end = {std::uint64_t{at} + shape.link_field, end.length + 1};
   return static_cast<int>(end.length);
 }
 

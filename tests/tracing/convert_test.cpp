@@ -120,6 +120,15 @@ TEST(RoundedSides, ShortSidesBetweenCurvesAreLeftOut) {
   }
 }
 
+// Scaled down, points that fall together are one point, and the last
+// is dropped when it falls on the first: no side of no length.
+TEST(OutlineWorldPoints, PointsThatFallTogetherAreOne) {
+  const std::vector<IntPoint> points{{0, 0}, {0, 3}, {3, 3}, {3, 1}, {1, 1}, {1, 0}};
+  EXPECT_EQ(outline_world_points(points.data(), points.size(), {10, 20, 0.5}),
+            (std::vector<DPoint>{{10, 20}, {10, 21}, {11, 21}, {11, 20}}));
+  EXPECT_EQ(outline_world_points(points.data(), 2, {0, 0, 0.2}), (std::vector<DPoint>{{0, 0}}));
+}
+
 // A shadow of the traced rows ('#' dark), as a block.
 std::vector<std::uint8_t> traced(const std::vector<std::string>& rows) {
   LevelMap m;
