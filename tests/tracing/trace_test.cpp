@@ -165,6 +165,11 @@ TEST(TraceMap, ThresholdOutlines) {
        {".............", ".###########.", "............."},
        {100, 10, 1.07},
        {{{{1, 1}, {12, 1}}, 11, 1, 11, 0x000000}}},
+      // The walk turns right where cells touch at a corner: they are one outline.
+      {"cells touching at a corner are one",
+       {"...", ".#.", "..#"},
+       {-1, -1, 1.07},
+       {{{{1, 1}, {2, 3}, {3, 3}, {3, 2}}, 2, 1, 2, 0x000000}}},
       // (10, 1) lies within the chord and goes; (10, 0) on the map's edge stays.
       {"corners on the map's rectangle are kept",
        {"##########..........", "####################", "...................."},
