@@ -25,6 +25,8 @@ class ClientArea : public QWidget {
   void render_now();
   // A painter on the picture on screen, for feedback that the next paint wipes out.
   Dc* window_dc();
+  // The input method's composition window goes to this client position.
+  void set_composition_point(int x, int y);
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -34,15 +36,24 @@ class ClientArea : public QWidget {
   void mouseReleaseEvent(QMouseEvent*) override;
   void keyPressEvent(QKeyEvent*) override;
   void inputMethodEvent(QInputMethodEvent*) override;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  private:
   void render_picture();
   void send_text(const QString& text, std::int64_t lparam);
+  QRect caret_rect() const;
+  void draw_preedit(QPainter& p);
 
   MainWindow& owner_;
   QImage picture_;
   bool dirty_ = true;
+  // A message box shown while the picture renders runs its own event loop;
+  // paints arriving meanwhile show the last picture instead of rendering
+  // (and showing the message) again.
+  bool rendering_ = false;
   std::unique_ptr<QtDc> window_dc_;
+  QPoint composition_;  // where the caret is, client pixels
+  QString preedit_;     // the input method's text being composed
 };
 
 class MainWindow : public QMainWindow {

@@ -7,6 +7,7 @@
 #include "drawing/append.h"
 #include "drawing/chain.h"
 #include "drawing/drawing_file.h"
+#include "drawing/elements.h"
 #include "drawing/layers.h"
 #include "drawing/memory.h"
 #include "drawing/pack.h"
@@ -19,8 +20,6 @@ namespace {
 
 constexpr ChainKind kBitmaps = ChainKind::kBitmaps;
 constexpr ChainShape kShape = chain_shape(kBitmaps);
-// Nothing farther than this from the point is found by the nearest search.
-constexpr double kFarAway = 10000.0;
 
 std::uint64_t bitmap_slot(App& app, int n, int layer, const char* caption) {
   return find_element_slot(app, n, layer, kBitmaps, caption);
@@ -94,18 +93,7 @@ int SetClipboadBmp(App& app, int layer) {
 int nearestbmp(App& app, DPoint point, DPoint& anchor, int layer) {
   const std::uint32_t layer_at = layer_with_chain(app, layer, kBitmaps, "nearestbmp");
   if (layer_at == 0) return 0;
-  int found = 0;
-  double best = kFarAway;
-  for_each_in_chain(app.drawing, layer_at, kBitmaps, [&](int n, std::uint32_t at) {
-    const auto record = app.drawing.get<BitmapRecord>(at);
-    const double d = std::hypot(record.x - point.x, record.y - point.y);
-    if (d < best) {
-      best = d;
-      found = n;
-      anchor = DPoint{record.x, record.y};
-    }
-  });
-  return found;
+  return nearest_anchor<BitmapRecord>(app.drawing, layer_at, kBitmaps, point, anchor);
 }
 
 int getbmp(App& app, int n, BitmapRecord& out, int layer) {

@@ -15,6 +15,7 @@
 #include "model/canvas.h"
 #include "model/records.h"
 #include "model/settings.h"
+#include "model/text_state.h"
 #include "model/tracing.h"
 #include "platform/clipboard.h"
 #include "platform/dc.h"
@@ -103,6 +104,7 @@ struct App {
   BrushParams brush;                       // the soft brush of the canvases
   double chord_tolerance = 1.07;  // how far a stroke may stray from a chord and still be one
   Canvases canvases;              // the three full-colour canvases and their undo copy
+  TextEditing text;               // carets, the text buffer and pending character messages
   TracingState tracing;           // the shadow and the tracing parameters
 
   // The palette's last result code, acted on after it closes.

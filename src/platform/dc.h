@@ -3,7 +3,10 @@
 // brush, current position, no antialiasing. The core draws only through this.
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
+
+#include "platform/log_font.h"
 
 namespace daub {
 
@@ -41,6 +44,20 @@ struct DcImage {
   std::vector<std::uint32_t> pixels;  // width * height entries
 };
 
+// The metrics of the selected font, device units (GetTextMetrics).
+struct TextMetrics {
+  int height = 0;  // ascent + descent: the cell height
+  int ascent = 0;
+  int external_leading = 0;
+  int ave_char_width = 0;
+};
+
+// The extent of a piece of text, device units (GetTextExtentPoint).
+struct TextExtent {
+  int cx = 0;
+  int cy = 0;
+};
+
 class Dc {
  public:
   virtual ~Dc() = default;
@@ -67,6 +84,25 @@ class Dc {
   // by taking the nearest source pixel (SetDIBitsToDevice when the sizes
   // match, StretchDIBits otherwise).
   virtual void draw_image(int x, int y, int width, int height, const DcImage& image) = 0;
+
+  // Text. The selected font is a LOGFONT with its height and width in
+  // device units; text is code page 932 bytes drawn with a transparent
+  // background, its cell's top-left corner at (x, y), along the font's
+  // escapement. A device without fonts of its own has fixed metrics: the
+  // character height h is |height| (16 for 0), the average width |width| or
+  // h / 2, a single byte that many wide and a double byte twice that, a
+  // control character (below 0x20) no width; it draws nothing.
+  virtual void select_font(const LogFont& font) { font_ = font; }
+  const LogFont& font() const { return font_; }
+  virtual TextMetrics text_metrics() const;
+  virtual TextExtent text_extent(std::string_view cp932) const;
+  virtual void set_text_color(Colorref color) { text_color_ = color; }
+  Colorref text_color() const { return text_color_; }
+  virtual void text_out(int, int, std::string_view) {}
+
+ protected:
+  LogFont font_;
+  Colorref text_color_ = 0;
 };
 
 // A device context on an off-screen picture whose pixels can be read back.

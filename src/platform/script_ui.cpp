@@ -1,5 +1,6 @@
 #include "platform/script_ui.h"
 
+#include <cstring>
 #include <filesystem>
 
 #include "platform/dialog.h"
@@ -61,6 +62,21 @@ void apply_dialog_answer(const ScriptAnswer& a, DialogState& state, DialogProc& 
   proc.command(state, a.kind == ScriptAnswer::kDialog ? a.click : kIdOk);
 }
 
+// The prompt of a one-line input (its label 589) or "", then the first
+// value of every edit, check and radio control.
+std::vector<std::string> open_fields(const DialogTemplate& tmpl, const DialogState& state) {
+  std::vector<std::string> fields = {"open", tmpl.title,
+                                     tmpl.control(589) ? state.text(589) : std::string()};
+  for (const ControlTemplate& c : tmpl.controls) {
+    if (c.id <= 0) continue;
+    if (c.kind == ControlKind::kEdit || c.kind == ControlKind::kMultiEdit)
+      fields.push_back(std::to_string(c.id) + "=" + state.text(c.id));
+    else if (c.kind == ControlKind::kCheck || c.kind == ControlKind::kRadio)
+      fields.push_back(std::to_string(c.id) + "=" + (state.checked(c.id) ? "on" : "off"));
+  }
+  return fields;
+}
+
 }  // namespace
 
 void ScriptUi::log_line(const std::vector<std::string>& fields) {
@@ -102,6 +118,7 @@ MessageAnswer ScriptUi::message_box(const std::string& caption, const std::strin
 int ScriptUi::run_dialog(const DialogTemplate& tmpl, DialogProc& proc) {
   DialogState state(tmpl);
   proc.init(state);
+  log_line(open_fields(tmpl, state));
   std::vector<std::string> taken;
   ScriptAnswer a;
   // A click that leaves the dialog open (an empty input, a preview button)
@@ -145,6 +162,17 @@ std::optional<Colorref> ScriptUi::choose_color(Colorref) {
   ScriptAnswer a;
   if (!take_choice(ScriptAnswer::kColor, "color", a)) return std::nullopt;
   return a.color;
+}
+
+std::optional<LogFont> ScriptUi::choose_font(const LogFont& initial) {
+  ScriptAnswer a;
+  if (!take_choice(ScriptAnswer::kFont, "font", a)) return std::nullopt;
+  LogFont f = initial;
+  f.height = a.font.height;
+  f.weight = a.font.weight;
+  f.italic = a.font.italic;
+  std::memcpy(f.face_name, a.font.face_name, sizeof f.face_name);
+  return f;
 }
 
 void ScriptUi::set_title(const std::string& utf8) {

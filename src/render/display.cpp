@@ -11,6 +11,7 @@
 #include "render/line_painters.h"
 #include "render/pens.h"
 #include "render/region_painters.h"
+#include "render/text_painters.h"
 #include "render/view.h"
 
 namespace daub {
@@ -40,6 +41,8 @@ void paint_other_layer_guides(App& app, Dc& dc) {
     if (n == app.in.nowlayer) continue;
     allbmp(app, dc, n);
     alllineguide(app, dc, n);
+    alltext(app, dc, TextKind::kLetter, TextPaint::kGuide, n);
+    alltext(app, dc, TextKind::kEnglish, TextPaint::kGuide, n);
   }
 }
 
@@ -48,6 +51,8 @@ void paint_layer_elements(App& app, Dc& dc, int n) {
   allbmp(app, dc, n);
   allrgn(app, dc, n);
   allline(app, dc, n);
+  alltext(app, dc, TextKind::kEnglish, TextPaint::kOwnColor, n);
+  alltext(app, dc, TextKind::kLetter, TextPaint::kOwnColor, n);
 }
 
 void paint_all_layers(App& app, Dc& dc) {
@@ -104,9 +109,27 @@ void paint_nowbmp(App& app, Dc& dc) {
 
 // The texts of the current layer, drawn last by the editing modes.
 void paint_current_texts(App& app, Dc& dc) {
-  // Texts are not drawn yet.
-  (void)app;
-  (void)dc;
+  alltext(app, dc, TextKind::kEnglish, TextPaint::kOwnColor, app.in.nowlayer);
+  alltext(app, dc, TextKind::kLetter, TextPaint::kOwnColor, app.in.nowlayer);
+}
+
+// The text entry modes 3 and 8: the other kind as it is, the kind being
+// typed with the current element and its range shown, the anchors, the
+// current element's anchor and its caret. Entering one kind forgets the
+// other kind's caret.
+void paint_text_entry(App& app, Dc& dc, TextKind kind) {
+  const TextKind other = kind == TextKind::kLetter ? TextKind::kEnglish : TextKind::kLetter;
+  const int layer = app.in.nowlayer;
+  alltext(app, dc, other, TextPaint::kOwnColor, layer);
+  alltext(app, dc, kind, TextPaint::kEdit, layer);
+  alltexthed(app, dc, kind, display_color(app, 740), layer);
+  paint_current_anchor(app, dc, kind);
+  paint_caret_markers(app, dc, kind);
+}
+
+void paint_text_heads(App& app, Dc& dc) {
+  alltexthed(app, dc, TextKind::kEnglish, display_color(app, 740), app.in.nowlayer);
+  alltexthed(app, dc, TextKind::kLetter, display_color(app, 740), app.in.nowlayer);
 }
 
 // The direction tick and the marker of the current point.
@@ -158,6 +181,7 @@ void paint_cycle(App& app, Dc& dc) {
   using Painter = int (*)(App&, Dc&);
   static constexpr Painter kPainters[9] = {dispall,     displine, dispstock, displetter, dispbmp,
                                            disprgnedit, disprgn,  disppaint, dispenglish};
+  place_composition_window(app, dc);
   int mode = app.in.dispmode;
   if (mode >= 0 && mode <= 8) kPainters[mode](app, dc);
 }
@@ -187,13 +211,16 @@ int dispstock(App& app, Dc& dc) {
   jordenlinedisp(app, dc);
   paint_nowpoint(app, dc);
   paint_current_texts(app, dc);
+  paint_text_heads(app, dc);
   return 0;
 }
 
 int displetter(App& app, Dc& dc) {
+  app.text.caret(TextKind::kEnglish) = CaretRecord{};
   paint_editing_background(app, dc);
   jordenlinedisp(app, dc);
   paint_current_sketch(app, dc, RegionLook::kGray);
+  paint_text_entry(app, dc, TextKind::kLetter);
   return 0;
 }
 
@@ -228,8 +255,11 @@ int disppaint(App& app, Dc& dc) {
 }
 
 int dispenglish(App& app, Dc& dc) {
+  app.text.caret(TextKind::kLetter) = CaretRecord{};
   paint_editing_background(app, dc);
+  jordenlinedisp(app, dc);
   paint_current_sketch(app, dc, RegionLook::kGray);
+  paint_text_entry(app, dc, TextKind::kEnglish);
   return 0;
 }
 

@@ -13,37 +13,9 @@
 #include "platform/input_box.h"
 #include "platform/printf_text.h"
 #include "render/pens.h"
+#include "render/view.h"
 
 namespace daub {
-
-// Whole pixels of the dialog are world units while the preview draws: scale
-// 1, centre and origin 0; the view comes back afterwards.
-class UnitView {
- public:
-  explicit UnitView(App& app)
-      : app_(app),
-        settings_(app.settings),
-        origin_x_(app.view.vieworigin_x),
-        origin_y_(app.view.vieworigin_y) {
-    app.settings.scale = 1.0;
-    app.settings.view_center_x = 0;
-    app.settings.view_center_y = 0;
-    app.view.vieworigin_x = 0;
-    app.view.vieworigin_y = 0;
-  }
-  ~UnitView() {
-    app_.settings = settings_;
-    app_.view.vieworigin_x = origin_x_;
-    app_.view.vieworigin_y = origin_y_;
-  }
-  UnitView(const UnitView&) = delete;
-  UnitView& operator=(const UnitView&) = delete;
-
- private:
-  App& app_;
-  Settings settings_;
-  int origin_x_, origin_y_;
-};
 
 // Shows `value` with `format` in INPUTBOX and reads it back with the same
 // format; true with `value` changed only when one finite value was read.

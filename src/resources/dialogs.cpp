@@ -249,4 +249,75 @@ const DialogTemplate& dbryhelpdlg_template() {
   return kTemplate;
 }
 
+const DialogTemplate& textbox_template() {
+  static const DialogTemplate kTemplate{
+      "TEXTBOX",
+      "テキスト入力",
+      520,
+      320,
+      {
+          {292, ControlKind::kMultiEdit, "", 12, 12, 496, 250, 1000},
+          {kIdOk, ControlKind::kDefaultButton, "OK", 328, 276, 84, 28},
+          {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 424, 276, 84, 28},
+      }};
+  return kTemplate;
+}
+
+const DialogTemplate& formatinputbox_template() {
+  static const DialogTemplate kTemplate{
+      "FORMATINPUTBOX",
+      "書式データ入力",
+      600,
+      420,
+      {
+          {-1, ControlKind::kStatic, "一行文字数", 20, 20, 150, 20},
+          {967, ControlKind::kEdit, "", 180, 16, 90, 24, 20},
+          {982, ControlKind::kButton, "変更", 280, 16, 60, 24},
+          {-1, ControlKind::kStatic, "一行文字数を行の長さで決める", 350, 20, 240, 20},
+          {-1, ControlKind::kStatic, "文字間隔", 20, 54, 150, 20},
+          {969, ControlKind::kEdit, "", 180, 50, 90, 24, 20},
+          {-1, ControlKind::kStatic, "列間隔", 20, 88, 150, 20},
+          {971, ControlKind::kEdit, "", 180, 84, 90, 24, 20},
+          {983, ControlKind::kButton, "変更", 280, 84, 60, 24},
+          {-1, ControlKind::kStatic, "列間隔を標準値にする", 350, 88, 240, 20},
+          {-1, ControlKind::kStatic, "最大引き延ばし率", 20, 122, 150, 20},
+          {973, ControlKind::kEdit, "", 180, 118, 90, 24, 20},
+          {-1, ControlKind::kStatic, "一行の長さ", 20, 156, 150, 20},
+          {984, ControlKind::kEdit, "", 180, 152, 90, 24, 20},
+          {-1, ControlKind::kStatic, "文字方向", 20, 190, 150, 20},
+          {986, ControlKind::kEdit, "", 180, 186, 90, 24, 20},
+          {-1, ControlKind::kStatic, "文字の高さ", 20, 224, 150, 20},
+          {992, ControlKind::kEdit, "", 180, 220, 90, 24, 20},
+          {-1, ControlKind::kStatic, "文字の幅", 20, 258, 150, 20},
+          {994, ControlKind::kEdit, "", 180, 254, 90, 24, 20},
+          {-1, ControlKind::kStatic, "フォント名", 20, 292, 150, 20},
+          {1055, ControlKind::kEdit, "", 180, 288, 260, 24, 31},
+          {996, ControlKind::kButton, "フォント", 460, 152, 110, 28},
+          {998, ControlKind::kButton, "タブ", 460, 186, 110, 28},
+          {997, ControlKind::kButton, "色", 460, 220, 110, 28},
+          {981, ControlKind::kButton, "TEST", 460, 254, 110, 28},
+          {-2, ControlKind::kPreview, "", 20, 324, 360, 84},
+          {kIdOk, ControlKind::kDefaultButton, "OK", 400, 380, 84, 28},
+          {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 496, 380, 84, 28},
+      }};
+  return kTemplate;
+}
+
+const DialogTemplate& tabinputbox_template() {
+  static const DialogTemplate kTemplate = [] {
+    DialogTemplate t{"TABINPUTBOX", "タブ入力", 300, 420, {}};
+    constexpr int kIds[10] = {967, 969, 971, 973, 984, 986, 988, 990, 992, 994};
+    for (int i = 0; i < 10; ++i) {
+      const int y = 16 + 34 * i;
+      t.controls.push_back(
+          {-1, ControlKind::kStatic, "第" + std::to_string(i + 1) + "タブ", 20, y + 4, 100, 20});
+      t.controls.push_back({kIds[i], ControlKind::kEdit, "", 130, y, 90, 24, 20});
+    }
+    t.controls.push_back({kIdOk, ControlKind::kDefaultButton, "OK", 100, 380, 84, 28});
+    t.controls.push_back({kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 196, 380, 84, 28});
+    return t;
+  }();
+  return kTemplate;
+}
+
 }  // namespace daub

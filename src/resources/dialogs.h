@@ -40,4 +40,16 @@ const DialogTemplate& dbryiodlg_template();
 // DBRYHELPDLG: one button per help topic (1100-1106) and Cancel.
 const DialogTemplate& dbryhelpdlg_template();
 
+// TEXTBOX ("テキスト入力"): the multi-line edit 292 of the text buffer.
+const DialogTemplate& textbox_template();
+// FORMATINPUTBOX ("書式データ入力"): characters per line 967, character
+// spacing 969, column spacing 971, maximum stretch rate 973, line length
+// 984, direction 986, font height 992 and width 994, face name 1055; 982
+// characters per line from the line length, 983 standard column spacing,
+// 996 font chooser, 998 tabs, 997 colour, 981 TEST (preview below).
+const DialogTemplate& formatinputbox_template();
+// TABINPUTBOX ("タブ入力"): the ten tab intervals 967, 969, 971, 973, 984,
+// 986, 988, 990, 992, 994.
+const DialogTemplate& tabinputbox_template();
+
 }  // namespace daub

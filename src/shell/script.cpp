@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -108,9 +109,26 @@ std::optional<std::vector<std::uint8_t>> read_file_for(const std::string& path,
   return bytes;
 }
 
-// Sends each byte of code page 932 text as one character message.
-void send_chars(App& app, const std::string& utf8, std::int64_t lparam) {
-  for (unsigned char c : utf8_to_cp932(utf8)) on_char(app, c, lparam);
+// Sends each byte of code page 932 text as one character message, handled
+// before the next is sent.
+void send_chars(App& app, const std::string& utf8) {
+  for (unsigned char c : utf8_to_cp932(utf8)) on_char(app, c, 0);
+}
+
+// An input method's commit: every byte is queued before the first is
+// handled, as committed characters arrive together.
+void send_commit(App& app, const std::string& utf8) {
+  post_chars(app, utf8_to_cp932(utf8), 1);
+  pump_chars(app);
+}
+
+// The caret records as "state,a,b;state,a,b" (letter, english).
+std::string fmt_carets(const App& app) {
+  std::string out;
+  for (const CaretRecord& c : app.text.carets)
+    out += (out.empty() ? "" : ";") + std::to_string(c.state) + "," + std::to_string(c.a) + "," +
+           std::to_string(c.b);
+  return out;
 }
 
 void drag(App& app, int x1, int y1, int x2, int y2, int steps) {
@@ -204,6 +222,27 @@ bool run_answer(ScriptUi& ui, Words& w, std::string& error) {
     a.kind = ScriptAnswer::kColor;
     a.color = rgb(c[0], c[1], c[2]);
     a.text = std::to_string(c[0]) + " " + std::to_string(c[1]) + " " + std::to_string(c[2]);
+  } else if (kind == "font") {
+    // answer font HEIGHT WEIGHT ITALIC FACE: the chooser's font.
+    std::vector<int> v(3);
+    for (int& n : v) {
+      if (!parse_int(w.next(), n)) {
+        error = "answer font needs HEIGHT WEIGHT ITALIC and a face";
+        return false;
+      }
+    }
+    const std::string face = utf8_to_cp932(w.rest());
+    if (face.empty() || face.size() > 31) {
+      error = "answer font needs a face of at most 31 bytes";
+      return false;
+    }
+    a.kind = ScriptAnswer::kFont;
+    a.font.height = v[0];
+    a.font.weight = v[1];
+    a.font.italic = static_cast<std::uint8_t>(v[2] != 0);
+    std::memcpy(a.font.face_name, face.data(), face.size());
+    a.text = std::to_string(v[0]) + " " + std::to_string(v[1]) + " " + std::to_string(v[2]) + " " +
+             cp932_to_utf8(face);
   } else if (kind == "dialog") {
     if (!parse_dialog_answer(w, a, error)) return false;
   } else {
@@ -334,8 +373,10 @@ std::vector<std::string> state_fields(const App& app) {
           "vieworigin=" + std::to_string(app.view.vieworigin_x) + "," +
               std::to_string(app.view.vieworigin_y),
           "pagename=" + app.files.pagename, "file=" + app.files.current_file,
-          // The selection sets of texts and bitmaps are not kept yet.
-          "stocks=" + std::to_string(app.line_stock.size()) + ",0,0,0"};
+          // The selection sets of texts and bitmaps and the spare screen are not kept yet.
+          "stocks=" + std::to_string(app.line_stock.size()) + ",0,0,0",
+          "enclosure=" + std::to_string(app.enclosure.size()), "spare=0",
+          "caret=" + fmt_carets(app), "textbuffer=" + cp932_to_utf8(app.text.buffer)};
 }
 
 bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string& line,
@@ -378,7 +419,16 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
     return true;
   }
   if (verb == "char" || verb == "ime") {
-    send_chars(app, w.rest(), verb == "ime" ? 1 : 0);
+    verb == "ime" ? send_commit(app, w.rest()) : send_chars(app, w.rest());
+    return true;
+  }
+  if (verb == "charcode") {
+    if (!read_ints(w, 1, v, error)) return false;
+    if (v[0] < 0 || v[0] > 255) {
+      error = "charcode takes a byte 0..255";
+      return false;
+    }
+    on_char(app, v[0], 0);
     return true;
   }
   if (verb == "answer") return run_answer(ui, w, error);

@@ -29,6 +29,9 @@ bool pen_command(App& app, int id);
 // 542-545 (the current region), 828-865 (standard pens and brushes), 1026,
 // 1027, 1052 (brush dialogs).
 bool region_command(App& app, int id);
+// Text elements: the text mouse-command setters, the range operations,
+// restyling, pick-ups, the direction and the text dialogs.
+bool text_command(App& app, int id);
 
 // Canvases and the brush: the painting mouse-command setters, erase, undo,
 // painting the line template, the segment buffer and its outline, the brush
