@@ -72,13 +72,5 @@ TEST(ShadowBlock, DamagesAreRefused) {
   }
 }
 
-TEST(ShadowBlock, RecolourByOrientation) {
-  std::vector<std::uint8_t> block = shadow_block(two_outlines());
-  EXPECT_EQ(recolor_shadow(block, -1, 0x0000FF), 1);
-  const Shadow s = *read_shadow(block);
-  EXPECT_EQ(s.outlines[0].color, 0x000000u);
-  EXPECT_EQ(s.outlines[1].color, 0x0000FFu);
-}
-
 }  // namespace
 }  // namespace daub

@@ -55,14 +55,6 @@ TEST(LevelMap, RedChannelDecidesTheLevel) {
                          LevelKind::kThreshold));
 }
 
-// Two cells touching at a corner: the corner between them has two edges leaving.
-TEST(EdgeMap, DiagonalCellsMeetAtAJunction) {
-  const EdgeMap falling = edge_map_plain(map_of({"#.", ".#"}), {1, true});
-  const EdgeMap rising = edge_map_plain(map_of({".#", "#."}), {1, true});
-  EXPECT_EQ(falling.codes[3 * 8 + 3], 9);
-  EXPECT_EQ(rising.codes[3 * 8 + 3], 8);
-}
-
 // The corner-by-corner edge map equals the scans on random maps of every
 // size up to 17 × 17, for every region of every map kind.
 TEST(EdgeMap, CornersEqualThePlainScans) {

@@ -7,7 +7,6 @@
 
 #include "model/app.h"
 #include "picture/bmp_file.h"
-#include "platform/recording_dc.h"
 #include "support/picture_builder.h"
 #include "support/test_app.h"
 #include "tracing/shadow.h"
@@ -64,51 +63,6 @@ TEST(TraceClipboard, PicturesAndRefusals) {
   EXPECT_EQ(t.app.tracing.shadow, kept);
 }
 
-std::vector<DcOp> polygons(const RecordingDc& dc) {
-  std::vector<DcOp> out;
-  for (const DcOp& op : dc.ops())
-    if (op.kind == DcOp::kPolygon) out.push_back(op);
-  return out;
-}
-
-// The shadow is drawn at its place, each outline filled and outlined in its
-// colour; the preview draws it again at the second place; a drag moves it.
-TEST(DrawShadow, PlacesScalesAndMoves) {
-  TestApp t;
-  Shadow s;
-  s.outlines = {{3, 9, 1, 3, 0, 0, 0x0000FF}};
-  s.points = {{1, 1}, {3, 1}, {3, 7}};
-  t.app.tracing.shadow = shadow_block(s);
-  t.app.tracing.place = {100, -50, 1.5};
-  t.app.tracing.second_place = {-3, 4, 0.5};
-  RecordingDc dc;
-  t.ui.set_window_dc(&dc);
-  show_shadow_twice(t.app, ShadowStyle::kPlain);
-  const std::vector<DcOp> drawn = polygons(dc);
-  ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_EQ(drawn[0].points, pts({{101, -49}, {104, -49}, {104, -40}}));
-  EXPECT_EQ(drawn[1].points, pts({{-3, 4}, {-2, 4}, {-2, 7}}));
-  EXPECT_EQ(drawn[0].pen, (DcPen{kPenSolid, 0, 0x0000FF}));
-  EXPECT_EQ(drawn[0].brush, (DcBrush{BrushKind::kSolid, 0x0000FF}));
-
-  t.app.in.pressscreen = {10, 10};
-  t.app.in.releasescreen = {4, 30};
-  dc.clear();
-  move_shadow(t.app);
-  EXPECT_EQ(t.app.tracing.place.x, 94);
-  EXPECT_EQ(t.app.tracing.place.y, -30);
-  ASSERT_EQ(polygons(dc).size(), 1u);
-  EXPECT_EQ(polygons(dc)[0].points[0], (IntPoint{95, -29}));
-
-  // Recolouring by orientation, then drawing again.
-  t.app.settings.color = 0x00FF00;
-  EXPECT_EQ(recolor_outlines(t.app, -1), 0);
-  EXPECT_EQ(recolor_outlines(t.app, 1), 1);
-  EXPECT_EQ(polygons(dc).back().brush.color, 0x00FF00u);
-  show_shadow_size(t.app);
-  EXPECT_EQ(t.last_message(), "Shadow file size\t" + std::to_string(8 + 28 + 3 * 8));
-}
-
 // Smoothing cuts each corner at the depth (times the scale), at most half of
 // each edge, with a parabola through eight pieces; depth 0 is the outline.
 TEST(DrawShadow, SmoothingCutsCorners) {
@@ -131,9 +85,6 @@ TEST(DrawShadow, SmoothingCutsCorners) {
 // The inputs take what reads as their format and makes sense.
 TEST(TracingInputs, ShowAndTake) {
   TestApp t;
-  t.answer(ScriptAnswer::kCancel);
-  EXPECT_EQ(chord_factor_input(t.app), 0);
-  EXPECT_EQ(t.app.input.buffer, "1.000000");
   t.answer(ScriptAnswer::kInput, "0.5");
   EXPECT_EQ(chord_factor_input(t.app), 1);
   EXPECT_DOUBLE_EQ(t.app.chord_tolerance, 0.57);
@@ -145,9 +96,6 @@ TEST(TracingInputs, ShowAndTake) {
   EXPECT_DOUBLE_EQ(t.app.chord_tolerance, 0);
 
   ShadowPlace place{3, 4, 1.0};
-  t.answer(ScriptAnswer::kCancel);
-  shadow_position_input(t.app, place);
-  EXPECT_EQ(t.app.input.buffer, "3.000000,4.000000");
   t.answer(ScriptAnswer::kInput, "12.9,-3.7");
   EXPECT_EQ(shadow_position_input(t.app, place), 1);
   EXPECT_EQ(place.x, 12);
