@@ -181,9 +181,9 @@ void BM_Convert(benchmark::State& state) {
     state.PauseTiming();
     Fixture f;
     state.ResumeTiming();
-    regions = convert_shadow(f.app, shadow, {0, 0, 1.0},
-                             state.range(0) == 0 ? OutlineShape::kStraight : OutlineShape::kRounded,
-                             1);
+    regions =
+        convert_shadow(f.app, shadow, {0, 0, 1.0},
+                       state.range(0) == 0 ? OutlineShape::kStraight : OutlineShape::kRounded, 1);
   }
   state.counters["regions"] = regions;
   state.SetLabel(state.range(0) == 0 ? "straight" : "rounded");
