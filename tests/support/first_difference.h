@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "picture/dib.h"
+
 namespace daub::test {
 
 // "" when the rows (width pixels each) are equal; else the first differing
@@ -23,6 +25,16 @@ inline std::string first_difference(const std::vector<std::uint32_t>& got,
     return text;
   }
   return "";
+}
+
+// The same for two pictures in memory form, their pixels read top down;
+// pictures that are not readable are compared as bytes.
+inline std::string first_difference(const Dib& got, const Dib& want) {
+  if (got == want) return "";
+  const std::optional<DcImage> a = dib_to_dc_image(got), b = dib_to_dc_image(want);
+  if (!a || !b || a->width != b->width) return "the pictures' bytes or sizes differ";
+  const std::string pixel = first_difference(a->pixels, b->pixels, a->width);
+  return pixel.empty() ? "the pictures differ outside their pixels" : pixel;
 }
 
 }  // namespace daub::test
