@@ -148,7 +148,8 @@ TEST(QtDc, ImagesAreOpaqueOnATransparentLayer) {
 // image; its bytes (the alpha byte included) must be the plain form's, which
 // paints everything through QPainter. Random runs of lines (one pixel and
 // wide, solid and dashed, reaching far off the image), rectangles and
-// pictures partly off the image, on an opaque and a transparent image.
+// pictures partly off the image, on an opaque and a transparent image,
+// through a painter that is plain, clipped or moved.
 TEST(QtDc, FastFormPaintsThePlainFormsBytes) {
   std::mt19937 random(20240612);
   for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
@@ -156,6 +157,10 @@ TEST(QtDc, FastFormPaintsThePlainFormsBytes) {
       SCOPED_TRACE(testing::Message() << "format " << format << " round " << round);
       const std::uint32_t seed = random();
       auto paint = [&](QtDc& dc) {
+        // Now and then the painter clips or moves what is drawn, as only
+        // QPainter itself can follow.
+        if (round % 4 == 1) dc.painter().setClipRect(5, 3, 25, 20);
+        if (round % 4 == 2) dc.painter().translate(4, -3);
         std::mt19937 ops(seed);
         auto pick = [&](int lo, int hi) { return lo + static_cast<int>(ops() % (hi - lo + 1)); };
         // Mostly on or near the image, now and then far off it.
