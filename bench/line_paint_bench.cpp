@@ -11,7 +11,6 @@
 // painted per second.
 
 #include <benchmark/benchmark.h>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
@@ -27,6 +26,7 @@
 #include "platform/recording_dc.h"
 #include "platform/script_ui.h"
 #include "qt/qt_dc.h"
+#include "qt_main.h"
 #include "render/display.h"
 #include "render/pens.h"
 #include "shell/startup.h"
@@ -233,11 +233,4 @@ BENCHMARK(BM_RepaintWalk)
 }  // namespace
 }  // namespace daub
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication qt(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return daub::bench::run_with_qt(argc, argv); }

@@ -10,7 +10,6 @@
 // threads, so the CPU column counts the whole process.
 
 #include <benchmark/benchmark.h>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -22,6 +21,7 @@
 #include "platform/clipboard.h"
 #include "platform/script_ui.h"
 #include "qt/qt_dc.h"
+#include "qt_main.h"
 #include "render/view.h"
 #include "shell/startup.h"
 
@@ -137,11 +137,4 @@ BENCHMARK(BM_ScaledDisplayPlain)
 }  // namespace
 }  // namespace daub
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication qt(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return daub::bench::run_with_qt(argc, argv); }

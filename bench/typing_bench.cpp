@@ -5,13 +5,13 @@
 // The client is 1000 × 750 in the start-up painting mode.
 
 #include <benchmark/benchmark.h>
-#include <QGuiApplication>
 
 #include <fstream>
 #include <iostream>
 #include <string>
 
 #include "app/headless.h"
+#include "qt_main.h"
 
 namespace daub {
 namespace {
@@ -52,11 +52,4 @@ BENCHMARK(BM_StartUpOnly)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace daub
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication qt(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return daub::bench::run_with_qt(argc, argv); }
