@@ -79,8 +79,34 @@ Neighbours neighbours(double f, int count) {
 // A channel value mixed between rows: a mix of bytes is a finite number in
 // [0, 256) — each pair of weights sums to 1 within an ulp or two — so the
 // cast truncates it as trunc_to_int does and the plain mix's clamp never acts.
+std::uint32_t channel(double v) { return static_cast<std::uint32_t>(static_cast<int>(v)); }
 std::uint32_t channel(double near, double far, double rest, double ay) {
-  return static_cast<std::uint32_t>(static_cast<int>(near * rest + far * ay));
+  return channel(near * rest + far * ay);
+}
+
+// The two passes' loops over a row, as clones for processors with wider
+// vectors and for all others: the same operations on the same numbers, so
+// the same bytes either way (no fused multiply-add: the build forbids
+// contracting, and the wider clone is not given one).
+//
+// A row mixed across, n columns of each channel (blue, green, red) one
+// after the other, into pixels: near × 1 + far × 0 is near itself.
+__attribute__((target_clones("avx2", "default"))) void truncated_row(const double* near,
+                                                                     std::size_t n,
+                                                                     std::uint32_t* out) {
+  for (std::size_t k = 0; k < n; ++k)
+    out[k] = channel(near[2 * n + k]) << 16 | channel(near[n + k]) << 8 | channel(near[k]);
+}
+
+// Two rows mixed across, mixed between them at fraction ay into pixels.
+__attribute__((target_clones("avx2", "default"))) void mixed_rows(const double* near,
+                                                                  const double* far, double ay,
+                                                                  std::size_t n,
+                                                                  std::uint32_t* out) {
+  const double rest = 1.0 - ay;
+  for (std::size_t k = 0; k < n; ++k)
+    out[k] = channel(near[2 * n + k], far[2 * n + k], rest, ay) << 16 |
+             channel(near[n + k], far[n + k], rest, ay) << 8 | channel(near[k], far[k], rest, ay);
 }
 
 // The pixel at `bgr` (blue, green, red) as 0x00RRGGBB.
@@ -184,13 +210,8 @@ class ScaledRows {
 
   void mixed_row(const Neighbours& row, std::uint32_t* out) {
     const double* near = across(row.near, row.far);
-    // With no fraction between the rows the far row adds far × 0 = 0.
-    const double* far = row.fraction == 0 ? near : across(row.far, row.near);
-    const double ay = row.fraction, rest = 1.0 - ay;
-    const std::size_t n = near_.size();
-    for (std::size_t k = 0; k < n; ++k)
-      out[k] = channel(near[2 * n + k], far[2 * n + k], rest, ay) << 16 |
-               channel(near[n + k], far[n + k], rest, ay) << 8 | channel(near[k], far[k], rest, ay);
+    if (row.fraction == 0) return truncated_row(near, near_.size(), out);
+    mixed_rows(near, across(row.far, row.near), row.fraction, near_.size(), out);
   }
 
   const std::uint8_t* pixels_;
