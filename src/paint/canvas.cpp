@@ -7,6 +7,7 @@
 
 #include "drawing/regions.h"
 #include "model/app.h"
+#include "model/fingerprint.h"
 #include "paint/stroke.h"
 #include "picture/scaled_display.h"
 #include "platform/dc.h"
@@ -26,7 +27,7 @@ Dib* known_copy(Canvases& c, int slot, const Dib& picture) {
   if (!d.known || c.current != slot || d.picture != picture.data() || d.size != picture.size() ||
       d.changed.size() > static_cast<std::size_t>(dib_info(picture).height))
     return nullptr;
-  for (Dib* buffer : {&c.undo, &c.spare})
+  for (Dib* buffer : {&c.undo.picture, &c.spare})
     if (!buffer->empty() && buffer->data() == d.copy && buffer->size() == d.size) return buffer;
   return nullptr;
 }
@@ -52,23 +53,26 @@ void copy_changed_rows(const Dib& from, Dib& to, const std::vector<RowSpan>& cha
 // does. Returns whether the copy is now exactly the picture.
 bool take_undo_copy(App& app, int slot, const CanvasSlot& s) {
   Canvases& c = app.canvases;
+  Dib& copy = c.undo.picture;
   Dib* known = known_copy(c, slot, s.image);
   c.delta.known = false;
   c.current = slot;
-  if (known != nullptr) c.undo.swap(*known);
+  c.undo.x = s.x;
+  c.undo.y = s.y;
+  if (known != nullptr) copy.swap(*known);
   Dib().swap(c.spare);
   if (known != nullptr) {
-    copy_changed_rows(s.image, c.undo, c.delta.changed);
+    copy_changed_rows(s.image, copy, c.delta.changed);
     return true;
   }
-  c.undo.clear();
+  copy.clear();
   if (s.image.empty()) return false;
   if (has_picture(s)) {
-    c.undo.assign(s.image.begin(), s.image.end());
+    copy.assign(s.image.begin(), s.image.end());
     return true;
   }
-  std::optional<Dib> copy = DIBcopy(app, s.image);
-  if (copy) c.undo = std::move(*copy);
+  std::optional<Dib> made = DIBcopy(app, s.image);
+  if (made) copy = std::move(*made);
   return false;
 }
 
@@ -122,14 +126,15 @@ void select_canvas_for_stroke(App& app, int slot) {
   UndoDelta& d = app.canvases.delta;
   d.known = true;
   d.picture = s->image.data();
-  d.copy = app.canvases.undo.data();
+  d.copy = app.canvases.undo.picture.data();
   d.size = s->image.size();
   d.changed.clear();
 }
 
 void keep_for_undo(App& app, int slot, Dib before) {
-  if (canvas_slot(app, slot) == nullptr) return;
-  app.canvases.undo = std::move(before);
+  CanvasSlot* s = canvas_slot(app, slot);
+  if (s == nullptr) return;
+  app.canvases.undo = CanvasUndo{std::move(before), s->x, s->y};
   app.canvases.current = slot;
   app.canvases.delta.known = false;
 }
@@ -137,20 +142,38 @@ void keep_for_undo(App& app, int slot, Dib before) {
 int undo_canvas_change(App& app, int slot) {
   CanvasSlot* s = canvas_slot(app, slot);
   Canvases& c = app.canvases;
-  if (s == nullptr || c.undo.empty()) return 0;
-  if (known_copy(c, slot, s->image) == &c.undo) {
+  Dib& copy = c.undo.picture;
+  if (s == nullptr || copy.empty()) return 0;
+  // The picture goes back where it lay; into another slot (the copy is
+  // shared) it goes where that slot lies.
+  if (slot == c.current) {
+    s->x = c.undo.x;
+    s->y = c.undo.y;
+  }
+  if (known_copy(c, slot, s->image) == &copy) {
     // Only the noted rows differ: they go back, and the used-up copy, now
     // the picture's twin, is kept as the spare for the next copy.
-    copy_changed_rows(c.undo, s->image, c.delta.changed);
-    c.spare.swap(c.undo);
-    Dib().swap(c.undo);
+    copy_changed_rows(copy, s->image, c.delta.changed);
+    c.spare.swap(copy);
+    Dib().swap(copy);
     c.delta.changed.clear();
     return 1;
   }
-  s->image.swap(c.undo);
-  Dib().swap(c.undo);
+  s->image.swap(copy);
+  Dib().swap(copy);
   c.delta.known = false;
   return 1;
+}
+
+void place_canvas(App& app, int slot, double x, double y) {
+  CanvasSlot* s = canvas_slot(app, slot);
+  if (s == nullptr) return;
+  if (slot == app.canvases.current) {
+    app.canvases.undo.x += x - s->x;
+    app.canvases.undo.y += y - s->y;
+  }
+  s->x = x;
+  s->y = y;
 }
 
 void erase_canvas(App& app, int slot) {
@@ -170,6 +193,17 @@ int make_canvas(App& app, int slot, DPoint p1, DPoint p2, Colorref color) {
   s->x = std::fmin(p1.x, p2.x);
   s->y = std::fmin(p1.y, p2.y);
   return 1;
+}
+
+void mark_canvas_saved(App& app, int slot) {
+  if (const CanvasSlot* s = canvas_slot(app, slot))
+    app.saved.canvases[static_cast<std::size_t>(slot - 1)] = fingerprint(s->image);
+}
+
+bool canvas_unsaved(App& app, int slot) {
+  const CanvasSlot* s = canvas_slot(app, slot);
+  return s != nullptr && has_picture(*s) &&
+         fingerprint(s->image) != app.saved.canvases[static_cast<std::size_t>(slot - 1)];
 }
 
 bool has_picture(const CanvasSlot& slot) {

@@ -14,9 +14,10 @@
 namespace daub {
 
 struct ScriptAnswer {
-  enum Kind { kOk, kCancel, kYes, kNo, kInput, kFile, kColor, kPrint, kDialog } kind = kOk;
+  enum Kind { kOk, kCancel, kYes, kNo, kInput, kFile, kColor, kPrint, kDialog, kFont } kind = kOk;
   std::string text;                                 // input text, file or PDF path
   Colorref color = 0;                               // kColor
+  LogFont font;                                     // kFont: height, weight, italic and face chosen
   std::vector<std::pair<int, std::string>> values;  // kDialog: control id = value
   int click = kIdOkValue;                           // kDialog: the control clicked
   std::string source;                               // how the script wrote it, for the log
@@ -52,6 +53,7 @@ class ScriptUi : public Ui {
   int run_dialog(const DialogTemplate& tmpl, DialogProc& proc) override;
   std::optional<FileChoice> file_dialog(const FileDialogRequest& request) override;
   std::optional<Colorref> choose_color(Colorref initial) override;
+  std::optional<LogFont> choose_font(const LogFont& initial) override;
   void set_title(const std::string& utf8) override;
   void repaint() override;
   Dc* window_dc() override {

@@ -29,6 +29,8 @@ constexpr Colorref kInvalidColor = 0xFFFFFFFF;
 // reference the fast form is tested against.
 enum class PixelPath { kFast, kPlain };
 
+struct QtFontEntry;
+
 class QtDc : public BitmapDc {
  public:
   // Paints on the image; get_pixel reads it back.
@@ -58,6 +60,17 @@ class QtDc : public BitmapDc {
   // The pixels of the image it paints on (empty on other devices).
   DcImage image() const override;
 
+  // Text through the fonts of qt_fonts.h. Fonts and the widths of their
+  // characters are kept between paints (a font is made once per LOGFONT,
+  // a width measured once per character), so a repaint costs the drawing.
+  // A vertical face ("@") set along its escapement stands full-width
+  // characters upright in their vertical forms and lays half-width ones
+  // along the line.
+  void select_font(const LogFont& font) override;
+  TextMetrics text_metrics() const override;
+  TextExtent text_extent(std::string_view cp932) const override;
+  void text_out(int x, int y, std::string_view cp932) override;
+
   QPainter& painter() { return *painter_; }
 
  private:
@@ -70,6 +83,9 @@ class QtDc : public BitmapDc {
   };
 
   void prepare_painter();
+  const QtFontEntry& font_entry() const;
+  void draw_char(const QtFontEntry& f, double x, double y, double along, std::string_view bytes);
+
   void stroke(IntPoint from, IntPoint to);
   void thin_line(IntPoint a, IntPoint b);
   QRect visible_rect() const;
@@ -89,6 +105,8 @@ class QtDc : public BitmapDc {
   DcPen pen_;
   DcBrush brush_;
   IntPoint position_;
+  mutable std::shared_ptr<const QtFontEntry> font_entry_;
+  const QtFontEntry* painter_font_ = nullptr;  // the font the painter holds
 };
 
 struct QtBitmapStorage {

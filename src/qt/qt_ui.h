@@ -17,6 +17,8 @@ struct QtUiHooks {
   std::function<void()> repaint;
   // The window's own device context, or null when there is none.
   std::function<Dc*()> window_dc;
+  // Where the input method's composition window goes (client pixels).
+  std::function<void(int, int)> composition_window;
 };
 
 class QtUi : public Ui {
@@ -30,6 +32,9 @@ class QtUi : public Ui {
   int run_dialog(const DialogTemplate& tmpl, DialogProc& proc) override;
   std::optional<FileChoice> file_dialog(const FileDialogRequest& request) override;
   std::optional<Colorref> choose_color(Colorref initial) override;
+  // Qt's font dialog over the installed fonts.
+  std::optional<LogFont> choose_font(const LogFont& initial) override;
+  void set_composition_window(int x, int y) override;
   void set_title(const std::string& utf8) override;
   void repaint() override;
   Dc* window_dc() override;

@@ -19,4 +19,33 @@ void show_at_top_left(App& app, double wx, double wy);
 void show_at_bottom_left(App& app, double wx, double wy);
 void zoom_about_top_left(App& app, double factor);
 
+// Whole pixels of a dialog are world units while its preview draws: scale
+// 1, centre and origin 0; the view comes back afterwards.
+class UnitView {
+ public:
+  explicit UnitView(App& app)
+      : app_(app),
+        settings_(app.settings),
+        origin_x_(app.view.vieworigin_x),
+        origin_y_(app.view.vieworigin_y) {
+    app.settings.scale = 1.0;
+    app.settings.view_center_x = 0;
+    app.settings.view_center_y = 0;
+    app.view.vieworigin_x = 0;
+    app.view.vieworigin_y = 0;
+  }
+  ~UnitView() {
+    app_.settings = settings_;
+    app_.view.vieworigin_x = origin_x_;
+    app_.view.vieworigin_y = origin_y_;
+  }
+  UnitView(const UnitView&) = delete;
+  UnitView& operator=(const UnitView&) = delete;
+
+ private:
+  App& app_;
+  Settings settings_;
+  int origin_x_, origin_y_;
+};
+
 }  // namespace daub

@@ -107,6 +107,7 @@ TEST(Validation, AcceptsWhatTheLimitsAllow) {
   add_text(t.app, 1, ChainKind::kLetters, std::string(65534, 'a'));
   add_region(t.app, 1, std::vector<BoundaryEntry>(65535));
   add_region(t.app, 1, {});
+  add_region(t.app, 1, {{99, 1}, {-3, 7}});  // stale line numbers: skipped when drawn
   add_bitmap(t.app, 1, {});
   EXPECT_TRUE(is_valid_drawing(t.app.drawing));
   // Trailing bytes after the used part are allowed (clipboard data may have them).

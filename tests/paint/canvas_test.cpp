@@ -93,7 +93,7 @@ TEST(CanvasSlots, UndoRestoresTheSelectedPictureOnceAndBadNumbersAreNoSlot) {
   EXPECT_TRUE(image(t, 2).empty());
   // Selecting an empty slot drops the copy.
   select_canvas_for_change(t.app, 3);
-  EXPECT_TRUE(t.app.canvases.undo.empty());
+  EXPECT_TRUE(t.app.canvases.undo.picture.empty());
   EXPECT_EQ(undo_canvas_change(t.app, 3), 0);
 
   // Numbers outside 1 to 3 are no slot.
@@ -109,11 +109,13 @@ TEST(CanvasSlots, UndoRestoresTheSelectedPictureOnceAndBadNumbersAreNoSlot) {
 }
 
 // Strokes (some laid twice under one selection), outline fills, the matte,
-// new pictures, changes in place and undos in a random order over three
-// canvases of different sizes: every undo gives back, byte for byte, the picture of the slot last
-// selected as it was when selected (what a whole copy at each selection
-// gives), whichever slot it goes to; and every stroke lays what the plain
-// brush lays on a fresh mask, however the mask bytes were used before.
+// new pictures, changes in place, moves and undos in a random order over
+// three canvases of different sizes: every undo gives back, byte for byte,
+// the picture of the slot last selected as it was when selected (what a
+// whole copy at each selection gives), whichever slot it goes to, and puts
+// that slot back where it lay (moves since included); and every stroke lays
+// what the plain brush lays on a fresh mask, however the mask bytes were
+// used before.
 TEST(CanvasUndo, GivesBackThePictureAsSelectedAfterAnyRunOfChanges) {
   TestApp t;
   t.ui.set_bitmap_dc_factory([](int w, int h) { return std::make_unique<test::PixelDc>(w, h); });
@@ -125,7 +127,11 @@ TEST(CanvasUndo, GivesBackThePictureAsSelectedAfterAnyRunOfChanges) {
     return make_canvas(t.app, slot, p, {p.x + pick(8, 70), p.y + pick(8, 60)}, random() & 0xFFFFFF);
   };
   for (int slot = 1; slot <= 3; ++slot) ASSERT_EQ(new_picture(slot), 1);
-  Dib copy;  // what the undo must give back
+  Dib copy;       // what the undo must give back
+  int owner = 0;  // the slot it was taken from, and where that slot lies
+  DPoint place;
+  auto at = [&](int n) { return DPoint{canvas_slot(t.app, n)->x, canvas_slot(t.app, n)->y}; };
+  auto taken = [&](int n) { owner = n, place = at(n), copy = image(t, n); };
   int slot = 1;
   for (int step = 0; step < 400; ++step) {
     // Mostly the slot of the step before, so that runs of changes meet.
@@ -135,7 +141,7 @@ TEST(CanvasUndo, GivesBackThePictureAsSelectedAfterAnyRunOfChanges) {
     t.app.settings.color = random() & 0xFFFFFF;
     if (action <= 3) {
       select_canvas_for_stroke(t.app, slot);
-      copy = image(t, slot);
+      taken(slot);
       t.app.brush.width = pick(10, 120) / 10.0;
       const auto kind = static_cast<BlendKind>(pick(0, 2));
       for (int n = pick(1, 2); n > 0; --n) {
@@ -152,14 +158,14 @@ TEST(CanvasUndo, GivesBackThePictureAsSelectedAfterAnyRunOfChanges) {
       t.app.line_stock = {straight_segment(a, {b.x, a.y}), straight_segment({b.x, a.y}, b),
                           straight_segment(b, {a.x, b.y}), straight_segment({a.x, b.y}, a)};
       select_canvas_for_stroke(t.app, slot);
-      copy = image(t, slot);
+      taken(slot);
       paint_canvas_outline(t.app, slot, BlendKind::kColor, pick(0, 1) == 1);
     } else if (action == 5) {
       const Dib one = image(t, 1);
-      if (matte_drawing(t.app, MatteKey::kAllLines) == 1) copy = one;
+      if (matte_drawing(t.app, MatteKey::kAllLines) == 1) taken(1), copy = one;
     } else if (action == 6) {
       select_canvas_for_change(t.app, slot);
-      copy = image(t, slot);
+      taken(slot);
       if (pick(0, 3) == 0)
         erase_canvas(t.app, slot);
       else
@@ -168,17 +174,54 @@ TEST(CanvasUndo, GivesBackThePictureAsSelectedAfterAnyRunOfChanges) {
       // A change in place whose old picture becomes the undo copy afterwards.
       Dib before = image(t, slot);
       if (negative_picture(canvas_slot(t.app, slot)->image) == OpStatus::kDone) {
+        taken(slot);
         copy = before;
         keep_for_undo(t.app, slot, std::move(before));
       }
+    } else if (action == 8) {
+      const DPoint from = at(slot), to = point();
+      place_canvas(t.app, slot, to.x, to.y);
+      if (slot == owner) place = {place.x + to.x - from.x, place.y + to.y - from.y};
     } else {
       const Dib before = image(t, slot);
+      const DPoint was = at(slot);
       const int undone = undo_canvas_change(t.app, slot);
       ASSERT_EQ(undone, copy.empty() ? 0 : 1);
       ASSERT_EQ(test::first_difference(image(t, slot), undone == 1 ? copy : before), "");
+      const DPoint now = at(slot), want = undone == 1 && slot == owner ? place : was;
+      ASSERT_EQ(std::pair(now.x, now.y), std::pair(want.x, want.y));
       copy.clear();
     }
   }
+}
+
+// Undo puts the old picture back where it lay; a move after the change is
+// kept, and a picture undone into another slot goes where that slot lies.
+TEST(CanvasSlots, UndoPutsThePictureBackWhereItLay) {
+  TestApp t;
+  const Dib white = image(t, 1);
+  auto at = [&](int slot) {
+    const CanvasSlot& s = *canvas_slot(t.app, slot);
+    return std::pair(s.x, s.y);
+  };
+  select_canvas_for_change(t.app, 1);
+  ASSERT_EQ(make_canvas(t.app, 1, {130, 70}, {100, 50}, 0x0000FF), 1);
+  ASSERT_EQ(undo_canvas_change(t.app, 1), 1);
+  EXPECT_EQ(image(t, 1), white);
+  EXPECT_EQ(at(1), std::pair(10.0, 10.0));
+
+  select_canvas_for_change(t.app, 1);
+  ASSERT_EQ(make_canvas(t.app, 1, {100, 50}, {130, 70}, 0x0000FF), 1);
+  place_canvas(t.app, 1, 120.5, 45);
+  ASSERT_EQ(undo_canvas_change(t.app, 1), 1);
+  EXPECT_EQ(at(1), std::pair(30.5, 5.0));
+
+  ASSERT_EQ(make_canvas(t.app, 2, {200, 200}, {208, 206}, 0x00FF00), 1);
+  select_canvas_for_change(t.app, 2);
+  place_canvas(t.app, 1, 7, 8);  // another slot's move leaves the copy's place
+  ASSERT_EQ(undo_canvas_change(t.app, 1), 1);
+  EXPECT_EQ(at(1), std::pair(7.0, 8.0));
+  EXPECT_EQ(at(2), std::pair(200.0, 200.0));
 }
 
 TEST(CanvasShow, FramesRunRoundTheShownCanvasesInTheFrameColour) {

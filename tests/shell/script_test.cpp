@@ -16,6 +16,7 @@ namespace {
 
 struct NoHost : ScriptHost {
   bool save_screen(const std::string&) override { return true; }
+  bool save_window(const std::string&) override { return true; }
   void resize(int, int) override {}
 };
 
