@@ -106,16 +106,28 @@ LineGeometry on_canvas(LineGeometry g, DPoint canvas_pos) {
   return g;
 }
 
-// Makes a mask of the canvas, lets `lay` fill it and blends it in the current
-// colour; 0 when no mask can be had.
+// The rows the mask's spans cover; every column of every row when the
+// spans are not known.
+TouchedRows touched_by(const Mask& mask) {
+  if (mask.spans.size() == static_cast<std::size_t>(mask.h)) return mask.spans;
+  return TouchedRows(static_cast<std::size_t>(mask.h), RowSpan{0, mask.w - 1});
+}
+
+// Makes a mask of the canvas in the app's mask bytes, lets `lay` fill it,
+// blends it in the current colour and zeroes what it wrote of the bytes
+// again; 0 when no mask can be had.
 template <typename Lay>
-int paint_through_mask(App& app, CanvasView canvas, BlendKind kind, Lay&& lay) {
-  Mask mask = make_mask(canvas.w, canvas.h);
-  if (mask.w == 0 || canvas.bits == nullptr) return 0;
+int paint_through_mask(App& app, CanvasView canvas, BlendKind kind, TouchedRows* touched,
+                       Lay&& lay) {
+  if (canvas.bits == nullptr) return 0;
+  Mask mask = make_mask(canvas.w, canvas.h, std::move(app.canvases.mask_bytes));
+  if (mask.w == 0) return 0;
   app.ui.set_busy(true);
   lay(mask);
   blend_mask(canvas, mask, kind, app.settings.color);
   app.ui.set_busy(false);
+  if (touched != nullptr) *touched = touched_by(mask);
+  app.canvases.mask_bytes = zeroed_bytes(std::move(mask));
   return 1;
 }
 
@@ -184,30 +196,32 @@ void lay_segments(const App& app, const SegmentBuffer& segments, const BrushPara
 }
 
 int paint_segments(App& app, const SegmentBuffer& segments, CanvasView canvas, DPoint canvas_pos,
-                   BlendKind kind) {
+                   BlendKind kind, TouchedRows* touched) {
   if (segments.empty()) return 0;
-  return paint_through_mask(app, canvas, kind, [&](Mask& mask) {
+  return paint_through_mask(app, canvas, kind, touched, [&](Mask& mask) {
     lay_segments(app, segments, app.brush, canvas_pos, mask);
   });
 }
 
-int paint_stroke(App& app, CanvasView canvas, DPoint canvas_pos, BlendKind kind) {
+int paint_stroke(App& app, CanvasView canvas, DPoint canvas_pos, BlendKind kind,
+                 TouchedRows* touched) {
   const std::vector<IntPoint> points = std::move(app.in.strokepoints);
   app.in.strokepoints.clear();
-  return paint_segments(app, build_freehand(app, points), canvas, canvas_pos, kind);
+  return paint_segments(app, build_freehand(app, points), canvas, canvas_pos, kind, touched);
 }
 
 int paint_geometry(App& app, const LineGeometry& geometry, CanvasView canvas, DPoint canvas_pos,
-                   BlendKind kind) {
+                   BlendKind kind, TouchedRows* touched) {
   if (geometry.kind != kShapeCurve && geometry.kind != kShapeStraight) return 0;
-  return paint_through_mask(app, canvas, kind, [&](Mask& mask) {
+  return paint_through_mask(app, canvas, kind, touched, [&](Mask& mask) {
     rasterise_segment(app, on_canvas(geometry, canvas_pos), app.brush, mask);
   });
 }
 
 int paint_straight_stroke(App& app, DPoint press, DPoint release, CanvasView canvas,
-                          DPoint canvas_pos, BlendKind kind) {
-  return paint_geometry(app, straight_segment(press, release).geom, canvas, canvas_pos, kind);
+                          DPoint canvas_pos, BlendKind kind, TouchedRows* touched) {
+  return paint_geometry(app, straight_segment(press, release).geom, canvas, canvas_pos, kind,
+                        touched);
 }
 
 }  // namespace daub

@@ -487,6 +487,8 @@ int run_script(App& app, ScriptUi& ui, ScriptHost& host, std::istream& script) {
       ++errors;
       ui.log_line({"error", std::to_string(number), error});
     }
+    // One paint for all the repaints the line asked for.
+    ui.flush_repaint();
   }
   return errors;
 }
