@@ -19,8 +19,10 @@ namespace daub {
 
 namespace {
 
-// Keeps the client picture: every repaint renders the whole picture into it,
-// as the window's paint cycle does.
+// Keeps the client picture: a repaint renders the whole picture into it, as
+// the window's paint cycle does, once for all the requests of a script line
+// (the script runner asks for the paint due at each line's end) and sooner
+// when the picture is drawn on or saved.
 class HeadlessHost : public ScriptHost {
  public:
   HeadlessHost(App& app, ScriptUi& ui) : app_(app), ui_(ui) {
@@ -36,7 +38,7 @@ class HeadlessHost : public ScriptHost {
   }
 
   bool save_screen(const std::string& path) override {
-    render();
+    if (!ui_.flush_repaint()) render();
     end_window_dc();
     bool saved = screen_.save(QString::fromStdString(path));
     begin_window_dc();
@@ -57,7 +59,7 @@ class HeadlessHost : public ScriptHost {
 
   void resize(int width, int height) override {
     on_size(app_, width, height);
-    render();
+    if (!ui_.flush_repaint()) render();
   }
 
   void render() {

@@ -58,12 +58,13 @@ void ClientArea::render_picture() {
   dirty_ = false;
 }
 
-void ClientArea::render_now() {
+void ClientArea::request_paint() {
   dirty_ = true;
-  if (!rendering_) repaint();
+  update();
 }
 
 Dc* ClientArea::window_dc() {
+  if (!rendering_ && (dirty_ || picture_.size() != size())) render_picture();
   if (picture_.isNull()) return nullptr;
   if (!window_dc_) window_dc_ = std::make_unique<QtDc>(picture_);
   update();  // show the feedback once the handler returns
@@ -184,7 +185,7 @@ MainWindow::MainWindow() {
   client_ = new ClientArea(*this);
   setCentralWidget(client_);
   QtUiHooks hooks;
-  hooks.repaint = [this] { client_->render_now(); };
+  hooks.repaint = [this] { client_->request_paint(); };
   hooks.window_dc = [this] { return client_->window_dc(); };
   hooks.composition_window = [this](int x, int y) { client_->set_composition_point(x, y); };
   ui_ = std::make_unique<QtUi>(this, hooks);
@@ -240,7 +241,7 @@ void MainWindow::start() {
   app_->view.client_height = client_->height();
   on_create(*app_);
   started_ = true;
-  client_->render_now();
+  client_->request_paint();
   client_->setFocus();
 }
 

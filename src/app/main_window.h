@@ -27,9 +27,12 @@ class ClientArea : public QWidget {
  public:
   explicit ClientArea(MainWindow& owner);
 
-  // Renders the whole picture now (the synchronous repaint).
-  void render_now();
-  // A painter on the picture on screen, for feedback that the next paint wipes out.
+  // Asks for the whole picture to be painted again. Requests within one
+  // event batch give one paint, run when Qt delivers the paint event or
+  // sooner when something draws on the picture.
+  void request_paint();
+  // A painter on the picture on screen (painted first when a paint is due),
+  // for feedback that the next paint wipes out.
   Dc* window_dc();
   // The input method's composition window goes to this client position.
   void set_composition_point(int x, int y);

@@ -17,6 +17,7 @@
 #include "model/records.h"
 #include "model/settings.h"
 #include "model/text_state.h"
+#include "model/tracing.h"
 #include "platform/clipboard.h"
 #include "platform/dc.h"
 #include "platform/input_box.h"
@@ -127,6 +128,7 @@ struct App {
   Canvases canvases;              // the three full-colour canvases and their undo copy
   TextEditing text;               // carets, the text buffer and pending character messages
   Saved saved;
+  TracingState tracing;  // the shadow and the tracing parameters
 
   // The palette's last result code, acted on after it closes.
   int palette_result = 0;

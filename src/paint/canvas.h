@@ -24,14 +24,21 @@ CanvasSlot* canvas_slot(App& app, int slot);
 
 // Replaces the undo copy by a copy of the slot's picture (none when it has
 // none) and its place. The copy is shared by the three slots: undoing another
-// slot after this puts this slot's old picture there.
+// slot after this puts this slot's old picture there. The copy's buffer is
+// kept from one change to the next, and when the slot was last changed by
+// the painting operations below only the rows they touched are copied.
 void select_canvas_for_change(App& app, int slot);
+// The same for a change made by the painting operations below alone, which
+// note what they touch: the next selection of the slot copies only that.
+// Any other change of a picture selects its slot with the call above first.
+void select_canvas_for_stroke(App& app, int slot);
 // Makes `before` (the slot's picture before a change that has succeeded, in
 // place) the undo copy, as selecting the slot before the change would have.
 void keep_for_undo(App& app, int slot, Dib before);
-// Puts the undo copy in place of the slot's picture and drops it; the slot
-// the copy was taken from goes back to where it lay then. 0 (and no change)
-// when there is no undo copy, so a second undo does nothing.
+// Puts the undo copy in place of the slot's picture and drops it (its buffer
+// is kept for the next copy); the slot the copy was taken from goes back to
+// where it lay then. 0 (and no change) when there is no undo copy, so a
+// second undo does nothing.
 int undo_canvas_change(App& app, int slot);
 // Moves the slot's top-left to (x, y). Moving is not a change the undo takes
 // back: the place of the slot's undo copy moves along.

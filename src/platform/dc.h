@@ -2,7 +2,9 @@
 // A GDI-style device context: integer device coordinates, one selected pen and
 // brush, current position, no antialiasing. The core draws only through this.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -44,6 +46,9 @@ struct DcImage {
   std::vector<std::uint32_t> pixels;  // width * height entries
 };
 
+// Makes row `row` (0 at the top) of a picture: its pixels, 0x00RRGGBB.
+using RowMaker = std::function<void(int row, std::uint32_t* out)>;
+
 // The metrics of the selected font, device units (GetTextMetrics).
 struct TextMetrics {
   int height = 0;  // ascent + descent: the cell height
@@ -84,6 +89,18 @@ class Dc {
   // by taking the nearest source pixel (SetDIBitsToDevice when the sizes
   // match, StretchDIBits otherwise).
   virtual void draw_image(int x, int y, int width, int height, const DcImage& image) = 0;
+  // Puts a width x height picture with its top-left at (x, y), 1:1, its rows
+  // made on demand: what draw_image of the picture they make puts. A device
+  // that can take the rows where they belong needs no picture in between,
+  // and may leave rows it would not show unmade.
+  virtual void draw_rows(int x, int y, int width, int height, const RowMaker& rows) {
+    if (width <= 0 || height <= 0) return;
+    DcImage image{width, height, {}};
+    image.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int row = 0; row < height; ++row)
+      rows(row, image.pixels.data() + static_cast<std::size_t>(row) * width);
+    draw_image(x, y, width, height, image);
+  }
 
   // Text. The selected font is a LOGFONT with its height and width in
   // device units; text is code page 932 bytes drawn with a transparent

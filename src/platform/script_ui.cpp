@@ -259,7 +259,15 @@ void ScriptUi::set_title(const std::string& utf8) {
 
 void ScriptUi::repaint() {
   ++repaints_;
+  repaint_due_ = true;
+}
+
+bool ScriptUi::flush_repaint() {
+  if (!repaint_due_) return false;
+  repaint_due_ = false;
+  ++paints_;
   if (repaint_hook_) repaint_hook_();
+  return true;
 }
 
 }  // namespace daub

@@ -34,7 +34,7 @@ class ScriptUi : public Ui {
   void queue(ScriptAnswer answer) { answers_.push_back(std::move(answer)); }
   std::size_t queued() const { return answers_.size(); }
 
-  // Called by repaint(); the host renders the picture there.
+  // Called when a repaint is due; the host renders the picture there.
   void set_repaint_hook(std::function<void()> hook) { repaint_hook_ = std::move(hook); }
   void set_window_dc(Dc* dc) { window_dc_ = dc; }
   using BitmapDcFactory = std::function<std::unique_ptr<BitmapDc>(int, int)>;
@@ -43,7 +43,12 @@ class ScriptUi : public Ui {
   // when it cannot be made.
   using PrintJobFactory = std::function<std::unique_ptr<PrintJob>(const std::string& pdf_path)>;
   void set_print_job_factory(PrintJobFactory factory) { print_job_factory_ = std::move(factory); }
+  // Repaints asked for, and repaints run: all those asked for since the last
+  // one run give one, when the script line ends or something draws on the
+  // picture (flush_repaint; true when one was due).
   int repaint_count() const { return repaints_; }
+  int paint_count() const { return paints_; }
+  bool flush_repaint();
   const std::string& title() const { return title_; }
 
   // Writes one log line: fields joined by TAB, line breaks written as \n.
@@ -62,7 +67,10 @@ class ScriptUi : public Ui {
   bool print_setup() override;
   void set_title(const std::string& utf8) override;
   void repaint() override;
-  Dc* window_dc() override { return window_dc_; }
+  Dc* window_dc() override {
+    flush_repaint();
+    return window_dc_;
+  }
   std::unique_ptr<BitmapDc> create_bitmap_dc(int width, int height) override {
     return bitmap_dc_factory_ ? bitmap_dc_factory_(width, height) : nullptr;
   }
@@ -85,6 +93,8 @@ class ScriptUi : public Ui {
   PrintJobFactory print_job_factory_;
   std::string printer_;  // the PDF path last chosen in a print dialog
   int repaints_ = 0;
+  int paints_ = 0;
+  bool repaint_due_ = false;
   std::string title_;
 };
 

@@ -77,10 +77,14 @@ class Ui {
   virtual bool print_setup() { return false; }
 
   virtual void set_title(const std::string& utf8) = 0;
-  // Paints the whole client area at once; returns after the paint cycle ran.
+  // Asks for the whole client area to be painted again. The paint cycle runs
+  // once for all the requests of a script line or an event batch, and before
+  // anything reads or draws on the picture (the window's paint, window_dc,
+  // saving the screen).
   virtual void repaint() = 0;
   // The window's own device context, for feedback drawn straight onto the
-  // window that the next paint wipes out; null when there is no window picture.
+  // window that the next paint wipes out (a repaint that is due runs first);
+  // null when there is no window picture.
   virtual Dc* window_dc() = 0;
   // An off-screen picture of width x height filled white, or null when none
   // can be had.

@@ -15,7 +15,8 @@ namespace daub {
 
 // What only the main window can do for the Ui.
 struct QtUiHooks {
-  // Renders the whole client picture before returning (e.g. widget->repaint()).
+  // Asks for the whole client picture to be painted again; the window paints
+  // once for all the requests of an event batch, before anything reads it.
   std::function<void()> repaint;
   // The window's own device context, or null when there is none.
   std::function<Dc*()> window_dc;

@@ -8,7 +8,8 @@ namespace daub {
 // The view centre follows the client size: its integer halves.
 void center_view_on_client(App& app);
 
-// Paints the whole client area at once, keeping the display mode.
+// Asks for the whole client area to be painted again (Ui::repaint), keeping
+// the display mode; the view's centre follows the client size at once.
 void repaint(App& app);
 // Sets the display mode (3: Japanese text entry, 8: Latin) and repaints.
 void setdispmode(App& app, int mode);

@@ -19,4 +19,7 @@ bool text_mouse_command(App& app, int cmd);
 // Cutting, resizing, moving and placing canvases.
 bool canvas_mouse_command(App& app, int cmd);
 
+// 1016: the drag moves the shadow.
+bool tracing_mouse_command(App& app, int cmd);
+
 }  // namespace daub

@@ -373,6 +373,13 @@ bool run_save(App& app, ScriptHost& host, const std::string& verb, Words& w, std
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(&app.settings);
     return write_bytes_to(path, std::vector<std::uint8_t>(bytes, bytes + sizeof(Settings)), error);
   }
+  if (verb == "save-shadow") {
+    if (app.tracing.shadow.empty()) {
+      error = "there is no shadow";
+      return false;
+    }
+    return write_bytes_to(path, app.tracing.shadow, error);
+  }
   if (verb == "save-window" ? host.save_window(path) : host.save_screen(path)) return true;
   error = "cannot write " + path;
   return false;
@@ -486,7 +493,7 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
   if (verb == "clipboard") return run_clipboard(app, w, error);
   if (verb == "save-clipboard") return run_save_clipboard(app, w, error);
   if (verb == "save-screen" || verb == "save-window" || verb == "save-drawing" ||
-      verb == "save-canvas" || verb == "save-settings")
+      verb == "save-canvas" || verb == "save-settings" || verb == "save-shadow")
     return run_save(app, host, verb, w, error);
   if (verb == "close") {
     if (!w.at_end()) {
@@ -518,6 +525,8 @@ int run_script(App& app, ScriptUi& ui, ScriptHost& host, std::istream& script) {
       ++errors;
       ui.log_line({"error", std::to_string(number), error});
     }
+    // One paint for all the repaints the line asked for.
+    ui.flush_repaint();
   }
   return errors;
 }

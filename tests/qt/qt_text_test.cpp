@@ -202,7 +202,9 @@ TEST_F(WindowTyping, InputMethodCommitsPreeditAndCaretRectangle) {
   EXPECT_EQ(text(), utf8_to_cp932("日本語"));
   EXPECT_EQ(app.text.caret(TextKind::kLetter), (CaretRecord{1, 6, 0}));
   EXPECT_TRUE(app.text.queue.empty());
-  // The composition window follows the caret to after the third character.
+  // The composition window follows the caret to after the third character
+  // once the window has painted (once, for all three characters).
+  QCoreApplication::processEvents();
   const QRect after = client->inputMethodQuery(Qt::ImCursorRectangle).toRect();
   EXPECT_GT(after.left(), caret.left() + 30);
   EXPECT_EQ(after.left(), app.text.composition.x);

@@ -51,4 +51,8 @@ bool reading_command(App& app, int id);
 // Printing: 281, 282 (the lattice), 290, 291, 503, 587, 816, 868, 1119.
 bool print_command(App& app, int id);
 
+// Tracing: 1001-1023 (the shadow and the tracing parameters), 642 and 870
+// (the clipboard's picture traced and converted at once).
+bool tracing_command(App& app, int id);
+
 }  // namespace daub
