@@ -28,6 +28,27 @@ ChainEnd chain_end(const Block& block, std::uint32_t layer, ChainKind kind) {
 
 }  // namespace
 
+ChainAppender::ChainAppender(Block& block, std::uint32_t layer_at, ChainKind kind)
+    : block_(block), kind_(kind) {
+  const ChainEnd end = chain_end(block, layer_at, kind);
+  slot_ = end.slot;
+  length_ = end.length;
+}
+
+int ChainAppender::append(const void* record, const void* data, std::uint32_t data_size) {
+  const ChainShape shape = chain_shape(kind_);
+  const std::uint32_t at = block_.used();
+  block_.put_bytes(at, record, shape.record_size);
+  block_.put<std::uint32_t>(std::uint64_t{at} + shape.link_field, 0);
+  if (shape.data_field != 0)
+    block_.put<std::uint32_t>(std::uint64_t{at} + shape.data_field, at + shape.record_size);
+  if (data != nullptr) block_.put_bytes(std::uint64_t{at} + shape.record_size, data, data_size);
+  block_.put<std::uint32_t>(slot_, at);
+  block_.set_used(at + shape.record_size + data_size);
+  slot_ = std::uint64_t{at} + shape.link_field;
+  return static_cast<int>(++length_);
+}
+
 int append_element(App& app, int layer, ChainKind kind, const void* record, const void* data,
                    std::uint32_t data_size, const char* caption) {
   const std::uint32_t layer_at = layer_offset(app.drawing, layer);
@@ -35,24 +56,14 @@ int append_element(App& app, int layer, ChainKind kind, const void* record, cons
     message(app.ui, caption, "レイヤーが存在しません");
     return 0;
   }
-  const ChainEnd end = chain_end(app.drawing, layer_at, kind);
+  ChainAppender appender(app.drawing, layer_at, kind);
   // A longer chain could be saved but never read back.
-  if (end.length >= kMaxChainLength) {
+  if (appender.length() >= kMaxChainLength) {
     message(app.ui, "memck", "メモリー不足、データをセーブしてください");
     return 0;
   }
-  const ChainShape shape = chain_shape(kind);
-  if (memck(app, std::uint64_t{shape.record_size} + data_size) == 0) return 0;
-  Block& block = app.drawing;
-  const std::uint32_t at = block.used();
-  block.put_bytes(at, record, shape.record_size);
-  block.put<std::uint32_t>(std::uint64_t{at} + shape.link_field, 0);
-  if (shape.data_field != 0)
-    block.put<std::uint32_t>(std::uint64_t{at} + shape.data_field, at + shape.record_size);
-  if (data != nullptr) block.put_bytes(std::uint64_t{at} + shape.record_size, data, data_size);
-  block.put<std::uint32_t>(end.slot, at);
-  block.set_used(at + shape.record_size + data_size);
-  return static_cast<int>(end.length) + 1;
+  if (memck(app, std::uint64_t{chain_shape(kind).record_size} + data_size) == 0) return 0;
+  return appender.append(record, data, data_size);
 }
 
 }  // namespace daub
