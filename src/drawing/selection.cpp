@@ -425,12 +425,7 @@ int stocknowpenparts(App& app, unsigned parts, int layer) {
     if (parts & kPenStyle) pen.style = from.style;
     if (parts & kPenWidth) pen.width = from.width;
     if (parts & kPenColor) pen.color = from.color;
-    if (parts & kPenDots) {
-      pen.dot_length = from.dot_length;
-      pen.start_length = from.start_length;
-      pen.bit_count = from.bit_count;
-      pen.bits = from.bits;
-    }
+    if (parts & kPenDots) copy_dot_pattern(from, pen);
     block.put(std::uint64_t{at} + offsetof(LineRecord, pen), pen);
     ++changed;
   });

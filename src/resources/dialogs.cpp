@@ -50,19 +50,19 @@ const DialogTemplate& peninputbox_template() {
 }
 
 const DialogTemplate& penparamchangebox_template() {
-  static const DialogTemplate kTemplate =
-      with_pen_fields({"PENPARAMCHANGEBOX", "線群変更", 580, 400, {}},
-                      {
-                          {999, ControlKind::kButton, "定型ペン", 440, 16, 110, 28},
-                          {1024, ControlKind::kButton, "色", 440, 50, 110, 28},
-                          {981, ControlKind::kButton, "TEST", 440, 84, 110, 28},
-                          {-1, ControlKind::kGroup, "変更項目", 200, 190, 220, 120},
-                          {1038, ControlKind::kCheck, "ペン幅", 216, 214, 190, 24},
-                          {1039, ControlKind::kCheck, "線の種類", 216, 244, 190, 24},
-                          {1040, ControlKind::kCheck, "色", 216, 274, 190, 24},
-                          {kIdOk, ControlKind::kDefaultButton, "OK", 380, 360, 84, 28},
-                          {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 476, 360, 84, 28},
-                      });
+  static const DialogTemplate kTemplate = [] {
+    DialogTemplate t = peninputbox_template();
+    t.name = "PENPARAMCHANGEBOX";
+    t.title = "線群変更";
+    t.height = 400;
+    for (ControlTemplate& c : t.controls)
+      if (c.id == kIdOk || c.id == kIdCancel) c.y = 360;
+    t.controls.push_back({-1, ControlKind::kGroup, "変更項目", 200, 190, 220, 120});
+    t.controls.push_back({1038, ControlKind::kCheck, "ペン幅", 216, 214, 190, 24});
+    t.controls.push_back({1039, ControlKind::kCheck, "線の種類", 216, 244, 190, 24});
+    t.controls.push_back({1040, ControlKind::kCheck, "色", 216, 274, 190, 24});
+    return t;
+  }();
   return kTemplate;
 }
 

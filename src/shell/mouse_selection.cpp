@@ -85,12 +85,13 @@ DPoint nearest_selected_end(const App& app, DPoint p) {
 // The nearest end of a selected line to p with its direction (B's direction
 // for a B end). False with an empty line set.
 bool snap_to_selected_end(const App& app, PointDir& p) {
+  const DPoint query = position(p);
   double d = 999999999.0;
   bool found = false;
   for (const ExtractionItem& item : app.line_stock) {
     const LineGeometry& g = item.geom;
     for (PointDir end : {PointDir{g.x0, g.y0, g.a0}, PointDir{g.x1, g.y1, g.a1}}) {
-      const double e = distance(position(end), position(p));
+      const double e = distance(position(end), query);
       if (e < d) {
         d = e;
         p = end;
