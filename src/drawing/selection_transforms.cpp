@@ -23,6 +23,8 @@ DPoint turned(DPoint p, DPoint c, double cos_a, double sin_a) {
   return {c.x + dx * cos_a - dy * sin_a, c.y + dx * sin_a + dy * cos_a};
 }
 
+DPoint mirrored(DPoint p, DPoint c) { return {2 * c.x - p.x, p.y}; }
+
 double mirrored_angle(double a) { return std::atan2(std::sin(a), -std::cos(a)); }
 
 // An integer size scaled and rounded, never turned into 0 (which a font
@@ -87,11 +89,7 @@ void rotate_lines(std::vector<ExtractionItem>& items, DPoint c, double angle) {
 
 void mirror_lines(std::vector<ExtractionItem>& items, DPoint c) {
   map_lines(
-      items,
-      [&](DPoint p) {
-        return DPoint{2 * c.x - p.x, p.y};
-      },
-      mirrored_angle);
+      items, [&](DPoint p) { return mirrored(p, c); }, mirrored_angle);
 }
 
 void shift_texts(TextStock& items, double dx, double dy) {
@@ -123,7 +121,7 @@ void rotate_texts(TextStock& items, DPoint c, double angle) {
 }
 
 void mirror_texts(TextStock& items, DPoint c) {
-  map_anchors(items, [&](DPoint p) { return DPoint{2 * c.x - p.x, p.y}; });
+  map_anchors(items, [&](DPoint p) { return mirrored(p, c); });
 }
 
 void shift_bitmaps(BitmapStock& items, double dx, double dy) {
@@ -141,7 +139,7 @@ void rotate_bitmaps(BitmapStock& items, DPoint c, double angle) {
 }
 
 void mirror_bitmaps(BitmapStock& items, DPoint c) {
-  map_anchors(items, [&](DPoint p) { return DPoint{2 * c.x - p.x, p.y}; });
+  map_anchors(items, [&](DPoint p) { return mirrored(p, c); });
 }
 
 void stockshift_all(App& app, double dx, double dy) {
