@@ -91,6 +91,7 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
       {ParamKind::kColor, "256,0,0", false, ""},
       {ParamKind::kColor, "0,-1,0", false, ""},
       {ParamKind::kColor, "0,0", false, ""},
+      {ParamKind::kColor, "1;2;3", false, ""},
       {ParamKind::kPenWidth, "abc", false, ""},
       {ParamKind::kPenWidth, "12abc", true, "12"},
       {ParamKind::kPenWidth, " +7", true, "7"},
@@ -140,9 +141,13 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
   }
 }
 
-TEST(ParamTexts, PointAngleInDegreesAndColourAsRedGreenBlue) {
+TEST(ParamTexts, PointAngleInDegreesAndColourAsRedGreenBlueTabsNotGivenAreZero) {
   Settings s = defaults();
   PointDir p;
+  s.tabs[9] = 7;
+  ASSERT_TRUE(read_param_text(ParamKind::kTabs, "4,8", s, p));
+  EXPECT_EQ(s.tabs[1], 8);
+  EXPECT_EQ(s.tabs[9], 0);
   ASSERT_TRUE(read_param_text(ParamKind::kPoint, "12.5,7,30", s, p));
   EXPECT_EQ(p.x, 12.5);
   EXPECT_EQ(p.y, 7.0);

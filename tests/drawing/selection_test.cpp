@@ -42,7 +42,9 @@ std::vector<int> stocked_lines(const App& app) {
 
 // An L-shaped enclosure: the square (0, 0)-(100, 100) without its top right
 // quarter, so that a straight line between two inside points can leave it.
-const std::vector<DPoint> kEll = {{0, 0}, {50, 0}, {50, 50}, {100, 50}, {100, 100}, {0, 100}};
+// Its last edge, back to the first point, is the bottom one, which the rays
+// of inside points cross.
+const std::vector<DPoint> kEll = {{0, 100}, {0, 0}, {50, 0}, {50, 50}, {100, 50}, {100, 100}};
 
 TEST(EnclosurePick, PicksWhatLiesWhollyInsideByItsEndsOrAnchor) {
   TestApp t;
@@ -54,6 +56,7 @@ TEST(EnclosurePick, PicksWhatLiesWhollyInsideByItsEndsOrAnchor) {
   add_text_at(t.app, ChainKind::kLetters, 10, 90);
   add_text_at(t.app, ChainKind::kLetters, 90, 10);
   add_text_at(t.app, ChainKind::kEnglishes, 99, 99);
+  add_text_at(t.app, ChainKind::kEnglishes, 10, 99.5);  // its ray leaves by the bottom edge
   add_bitmap_at(t.app, 60, 40);
   add_bitmap_at(t.app, 60, 60);
   t.app.enclosure = kEll;
@@ -61,7 +64,7 @@ TEST(EnclosurePick, PicksWhatLiesWhollyInsideByItsEndsOrAnchor) {
   EXPECT_EQ(stocked_lines(t.app), (std::vector<int>{1, 3, 5}));
   ASSERT_EQ(text_stock(t.app, TextKind::kLetter).size(), 1u);
   EXPECT_EQ(text_stock(t.app, TextKind::kLetter)[0].number, 1);
-  EXPECT_EQ(text_stock(t.app, TextKind::kEnglish).size(), 1u);
+  EXPECT_EQ(text_stock(t.app, TextKind::kEnglish).size(), 2u);
   ASSERT_EQ(t.app.bitmap_stock.size(), 1u);
   EXPECT_EQ(t.app.bitmap_stock[0].number, 2);
   // A second pick replaces the sets: nothing is held twice.
@@ -72,6 +75,16 @@ TEST(EnclosurePick, PicksWhatLiesWhollyInsideByItsEndsOrAnchor) {
   EXPECT_EQ(text_stock(t.app, TextKind::kLetter).size(), 1u);
   EXPECT_EQ(t.app.bitmap_stock.size(), 1u);
   EXPECT_TRUE(t.messages().empty());
+}
+
+// The ray leaves from below the lowest point: had it ended one unit above,
+// it would end on this enclosure's vertex (100, 99) and count both edges.
+TEST(EnclosurePick, TheRayEndsBelowTheEnclosure) {
+  TestApp t;
+  add_bitmap_at(t.app, 50, 50);
+  t.app.enclosure = {{0, 0}, {100, 0}, {100, 99}, {50, 100}, {0, 100}};
+  EXPECT_EQ(jordenbmppick(t.app, 1), 1);
+  EXPECT_EQ(t.app.bitmap_stock.size(), 1u);
 }
 
 TEST(EnclosurePick, AnEmptyEnclosureIsReportedOnceAndKeepsTheSets) {

@@ -265,7 +265,11 @@ TEST(DrawingData, CopyAndPasteCarryTheUsedPartExactly) {
   TestApp b;
   b.app.in.nowlayer = 5;
   b.app.in.nowletter = 3;
-  b.clipboard.set_drawing(*a.clipboard.drawing());
+  // Another program may send more bytes than the drawing uses.
+  std::vector<std::uint8_t> sent = *a.clipboard.drawing();
+  EXPECT_EQ(sent, used_bytes(a.app.drawing));
+  sent.resize(sent.size() + 16, 0xEE);
+  b.clipboard.set_drawing(sent);
   ASSERT_EQ(drawdatapaste(b.app), 1);
   EXPECT_EQ(b.app.drawing.bytes(), used_bytes(a.app.drawing));
   EXPECT_EQ(b.app.in.nowlayer, 2);  // layerfix, with its message
