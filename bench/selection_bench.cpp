@@ -13,7 +13,6 @@
 
 #include <sstream>
 
-#include "drawing/append.h"
 #include "drawing/layers.h"
 #include "drawing/selection.h"
 #include "drawing/selection_transforms.h"
@@ -36,30 +35,43 @@ struct Program {
 };
 
 // Line i runs 5 units right from grid point i; text j sits at grid point j
-// of a second grid between the lines.
+// of a second grid between the lines. The block is laid out directly: one
+// layer, its lines, then its texts, each chain in order.
 void build(App& app, int lines, int texts) {
   FileInit(app);
-  const std::uint32_t layer_at = layer_offset(app.drawing, 1);
-  app.drawing.resize(app.drawing.used() + std::uint64_t{sizeof(LineRecord)} * lines +
-                     std::uint64_t{sizeof(TextRecord) + 2} * texts);
-  ChainAppender line_chain(app.drawing, layer_at, ChainKind::kLines);
+  constexpr std::uint32_t kLayer = kHeaderSize;
+  const std::uint32_t first_line = kLayer + sizeof(LayerRecord);
+  const std::uint32_t first_text = first_line + sizeof(LineRecord) * lines;
+  constexpr std::uint32_t kTextSize = sizeof(TextRecord) + 2;
+  Block block(std::vector<std::uint8_t>(first_text + std::uint64_t{kTextSize} * texts));
+  block.put(0, DrawingHeader{static_cast<std::uint32_t>(block.allocated()), kLayer, 0});
+  LayerRecord layer;
+  layer.lines = lines > 0 ? first_line : 0;
+  layer.letters = texts > 0 ? first_text : 0;
+  block.put(kLayer, layer);
   LineRecord line;
   line.geom.kind = kShapeStraight;
   for (int i = 0; i < lines; ++i) {
+    const std::uint32_t at = first_line + sizeof(LineRecord) * i;
     line.geom.x0 = (i % kColumns) * kPitch;
     line.geom.y0 = (i / kColumns) * kPitch;
     line.geom.x1 = line.geom.x0 + 5;
     line.geom.y1 = line.geom.y0;
-    line_chain.append(&line, nullptr, 0);
+    line.next = i + 1 < lines ? at + static_cast<std::uint32_t>(sizeof(LineRecord)) : 0;
+    block.put(at, line);
   }
-  ChainAppender text_chain(app.drawing, layer_at, ChainKind::kLetters);
   TextRecord text;
   text.length = 1;
   for (int j = 0; j < texts; ++j) {
+    const std::uint32_t at = first_text + kTextSize * j;
     text.x = (j % kColumns) * kPitch + 2;
     text.y = (j / kColumns) * kPitch * 10 + 5;
-    text_chain.append(&text, "a", 2);
+    text.chars = at + static_cast<std::uint32_t>(sizeof(TextRecord));
+    text.next = j + 1 < texts ? at + kTextSize : 0;
+    block.put(at, text);
+    block.put<std::uint8_t>(text.chars, 'a');
   }
+  app.drawing = std::move(block);
 }
 
 // The left half of the grid.

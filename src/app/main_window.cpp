@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputMethod>
@@ -13,6 +15,7 @@
 #include "platform/cp932.h"
 #include "qt/qt_fonts.h"
 #include "resources/menu.h"
+#include "shell/drag_feedback.h"
 #include "shell/window.h"
 
 namespace daub {
@@ -36,6 +39,7 @@ ClientArea::ClientArea(MainWindow& owner) : owner_(owner) {
   setAttribute(Qt::WA_InputMethodEnabled);
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::ArrowCursor);
+  setMouseTracking(true);  // the status bar follows the pointer
 }
 
 void ClientArea::render_picture() {
@@ -71,6 +75,11 @@ void ClientArea::paintEvent(QPaintEvent*) {
   window_dc_.reset();
   QPainter p(this);
   p.drawImage(0, 0, picture_);
+  if (owner_.started()) {
+    QtDc dc(p);
+    paint_drag_feedback(owner_.app(), dc);
+  }
+  owner_.refresh_status();  // what the picture shows, the status bar says
   draw_preedit(p);
 }
 
@@ -114,13 +123,16 @@ void ClientArea::mousePressEvent(QMouseEvent* e) {
 void ClientArea::mouseMoveEvent(QMouseEvent* e) {
   if (!owner_.started()) return;
   QPoint p = e->position().toPoint();
+  owner_.show_pointer(p);
   on_mouse_move(owner_.app(), p.x(), p.y());
+  if (owner_.app().in.lastbutton == kButtonDown) update();  // the drag's feedback
 }
 
 void ClientArea::mouseReleaseEvent(QMouseEvent* e) {
   if (!owner_.started() || e->button() != Qt::LeftButton) return;
   QPoint p = e->position().toPoint();
   on_lbutton_up(owner_.app(), p.x(), p.y());
+  update();  // the drag's feedback goes, whether or not the command repainted
 }
 
 // Each byte of the text becomes a character message; all are queued before
@@ -180,6 +192,8 @@ MainWindow::MainWindow() {
   app_ = std::make_unique<App>(*ui_, *clipboard_);
   setWindowTitle("Daubery");
   build_menu();
+  build_status_bar();
+  add_window_keys();
 }
 
 MainWindow::~MainWindow() = default;
@@ -195,8 +209,11 @@ void MainWindow::build_menu() {
         fill(menu->addMenu(QString::fromStdString(item.label)), item.children);
       } else {
         int id = item.id;
-        menu->addAction(QString::fromStdString(item.label), this,
-                        [this, id] { on_command(*app_, static_cast<std::uint32_t>(id)); });
+        QAction* action = menu->addAction(QString::fromStdString(item.label), this, [this, id] {
+          on_command(*app_, static_cast<std::uint32_t>(id));
+        });
+        if (!item.shortcut.empty())
+          action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
       }
     }
   };
@@ -209,6 +226,13 @@ void MainWindow::build_menu() {
       fill(menuBar()->addMenu(QString::fromStdString(top.label)), top.children);
     }
   }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (started_ && !on_close(*app_))
+    event->ignore();
+  else
+    event->accept();
 }
 
 void MainWindow::start() {

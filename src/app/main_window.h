@@ -5,12 +5,18 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPoint>
+#include <array>
 #include <memory>
 
 #include "model/app.h"
 #include "qt/qt_clipboard.h"
 #include "qt/qt_dc.h"
 #include "qt/qt_ui.h"
+
+class QApplication;
+class QLabel;
+class QTranslator;
 
 namespace daub {
 
@@ -37,6 +43,9 @@ class ClientArea : public QWidget {
   void keyPressEvent(QKeyEvent*) override;
   void inputMethodEvent(QInputMethodEvent*) override;
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+  // The wheel scrolls the view (Shift: sideways); with Ctrl it zooms about the
+  // pointer in the steps of the fixed scales.
+  void wheelEvent(QWheelEvent*) override;
 
  private:
   void render_picture();
@@ -45,6 +54,7 @@ class ClientArea : public QWidget {
   void draw_preedit(QPainter& p);
 
   MainWindow& owner_;
+  int zoom_eighths_ = 0;  // wheel turn towards the next zoom step, in eighths of a degree
   QImage picture_;
   bool dirty_ = true;
   // A message box shown while the picture renders runs its own event loop;
@@ -66,15 +76,33 @@ class MainWindow : public QMainWindow {
   bool started() const { return started_; }
   App& app() { return *app_; }
 
+  // Shows the pointer's world position (client pixels given) and the rest
+  // of the status bar: view scale, mouse command, layer, canvas 1's size.
+  void show_pointer(QPoint client);
+  void refresh_status();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void build_menu();
+  void build_status_bar();
+  // Keys for commands the menu does not offer, and the zoom keys.
+  void add_window_keys();
 
   ClientArea* client_ = nullptr;
   std::unique_ptr<QtUi> ui_;
   std::unique_ptr<QtClipboard> clipboard_;
   std::unique_ptr<App> app_;
   bool started_ = false;
+  QPoint pointer_{-1, -1};  // last pointer position in the client area
+  std::array<QLabel*, 5> status_{};
 };
+
+// Loads Qt's own Japanese translations (its dialogs and standard buttons)
+// from the distribution's package; the translator (owned by the
+// application), or null when they are not installed.
+QTranslator* install_japanese_translations(QApplication& app);
 
 // Opens the window and runs the event loop; returns the exit code.
 int run_window();

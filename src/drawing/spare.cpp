@@ -51,26 +51,32 @@ Appendix appendix_of(const Block& from, std::uint32_t layer_at) {
   return a;
 }
 
+int chain_length(const Block& block, std::uint32_t layer_at, ChainKind kind) {
+  int count = 0;
+  for_each_in_chain(block, layer_at, kind, [&](int n, std::uint32_t) { count = n; });
+  return count;
+}
+
 // The elements go into the chains of the drawing's layer; the selection sets
-// and the current elements follow them.
+// and the current elements follow them. The room is made before the first
+// element goes in, so no append fails half way.
 class LayerAppend {
  public:
-  LayerAppend(App& app, const Block& from, std::uint32_t to_layer)
-      : app_(app), from_(from), to_layer_(to_layer) {}
+  LayerAppend(App& app, const Block& from, int layer)
+      : app_(app), from_(from), layer_at_(layer_offset(app.drawing, layer)), chains_(app, layer) {}
 
-  // False when a chain would grow past what a drawing may hold.
-  bool fits(const Appendix& a) const {
+  // False when a chain would grow past what a drawing may hold, or (after
+  // memck's message) the block cannot grow by all of it.
+  bool make_room(const Appendix& a) {
     for (ChainKind kind : kCanonicalChainOrder) {
-      const ChainAppender end(app_.drawing, to_layer_, kind);
-      if (std::uint64_t{end.length()} + a.chains[static_cast<int>(kind)].size() > kMaxChainLength)
-        return false;
+      const std::size_t added = a.chains[static_cast<int>(kind)].size();
+      if (chain_length(app_.drawing, layer_at_, kind) + added > kMaxChainLength) return false;
     }
-    return true;
+    return memck(app_, a.bytes) != 0;
   }
 
   void append(const Appendix& a) {
-    const int lines_before =
-        static_cast<int>(ChainAppender(app_.drawing, to_layer_, ChainKind::kLines).length());
+    const int lines_before = chain_length(app_.drawing, layer_at_, ChainKind::kLines);
     append_lines(a.chains[static_cast<int>(ChainKind::kLines)]);
     append_regions(a.chains[static_cast<int>(ChainKind::kRegions)], lines_before,
                    static_cast<int>(a.chains[static_cast<int>(ChainKind::kLines)].size()));
@@ -82,14 +88,17 @@ class LayerAppend {
  private:
   const std::uint8_t* data_of(const Piece& p) const { return from_.data() + p.data.offset; }
 
+  int append_piece(ChainKind kind, const void* record, const void* data, std::uint64_t size) {
+    return chains_.append(kind, record, data, static_cast<std::uint32_t>(size), "altapend");
+  }
+
   void append_lines(const std::vector<Piece>& list) {
-    ChainAppender chain(app_.drawing, to_layer_, ChainKind::kLines);
     for (const Piece& p : list) {
-      const auto line = from_.get<LineRecord>(p.at);
-      const int n = chain.append(&line, nullptr, 0);
+      LineRecord line = from_.get<LineRecord>(p.at);
+      line.next = 0;
+      const int n = append_piece(ChainKind::kLines, &line, nullptr, 0);
       app_.line_stock.push_back(ExtractionItem{line.geom, n, 1});
       app_.in.nowline = line;
-      app_.in.nowline.next = 0;
       app_.in.nowlinevalid = n;
     }
   }
@@ -98,7 +107,6 @@ class LayerAppend {
   // `offset` lines the layer had. An entry naming no line of the source
   // layer (0, or a number past its lines) must not come to name one here.
   void append_regions(const std::vector<Piece>& list, int offset, int source_lines) {
-    ChainAppender chain(app_.drawing, to_layer_, ChainKind::kRegions);
     std::vector<BoundaryEntry> entries;
     for (const Piece& p : list) {
       const auto region = from_.get<RegionRecord>(p.at);
@@ -108,27 +116,25 @@ class LayerAppend {
         e.line = (e.line >= 1 && e.line <= source_lines) ? e.line + offset : 0;
         entries[i] = e;
       }
-      chain.append(&region, entries.data(), static_cast<std::uint32_t>(p.data.size));
+      append_piece(ChainKind::kRegions, &region, entries.data(), p.data.size);
     }
   }
 
   void append_texts(TextKind kind, const std::vector<Piece>& list) {
-    ChainAppender chain(app_.drawing, to_layer_, text_chain(kind));
     for (const Piece& p : list) {
       const std::uint32_t at = app_.drawing.used();
       const auto text = from_.get<TextRecord>(p.at);
-      const int n = chain.append(&text, data_of(p), static_cast<std::uint32_t>(p.data.size));
+      const int n = append_piece(text_chain(kind), &text, data_of(p), p.data.size);
       text_stock(app_, kind).push_back(TextStockItem{app_.drawing.get<TextRecord>(at), n, 0});
       now_text(app_, kind) = n;
     }
   }
 
   void append_bitmaps(const std::vector<Piece>& list) {
-    ChainAppender chain(app_.drawing, to_layer_, ChainKind::kBitmaps);
     for (const Piece& p : list) {
       const std::uint32_t at = app_.drawing.used();
       const auto bitmap = from_.get<BitmapRecord>(p.at);
-      const int n = chain.append(&bitmap, data_of(p), static_cast<std::uint32_t>(p.data.size));
+      const int n = append_piece(ChainKind::kBitmaps, &bitmap, data_of(p), p.data.size);
       app_.bitmap_stock.push_back(BitmapStockItem{app_.drawing.get<BitmapRecord>(at), n, 0});
       app_.in.nowbmp = n;
     }
@@ -136,7 +142,8 @@ class LayerAppend {
 
   App& app_;
   const Block& from_;
-  std::uint32_t to_layer_;
+  std::uint32_t layer_at_;
+  LayerAppender chains_;
 };
 
 // The drawing cut down to the committed selection of the current layer:
@@ -218,12 +225,11 @@ int altapend(App& app, int layer) {
 }
 
 int append_layer_from(App& app, const Block& from, int layer) {
-  const std::uint32_t to_layer = existing_layer(app, layer, "altapend");
-  if (to_layer == 0) return 0;
+  if (existing_layer(app, layer, "altapend") == 0) return 0;
   clear_stocks(app);
   const Appendix appendix = appendix_of(from, layer_offset(from, layer));
-  LayerAppend append(app, from, to_layer);
-  if (!append.fits(appendix) || memck(app, appendix.bytes) == 0) {
+  LayerAppend append(app, from, layer);
+  if (!append.make_room(appendix)) {
     message(app.ui, "altapend", kCompositeFailed);
     return 0;
   }

@@ -19,10 +19,17 @@ struct CanvasSlot {
   int frame = 0;  // a one-pixel frame is drawn round it
 };
 
+// The one-step undo: a copy of the picture of the slot last selected for
+// change, and where that slot lay then.
+struct CanvasUndo {
+  Dib picture;
+  double x = 0, y = 0;
+};
+
 struct Canvases {
   std::array<CanvasSlot, kCanvasSlots> slots;
-  Dib undo;         // copy of the picture of the slot last selected for change
-  int current = 0;  // that slot (1..3), 0 before any
+  CanvasUndo undo;
+  int current = 0;  // the slot last selected for change (1..3), 0 before any
   // The line the two-click strokes build and paint, and whether it holds one.
   LineRecord line_template;
   int template_valid = 0;

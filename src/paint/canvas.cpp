@@ -6,6 +6,7 @@
 
 #include "drawing/regions.h"
 #include "model/app.h"
+#include "model/fingerprint.h"
 #include "paint/stroke.h"
 #include "picture/scaled_display.h"
 #include "platform/dc.h"
@@ -36,25 +37,44 @@ CanvasSlot* canvas_slot(App& app, int slot) {
 void select_canvas_for_change(App& app, int slot) {
   CanvasSlot* s = canvas_slot(app, slot);
   if (s == nullptr) return;
-  Dib().swap(app.canvases.undo);
+  app.canvases.undo = CanvasUndo{Dib(), s->x, s->y};
   app.canvases.current = slot;
   if (s->image.empty()) return;
   std::optional<Dib> copy = DIBcopy(app, s->image);
-  if (copy) app.canvases.undo = std::move(*copy);
+  if (copy) app.canvases.undo.picture = std::move(*copy);
 }
 
 void keep_for_undo(App& app, int slot, Dib before) {
-  if (canvas_slot(app, slot) == nullptr) return;
-  app.canvases.undo = std::move(before);
+  CanvasSlot* s = canvas_slot(app, slot);
+  if (s == nullptr) return;
+  app.canvases.undo = CanvasUndo{std::move(before), s->x, s->y};
   app.canvases.current = slot;
 }
 
 int undo_canvas_change(App& app, int slot) {
   CanvasSlot* s = canvas_slot(app, slot);
-  if (s == nullptr || app.canvases.undo.empty()) return 0;
-  s->image = std::move(app.canvases.undo);
-  Dib().swap(app.canvases.undo);
+  CanvasUndo& undo = app.canvases.undo;
+  if (s == nullptr || undo.picture.empty()) return 0;
+  s->image = std::move(undo.picture);
+  Dib().swap(undo.picture);
+  // The picture goes back where it lay; into another slot (the copy is
+  // shared) it goes where that slot lies.
+  if (slot == app.canvases.current) {
+    s->x = undo.x;
+    s->y = undo.y;
+  }
   return 1;
+}
+
+void place_canvas(App& app, int slot, double x, double y) {
+  CanvasSlot* s = canvas_slot(app, slot);
+  if (s == nullptr) return;
+  if (slot == app.canvases.current) {
+    app.canvases.undo.x += x - s->x;
+    app.canvases.undo.y += y - s->y;
+  }
+  s->x = x;
+  s->y = y;
 }
 
 void erase_canvas(App& app, int slot) {
@@ -74,6 +94,17 @@ int make_canvas(App& app, int slot, DPoint p1, DPoint p2, Colorref color) {
   s->x = std::fmin(p1.x, p2.x);
   s->y = std::fmin(p1.y, p2.y);
   return 1;
+}
+
+void mark_canvas_saved(App& app, int slot) {
+  if (const CanvasSlot* s = canvas_slot(app, slot))
+    app.saved.canvases[static_cast<std::size_t>(slot - 1)] = fingerprint(s->image);
+}
+
+bool canvas_unsaved(App& app, int slot) {
+  const CanvasSlot* s = canvas_slot(app, slot);
+  return s != nullptr && has_picture(*s) &&
+         fingerprint(s->image) != app.saved.canvases[static_cast<std::size_t>(slot - 1)];
 }
 
 bool has_picture(const CanvasSlot& slot) {

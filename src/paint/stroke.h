@@ -28,12 +28,6 @@ using SegmentBuffer = std::vector<ExtractionItem>;
 // The pixel rows of a 24-bit picture; none for any other picture.
 std::optional<CanvasView> canvas_view(Dib& dib);
 
-// The recorded points (client pixels) worth keeping: a point is dropped
-// while every point between the last kept one and the next lies within
-// `factor` × (1 .. √2) pixels of the chord joining them. The first and the
-// last point are always kept (a single point is kept twice).
-std::vector<IntPoint> simplify_stroke(const std::vector<IntPoint>& points, double factor);
-
 // A straight segment p → q, both angles along it (0 when p and q coincide).
 ExtractionItem straight_segment(DPoint p, DPoint q);
 

@@ -9,25 +9,58 @@ namespace daub {
 
 namespace {
 
+// The length of the well-formed UTF-8 sequence at s[i], or 0 when the bytes
+// there are not one (a stray continuation byte, a cut or overlong sequence, a
+// surrogate, a code point past U+10FFFF).
+std::size_t utf8_length(const std::string& s, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char c = byte(i);
+  if (c < 0x80) return 1;
+  const std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 ? 2 : 0;
+  if (n == 0 || c > 0xF4 || i + n > s.size()) return 0;
+  for (std::size_t k = 1; k < n; ++k)
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+  const unsigned char d = byte(i + 1);
+  if ((c == 0xE0 && d < 0xA0) || (c == 0xED && d > 0x9F) || (c == 0xF0 && d < 0x90) ||
+      (c == 0xF4 && d > 0x8F))
+    return 0;
+  return n;
+}
+
+// A log field on one line of valid UTF-8: line breaks and tabs as \n, \r,
+// \t, a backslash doubled, every other control byte and every byte that is
+// not part of valid UTF-8 as \xNN.
 std::string escape_field(const std::string& s) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(s.size());
-  for (char c : s) {
-    if (c == '\n')
+  for (std::size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    const std::size_t n = utf8_length(s, i);
+    if (c == '\n') {
       out += "\\n";
-    else if (c == '\r')
+    } else if (c == '\r') {
       out += "\\r";
-    else if (c == '\t')
+    } else if (c == '\t') {
       out += "\\t";
-    else
-      out += c;
+    } else if (c == '\\') {
+      out += "\\\\";
+    } else if (n == 0 || c < 0x20 || c == 0x7F) {
+      out += {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+    } else {
+      out.append(s, i, n);
+      i += n;
+      continue;
+    }
+    ++i;
   }
   return out;
 }
 
 bool fits_message(const ScriptAnswer& a, MessageButtons buttons) {
-  if (buttons == MessageButtons::kYesNo)
-    return a.kind == ScriptAnswer::kYes || a.kind == ScriptAnswer::kNo;
+  const bool yes_no = a.kind == ScriptAnswer::kYes || a.kind == ScriptAnswer::kNo;
+  if (buttons == MessageButtons::kYesNo) return yes_no;
+  if (buttons == MessageButtons::kYesNoCancel) return yes_no || a.kind == ScriptAnswer::kCancel;
   return a.kind == ScriptAnswer::kOk || a.kind == ScriptAnswer::kCancel;
 }
 

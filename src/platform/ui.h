@@ -14,7 +14,7 @@ namespace daub {
 struct DialogTemplate;
 class DialogProc;
 
-enum class MessageButtons { kOk, kYesNo };
+enum class MessageButtons { kOk, kYesNo, kYesNoCancel };
 enum class MessageAnswer { kOk, kCancel, kYes, kNo };
 
 enum class FileDialogKind { kOpen, kSave };

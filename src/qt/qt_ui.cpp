@@ -268,10 +268,19 @@ MessageAnswer QtUi::message_box(const std::string& caption, const std::string& t
     box.exec();
     return MessageAnswer::kOk;
   }
-  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  const bool cancel = buttons == MessageButtons::kYesNoCancel;
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No |
+                         (cancel ? QMessageBox::Cancel : QMessageBox::NoButton));
   box.setDefaultButton(QMessageBox::Yes);
-  box.setEscapeButton(QMessageBox::No);
-  return box.exec() == QMessageBox::Yes ? MessageAnswer::kYes : MessageAnswer::kNo;
+  box.setEscapeButton(cancel ? QMessageBox::Cancel : QMessageBox::No);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return MessageAnswer::kYes;
+    case QMessageBox::No:
+      return MessageAnswer::kNo;
+    default:
+      return cancel ? MessageAnswer::kCancel : MessageAnswer::kNo;
+  }
 }
 
 int QtUi::run_dialog(const DialogTemplate& tmpl, DialogProc& proc) {

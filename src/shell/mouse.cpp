@@ -93,6 +93,7 @@ int MouseCommand(App& app) {
   if (painting_mouse_command(app, cmd)) return 0;
   if (region_mouse_command(app, cmd)) return 0;
   if (text_mouse_command(app, cmd)) return 0;
+  if (tracing_mouse_command(app, cmd)) return 0;
   if (selection_mouse_command(app, cmd)) return 0;
   bitmap_mouse_command(app, cmd);
   return 0;

@@ -22,4 +22,7 @@ bool selection_mouse_command(App& app, int cmd);
 // Cutting, resizing, moving and placing canvases.
 bool canvas_mouse_command(App& app, int cmd);
 
+// 1016: the drag moves the shadow.
+bool tracing_mouse_command(App& app, int cmd);
+
 }  // namespace daub

@@ -134,8 +134,10 @@ std::string fmt_carets(const App& app) {
 void drag(App& app, int x1, int y1, int x2, int y2, int steps) {
   on_lbutton_down(app, x1, y1);
   for (int i = 1; i <= steps; ++i) {
-    int x = x1 + static_cast<int>(static_cast<long long>(x2 - x1) * i / steps);
-    int y = y1 + static_cast<int>(static_cast<long long>(y2 - y1) * i / steps);
+    // The distance between two ints may pass the int range; a point between
+    // them never does.
+    int x = static_cast<int>(x1 + (static_cast<long long>(x2) - x1) * i / steps);
+    int y = static_cast<int>(y1 + (static_cast<long long>(y2) - y1) * i / steps);
     on_mouse_move(app, x, y);
   }
   on_lbutton_up(app, x2, y2);
@@ -255,6 +257,32 @@ bool run_answer(ScriptUi& ui, Words& w, std::string& error) {
   return true;
 }
 
+// A BMP file onto the clipboard, read as the program's own readers read it.
+bool run_clipboard_bmp(App& app, const std::string& path, std::string& error) {
+  BmpFileRead file = load_bmp_file(path);
+  if (!file.opened) {
+    error = "cannot read " + path;
+    return false;
+  }
+  switch (file.read.problem) {
+    case DibProblem::kNone:
+      app.clipboard.set_dib(dib_to_packed(file.read.dib));
+      return true;
+    case DibProblem::kNotBmp:
+      error = "not a BMP file: " + path;
+      return false;
+    case DibProblem::kTooLarge:
+      error = "the picture is too large: " + path;
+      return false;
+    case DibProblem::kUnsupported:
+      error = "a BMP form the program does not read: " + path;
+      return false;
+    default:
+      error = "a damaged BMP file: " + path;
+      return false;
+  }
+}
+
 bool run_clipboard(App& app, Words& w, std::string& error) {
   std::string kind = w.next();
   if (kind == "clear" && w.at_end()) {
@@ -270,18 +298,10 @@ bool run_clipboard(App& app, Words& w, std::string& error) {
     error = "clipboard takes text, bmp, skl or clear";
     return false;
   }
+  if (kind == "bmp") return run_clipboard_bmp(app, arg, error);
   auto bytes = read_file_for(arg, error);
   if (!bytes) return false;
-  if (kind == "skl") {
-    app.clipboard.set_drawing(*bytes);
-    return true;
-  }
-  DibRead read = dib_from_bmp_file(*bytes);
-  if (!read.ok()) {
-    error = "not a BMP file: " + arg;
-    return false;
-  }
-  app.clipboard.set_dib(dib_to_packed(read.dib));
+  app.clipboard.set_drawing(*bytes);
   return true;
 }
 
@@ -349,7 +369,14 @@ bool run_save(App& app, ScriptHost& host, const std::string& verb, Words& w, std
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(&app.settings);
     return write_bytes_to(path, std::vector<std::uint8_t>(bytes, bytes + sizeof(Settings)), error);
   }
-  if (host.save_screen(path)) return true;
+  if (verb == "save-shadow") {
+    if (app.tracing.shadow.empty()) {
+      error = "there is no shadow";
+      return false;
+    }
+    return write_bytes_to(path, app.tracing.shadow, error);
+  }
+  if (verb == "save-window" ? host.save_window(path) : host.save_screen(path)) return true;
   error = "cannot write " + path;
   return false;
 }
@@ -445,9 +472,18 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
   if (verb == "answer") return run_answer(ui, w, error);
   if (verb == "clipboard") return run_clipboard(app, w, error);
   if (verb == "save-clipboard") return run_save_clipboard(app, w, error);
-  if (verb == "save-screen" || verb == "save-drawing" || verb == "save-canvas" ||
-      verb == "save-settings" || verb == "save-spare")
+  if (verb == "save-screen" || verb == "save-window" || verb == "save-drawing" ||
+      verb == "save-canvas" || verb == "save-settings" || verb == "save-shadow" ||
+      verb == "save-spare")
     return run_save(app, host, verb, w, error);
+  if (verb == "close") {
+    if (!w.at_end()) {
+      error = "close takes nothing more";
+      return false;
+    }
+    ui.log_line({"close", on_close(app) ? "closes" : "stays"});
+    return true;
+  }
   if (verb == "state") {
     if (!w.at_end()) {
       error = "state takes nothing more";

@@ -44,6 +44,7 @@ void on_paint(App& app, Dc& dc) { paint_cycle(app, dc); }
 
 void on_lbutton_down(App& app, int x, int y) {
   app.in.pressscreen = IntPoint{x, y};
+  app.in.pointerscreen = IntPoint{x, y};
   app.in.lastbutton = kButtonDown;
   app.ui.set_capture(true);
   MouseDown(app);
@@ -53,7 +54,9 @@ void on_lbutton_down(App& app, int x, int y) {
 }
 
 void on_mouse_move(App& app, int x, int y) {
-  if (app.in.lastbutton == kButtonDown) MouseMove(app, x, y);
+  if (app.in.lastbutton != kButtonDown) return;
+  app.in.pointerscreen = IntPoint{x, y};
+  MouseMove(app, x, y);
 }
 
 void on_lbutton_up(App& app, int x, int y) {

@@ -89,7 +89,7 @@ TEST(CanvasSlots, UndoRestoresTheSelectedPictureOnceAndBadNumbersAreNoSlot) {
   EXPECT_TRUE(image(t, 2).empty());
   // Selecting an empty slot drops the copy.
   select_canvas_for_change(t.app, 3);
-  EXPECT_TRUE(t.app.canvases.undo.empty());
+  EXPECT_TRUE(t.app.canvases.undo.picture.empty());
   EXPECT_EQ(undo_canvas_change(t.app, 3), 0);
 
   // Numbers outside 1 to 3 are no slot.
@@ -102,6 +102,35 @@ TEST(CanvasSlots, UndoRestoresTheSelectedPictureOnceAndBadNumbersAreNoSlot) {
     EXPECT_EQ(paint_canvas_stroke(t.app, slot, BlendKind::kColor), 0);
   }
   EXPECT_EQ(image(t, 1), one);
+}
+
+// Undo puts the old picture back where it lay; a move after the change is
+// kept, and a picture undone into another slot goes where that slot lies.
+TEST(CanvasSlots, UndoPutsThePictureBackWhereItLay) {
+  TestApp t;
+  const Dib white = image(t, 1);
+  auto at = [&](int slot) {
+    const CanvasSlot& s = *canvas_slot(t.app, slot);
+    return std::pair(s.x, s.y);
+  };
+  select_canvas_for_change(t.app, 1);
+  ASSERT_EQ(make_canvas(t.app, 1, {130, 70}, {100, 50}, 0x0000FF), 1);
+  ASSERT_EQ(undo_canvas_change(t.app, 1), 1);
+  EXPECT_EQ(image(t, 1), white);
+  EXPECT_EQ(at(1), std::pair(10.0, 10.0));
+
+  select_canvas_for_change(t.app, 1);
+  ASSERT_EQ(make_canvas(t.app, 1, {100, 50}, {130, 70}, 0x0000FF), 1);
+  place_canvas(t.app, 1, 120.5, 45);
+  ASSERT_EQ(undo_canvas_change(t.app, 1), 1);
+  EXPECT_EQ(at(1), std::pair(30.5, 5.0));
+
+  ASSERT_EQ(make_canvas(t.app, 2, {200, 200}, {208, 206}, 0x00FF00), 1);
+  select_canvas_for_change(t.app, 2);
+  place_canvas(t.app, 1, 7, 8);  // another slot's move leaves the copy's place
+  ASSERT_EQ(undo_canvas_change(t.app, 1), 1);
+  EXPECT_EQ(at(1), std::pair(7.0, 8.0));
+  EXPECT_EQ(at(2), std::pair(200.0, 200.0));
 }
 
 TEST(CanvasShow, FramesRunRoundTheShownCanvasesInTheFrameColour) {

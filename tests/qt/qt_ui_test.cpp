@@ -20,19 +20,13 @@
 #include "platform/clipboard.h"
 #include "platform/dialog.h"
 #include "platform/input_box.h"
+#include "qt/when_open.h"
 #include "render/text_dialogs.h"
 
 namespace daub {
 namespace {
 
-// Runs `act` on the next modal window once it is open.
-void when_open(std::function<void(QWidget*)> act) {
-  QTimer::singleShot(0, [act = std::move(act)]() mutable {
-    QWidget* w = QApplication::activeModalWidget();
-    if (!w) return when_open(std::move(act));
-    act(w);
-  });
-}
+using test::when_open;
 
 QPushButton* button(QWidget* dialog, const QString& text) {
   for (QPushButton* b : dialog->findChildren<QPushButton*>())

@@ -50,4 +50,8 @@ bool palette_command(App& app, int id);
 // and canvas 1 as a bitmap element.
 bool canvas_command(App& app, int id);
 
+// Tracing: 1001-1023 (the shadow and the tracing parameters), 642 and 870
+// (the clipboard's picture traced and converted at once).
+bool tracing_command(App& app, int id);
+
 }  // namespace daub
