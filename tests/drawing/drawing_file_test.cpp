@@ -41,14 +41,16 @@ TEST(DrawingFile, ReadsAFileOfAnotherWriterFromTheWorkingFolder) {
 }
 
 // Packing and saving a settings record are pinned by the settings_record
-// script; a copy saved without compaction is the file as read, and the
-// drawing keeps its name.
+// script; a copy saved without compaction is the file as read, without the
+// bytes that followed its used part, and the drawing keeps its name.
 TEST(DrawingFile, SavingACopyWritesTheBlockAsReadAndKeepsTheName) {
   TestApp t;
   TempDir dir;
   t.app.files.working_folder = dir.path;
   const auto original = read_bytes(kData + "drawing_with_settings.skl");
-  write_bytes(dir.file("s.skl"), original);
+  auto longer = original;
+  longer.insert(longer.end(), {1, 2, 3, 4, 5});
+  write_bytes(dir.file("s.skl"), longer);
   ASSERT_EQ(sklfilein(t.app, "s.skl"), 1);
   ASSERT_EQ(sklfilesave(t.app, "copy.skl"), 1);
   EXPECT_EQ(read_bytes(dir.file("copy.skl")), original);
