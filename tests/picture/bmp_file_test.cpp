@@ -75,10 +75,12 @@ TEST(BmpFile, ClipboardFormDropsTheGapAndLongerHeadersAreCut) {
   // Later header forms of uncompressed pictures read like the plain one.
 
   Dib picture = make_picture(3, 2, 8, {0x0000FF, 0x00FF00}, [](int x, int) { return x % 2; });
-  Bytes longer = dib_to_packed(picture);
-  longer.insert(longer.begin() + 40, 124 - 40, 0xEE);
-  put_u32(longer, 0, 124);
-  EXPECT_EQ(dib_from_packed(longer).dib, picture);
+  for (std::uint32_t size : {108u, 124u}) {
+    Bytes longer = dib_to_packed(picture);
+    longer.insert(longer.begin() + 40, size - 40, 0xEE);
+    put_u32(longer, 0, size);
+    EXPECT_EQ(dib_from_packed(longer).dib, picture) << size;
+  }
 }
 
 TEST(BmpFile, RefusesBytesItCannotRead) {
@@ -89,10 +91,13 @@ TEST(BmpFile, RefusesBytesItCannotRead) {
     std::size_t at;
     std::uint32_t value;
     DibProblem problem;
-    int size = 4;  // bytes of the field: 2 for the bit count
+    int size = 4;  // bytes of the field
   } cases[] = {
-      {"not BM", 0, 0x00004D42 + 1, DibProblem::kNotBmp},
-      {"bits offset inside the header", 10, 20, DibProblem::kDamaged},
+      {"CM", 0, 'C', DibProblem::kNotBmp, 1},
+      {"BX", 1, 'X', DibProblem::kNotBmp, 1},
+      {"bits offset on the last header byte", 10, 53, DibProblem::kDamaged},
+      {"bits offset past the end", 10, static_cast<std::uint32_t>(good.size() + 1),
+       DibProblem::kDamaged},
       {"core header", 14, 12, DibProblem::kUnsupported},
       {"huge header size", 14, 0xFFFFFFFF, DibProblem::kDamaged},
       {"width 0", 18, 0, DibProblem::kDamaged},
