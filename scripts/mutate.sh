@@ -6,6 +6,7 @@
 #   scripts/mutate.sh [-o REPORT] [MODULE...]     (no module: every table)
 #   scripts/mutate.sh --check [MODULE...]          (only check the tables)
 #   scripts/mutate.sh --all-tests [MODULE...]      (every test on every mutant)
+#   scripts/mutate.sh --tables DIR [MODULE...]     (tables from DIR instead)
 #
 # The worktree is never touched: its files (committed or not) are copied to
 # a scratch folder ($DAUBERY_MUTATE_DIR, else one under $TMPDIR or /tmp) whose
@@ -25,12 +26,14 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 REPORT=""
 CHECK_ONLY=0
 ALL_TESTS=0
+TABLES=$ROOT/scripts/mutants
 while [ $# -gt 0 ]; do
   case "$1" in
     -o) REPORT=$2; shift 2 ;;
     --check) CHECK_ONLY=1; shift ;;
     --all-tests) ALL_TESTS=1; shift ;;
-    -h|--help) sed -n '2,21p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --tables) TABLES=$(cd "$2" && pwd); shift 2 ;;
+    -h|--help) sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     --) shift; break ;;
     -*) echo "mutate.sh: unknown option $1" >&2; exit 2 ;;
     *) break ;;
@@ -39,14 +42,14 @@ done
 
 MODULES=("$@")
 if [ ${#MODULES[@]} -eq 0 ]; then
-  for t in "$ROOT"/scripts/mutants/*.tsv; do
+  for t in "$TABLES"/*.tsv; do
     [ -e "$t" ] && MODULES+=("$(basename "$t" .tsv)")
   done
 fi
 for m in "${MODULES[@]}"; do
-  [ -f "$ROOT/scripts/mutants/$m.tsv" ] || { echo "mutate.sh: no table scripts/mutants/$m.tsv" >&2; exit 2; }
+  [ -f "$TABLES/$m.tsv" ] || { echo "mutate.sh: no table $TABLES/$m.tsv" >&2; exit 2; }
 done
-[ ${#MODULES[@]} -gt 0 ] || { echo "mutate.sh: no tables in scripts/mutants" >&2; exit 2; }
+[ ${#MODULES[@]} -gt 0 ] || { echo "mutate.sh: no tables in $TABLES" >&2; exit 2; }
 
 # Splits a table line into file, find, repl, why and equiv; false when it
 # has fewer than four fields. Split by hand: read would merge empty fields
@@ -76,7 +79,7 @@ count_text() {
 if [ "$CHECK_ONLY" = 1 ]; then
   status=0
   for module in "${MODULES[@]}"; do
-    table=$ROOT/scripts/mutants/$module.tsv n=0 line_no=0
+    table=$TABLES/$module.tsv n=0 line_no=0
     sed -n '1p' "$table" | grep -q '^# tests: .' || { echo "$module.tsv:1: no '# tests:' line"; status=1; }
     while IFS= read -r line || [ -n "$line" ]; do
       line_no=$((line_no + 1))
@@ -188,7 +191,7 @@ bad_tables=0
 : >"$SCRATCH/kills"
 
 for module in "${MODULES[@]}"; do
-  table=$ROOT/scripts/mutants/$module.tsv
+  table=$TABLES/$module.tsv
   filter=$(sed -n '1s/^# tests: *//p' "$table")
   [ -n "$filter" ] || { echo "mutate.sh: $module.tsv has no '# tests:' first line" >&2; bad_tables=1; continue; }
   total=0 killed=0 by_compiler=0 equivalent=0 survived=0 broken=0
