@@ -100,8 +100,10 @@ BUILD=$SCRATCH/build
 LOGS=$SCRATCH/logs
 REPORT=${REPORT:-$SCRATCH/report.md}
 JOBS=${MUTATE_JOBS:-2}
-UNIT_TIMEOUT=${MUTATE_UNIT_TIMEOUT:-300}  # seconds for the module's unit tests
-TEST_TIMEOUT=${MUTATE_TEST_TIMEOUT:-300}  # seconds for each ctest test
+UNIT_TIMEOUT=${MUTATE_UNIT_TIMEOUT:-120}  # seconds for the module's unit tests
+# Seconds for each ctest test: ten times the slowest today, so that a mutant
+# that makes every reader of a drawing loop costs minutes, not hours.
+TEST_TIMEOUT=${MUTATE_TEST_TIMEOUT:-30}
 mkdir -p "$COPY" "$BUILD" "$LOGS"
 case "$REPORT" in /*) ;; *) REPORT=$PWD/$REPORT ;; esac
 
@@ -232,7 +234,7 @@ for module in "${MODULES[@]}"; do
         result="survived"
       fi
       if [ "$ALL_TESTS" = 1 ] && [ -n "$by" ]; then
-        printf '%s\n' "$by" | sed 's/, /\n/g; s/ ([^)]*)$//' |
+        printf '%s\n' "$by" | sed 's/, /\n/g' | sed 's/ ([^)]*)$//' |
           sed "s/^/$module:$line_no\t/" >>"$SCRATCH/kills"
       fi
       if [ "$result" = "survived" ] && [ -n "$equiv" ]; then
