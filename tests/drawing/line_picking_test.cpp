@@ -280,16 +280,5 @@ TEST(BadGeometry, EveryOperationSurvivesNonFiniteCoordinatesAndOddKinds) {
   }
 }
 
-TEST(BadGeometry, NonFiniteLinesAreNeitherEndsNorCrossings) {
-  TestApp t;
-  add_geom(t.app, straight(kNan, kNan, kNan, kNan));
-  add_geom(t.app, straight(kInf, 0, -kInf, 0));
-  PointDir out;
-  EXPECT_EQ(nearestvt(t.app, {0, 0, 0}, out, 1), 0);
-  LineRecord r;
-  EXPECT_EQ(pickline(t.app, {0, 0}, r, 1), 0);
-  EXPECT_TRUE(t.messages().empty());
-}
-
 }  // namespace
 }  // namespace daub::test

@@ -51,18 +51,6 @@ TEST(BmpFile, APlainFileGetsItsBitsAfterTheGap) {
   EXPECT_EQ(dib_to_dc_image(read.dib)->pixels, dib_to_dc_image(picture)->pixels);
 }
 
-// A table of colours used 0 holds every colour of the bit count.
-TEST(BmpFile, ColourTablesTravelWithTheirPictures) {
-  Dib picture =
-      make_picture(9, 3, 1, {0x010203, 0x040506}, [](int x, int y) { return (x + y) % 2; });
-  put_u32(picture, 32, 0);
-  EXPECT_EQ(u32_at(dib_to_bmp_file(picture), 10), 14 + 44 + 8u);
-  DibRead read = dib_from_bmp_file(plain_bmp_file(picture));
-  ASSERT_TRUE(read.ok());
-  EXPECT_EQ(dib_info(read.dib).color_bytes, 8u);
-  EXPECT_EQ(dib_to_dc_image(read.dib)->pixels, dib_to_dc_image(picture)->pixels);
-}
-
 // With a colour table and bytes trailing the rows, still byte for byte.
 TEST(BmpFile, ClipboardFormDropsTheGapAndLongerHeadersAreCut) {
   Dib indexed = make_picture(3, 3, 8, {0x10, 0x20, 0x30}, [](int x, int) { return x; });

@@ -150,20 +150,5 @@ TEST(Dib, FullColourLooksEveryPixelUp) {
   EXPECT_EQ(broken[4], 0);  // left as it was
 }
 
-TEST(Dib, DeviceFormIsTopDownRgb) {
-  Dib picture = make_picture(2, 2, 24, {}, [](int x, int y) {
-    return static_cast<std::uint32_t>(x == 0 ? 0x0000FF : 0x00FF00) + (y == 0 ? 0 : 0xFF0000);
-  });
-  std::optional<DcImage> image = dib_to_dc_image(picture);
-  ASSERT_TRUE(image.has_value());
-  // Stored row 1 is the top row; COLORREF 0x00BBGGRR becomes 0x00RRGGBB.
-  EXPECT_EQ(image->pixels, (std::vector<std::uint32_t>{0xFF00FF, 0x00FFFF, 0xFF0000, 0x00FF00}));
-  std::optional<Dib> back = dib_from_dc_image(*image);
-  EXPECT_EQ(back, picture);
-
-  EXPECT_EQ(dib_from_dc_image(DcImage{2, 2, {1, 2, 3}}), std::nullopt);
-  EXPECT_EQ(dib_from_dc_image(DcImage{0, 0, {}}), std::nullopt);
-}
-
 }  // namespace
 }  // namespace daub
