@@ -1,6 +1,7 @@
 #include "app/headless.h"
 
 #include <QImage>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "platform/clipboard.h"
 #include "platform/script_ui.h"
 #include "qt/qt_dc.h"
+#include "shell/drag_feedback.h"
 #include "shell/script.h"
 #include "shell/window.h"
 
@@ -16,8 +18,10 @@ namespace daub {
 
 namespace {
 
-// Keeps the client picture: every repaint renders the whole picture into it,
-// as the window's paint cycle does.
+// Keeps the client picture: a repaint renders the whole picture into it, as
+// the window's paint cycle does, once for all the requests of a script line
+// (the script runner asks for the paint due at each line's end) and sooner
+// when the picture is drawn on or saved.
 class HeadlessHost : public ScriptHost {
  public:
   HeadlessHost(App& app, ScriptUi& ui) : app_(app), ui_(ui) {
@@ -31,16 +35,28 @@ class HeadlessHost : public ScriptHost {
   }
 
   bool save_screen(const std::string& path) override {
-    render();
+    if (!ui_.flush_repaint()) render();
     end_window_dc();
     bool saved = screen_.save(QString::fromStdString(path));
     begin_window_dc();
     return saved;
   }
 
+  bool save_window(const std::string& path) override {
+    end_window_dc();
+    QImage shown = screen_.copy();
+    {
+      QtDc dc(shown);
+      paint_drag_feedback(app_, dc);
+    }
+    const bool saved = shown.save(QString::fromStdString(path));
+    begin_window_dc();
+    return saved;
+  }
+
   void resize(int width, int height) override {
     on_size(app_, width, height);
-    render();
+    if (!ui_.flush_repaint()) render();
   }
 
   void render() {
@@ -74,6 +90,12 @@ class HeadlessHost : public ScriptHost {
 }  // namespace
 
 int run_headless(const std::string& script_path, int width, int height) {
+  std::error_code ec;
+  // A folder opens like a file on some systems and then reads as nothing.
+  if (std::filesystem::is_directory(script_path, ec)) {
+    std::cerr << "daubery: the script " << script_path << " is a folder, not a file\n";
+    return 2;
+  }
   std::ifstream script(script_path);
   if (!script) {
     std::cerr << "daubery: cannot read the script " << script_path << "\n";
@@ -88,6 +110,10 @@ int run_headless(const std::string& script_path, int width, int height) {
   on_create(app);
   host.render();
   run_script(app, ui, host, script);
+  if (script.bad()) {
+    std::cerr << "daubery: reading the script " << script_path << " failed\n";
+    return 2;
+  }
   return 0;
 }
 

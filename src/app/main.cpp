@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -20,6 +21,14 @@ struct Options {
   bool ok = true;
 };
 
+// A side of the client area: a whole number 1..16384, nothing else (a number
+// past the int range must not wrap into a small one).
+bool parse_side(const char* text, int& side) {
+  const char* end = text + std::strlen(text);
+  auto [stop, ec] = std::from_chars(text, end, side);
+  return ec == std::errc() && stop == end && side >= 1 && side <= 16384;
+}
+
 Options parse(int argc, char** argv) {
   Options o;
   for (int i = 1; i < argc; ++i) {
@@ -29,9 +38,9 @@ Options parse(int argc, char** argv) {
     } else if (a == "--script" && i + 1 < argc) {
       o.script = argv[++i];
     } else if (a == "--size" && i + 2 < argc) {
-      o.width = std::atoi(argv[++i]);
-      o.height = std::atoi(argv[++i]);
-      o.ok = o.ok && o.width > 0 && o.height > 0 && o.width <= 16384 && o.height <= 16384;
+      const bool width_ok = parse_side(argv[++i], o.width);
+      const bool height_ok = parse_side(argv[++i], o.height);
+      o.ok = o.ok && width_ok && height_ok;
     } else {
       o.ok = false;
     }
@@ -40,7 +49,8 @@ Options parse(int argc, char** argv) {
   return o;
 }
 
-constexpr const char* kUsage = "usage: daubery [--headless --script FILE [--size W H]]\n";
+constexpr const char* kUsage =
+    "usage: daubery [--headless --script FILE [--size W H]]  (W and H: 1..16384 pixels)\n";
 
 bool has_display() {
   const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -69,5 +79,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication qapp(argc, argv);
+  if (daub::install_japanese_translations(qapp) == nullptr)
+    std::cerr << "daubery: Qt's Japanese translations are not installed "
+                 "(qt6-translations-l10n); its dialogs speak English.\n";
   return daub::run_window();
 }

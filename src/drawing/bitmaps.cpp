@@ -7,6 +7,7 @@
 #include "drawing/append.h"
 #include "drawing/chain.h"
 #include "drawing/drawing_file.h"
+#include "drawing/elements.h"
 #include "drawing/layers.h"
 #include "drawing/memory.h"
 #include "drawing/pack.h"
@@ -19,41 +20,13 @@ namespace {
 
 constexpr ChainKind kBitmaps = ChainKind::kBitmaps;
 constexpr ChainShape kShape = chain_shape(kBitmaps);
-// Nothing farther than this from the point is found by the nearest search.
-constexpr double kFarAway = 10000.0;
 
-// The layer's offset when it has bitmaps; 0 after the message that says why.
-std::uint32_t layer_with_bitmaps(App& app, int layer, const char* caption) {
-  const std::uint32_t at = existing_layer(app, layer, caption);
-  if (at != 0 && chain_head(app.drawing, at, kBitmaps) == 0) {
-    message(app.ui, caption, "データが存在しません");
-    return 0;
-  }
-  return at;
-}
-
-// Offset of the word that points at element n (the layer's head for n = 1),
-// or 0 after the message that says why there is none.
 std::uint64_t bitmap_slot(App& app, int n, int layer, const char* caption) {
-  const std::uint32_t layer_at = layer_with_bitmaps(app, layer, caption);
-  if (layer_at == 0) return 0;
-  const Block& block = app.drawing;
-  std::uint64_t slot = std::uint64_t{layer_at} + kShape.head_field;
-  const std::uint64_t bound = walk_bound(block, kShape.record_size);
-  for (std::uint64_t i = 1; n >= 1 && i <= bound; ++i) {
-    const std::uint32_t at = block.get<std::uint32_t>(slot);
-    if (at == 0) break;
-    if (i == static_cast<std::uint64_t>(n)) return slot;
-    slot = std::uint64_t{at} + kShape.link_field;
-  }
-  message(app.ui, caption, "該当データが存在しません");
-  return 0;
+  return find_element_slot(app, n, layer, kBitmaps, caption);
 }
 
-// Offset of the record of element n, or 0 after the message.
 std::uint32_t find_bitmap(App& app, int n, int layer, const char* caption) {
-  const std::uint64_t slot = bitmap_slot(app, n, layer, caption);
-  return slot == 0 ? 0 : app.drawing.get<std::uint32_t>(slot);
+  return find_element(app, n, layer, kBitmaps, caption);
 }
 
 // The shared tail of every creator: the record with the picture behind it.
@@ -118,20 +91,9 @@ int SetClipboadBmp(App& app, int layer) {
 }
 
 int nearestbmp(App& app, DPoint point, DPoint& anchor, int layer) {
-  const std::uint32_t layer_at = layer_with_bitmaps(app, layer, "nearestbmp");
+  const std::uint32_t layer_at = layer_with_chain(app, layer, kBitmaps, "nearestbmp");
   if (layer_at == 0) return 0;
-  int found = 0;
-  double best = kFarAway;
-  for_each_in_chain(app.drawing, layer_at, kBitmaps, [&](int n, std::uint32_t at) {
-    const auto record = app.drawing.get<BitmapRecord>(at);
-    const double d = std::hypot(record.x - point.x, record.y - point.y);
-    if (d < best) {
-      best = d;
-      found = n;
-      anchor = DPoint{record.x, record.y};
-    }
-  });
-  return found;
+  return nearest_anchor<BitmapRecord>(app.drawing, layer_at, kBitmaps, point, anchor);
 }
 
 int getbmp(App& app, int n, BitmapRecord& out, int layer) {

@@ -115,6 +115,23 @@ void for_each_in_chain(const Block& block, std::uint32_t layer_at, ChainKind kin
     f(static_cast<int>(n), at);
 }
 
+// Offset of the word that points at element n of the layer's chain (the
+// layer's head word for n = 1), 0 when there is no element n.
+inline std::uint64_t element_slot(const Block& block, std::uint32_t layer_at, ChainKind kind,
+                                  int n) {
+  if (n < 1) return 0;
+  const ChainShape shape = chain_shape(kind);
+  std::uint64_t slot = std::uint64_t{layer_at} + shape.head_field;
+  const std::uint64_t bound = walk_bound(block, shape.record_size);
+  for (std::uint64_t i = 1; i <= bound; ++i) {
+    const std::uint32_t at = block.get<std::uint32_t>(slot);
+    if (at == 0) return 0;
+    if (i == static_cast<std::uint64_t>(n)) return slot;
+    slot = std::uint64_t{at} + shape.link_field;
+  }
+  return 0;
+}
+
 inline std::uint32_t layer_next(const Block& block, std::uint32_t layer) {
   return block.get<std::uint32_t>(std::uint64_t{layer} + offsetof(LayerRecord, next));
 }

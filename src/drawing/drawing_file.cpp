@@ -4,8 +4,10 @@
 #include <filesystem>
 
 #include "drawing/chain.h"
+#include "drawing/pack.h"
 #include "drawing/title.h"
 #include "model/app.h"
+#include "model/fingerprint.h"
 #include "platform/atomic_file.h"
 
 namespace daub {
@@ -94,9 +96,12 @@ int write_drawing(App& app, const std::string& folder, const std::string& path, 
   if (naming == Naming::kRemember) {
     app.files.current_file = path;
     settitle(app, app.files.titlebuf, path);
+    mark_drawing_saved(app);
   }
   return 1;
 }
+
+std::uint64_t drawing_fingerprint(const Block& block) { return fingerprint(packed(block).bytes()); }
 
 }  // namespace
 
@@ -132,7 +137,14 @@ int sklfilein(App& app, const std::string& path) {
   app.drawing = std::move(block);
   app.files.current_file = path;
   settitle(app, app.files.titlebuf, path);
+  mark_drawing_saved(app);
   return 1;
+}
+
+void mark_drawing_saved(App& app) { app.saved.drawing = drawing_fingerprint(app.drawing); }
+
+bool drawing_unsaved(const App& app) {
+  return drawing_fingerprint(app.drawing) != app.saved.drawing;
 }
 
 int sklfileout(App& app, const std::string& path) {

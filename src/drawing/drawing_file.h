@@ -25,6 +25,11 @@ int sklpagefileout(App& app, const std::string& path);
 // Writes without asking and without touching the current file name or title.
 int sklfilesave(App& app, const std::string& path);
 
+// Unsaved changes of the drawing: what it holds, whatever its layout (a
+// compaction changes nothing), against what was last read or written.
+void mark_drawing_saved(App& app);
+bool drawing_unsaved(const App& app);
+
 // 1 when the name ends in "skl" in any mix of cases (length 3..127), else 0
 // after "ｓｋｌファイルではありません" ("CAUTION").
 int sklnamecheck(App& app, const std::string& name);

@@ -92,6 +92,28 @@ std::uint32_t existing_layer(App& app, int layer, const char* caption) {
   return at;
 }
 
+std::uint32_t layer_with_chain(App& app, int layer, ChainKind kind, const char* caption) {
+  const std::uint32_t at = existing_layer(app, layer, caption);
+  if (at != 0 && chain_head(app.drawing, at, kind) == 0) {
+    message(app.ui, caption, "データが存在しません");
+    return 0;
+  }
+  return at;
+}
+
+std::uint64_t find_element_slot(App& app, int n, int layer, ChainKind kind, const char* caption) {
+  const std::uint32_t layer_at = layer_with_chain(app, layer, kind, caption);
+  if (layer_at == 0) return 0;
+  const std::uint64_t slot = element_slot(app.drawing, layer_at, kind, n);
+  if (slot == 0) message(app.ui, caption, "該当データが存在しません");
+  return slot;
+}
+
+std::uint32_t find_element(App& app, int n, int layer, ChainKind kind, const char* caption) {
+  const std::uint64_t slot = find_element_slot(app, n, layer, kind, caption);
+  return slot == 0 ? 0 : app.drawing.get<std::uint32_t>(slot);
+}
+
 void makelayer(App& app, int n) {
   if (n < 1) n = 1;
   const int count = layer_count(app.drawing);

@@ -138,6 +138,23 @@ bool ends_fit(const LineGeometry& g, const PointDir& p, const PointDir& q, Angle
   return false;
 }
 
+// Every end of a line other than `skip` that lies on p, in chain order and
+// A before B: the line's geometry and number, direction 1 for an A end and
+// -1 for a B end.
+std::vector<ExtractionItem> lines_ending_at(const std::vector<LineRecord>& lines, const PointDir& p,
+                                            int skip) {
+  std::vector<ExtractionItem> found;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const int number = static_cast<int>(i) + 1;
+    if (number == skip) continue;
+    for (bool b_end : {false, true}) {
+      const PointDir e = end_of(lines[i].geom, b_end);
+      if (same_point(e.x, e.y, p.x, p.y)) found.push_back({lines[i].geom, number, b_end ? -1 : 1});
+    }
+  }
+  return found;
+}
+
 }  // namespace
 
 int nearestvt(App& app, const PointDir& q, PointDir& out, int layer) {
@@ -231,18 +248,30 @@ int NeighberLine(App& app, int skip, const PointDir& p, ExtractionItem& out, int
     message(app.ui, "NeighberLine", "データが存在しません");
     return 0;
   }
-  int count = 0;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const int number = static_cast<int>(i) + 1;
-    if (number == skip) continue;
-    for (bool b_end : {false, true}) {
-      const PointDir e = end_of(lines[i].geom, b_end);
-      if (!same_point(e.x, e.y, p.x, p.y)) continue;
-      out = {lines[i].geom, number, b_end ? -1 : 1};
-      ++count;
-    }
+  const std::vector<ExtractionItem> found = lines_ending_at(lines, p, skip);
+  if (!found.empty()) out = found.back();
+  return static_cast<int>(found.size());
+}
+
+int neighbour_line_at_drag(App& app, const PointDir& drag, ExtractionItem& out, int layer) {
+  PointDir end;
+  if (nearestvt(app, drag, end, layer) == 0) return 0;
+  const std::vector<LineRecord> lines = layer_lines(app.drawing, layer_offset(app.drawing, layer));
+  double best_turn = kFarAway;
+  for (const ExtractionItem& item : lines_ending_at(lines, end, 0)) {
+    if (item.geom.kind == kShapeHidden) continue;
+    // The direction in which the line leaves the end.
+    const double leaving = item.direction == 1 ? item.geom.a0 : item.geom.a1 + kPi;
+    const double turn = std::fabs(normalize_angle(drag.angle - leaving));
+    if (turn >= best_turn) continue;
+    best_turn = turn;
+    out = item;
   }
-  return count;
+  if (best_turn == kFarAway) return 0;
+  const LineGeometry& g = out.geom;
+  out.direction =
+      distance(drag.x, drag.y, g.x1, g.y1) < distance(drag.x, drag.y, g.x0, g.y0) ? 1 : -1;
+  return out.line;
 }
 
 int join_ends(App& app, DPoint q, double tolerance, int layer) {

@@ -16,36 +16,14 @@ namespace {
 
 constexpr ChainShape kLineShape = chain_shape(ChainKind::kLines);
 
-// Offset of the word that points at line n (the layer's head for n = 1),
-// 0 when there is no line n.
 std::uint64_t line_slot(const Block& block, std::uint32_t layer_at, int n) {
-  if (n < 1) return 0;
-  std::uint64_t slot = std::uint64_t{layer_at} + kLineShape.head_field;
-  const std::uint64_t bound = walk_bound(block, kLineShape.record_size);
-  for (std::uint64_t i = 1; i <= bound; ++i) {
-    const std::uint32_t at = block.get<std::uint32_t>(slot);
-    if (at == 0) return 0;
-    if (i == static_cast<std::uint64_t>(n)) return slot;
-    slot = std::uint64_t{at} + kLineShape.link_field;
-  }
-  return 0;
+  return element_slot(block, layer_at, ChainKind::kLines, n);
 }
 
 }  // namespace
 
 std::uint32_t find_line(App& app, int n, int layer, const char* caption) {
-  const std::uint32_t layer_at = existing_layer(app, layer, caption);
-  if (layer_at == 0) return 0;
-  if (chain_head(app.drawing, layer_at, ChainKind::kLines) == 0) {
-    message(app.ui, caption, "データが存在しません");
-    return 0;
-  }
-  const std::uint64_t slot = line_slot(app.drawing, layer_at, n);
-  if (slot == 0) {
-    message(app.ui, caption, "該当データが存在しません");
-    return 0;
-  }
-  return app.drawing.get<std::uint32_t>(slot);
+  return find_element(app, n, layer, ChainKind::kLines, caption);
 }
 
 std::vector<LineRecord> layer_lines(const Block& block, std::uint32_t layer_at) {

@@ -96,6 +96,14 @@ int nearestline(App& app, const PointDir& p, const PointDir& q, LineRecord& out,
 // Returns the count; `out` holds the last match.
 int NeighberLine(App& app, int skip, const PointDir& p, ExtractionItem& out, int layer);
 
+// The line a drag names by an end: the drawn line end nearest to the drag
+// position (nearestvt) and, among the lines ending there as NeighberLine
+// finds them, the one leaving it in the direction nearest to the drag's
+// (the first on ties). `out` gets that line with direction 1 when the drag
+// position is nearer its B than its A, else -1. Returns the line's number,
+// 0 silently when the layer has no drawn line.
+int neighbour_line_at_drag(App& app, const PointDir& drag, ExtractionItem& out, int layer);
+
 // End-join: moves the end of another line nearest to q onto the line end
 // nearest to q when both are within `tolerance` world units. Returns 1 when a
 // line was changed.

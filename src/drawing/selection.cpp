@@ -11,6 +11,8 @@ void nowreset(App& app) {
   app.in.nowrgn = 0;
   app.in.nowlinevalid = 0;
   app.line_stock.clear();
+  app.text.carets[0] = CaretRecord{};
+  app.text.carets[1] = CaretRecord{};
 }
 
 }  // namespace daub

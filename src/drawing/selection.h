@@ -5,7 +5,7 @@ namespace daub {
 struct App;
 
 // Clears the current letter, english, bitmap and region elements, the current
-// line and the selection sets (so far the line set).
+// line, the selection sets (so far the line set) and both caret records.
 void nowreset(App& app);
 
 }  // namespace daub

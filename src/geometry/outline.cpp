@@ -80,4 +80,20 @@ LineGeometry walked_geometry(const ExtractionItem& item) {
   return item.direction == 1 ? item.geom : reversed_geometry(item.geom);
 }
 
+bool append_edge_points(const LineGeometry& walked, std::vector<DPoint>& points) {
+  auto finite = [](DPoint p) { return std::isfinite(p.x) && std::isfinite(p.y); };
+  if (walked.kind == kShapeStraight) {
+    const DPoint b{walked.x1, walked.y1};
+    if (!finite(b)) return false;
+    points.push_back(b);
+    return true;
+  }
+  if (walked.kind != kShapeCurve) return true;
+  const CurvePoints samples = curve_points(walked);
+  for (const DPoint& p : samples)
+    if (!finite(p)) return false;
+  points.insert(points.end(), samples.begin() + 1, samples.end());
+  return true;
+}
+
 }  // namespace daub

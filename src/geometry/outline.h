@@ -31,4 +31,10 @@ OutlineVerdict chain_outline(std::vector<ExtractionItem>& items, PointDir& out,
 // An item's geometry as it is walked: reversed when its direction is not 1.
 LineGeometry walked_geometry(const ExtractionItem& item);
 
+// Appends the points one edge adds to a region's outline, walked as given:
+// B of a straight line, samples 1 to 30 of a curve (its start is the end of
+// the edge before), nothing for a hidden line. An edge with a point that is
+// not a finite number adds nothing and gives false.
+bool append_edge_points(const LineGeometry& walked, std::vector<DPoint>& points);
+
 }  // namespace daub

@@ -15,6 +15,8 @@
 #include "model/canvas.h"
 #include "model/records.h"
 #include "model/settings.h"
+#include "model/text_state.h"
+#include "model/tracing.h"
 #include "platform/clipboard.h"
 #include "platform/dc.h"
 #include "platform/input_box.h"
@@ -32,6 +34,7 @@ struct Interaction {
   int nowlayer = 1;
   int lastbutton = kButtonUp;
   IntPoint pressscreen, releasescreen;
+  IntPoint pointerscreen;  // where the pointer was last seen while the button was down
   DPoint pressworld, releaseworld;
   PointDir dragvector;
   std::array<DPoint, 10> movefirst{};
@@ -81,6 +84,14 @@ struct Construction {
   double arc_angle = 10.0 * kPi / 180.0;  // arc division angle, radians
 };
 
+// Fingerprints of what was last read from or written to a file (or made at
+// start-up): the drawing in its compacted form and each canvas's picture.
+// Closing the window asks about what no longer matches.
+struct Saved {
+  std::uint64_t drawing = 0;
+  std::array<std::uint64_t, kCanvasSlots> canvases{};
+};
+
 struct App {
   App(Ui& ui_, Clipboard& clipboard_) : ui(ui_), clipboard(clipboard_) {}
   App(const App&) = delete;
@@ -102,6 +113,9 @@ struct App {
   BrushParams brush;                       // the soft brush of the canvases
   double chord_tolerance = 1.07;  // how far a stroke may stray from a chord and still be one
   Canvases canvases;              // the three full-colour canvases and their undo copy
+  TextEditing text;               // carets, the text buffer and pending character messages
+  Saved saved;
+  TracingState tracing;  // the shadow and the tracing parameters
 
   // The palette's last result code, acted on after it closes.
   int palette_result = 0;

@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "geometry/line_geometry.h"
+#include "platform/log_font.h"
 
 static_assert(std::endian::native == std::endian::little,
               "drawing files are little-endian byte images of these records");
@@ -39,27 +40,6 @@ static_assert(offsetof(PenRecord, dot_length) == 16);
 static_assert(offsetof(PenRecord, start_length) == 24);
 static_assert(offsetof(PenRecord, bit_count) == 32);
 static_assert(offsetof(PenRecord, bits) == 36);
-
-// Win32 ANSI LOGFONT, 60 bytes.
-struct LogFont {
-  std::int32_t height = 0;
-  std::int32_t width = 0;
-  std::int32_t escapement = 0;
-  std::int32_t orientation = 0;
-  std::int32_t weight = 0;
-  std::uint8_t italic = 0;
-  std::uint8_t underline = 0;
-  std::uint8_t strike_out = 0;
-  std::uint8_t char_set = 0;
-  std::uint8_t out_precision = 0;
-  std::uint8_t clip_precision = 0;
-  std::uint8_t quality = 0;
-  std::uint8_t pitch_and_family = 0;
-  char face_name[32] = {};
-};
-static_assert(sizeof(LogFont) == 60);
-static_assert(offsetof(LogFont, italic) == 20);
-static_assert(offsetof(LogFont, face_name) == 28);
 
 // Region parameter record: the fill of a region, 80 bytes.
 struct RegionParam {

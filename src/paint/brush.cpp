@@ -305,18 +305,37 @@ bool sweep_run(const BrushParams& brush, const ChordRun& run, Mask& mask) {
 
 }  // namespace brush_detail
 
-Mask make_mask(int w, int h) {
+Mask make_mask(int w, int h, std::vector<std::uint8_t> zeroed) {
   Mask m;
   if (w <= 0 || h <= 0 || static_cast<std::size_t>(w) * static_cast<std::size_t>(h) > kMaxMaskBytes)
     return m;
   try {
-    m.bytes.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+    // Shrinking keeps zeros and growing adds them: every byte is 0.
+    zeroed.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
     m.spans.assign(static_cast<std::size_t>(h), Mask::Span{w, -1});
   } catch (const std::bad_alloc&) {
     return Mask{};
   }
+  m.bytes = std::move(zeroed);
   m.w = w, m.h = h;
   return m;
+}
+
+std::vector<std::uint8_t> zeroed_bytes(Mask&& mask) {
+  const bool spans_known = mask_ok(mask) && !mask.spans.empty();
+  std::vector<std::uint8_t> bytes = std::move(mask.bytes);
+  if (!spans_known) {
+    std::fill(bytes.begin(), bytes.end(), std::uint8_t{0});
+    return bytes;
+  }
+  for (int y = 0; y < mask.h; ++y) {
+    const Mask::Span s = mask.spans[static_cast<std::size_t>(y)];
+    const int x0 = std::max(s.x0, 0), x1 = std::min(s.x1, mask.w - 1);
+    if (x0 <= x1)
+      std::fill_n(bytes.data() + static_cast<std::size_t>(y) * mask.w + x0, x1 - x0 + 1,
+                  std::uint8_t{0});
+  }
+  return bytes;
 }
 
 // A dab of the brush whose runs are being swept reads the table over r²;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "model/brush_params.h"
+#include "model/canvas.h"
 #include "model/records.h"
 
 namespace daub {
@@ -47,9 +48,7 @@ struct Mask {
   // Per row, the columns [x0, x1] a dab may have written (x0 > x1: none).
   // Empty means "unknown": every pixel is blended. Code that writes bytes
   // directly either leaves it empty or widens the spans it wrote.
-  struct Span {
-    int x0, x1;
-  };
+  using Span = RowSpan;
   std::vector<Span> spans;
   // Scratch of the fast brush: its falloff by r² for one width, and by
   // u = 2r/W for the brushes that differ from it only in width.
@@ -58,7 +57,11 @@ struct Mask {
 
 // A zeroed mask of w × h with empty spans; a 0 × 0 mask when the size is not
 // positive or the bytes cannot be had (the stroke is then silently skipped).
-Mask make_mask(int w, int h);
+// `zeroed`, bytes that are all 0, are taken for the mask's bytes.
+Mask make_mask(int w, int h, std::vector<std::uint8_t> zeroed = {});
+// The mask's bytes zeroed again, for the next make_mask: only the spans'
+// columns (every byte when the spans are unknown).
+std::vector<std::uint8_t> zeroed_bytes(Mask&& mask);
 
 // The pixel rows of a 24-bit bottom-up picture: pixel (i, j) from the top
 // left lies in stored row h − 1 − j at byte 3i, blue, green, red.

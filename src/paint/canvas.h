@@ -23,21 +23,38 @@ class Dc;
 CanvasSlot* canvas_slot(App& app, int slot);
 
 // Replaces the undo copy by a copy of the slot's picture (none when it has
-// none). The copy is shared by the three slots: undoing another slot after
-// this puts this slot's old picture there.
+// none) and its place. The copy is shared by the three slots: undoing another
+// slot after this puts this slot's old picture there. The copy's buffer is
+// kept from one change to the next, and when the slot was last changed by
+// the painting operations below only the rows they touched are copied.
 void select_canvas_for_change(App& app, int slot);
-// Makes `before` (the slot's picture before a change that has succeeded) the
-// undo copy, as selecting the slot before the change would have.
+// The same for a change made by the painting operations below alone, which
+// note what they touch: the next selection of the slot copies only that.
+// Any other change of a picture selects its slot with the call above first.
+void select_canvas_for_stroke(App& app, int slot);
+// Makes `before` (the slot's picture before a change that has succeeded, in
+// place) the undo copy, as selecting the slot before the change would have.
 void keep_for_undo(App& app, int slot, Dib before);
-// Puts the undo copy in place of the slot's picture and drops it; 0 (and no
-// change) when there is no undo copy, so a second undo does nothing.
+// Puts the undo copy in place of the slot's picture and drops it (its buffer
+// is kept for the next copy); the slot the copy was taken from goes back to
+// where it lay then. 0 (and no change) when there is no undo copy, so a
+// second undo does nothing.
 int undo_canvas_change(App& app, int slot);
+// Moves the slot's top-left to (x, y). Moving is not a change the undo takes
+// back: the place of the slot's undo copy moves along.
+void place_canvas(App& app, int slot, double x, double y);
 // Drops the slot's picture.
 void erase_canvas(App& app, int slot);
 // A new picture of |trunc(p2 − p1)| filled with the colour, placed at the
 // smaller corner. A size the picture toolkit refuses is reported by it and
 // keeps the old picture; an empty size makes nothing. Returns 1 when made.
 int make_canvas(App& app, int slot, DPoint p1, DPoint p2, Colorref color);
+
+// Unsaved changes of a canvas: its picture against the one last read from or
+// written to a BMP file (or made at start-up). A slot without a readable
+// picture has nothing to save.
+void mark_canvas_saved(App& app, int slot);
+bool canvas_unsaved(App& app, int slot);
 
 // Whether the slot holds a readable 24-bit picture.
 bool has_picture(const CanvasSlot& slot);

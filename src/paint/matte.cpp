@@ -22,7 +22,7 @@ PlacedPicture placed_over(const CanvasSlot& s, const CanvasSlot& under) {
 // back afterwards.
 struct SetAside {
   CanvasSlot two, three;
-  Dib undo;
+  CanvasUndo undo;
   int current = 0;
 };
 
@@ -30,7 +30,7 @@ SetAside set_aside(App& app) {
   SetAside saved;
   saved.two = std::exchange(*canvas_slot(app, 2), CanvasSlot{});
   saved.three = std::exchange(*canvas_slot(app, 3), CanvasSlot{});
-  saved.undo = std::exchange(app.canvases.undo, Dib{});
+  saved.undo = std::exchange(app.canvases.undo, CanvasUndo{});
   saved.current = app.canvases.current;
   return saved;
 }

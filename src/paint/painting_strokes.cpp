@@ -68,7 +68,7 @@ int make_canvas_command(App& app, int slot, Colorref color) {
 }
 
 int freehand_stroke(App& app, int slot, BlendKind kind) {
-  select_canvas_for_change(app, slot);
+  select_canvas_for_stroke(app, slot);
   const int painted = paint_canvas_stroke(app, slot, kind);
   // The stroke's segments lived in the segment buffer only while it was laid.
   std::vector<ExtractionItem>().swap(app.line_stock);
@@ -76,7 +76,7 @@ int freehand_stroke(App& app, int slot, BlendKind kind) {
 }
 
 int straight_stroke(App& app, int slot, BlendKind kind) {
-  select_canvas_for_change(app, slot);
+  select_canvas_for_stroke(app, slot);
   return paint_canvas_straight(app, slot, app.in.pressworld, app.in.releaseworld, kind);
 }
 
@@ -90,7 +90,7 @@ int curve_stroke_to(App& app, int slot, BlendKind kind, PointDir to) {
 }
 
 int two_click_curve(App& app, int slot, BlendKind kind) {
-  select_canvas_for_change(app, slot);
+  select_canvas_for_stroke(app, slot);
   Interaction& in = app.in;
   if (in.nowpointvalid == 0) {
     in.nowpoint = {in.pressworld.x, in.pressworld.y, in.dragvector.angle};
@@ -103,28 +103,28 @@ int two_click_curve(App& app, int slot, BlendKind kind) {
 }
 
 int curve_from_nowpoint(App& app, int slot, BlendKind kind) {
-  select_canvas_for_change(app, slot);
+  select_canvas_for_stroke(app, slot);
   return curve_stroke_to(app, slot, kind, release_along_drag(app));
 }
 
 int drag_curve(App& app, int slot, BlendKind kind) {
-  select_canvas_for_change(app, slot);
+  select_canvas_for_stroke(app, slot);
   strokeends(app);
   return curve_stroke_to(app, slot, kind, app.in.dragvector);
 }
 
 int template_command(App& app, int slot, BlendKind kind) {
-  select_canvas_for_change(app, slot);
+  select_canvas_for_stroke(app, slot);
   return paint_canvas_template(app, slot, kind);
 }
 
 int segments_command(App& app, int slot, BlendKind kind) {
-  select_canvas_for_change(app, slot);
+  select_canvas_for_stroke(app, slot);
   return paint_canvas_segments(app, slot, kind);
 }
 
 int outline_command(App& app, int slot, BlendKind kind, bool antialiased) {
-  select_canvas_for_change(app, slot);
+  select_canvas_for_stroke(app, slot);
   return paint_canvas_outline(app, slot, kind, antialiased);
 }
 

@@ -161,6 +161,8 @@ class PaletteProc : public DialogProc {
     for (const MouseChoice& m : kMouseChoices)
       if (m.marked_for == app_.in.mousecmd)
         state.check_radio(kFirstMouseButton, kLastMouseButton, m.id);
+    // The sample shows the brush from the start, not only after TEST.
+    state.request_preview();
   }
 
   void command(DialogState& state, int id) override {
@@ -281,7 +283,7 @@ int act_on_result(App& app, int code, const PaletteSnapshot& before) {
       setdispmode(app, 1);
       return 0;
     case kPaletteCanvasHome:
-      if (CanvasSlot* slot = canvas_slot(app, 1)) slot->x = slot->y = 0.0;
+      place_canvas(app, 1, 0.0, 0.0);
       setdispmode(app, 1);
       return 0;
     default:

@@ -4,45 +4,15 @@
 #include <cmath>
 #include <utility>
 
+#include "geometry/chord_chain.h"
 #include "geometry/curves.h"
 #include "render/view.h"
 
 namespace daub {
 namespace {
 
-// A chord spans at most this many recorded points, so that simplifying a
-// long straight drag costs linear time rather than quadratic.
-constexpr std::size_t kMaxChordSpan = 1024;
 constexpr double kDegree = 0.017453292519944444;  // radians in one degree
 constexpr double kSamePoint = 1e-10;              // ends closer than this on both axes meet
-
-// Distance of e from the chord from (0, 0) to d of length len, direction (co, s).
-double chord_distance(double ex, double ey, double dx, double dy, double len, double co, double s) {
-  const double along = ex * co + ey * s;
-  if (along < 0) return std::sqrt(ex * ex + ey * ey);
-  if (along > len) return std::sqrt((ex - dx) * (ex - dx) + (ey - dy) * (ey - dy));
-  return std::fabs(ex * s - ey * co);
-}
-
-// True when every point strictly between a and c lies within tolerance of the
-// chord a → c: F·(1 .. √2) pixels, the larger towards the diagonals. Points
-// are measured from the chord itself, not the whole line through it, so a
-// stroke that runs out and comes back along the same line keeps its far end
-// (and a loop back to its starting pixel is not folded into a dot).
-bool chord_holds(const std::vector<IntPoint>& p, std::size_t a, std::size_t c, double factor) {
-  const double dx = static_cast<double>(p[c].x) - p[a].x;
-  const double dy = static_cast<double>(p[c].y) - p[a].y;
-  const double len = std::sqrt(dx * dx + dy * dy);
-  const double theta = std::atan2(dy, dx);
-  const double tolerance = len > 0 ? factor * len / std::max(std::fabs(dx), std::fabs(dy)) : factor;
-  const double s = std::sin(theta), co = std::cos(theta);
-  for (std::size_t k = a + 1; k < c; ++k) {
-    const double ex = static_cast<double>(p[k].x) - p[a].x;
-    const double ey = static_cast<double>(p[k].y) - p[a].y;
-    if (!(chord_distance(ex, ey, dx, dy, len, co, s) <= tolerance)) return false;
-  }
-  return true;
-}
 
 ExtractionItem segment_record(const LineGeometry& g) {
   ExtractionItem s;
@@ -136,16 +106,28 @@ LineGeometry on_canvas(LineGeometry g, DPoint canvas_pos) {
   return g;
 }
 
-// Makes a mask of the canvas, lets `lay` fill it and blends it in the current
-// colour; 0 when no mask can be had.
+// The rows the mask's spans cover; every column of every row when the
+// spans are not known.
+TouchedRows touched_by(const Mask& mask) {
+  if (mask.spans.size() == static_cast<std::size_t>(mask.h)) return mask.spans;
+  return TouchedRows(static_cast<std::size_t>(mask.h), RowSpan{0, mask.w - 1});
+}
+
+// Makes a mask of the canvas in the app's mask bytes, lets `lay` fill it,
+// blends it in the current colour and zeroes what it wrote of the bytes
+// again; 0 when no mask can be had.
 template <typename Lay>
-int paint_through_mask(App& app, CanvasView canvas, BlendKind kind, Lay&& lay) {
-  Mask mask = make_mask(canvas.w, canvas.h);
-  if (mask.w == 0 || canvas.bits == nullptr) return 0;
+int paint_through_mask(App& app, CanvasView canvas, BlendKind kind, TouchedRows* touched,
+                       Lay&& lay) {
+  if (canvas.bits == nullptr) return 0;
+  Mask mask = make_mask(canvas.w, canvas.h, std::move(app.canvases.mask_bytes));
+  if (mask.w == 0) return 0;
   app.ui.set_busy(true);
   lay(mask);
   blend_mask(canvas, mask, kind, app.settings.color);
   app.ui.set_busy(false);
+  if (touched != nullptr) *touched = touched_by(mask);
+  app.canvases.mask_bytes = zeroed_bytes(std::move(mask));
   return 1;
 }
 
@@ -156,27 +138,6 @@ std::optional<CanvasView> canvas_view(Dib& dib) {
   if (!info.ok() || info.bit_count != 24) return std::nullopt;
   return CanvasView{info.width, info.height, static_cast<int>(info.stride),
                     dib.data() + info.pixel_offset};
-}
-
-std::vector<IntPoint> simplify_stroke(const std::vector<IntPoint>& points, double factor) {
-  std::vector<IntPoint> kept;
-  const std::size_t n = points.size();
-  if (n == 0) return kept;
-  kept.push_back(points[0]);
-  std::size_t a = 0, g = 1, c = 2;
-  while (c < n) {
-    if (c - a <= kMaxChordSpan && chord_holds(points, a, c, factor)) {
-      g = c;
-      ++c;
-    } else {
-      kept.push_back(points[g]);
-      a = g;
-      g = a + 1;
-      c = a + 2;
-    }
-  }
-  kept.push_back(points[n - 1]);
-  return kept;
 }
 
 ExtractionItem straight_segment(DPoint p, DPoint q) {
@@ -211,7 +172,7 @@ SegmentBuffer smooth_segments(const SegmentBuffer& straight) {
 
 SegmentBuffer build_freehand(const std::vector<IntPoint>& points, double factor,
                              const ScreenToWorld& to_world) {
-  const std::vector<IntPoint> kept = simplify_stroke(points, factor);
+  const std::vector<IntPoint> kept = simplify_by_chords(points, factor);
   SegmentBuffer straight;
   for (std::size_t i = 0; i + 1 < kept.size(); ++i)
     straight.push_back(straight_segment(to_world(kept[i]), to_world(kept[i + 1])));
@@ -235,30 +196,32 @@ void lay_segments(const App& app, const SegmentBuffer& segments, const BrushPara
 }
 
 int paint_segments(App& app, const SegmentBuffer& segments, CanvasView canvas, DPoint canvas_pos,
-                   BlendKind kind) {
+                   BlendKind kind, TouchedRows* touched) {
   if (segments.empty()) return 0;
-  return paint_through_mask(app, canvas, kind, [&](Mask& mask) {
+  return paint_through_mask(app, canvas, kind, touched, [&](Mask& mask) {
     lay_segments(app, segments, app.brush, canvas_pos, mask);
   });
 }
 
-int paint_stroke(App& app, CanvasView canvas, DPoint canvas_pos, BlendKind kind) {
+int paint_stroke(App& app, CanvasView canvas, DPoint canvas_pos, BlendKind kind,
+                 TouchedRows* touched) {
   const std::vector<IntPoint> points = std::move(app.in.strokepoints);
   app.in.strokepoints.clear();
-  return paint_segments(app, build_freehand(app, points), canvas, canvas_pos, kind);
+  return paint_segments(app, build_freehand(app, points), canvas, canvas_pos, kind, touched);
 }
 
 int paint_geometry(App& app, const LineGeometry& geometry, CanvasView canvas, DPoint canvas_pos,
-                   BlendKind kind) {
+                   BlendKind kind, TouchedRows* touched) {
   if (geometry.kind != kShapeCurve && geometry.kind != kShapeStraight) return 0;
-  return paint_through_mask(app, canvas, kind, [&](Mask& mask) {
+  return paint_through_mask(app, canvas, kind, touched, [&](Mask& mask) {
     rasterise_segment(app, on_canvas(geometry, canvas_pos), app.brush, mask);
   });
 }
 
 int paint_straight_stroke(App& app, DPoint press, DPoint release, CanvasView canvas,
-                          DPoint canvas_pos, BlendKind kind) {
-  return paint_geometry(app, straight_segment(press, release).geom, canvas, canvas_pos, kind);
+                          DPoint canvas_pos, BlendKind kind, TouchedRows* touched) {
+  return paint_geometry(app, straight_segment(press, release).geom, canvas, canvas_pos, kind,
+                        touched);
 }
 
 }  // namespace daub

@@ -28,12 +28,6 @@ using SegmentBuffer = std::vector<ExtractionItem>;
 // The pixel rows of a 24-bit picture; none for any other picture.
 std::optional<CanvasView> canvas_view(Dib& dib);
 
-// The recorded points (client pixels) worth keeping: a point is dropped
-// while every point between the last kept one and the next lies within
-// `factor` × (1 .. √2) pixels of the chord joining them. The first and the
-// last point are always kept (a single point is kept twice).
-std::vector<IntPoint> simplify_stroke(const std::vector<IntPoint>& points, double factor);
-
 // A straight segment p → q, both angles along it (0 when p and q coincide).
 ExtractionItem straight_segment(DPoint p, DPoint q);
 
@@ -58,17 +52,26 @@ SegmentBuffer build_freehand(const App& app, const std::vector<IntPoint>& points
 void lay_segments(const App& app, const SegmentBuffer& segments, const BrushParams& brush,
                   DPoint canvas_pos, Mask& mask);
 
+// What a painting operation may have changed of the canvas: per row from
+// the top, the columns it wrote (empty when it painted nothing).
+using TouchedRows = std::vector<RowSpan>;
+
+// The brush strokes below lay their mask in app.canvases.mask_bytes and
+// give those bytes back zeroed; each says in `touched`, when given, what it
+// changed.
+//
 // The freehand stroke recorded in app.in.strokepoints (the list is emptied).
-int paint_stroke(App& app, CanvasView canvas, DPoint canvas_pos, BlendKind kind);
+int paint_stroke(App& app, CanvasView canvas, DPoint canvas_pos, BlendKind kind,
+                 TouchedRows* touched = nullptr);
 // A segment buffer.
 int paint_segments(App& app, const SegmentBuffer& segments, CanvasView canvas, DPoint canvas_pos,
-                   BlendKind kind);
+                   BlendKind kind, TouchedRows* touched = nullptr);
 // One geometry in world coordinates (the line template), with the brush's own ends.
 int paint_geometry(App& app, const LineGeometry& geometry, CanvasView canvas, DPoint canvas_pos,
-                   BlendKind kind);
+                   BlendKind kind, TouchedRows* touched = nullptr);
 // The straight stroke from press to release (world points).
 int paint_straight_stroke(App& app, DPoint press, DPoint release, CanvasView canvas,
-                          DPoint canvas_pos, BlendKind kind);
+                          DPoint canvas_pos, BlendKind kind, TouchedRows* touched = nullptr);
 
 enum class OutlineFill { kPlain, kAntialiased };
 

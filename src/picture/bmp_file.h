@@ -31,12 +31,21 @@ DibRead dib_from_packed(const std::vector<std::uint8_t>& packed);
 std::vector<std::uint8_t> dib_to_bmp_file(const Dib& dib);
 // From file form: header and colour table, the gap, then the bytes from the
 // file's bits offset. A 108- or 124-byte header of an uncompressed picture is
-// cut to 40 bytes.
+// cut to 40 bytes; a 12-byte core header becomes a 40-byte one and its 3-byte
+// colour-table entries 4-byte ones. (The clipboard form is read the same way.)
 DibRead dib_from_bmp_file(const std::vector<std::uint8_t>& file);
 
-// Reads a BMP file whole: "ファイルオープン出来ません" (caption "CAUTION") when
-// it cannot be opened, none without a message when it is not a BMP file, and
-// report_dib_problem under `caption` when it cannot be read.
+// A BMP file read: `opened` is false when it cannot be opened or read.
+struct BmpFileRead {
+  DibRead read;
+  bool opened = false;
+};
+// Reads a BMP file whole once its first bytes and its size allow it: a file
+// that does not start with "BM", or that is larger than any picture accepted
+// needs, is refused without reading the rest.
+BmpFileRead load_bmp_file(const std::string& path);
+// The same, telling the user: "ファイルオープン出来ません" (caption "CAUTION")
+// when it cannot be opened, report_dib_problem under `caption` otherwise.
 std::optional<Dib> read_bmp_file(App& app, const std::string& path, const char* caption);
 // Writes bytes to a file, first asking "既存ファイルを更新しますか？" (caption
 // "CAUTION", Yes/No) when it exists; the old file survives a failed write,

@@ -137,7 +137,9 @@ Colorref dib_pixel(const Dib& dib, const DibInfo& info, int x, int y) {
 void report_dib_problem(App& app, const char* caption, DibProblem problem) {
   switch (problem) {
     case DibProblem::kNone:
+      return;
     case DibProblem::kNotBmp:
+      message(app.ui, "CAUTION", kNotBmpMessage);
       return;
     case DibProblem::kUnsupported:
       message(app.ui, "CAUTION", kUnsupportedBmpMessage);

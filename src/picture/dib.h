@@ -27,7 +27,7 @@ inline constexpr std::uint64_t kMaxDibBytes = 256ull << 20;  // stride × height
 // Why a picture cannot be used.
 enum class DibProblem {
   kNone,
-  kNotBmp,       // a file that does not start with "BM" (refused without a message)
+  kNotBmp,       // a file that does not start with "BM"
   kDamaged,      // header or sizes that do not fit the bytes or the limits
   kUnsupported,  // compressed, top-down, or not 1, 4, 8 or 24 bits
   kPixelsShort,  // a sound header whose pixel rows are cut short
@@ -100,11 +100,13 @@ std::optional<Dib> dib_from_dc_image(const DcImage& image);
 
 // Shows what is wrong with a picture that could not be used: "no bmp data"
 // under the caption for damaged bytes, "Can not get memory" for one too
-// large, a "CAUTION" for a form the program does not read, nothing for a file
-// that is not a BMP file.
+// large, a "CAUTION" for a form the program does not read or a file that is
+// not a BMP file at all.
 void report_dib_problem(App& app, const char* caption, DibProblem problem);
-// The text of the "CAUTION" message for a form the program does not read.
+// The texts of the "CAUTION" messages for a form the program does not read
+// and for a file that is not a BMP file.
 inline constexpr const char* kUnsupportedBmpMessage =
     "読み込めないBMP形式です（圧縮・上下逆・1/4/8/24ビット以外の画像）";
+inline constexpr const char* kNotBmpMessage = "BMPファイルではありません";
 
 }  // namespace daub

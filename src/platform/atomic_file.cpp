@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -65,27 +66,50 @@ bool file_exists(const std::string& path) {
   return !path.empty() && ::stat(path.c_str(), &st) == 0;
 }
 
-std::optional<std::vector<std::uint8_t>> read_whole_file(const std::string& path,
-                                                         std::uint64_t max_size) {
+namespace {
+
+enum class Past { kRefuse, kStop };
+
+// Reads a regular file up to `max_size` bytes: past it the read is refused or
+// stops there. Only regular files: a folder cannot be read and a pipe might
+// never end.
+std::optional<std::vector<std::uint8_t>> read_file(const std::string& path, std::uint64_t max_size,
+                                                   Past past) {
   Fd f(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (f.fd < 0) return std::nullopt;
   struct stat st {};
-  // Only regular files: a folder cannot be read and a pipe might never end.
   if (::fstat(f.fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  if (static_cast<std::uint64_t>(st.st_size) > max_size) return std::nullopt;
+  const std::uint64_t size = static_cast<std::uint64_t>(st.st_size);
+  if (size > max_size && past == Past::kRefuse) return std::nullopt;
   std::vector<std::uint8_t> bytes;
-  bytes.reserve(static_cast<std::size_t>(st.st_size));
+  bytes.reserve(static_cast<std::size_t>(std::min(size, max_size)));
   std::uint8_t chunk[65536];
   // Bounded by max_size even if the file grows while it is read.
   for (;;) {
-    ssize_t n = ::read(f.fd, chunk, sizeof chunk);
+    const std::uint64_t room = max_size - bytes.size();
+    if (room == 0 && past == Past::kStop) break;
+    const std::uint64_t want = past == Past::kStop ? room : sizeof chunk;
+    ssize_t n =
+        ::read(f.fd, chunk, static_cast<std::size_t>(std::min<std::uint64_t>(sizeof chunk, want)));
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return std::nullopt;
     if (n == 0) break;
-    if (bytes.size() + static_cast<std::uint64_t>(n) > max_size) return std::nullopt;
+    if (static_cast<std::uint64_t>(n) > room) return std::nullopt;
     bytes.insert(bytes.end(), chunk, chunk + n);
   }
   return bytes;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> read_whole_file(const std::string& path,
+                                                         std::uint64_t max_size) {
+  return read_file(path, max_size, Past::kRefuse);
+}
+
+std::optional<std::vector<std::uint8_t>> read_file_start(const std::string& path,
+                                                         std::size_t count) {
+  return read_file(path, count, Past::kStop);
 }
 
 bool write_file_atomically(const std::string& path, const std::uint8_t* data, std::size_t size) {

@@ -2,8 +2,13 @@
 // A GDI-style device context: integer device coordinates, one selected pen and
 // brush, current position, no antialiasing. The core draws only through this.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <string_view>
 #include <vector>
+
+#include "platform/log_font.h"
 
 namespace daub {
 
@@ -41,6 +46,23 @@ struct DcImage {
   std::vector<std::uint32_t> pixels;  // width * height entries
 };
 
+// Makes row `row` (0 at the top) of a picture: its pixels, 0x00RRGGBB.
+using RowMaker = std::function<void(int row, std::uint32_t* out)>;
+
+// The metrics of the selected font, device units (GetTextMetrics).
+struct TextMetrics {
+  int height = 0;  // ascent + descent: the cell height
+  int ascent = 0;
+  int external_leading = 0;
+  int ave_char_width = 0;
+};
+
+// The extent of a piece of text, device units (GetTextExtentPoint).
+struct TextExtent {
+  int cx = 0;
+  int cy = 0;
+};
+
 class Dc {
  public:
   virtual ~Dc() = default;
@@ -67,6 +89,37 @@ class Dc {
   // by taking the nearest source pixel (SetDIBitsToDevice when the sizes
   // match, StretchDIBits otherwise).
   virtual void draw_image(int x, int y, int width, int height, const DcImage& image) = 0;
+  // Puts a width x height picture with its top-left at (x, y), 1:1, its rows
+  // made on demand: what draw_image of the picture they make puts. A device
+  // that can take the rows where they belong needs no picture in between,
+  // and may leave rows it would not show unmade.
+  virtual void draw_rows(int x, int y, int width, int height, const RowMaker& rows) {
+    if (width <= 0 || height <= 0) return;
+    DcImage image{width, height, {}};
+    image.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int row = 0; row < height; ++row)
+      rows(row, image.pixels.data() + static_cast<std::size_t>(row) * width);
+    draw_image(x, y, width, height, image);
+  }
+
+  // Text. The selected font is a LOGFONT with its height and width in
+  // device units; text is code page 932 bytes drawn with a transparent
+  // background, its cell's top-left corner at (x, y), along the font's
+  // escapement. A device without fonts of its own has fixed metrics: the
+  // character height h is |height| (16 for 0), the average width |width| or
+  // h / 2, a single byte that many wide and a double byte twice that, a
+  // control character (below 0x20) no width; it draws nothing.
+  virtual void select_font(const LogFont& font) { font_ = font; }
+  const LogFont& font() const { return font_; }
+  virtual TextMetrics text_metrics() const;
+  virtual TextExtent text_extent(std::string_view cp932) const;
+  virtual void set_text_color(Colorref color) { text_color_ = color; }
+  Colorref text_color() const { return text_color_; }
+  virtual void text_out(int, int, std::string_view) {}
+
+ protected:
+  LogFont font_;
+  Colorref text_color_ = 0;
 };
 
 // A device context on an off-screen picture whose pixels can be read back.

@@ -15,6 +15,7 @@ class Dc;
 enum class ControlKind {
   kStatic,
   kEdit,
+  kMultiEdit,  // several lines; its text holds "\n" between them
   kButton,
   kDefaultButton,
   kRadio,

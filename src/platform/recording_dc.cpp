@@ -9,7 +9,12 @@ namespace {
 
 DcOp make_op(DcOp::Kind kind, std::vector<IntPoint> points, const DcPen& pen, const DcBrush& brush,
              Colorref color = 0) {
-  DcOp op{kind, std::move(points), pen, brush, color};
+  DcOp op{};
+  op.kind = kind;
+  op.points = std::move(points);
+  op.pen = pen;
+  op.brush = brush;
+  op.color = color;
   return op;
 }
 
@@ -58,6 +63,13 @@ void RecordingDc::set_pixel(int x, int y, Colorref color) {
 void RecordingDc::draw_image(int x, int y, int width, int height, const DcImage& image) {
   DcOp op = make_op(DcOp::kDrawImage, {{x, y}, {width, height}}, pen_, brush_, 0);
   op.image = image;
+  ops_.push_back(std::move(op));
+}
+
+void RecordingDc::text_out(int x, int y, std::string_view cp932) {
+  DcOp op = make_op(DcOp::kTextOut, {{x, y}}, pen_, brush_, text_color_);
+  op.text = std::string(cp932);
+  op.font = font_;
   ops_.push_back(std::move(op));
 }
 

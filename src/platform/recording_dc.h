@@ -9,12 +9,23 @@
 namespace daub {
 
 struct DcOp {
-  enum Kind { kMoveTo, kLineTo, kRectangle, kFillRect, kPolygon, kSetPixel, kDrawImage } kind;
+  enum Kind {
+    kMoveTo,
+    kLineTo,
+    kRectangle,
+    kFillRect,
+    kPolygon,
+    kSetPixel,
+    kDrawImage,
+    kTextOut
+  } kind;
   std::vector<IntPoint> points;  // MoveTo/LineTo/SetPixel: one; rectangles: two corners
   DcPen pen;                     // the pen selected when the primitive was drawn
   DcBrush brush;
-  Colorref color = 0;  // fill_rect and set_pixel
+  Colorref color = 0;  // fill_rect and set_pixel; text_out: the text colour
   DcImage image;       // draw_image: the picture; points hold the corner and the size
+  std::string text;    // text_out: the bytes; points hold the position
+  LogFont font;        // text_out: the font selected
 };
 
 class RecordingDc : public Dc {
@@ -31,6 +42,8 @@ class RecordingDc : public Dc {
   void set_pixel(int x, int y, Colorref color) override;
   Colorref get_pixel(int, int) const override { return 0xFFFFFF; }
   void draw_image(int x, int y, int width, int height, const DcImage& image) override;
+  // Records the text with the fixed metrics of a device without fonts.
+  void text_out(int x, int y, std::string_view cp932) override;
 
   const std::vector<DcOp>& ops() const { return ops_; }
   // Forgets the primitives; the current position stays where it is.

@@ -1,5 +1,6 @@
 #include "platform/script_ui.h"
 
+#include <cstring>
 #include <filesystem>
 
 #include "platform/dialog.h"
@@ -8,25 +9,58 @@ namespace daub {
 
 namespace {
 
+// The length of the well-formed UTF-8 sequence at s[i], or 0 when the bytes
+// there are not one (a stray continuation byte, a cut or overlong sequence, a
+// surrogate, a code point past U+10FFFF).
+std::size_t utf8_length(const std::string& s, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char c = byte(i);
+  if (c < 0x80) return 1;
+  const std::size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 ? 2 : 0;
+  if (n == 0 || c > 0xF4 || i + n > s.size()) return 0;
+  for (std::size_t k = 1; k < n; ++k)
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+  const unsigned char d = byte(i + 1);
+  if ((c == 0xE0 && d < 0xA0) || (c == 0xED && d > 0x9F) || (c == 0xF0 && d < 0x90) ||
+      (c == 0xF4 && d > 0x8F))
+    return 0;
+  return n;
+}
+
+// A log field on one line of valid UTF-8: line breaks and tabs as \n, \r,
+// \t, a backslash doubled, every other control byte and every byte that is
+// not part of valid UTF-8 as \xNN.
 std::string escape_field(const std::string& s) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(s.size());
-  for (char c : s) {
-    if (c == '\n')
+  for (std::size_t i = 0; i < s.size();) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    const std::size_t n = utf8_length(s, i);
+    if (c == '\n') {
       out += "\\n";
-    else if (c == '\r')
+    } else if (c == '\r') {
       out += "\\r";
-    else if (c == '\t')
+    } else if (c == '\t') {
       out += "\\t";
-    else
-      out += c;
+    } else if (c == '\\') {
+      out += "\\\\";
+    } else if (n == 0 || c < 0x20 || c == 0x7F) {
+      out += {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+    } else {
+      out.append(s, i, n);
+      i += n;
+      continue;
+    }
+    ++i;
   }
   return out;
 }
 
 bool fits_message(const ScriptAnswer& a, MessageButtons buttons) {
-  if (buttons == MessageButtons::kYesNo)
-    return a.kind == ScriptAnswer::kYes || a.kind == ScriptAnswer::kNo;
+  const bool yes_no = a.kind == ScriptAnswer::kYes || a.kind == ScriptAnswer::kNo;
+  if (buttons == MessageButtons::kYesNo) return yes_no;
+  if (buttons == MessageButtons::kYesNoCancel) return yes_no || a.kind == ScriptAnswer::kCancel;
   return a.kind == ScriptAnswer::kOk || a.kind == ScriptAnswer::kCancel;
 }
 
@@ -59,6 +93,21 @@ void apply_dialog_answer(const ScriptAnswer& a, DialogState& state, DialogProc& 
       state.set_text(id, value);
   }
   proc.command(state, a.kind == ScriptAnswer::kDialog ? a.click : kIdOk);
+}
+
+// The prompt of a one-line input (its label 589) or "", then the first
+// value of every edit, check and radio control.
+std::vector<std::string> open_fields(const DialogTemplate& tmpl, const DialogState& state) {
+  std::vector<std::string> fields = {"open", tmpl.title,
+                                     tmpl.control(589) ? state.text(589) : std::string()};
+  for (const ControlTemplate& c : tmpl.controls) {
+    if (c.id <= 0) continue;
+    if (c.kind == ControlKind::kEdit || c.kind == ControlKind::kMultiEdit)
+      fields.push_back(std::to_string(c.id) + "=" + state.text(c.id));
+    else if (c.kind == ControlKind::kCheck || c.kind == ControlKind::kRadio)
+      fields.push_back(std::to_string(c.id) + "=" + (state.checked(c.id) ? "on" : "off"));
+  }
+  return fields;
 }
 
 }  // namespace
@@ -102,6 +151,7 @@ MessageAnswer ScriptUi::message_box(const std::string& caption, const std::strin
 int ScriptUi::run_dialog(const DialogTemplate& tmpl, DialogProc& proc) {
   DialogState state(tmpl);
   proc.init(state);
+  log_line(open_fields(tmpl, state));
   std::vector<std::string> taken;
   ScriptAnswer a;
   // A click that leaves the dialog open (an empty input, a preview button)
@@ -147,6 +197,17 @@ std::optional<Colorref> ScriptUi::choose_color(Colorref) {
   return a.color;
 }
 
+std::optional<LogFont> ScriptUi::choose_font(const LogFont& initial) {
+  ScriptAnswer a;
+  if (!take_choice(ScriptAnswer::kFont, "font", a)) return std::nullopt;
+  LogFont f = initial;
+  f.height = a.font.height;
+  f.weight = a.font.weight;
+  f.italic = a.font.italic;
+  std::memcpy(f.face_name, a.font.face_name, sizeof f.face_name);
+  return f;
+}
+
 void ScriptUi::set_title(const std::string& utf8) {
   if (utf8 == title_) return;
   title_ = utf8;
@@ -155,7 +216,15 @@ void ScriptUi::set_title(const std::string& utf8) {
 
 void ScriptUi::repaint() {
   ++repaints_;
+  repaint_due_ = true;
+}
+
+bool ScriptUi::flush_repaint() {
+  if (!repaint_due_) return false;
+  repaint_due_ = false;
+  ++paints_;
   if (repaint_hook_) repaint_hook_();
+  return true;
 }
 
 }  // namespace daub

@@ -14,9 +14,10 @@
 namespace daub {
 
 struct ScriptAnswer {
-  enum Kind { kOk, kCancel, kYes, kNo, kInput, kFile, kColor, kPrint, kDialog } kind = kOk;
+  enum Kind { kOk, kCancel, kYes, kNo, kInput, kFile, kColor, kPrint, kDialog, kFont } kind = kOk;
   std::string text;                                 // input text, file or PDF path
   Colorref color = 0;                               // kColor
+  LogFont font;                                     // kFont: height, weight, italic and face chosen
   std::vector<std::pair<int, std::string>> values;  // kDialog: control id = value
   int click = kIdOkValue;                           // kDialog: the control clicked
   std::string source;                               // how the script wrote it, for the log
@@ -31,12 +32,17 @@ class ScriptUi : public Ui {
   void queue(ScriptAnswer answer) { answers_.push_back(std::move(answer)); }
   std::size_t queued() const { return answers_.size(); }
 
-  // Called by repaint(); the host renders the picture there.
+  // Called when a repaint is due; the host renders the picture there.
   void set_repaint_hook(std::function<void()> hook) { repaint_hook_ = std::move(hook); }
   void set_window_dc(Dc* dc) { window_dc_ = dc; }
   using BitmapDcFactory = std::function<std::unique_ptr<BitmapDc>(int, int)>;
   void set_bitmap_dc_factory(BitmapDcFactory factory) { bitmap_dc_factory_ = std::move(factory); }
+  // Repaints asked for, and repaints run: all those asked for since the last
+  // one run give one, when the script line ends or something draws on the
+  // picture (flush_repaint; true when one was due).
   int repaint_count() const { return repaints_; }
+  int paint_count() const { return paints_; }
+  bool flush_repaint();
   const std::string& title() const { return title_; }
 
   // Writes one log line: fields joined by TAB, line breaks written as \n.
@@ -47,9 +53,13 @@ class ScriptUi : public Ui {
   int run_dialog(const DialogTemplate& tmpl, DialogProc& proc) override;
   std::optional<FileChoice> file_dialog(const FileDialogRequest& request) override;
   std::optional<Colorref> choose_color(Colorref initial) override;
+  std::optional<LogFont> choose_font(const LogFont& initial) override;
   void set_title(const std::string& utf8) override;
   void repaint() override;
-  Dc* window_dc() override { return window_dc_; }
+  Dc* window_dc() override {
+    flush_repaint();
+    return window_dc_;
+  }
   std::unique_ptr<BitmapDc> create_bitmap_dc(int width, int height) override {
     return bitmap_dc_factory_ ? bitmap_dc_factory_(width, height) : nullptr;
   }
@@ -68,6 +78,8 @@ class ScriptUi : public Ui {
   Dc* window_dc_ = nullptr;
   BitmapDcFactory bitmap_dc_factory_;
   int repaints_ = 0;
+  int paints_ = 0;
+  bool repaint_due_ = false;
   std::string title_;
 };
 

@@ -14,7 +14,7 @@ namespace daub {
 struct DialogTemplate;
 class DialogProc;
 
-enum class MessageButtons { kOk, kYesNo };
+enum class MessageButtons { kOk, kYesNo, kYesNoCancel };
 enum class MessageAnswer { kOk, kCancel, kYes, kNo };
 
 enum class FileDialogKind { kOpen, kSave };
@@ -44,16 +44,28 @@ class Ui {
   virtual int run_dialog(const DialogTemplate& tmpl, DialogProc& proc) = 0;
   virtual std::optional<FileChoice> file_dialog(const FileDialogRequest& request) = 0;
   virtual std::optional<Colorref> choose_color(Colorref initial) = 0;
+  // The system font chooser starting from `initial`: the font chosen (an
+  // installed face, its height as a negative character height in pixels,
+  // weight, italic, underline, strike-out; the other fields as given), or
+  // nothing when cancelled.
+  virtual std::optional<LogFont> choose_font(const LogFont& /*initial*/) { return std::nullopt; }
 
   virtual void set_title(const std::string& utf8) = 0;
-  // Paints the whole client area at once; returns after the paint cycle ran.
+  // Asks for the whole client area to be painted again. The paint cycle runs
+  // once for all the requests of a script line or an event batch, and before
+  // anything reads or draws on the picture (the window's paint, window_dc,
+  // saving the screen).
   virtual void repaint() = 0;
   // The window's own device context, for feedback drawn straight onto the
-  // window that the next paint wipes out; null when there is no window picture.
+  // window that the next paint wipes out (a repaint that is due runs first);
+  // null when there is no window picture.
   virtual Dc* window_dc() = 0;
   // An off-screen picture of width x height filled white, or null when none
   // can be had.
   virtual std::unique_ptr<BitmapDc> create_bitmap_dc(int width, int height) = 0;
+  // Puts the input method's composition window at a client position (where
+  // the caret is); a Ui without an input method ignores it.
+  virtual void set_composition_window(int /*x*/, int /*y*/) {}
   virtual void set_capture(bool on) = 0;
   virtual void set_busy(bool on) = 0;  // the hourglass cursor
 };

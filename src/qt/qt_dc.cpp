@@ -103,7 +103,9 @@ Colorref to_colorref(QRgb rgb) {
          static_cast<Colorref>(qBlue(rgb)) << 16;
 }
 
-QtDc::QtDc(QImage& image) : QtDc(static_cast<QPaintDevice&>(image)) {}
+QtDc::QtDc(QImage& image, PixelPath path) : QtDc(static_cast<QPaintDevice&>(image)) {
+  path_ = path;
+}
 
 QtDc::QtDc(QPaintDevice& device) : owned_(std::make_unique<QPainter>(&device)) {
   painter_ = owned_.get();
@@ -140,9 +142,42 @@ void QtDc::stroke(IntPoint from, IntPoint to) {
     thin_line(from, to);
     return;
   }
-  painter_->setPen(to_qpen(pen_));
+  use_pen(pen_);
   painter_->drawLine(QPoint(clamp_coord(from.x), clamp_coord(from.y)),
                      QPoint(clamp_coord(to.x), clamp_coord(to.y)));
+}
+
+void QtDc::use_pen(const DcPen& pen) {
+  if (!qpen_made_ || !(pen == qpen_for_)) {
+    qpen_ = to_qpen(pen);
+    qpen_for_ = pen;
+    qpen_made_ = true;
+  }
+  // QPainter passes over a pen that shares the one it holds at once.
+  painter_->setPen(qpen_);
+}
+
+// Writing straight into the image gives QPainter's bytes when the painter
+// paints the whole image untransformed, replacing pixels with opaque colours.
+// While the painter is active the image's rows are its own (a copy of a
+// QImage being painted on is a deep copy), so bits() does not detach.
+std::optional<QtDc::Rows> QtDc::direct_rows() {
+  if (path_ != PixelPath::kFast || image_ == nullptr || image_->isNull()) return std::nullopt;
+  const QImage::Format format = image_->format();
+  if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+      format != QImage::Format_ARGB32_Premultiplied)
+    return std::nullopt;
+  if (!painter_->isActive() || painter_->device() != image_ || painter_->hasClipping() ||
+      !painter_->deviceTransform().isIdentity() || painter_->opacity() != 1.0 ||
+      painter_->compositionMode() != QPainter::CompositionMode_SourceOver || !image_->isDetached())
+    return std::nullopt;
+  Rows rows;
+  rows.bits = reinterpret_cast<std::uint32_t*>(image_->bits());
+  rows.stride = image_->bytesPerLine() / 4;
+  rows.width = image_->width();
+  rows.height = image_->height();
+  rows.opaque = format == QImage::Format_RGB32 ? 0 : 0xFF000000u;
+  return rows;
 }
 
 // The area of the device in the painter's coordinates, one pixel wider all round.
@@ -157,7 +192,8 @@ QRect QtDc::visible_rect() const {
 // out the last pixel only for lines running right or down and starts dashes
 // at whichever end it likes. One pixel per step along the longer axis, the
 // start included and the end left out, dashes counted from the start. Only
-// the steps that can land on the device are walked.
+// the steps that can land on the device are walked; their pixels are
+// written straight into the image when that is allowed, else drawn by Qt.
 void QtDc::thin_line(IntPoint a, IntPoint b) {
   if (!pull_in(a, b)) return;
   const bool x_major = std::abs(std::int64_t{b.x} - a.x) >= std::abs(std::int64_t{b.y} - a.y);
@@ -172,17 +208,29 @@ void QtDc::thin_line(IntPoint a, IntPoint b) {
   std::int64_t high = x_major ? r.right() : r.bottom();
   std::int64_t first = std::max<std::int64_t>(0, s_major > 0 ? low - major(a) : major(a) - high);
   std::int64_t last = std::min(steps - 1, s_major > 0 ? high - major(a) : major(a) - low);
-  QPolygon pixels;
-  for (std::int64_t i = first; i <= last; ++i) {
-    if (pen_.style == kPenDash && i % kDashPeriod >= kDashOn) continue;
+  auto pixel = [&](std::int64_t i) {
     auto along = static_cast<int>(major(a) + s_major * i);
     auto across = static_cast<int>(minor(a) + s_minor * ((2 * i * rise + steps) / (2 * steps)));
-    pixels << (x_major ? QPoint(along, across) : QPoint(across, along));
+    return x_major ? QPoint(along, across) : QPoint(across, along);
+  };
+  const bool dashed = pen_.style == kPenDash;
+  if (const std::optional<Rows> rows = direct_rows()) {
+    const std::uint32_t ink = to_qcolor(pen_.color).rgb();
+    for (std::int64_t i = first; i <= last; ++i) {
+      if (dashed && i % kDashPeriod >= kDashOn) continue;
+      const QPoint p = pixel(i);
+      if (p.x() >= 0 && p.x() < rows->width && p.y() >= 0 && p.y() < rows->height)
+        rows->bits[p.y() * rows->stride + p.x()] = ink;
+    }
+    return;
   }
+  points_.clear();
+  for (std::int64_t i = first; i <= last; ++i)
+    if (!dashed || i % kDashPeriod < kDashOn) points_.push_back(pixel(i));
   DcPen solid = pen_;
   solid.style = kPenSolid;
-  painter_->setPen(to_qpen(solid));
-  painter_->drawPoints(pixels);
+  use_pen(solid);
+  painter_->drawPoints(points_.data(), static_cast<int>(points_.size()));
 }
 
 void QtDc::rectangle(int left, int top, int right, int bottom) {
@@ -225,7 +273,7 @@ void QtDc::polygon(const std::vector<IntPoint>& points) {
   QPolygon poly;
   poly.reserve(static_cast<int>(points.size()));
   for (const IntPoint& p : points) poly << QPoint(clamp_coord(p.x), clamp_coord(p.y));
-  painter_->setPen(to_qpen(pen_));
+  use_pen(pen_);
   painter_->setBrush(to_qbrush(brush_));
   painter_->drawPolygon(poly, Qt::OddEvenFill);
 }
@@ -259,6 +307,36 @@ void QtDc::draw_image(int x, int y, int width, int height, const DcImage& image)
     for (int col = 0; col < image.width; ++col) line[col] = 0xFF000000u | from[col];
   }
   painter_->drawImage(target, opaque);
+}
+
+// A picture row by row: straight into the image's rows when allowed (a row
+// wholly on the image is made in place), else through draw_image.
+void QtDc::draw_rows(int x, int y, int width, int height, const RowMaker& rows) {
+  const std::optional<Rows> to = direct_rows();
+  if (!to || clamp_coord(x) != x || clamp_coord(y) != y || width > kCoordLimit ||
+      height > kCoordLimit)
+    return Dc::draw_rows(x, y, width, height, rows);
+  if (width <= 0 || height <= 0) return;
+  const int from_col = std::max(0, -x), to_col = std::min(width, to->width - x);
+  const int from_row = std::max(0, -y), to_row = std::min(height, to->height - y);
+  if (from_col >= to_col) return;
+  const bool whole_rows = from_col == 0 && to_col == width;
+  // QPainter copies a picture's pixels as they are onto RGB32 (alpha byte 0),
+  // but fills with a 1 x 1 picture's colour as an opaque one.
+  const std::uint32_t opaque = width == 1 && height == 1 ? 0xFF000000u : to->opaque;
+  row_.resize(whole_rows ? 0 : static_cast<std::size_t>(width));
+  for (int i = from_row; i < to_row; ++i) {
+    // The device pixels of columns from_col .. to_col - 1.
+    std::uint32_t* line = to->bits + static_cast<std::ptrdiff_t>(y + i) * to->stride + x + from_col;
+    if (whole_rows) {
+      rows(i, line);
+    } else {
+      rows(i, row_.data());
+      std::copy(row_.begin() + from_col, row_.begin() + to_col, line);
+    }
+    if (opaque != 0)
+      for (int k = 0; k < to_col - from_col; ++k) line[k] |= opaque;
+  }
 }
 
 DcImage QtDc::image() const {

@@ -6,7 +6,10 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QPen>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "platform/dc.h"
 
@@ -19,10 +22,19 @@ Colorref to_colorref(QRgb rgb);
 // GetPixel's answer for a pixel that cannot be read.
 constexpr Colorref kInvalidColor = 0xFFFFFFFF;
 
+// How a QtDc on an image puts one-pixel lines and 1:1 pictures there. kFast
+// writes them straight into the image's rows whenever that gives exactly the
+// bytes QPainter would write (an image of 32-bit pixels, no transform, no
+// clip, plain painting); kPlain always paints through QPainter, and is the
+// reference the fast form is tested against.
+enum class PixelPath { kFast, kPlain };
+
+struct QtFontEntry;
+
 class QtDc : public BitmapDc {
  public:
   // Paints on the image; get_pixel reads it back.
-  explicit QtDc(QImage& image);
+  explicit QtDc(QImage& image, PixelPath path = PixelPath::kFast);
   // Paints on any device (a printer, a widget); get_pixel answers kInvalidColor.
   explicit QtDc(QPaintDevice& device);
   // Paints through a painter somebody else began and ends (a print job).
@@ -44,23 +56,57 @@ class QtDc : public BitmapDc {
   void set_pixel(int x, int y, Colorref color) override;
   Colorref get_pixel(int x, int y) const override;
   void draw_image(int x, int y, int width, int height, const DcImage& image) override;
+  void draw_rows(int x, int y, int width, int height, const RowMaker& rows) override;
   // The pixels of the image it paints on (empty on other devices).
   DcImage image() const override;
+
+  // Text through the fonts of qt_fonts.h. Fonts and the widths of their
+  // characters are kept between paints (a font is made once per LOGFONT,
+  // a width measured once per character), so a repaint costs the drawing.
+  // A vertical face ("@") set along its escapement stands full-width
+  // characters upright in their vertical forms and lays half-width ones
+  // along the line.
+  void select_font(const LogFont& font) override;
+  TextMetrics text_metrics() const override;
+  TextExtent text_extent(std::string_view cp932) const override;
+  void text_out(int x, int y, std::string_view cp932) override;
 
   QPainter& painter() { return *painter_; }
 
  private:
+  // The image's rows, when pixels may be written there directly.
+  struct Rows {
+    std::uint32_t* bits = nullptr;
+    std::ptrdiff_t stride = 0;  // in pixels
+    int width = 0, height = 0;
+    std::uint32_t opaque = 0;  // or-ed into a picture's pixels (none on RGB32)
+  };
+
   void prepare_painter();
+  const QtFontEntry& font_entry() const;
+  void draw_char(const QtFontEntry& f, double x, double y, double along, std::string_view bytes);
+
   void stroke(IntPoint from, IntPoint to);
   void thin_line(IntPoint a, IntPoint b);
   QRect visible_rect() const;
+  std::optional<Rows> direct_rows();
+  // Selects the pen for Qt's own stroking; the QPen is made once per pen.
+  void use_pen(const DcPen& pen);
 
   std::unique_ptr<QPainter> owned_;
   QPainter* painter_ = nullptr;
   QImage* image_ = nullptr;
+  PixelPath path_ = PixelPath::kPlain;
+  DcPen qpen_for_;  // the pen qpen_ was made for
+  QPen qpen_;
+  bool qpen_made_ = false;
+  std::vector<QPoint> points_;      // a one-pixel line's pixels, for Qt
+  std::vector<std::uint32_t> row_;  // a picture row that is partly off the image
   DcPen pen_;
   DcBrush brush_;
   IntPoint position_;
+  mutable std::shared_ptr<const QtFontEntry> font_entry_;
+  const QtFontEntry* painter_font_ = nullptr;  // the font the painter holds
 };
 
 struct QtBitmapStorage {

@@ -7,12 +7,14 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -21,6 +23,7 @@
 
 #include "platform/dialog.h"
 #include "qt/qt_dc.h"
+#include "qt/qt_fonts.h"
 
 namespace daub {
 
@@ -106,9 +109,9 @@ TemplateDialog::TemplateDialog(QWidget* parent, const DialogTemplate& tmpl, Dial
     bool own_id = std::count_if(tmpl.controls.begin(), tmpl.controls.end(),
                                 [&](const ControlTemplate& o) { return o.id == c.id; }) == 1;
     synced_.push_back(own_id);
-    if (own_id && (c.kind == ControlKind::kStatic || c.kind == ControlKind::kEdit))
-      state_.set_text(c.id, c.label);
-    if (!focus && c.kind == ControlKind::kEdit) focus = w;
+    const bool edit = c.kind == ControlKind::kEdit || c.kind == ControlKind::kMultiEdit;
+    if (own_id && (c.kind == ControlKind::kStatic || edit)) state_.set_text(c.id, c.label);
+    if (!focus && edit) focus = w;
   }
   if (focus) focus->setFocus();
 }
@@ -121,6 +124,11 @@ QWidget* TemplateDialog::make_control(const ControlTemplate& c) {
     case ControlKind::kEdit: {
       auto* edit = new QLineEdit(label, this);
       if (c.limit > 0) edit->setMaxLength(c.limit);
+      return edit;
+    }
+    case ControlKind::kMultiEdit: {
+      auto* edit = new QPlainTextEdit(label, this);
+      edit->setLineWrapMode(QPlainTextEdit::NoWrap);
       return edit;
     }
     case ControlKind::kButton:
@@ -183,6 +191,8 @@ void TemplateDialog::pull() {
     const ControlTemplate& c = tmpl_.controls[i];
     QWidget* w = widgets_[i];
     if (auto* edit = qobject_cast<QLineEdit*>(w)) state_.set_text(c.id, to_utf8(edit->text()));
+    if (auto* text = qobject_cast<QPlainTextEdit*>(w))
+      state_.set_text(c.id, to_utf8(text->toPlainText()));
     if (auto* box = qobject_cast<QAbstractButton*>(w); box && box->isCheckable())
       state_.set_checked(c.id, box->isChecked());
   }
@@ -199,6 +209,8 @@ void TemplateDialog::push() {
       edit->setText(text);
       edit->selectAll();
     }
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(w); edit && edit->toPlainText() != text)
+      edit->setPlainText(text);
     if (auto* box = qobject_cast<QAbstractButton*>(w); box && box->isCheckable())
       box->setChecked(state_.checked(c.id));
   }
@@ -256,10 +268,19 @@ MessageAnswer QtUi::message_box(const std::string& caption, const std::string& t
     box.exec();
     return MessageAnswer::kOk;
   }
-  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  const bool cancel = buttons == MessageButtons::kYesNoCancel;
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No |
+                         (cancel ? QMessageBox::Cancel : QMessageBox::NoButton));
   box.setDefaultButton(QMessageBox::Yes);
-  box.setEscapeButton(QMessageBox::No);
-  return box.exec() == QMessageBox::Yes ? MessageAnswer::kYes : MessageAnswer::kNo;
+  box.setEscapeButton(cancel ? QMessageBox::Cancel : QMessageBox::No);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return MessageAnswer::kYes;
+    case QMessageBox::No:
+      return MessageAnswer::kNo;
+    default:
+      return cancel ? MessageAnswer::kCancel : MessageAnswer::kNo;
+  }
 }
 
 int QtUi::run_dialog(const DialogTemplate& tmpl, DialogProc& proc) {
@@ -293,6 +314,17 @@ std::optional<Colorref> QtUi::choose_color(Colorref initial) {
   dialog.setOption(QColorDialog::DontUseNativeDialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return to_colorref(dialog.selectedColor().rgb());
+}
+
+std::optional<LogFont> QtUi::choose_font(const LogFont& initial) {
+  QFontDialog dialog(qfont_for(initial), window_);
+  dialog.setOption(QFontDialog::DontUseNativeDialog);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return logfont_for(dialog.selectedFont(), initial);
+}
+
+void QtUi::set_composition_window(int x, int y) {
+  if (hooks_.composition_window) hooks_.composition_window(x, y);
 }
 
 void QtUi::set_title(const std::string& utf8) {

@@ -12,10 +12,13 @@ namespace daub {
 
 // What only the main window can do for the Ui.
 struct QtUiHooks {
-  // Renders the whole client picture before returning (e.g. widget->repaint()).
+  // Asks for the whole client picture to be painted again; the window paints
+  // once for all the requests of an event batch, before anything reads it.
   std::function<void()> repaint;
   // The window's own device context, or null when there is none.
   std::function<Dc*()> window_dc;
+  // Where the input method's composition window goes (client pixels).
+  std::function<void(int, int)> composition_window;
 };
 
 class QtUi : public Ui {
@@ -29,6 +32,9 @@ class QtUi : public Ui {
   int run_dialog(const DialogTemplate& tmpl, DialogProc& proc) override;
   std::optional<FileChoice> file_dialog(const FileDialogRequest& request) override;
   std::optional<Colorref> choose_color(Colorref initial) override;
+  // Qt's font dialog over the installed fonts.
+  std::optional<LogFont> choose_font(const LogFont& initial) override;
+  void set_composition_window(int x, int y) override;
   void set_title(const std::string& utf8) override;
   void repaint() override;
   Dc* window_dc() override;

@@ -10,6 +10,8 @@
 #include "render/enclosure_painter.h"
 #include "render/line_painters.h"
 #include "render/pens.h"
+#include "render/region_painters.h"
+#include "render/text_painters.h"
 #include "render/view.h"
 
 namespace daub {
@@ -39,13 +41,18 @@ void paint_other_layer_guides(App& app, Dc& dc) {
     if (n == app.in.nowlayer) continue;
     allbmp(app, dc, n);
     alllineguide(app, dc, n);
+    alltext(app, dc, TextKind::kLetter, TextPaint::kGuide, n);
+    alltext(app, dc, TextKind::kEnglish, TextPaint::kGuide, n);
   }
 }
 
 // Every element of layer n as it prints: bitmaps, regions, lines, texts.
 void paint_layer_elements(App& app, Dc& dc, int n) {
   allbmp(app, dc, n);
+  allrgn(app, dc, n);
   allline(app, dc, n);
+  alltext(app, dc, TextKind::kEnglish, TextPaint::kOwnColor, n);
+  alltext(app, dc, TextKind::kLetter, TextPaint::kOwnColor, n);
 }
 
 void paint_all_layers(App& app, Dc& dc) {
@@ -63,11 +70,34 @@ void paint_nowline(App& app, Dc& dc) {
   draw_line(app, dc, line);
 }
 
-// The current layer's bitmaps and its lines as sketch lines, what every
-// editing mode shows of the layer being edited.
-void paint_current_sketch(App& app, Dc& dc) {
-  allbmp(app, dc, app.in.nowlayer);
-  alllinesketch(app, dc, app.in.nowlayer);
+// How an editing mode shows the regions of the layer being edited.
+enum class RegionLook {
+  kNone,
+  kGray,            // all in the gray display colour
+  kCurrentBrushed,  // gray but the current region, which has its own brush
+  kBrushed,         // each with its own brush
+};
+
+// The current layer's bitmaps, its regions and its lines as sketch lines,
+// what every editing mode shows of the layer being edited.
+void paint_current_sketch(App& app, Dc& dc, RegionLook regions) {
+  const int layer = app.in.nowlayer;
+  allbmp(app, dc, layer);
+  switch (regions) {
+    case RegionLook::kNone:
+      break;
+    case RegionLook::kGray:
+      allrgngray(app, dc, layer);
+      break;
+    case RegionLook::kCurrentBrushed:
+      allrgngraybutspot(app, dc, layer);
+      if (app.in.nowrgn != 0) dispspotrgn(app, dc, app.in.nowrgn, layer);
+      break;
+    case RegionLook::kBrushed:
+      allrgn(app, dc, layer);
+      break;
+  }
+  alllinesketch(app, dc, layer);
 }
 
 // The marker at the anchor of the current bitmap element.
@@ -79,9 +109,27 @@ void paint_nowbmp(App& app, Dc& dc) {
 
 // The texts of the current layer, drawn last by the editing modes.
 void paint_current_texts(App& app, Dc& dc) {
-  // Texts are not drawn yet.
-  (void)app;
-  (void)dc;
+  alltext(app, dc, TextKind::kEnglish, TextPaint::kOwnColor, app.in.nowlayer);
+  alltext(app, dc, TextKind::kLetter, TextPaint::kOwnColor, app.in.nowlayer);
+}
+
+// The text entry modes 3 and 8: the other kind as it is, the kind being
+// typed with the current element and its range shown, the anchors, the
+// current element's anchor and its caret. Entering one kind forgets the
+// other kind's caret.
+void paint_text_entry(App& app, Dc& dc, TextKind kind) {
+  const TextKind other = kind == TextKind::kLetter ? TextKind::kEnglish : TextKind::kLetter;
+  const int layer = app.in.nowlayer;
+  alltext(app, dc, other, TextPaint::kOwnColor, layer);
+  alltext(app, dc, kind, TextPaint::kEdit, layer);
+  alltexthed(app, dc, kind, display_color(app, 740), layer);
+  paint_current_anchor(app, dc, kind);
+  paint_caret_markers(app, dc, kind);
+}
+
+void paint_text_heads(App& app, Dc& dc) {
+  alltexthed(app, dc, TextKind::kEnglish, display_color(app, 740), app.in.nowlayer);
+  alltexthed(app, dc, TextKind::kLetter, display_color(app, 740), app.in.nowlayer);
 }
 
 // The direction tick and the marker of the current point.
@@ -133,6 +181,7 @@ void paint_cycle(App& app, Dc& dc) {
   using Painter = int (*)(App&, Dc&);
   static constexpr Painter kPainters[9] = {dispall,     displine, dispstock, displetter, dispbmp,
                                            disprgnedit, disprgn,  disppaint, dispenglish};
+  place_composition_window(app, dc);
   int mode = app.in.dispmode;
   if (mode >= 0 && mode <= 8) kPainters[mode](app, dc);
 }
@@ -145,7 +194,7 @@ int dispall(App& app, Dc& dc) {
 
 int displine(App& app, Dc& dc) {
   paint_editing_background(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kNone);
   allpoint(app, dc, display_color(app, 740), app.in.nowlayer);
   paint_nowline(app, dc);
   paint_nowpoint(app, dc);
@@ -156,24 +205,28 @@ int displine(App& app, Dc& dc) {
 
 int dispstock(App& app, Dc& dc) {
   paint_editing_background(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kGray);
   allpoint(app, dc, display_color(app, 740), app.in.nowlayer);
+  stocklinedisp(app, dc, display_color(app, 744));
   jordenlinedisp(app, dc);
   paint_nowpoint(app, dc);
   paint_current_texts(app, dc);
+  paint_text_heads(app, dc);
   return 0;
 }
 
 int displetter(App& app, Dc& dc) {
+  app.text.caret(TextKind::kEnglish) = CaretRecord{};
   paint_editing_background(app, dc);
   jordenlinedisp(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kGray);
+  paint_text_entry(app, dc, TextKind::kLetter);
   return 0;
 }
 
 int dispbmp(App& app, Dc& dc) {
   paint_editing_background(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kGray);
   paint_current_texts(app, dc);
   allbmphed(app, dc, display_color(app, 740), app.in.nowlayer);
   paint_nowbmp(app, dc);
@@ -182,14 +235,14 @@ int dispbmp(App& app, Dc& dc) {
 
 int disprgnedit(App& app, Dc& dc) {
   paint_editing_background(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kCurrentBrushed);
   paint_current_texts(app, dc);
   return 0;
 }
 
 int disprgn(App& app, Dc& dc) {
   paint_editing_background(app, dc);
-  paint_current_sketch(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kBrushed);
   paint_current_texts(app, dc);
   return 0;
 }
@@ -202,8 +255,11 @@ int disppaint(App& app, Dc& dc) {
 }
 
 int dispenglish(App& app, Dc& dc) {
+  app.text.caret(TextKind::kLetter) = CaretRecord{};
   paint_editing_background(app, dc);
-  paint_current_sketch(app, dc);
+  jordenlinedisp(app, dc);
+  paint_current_sketch(app, dc, RegionLook::kGray);
+  paint_text_entry(app, dc, TextKind::kEnglish);
   return 0;
 }
 

@@ -38,42 +38,6 @@ constexpr PatternButton kPatternButtons[] = {{982, 1}, {983, 3}, {996, 5}};
 // The standard-pen chooser's buttons, in the order of standard_pens().
 constexpr int kStandardPenButtons[] = {981, 982, 983, 996, 997, 998, 999};
 
-// Whole pixels of the dialog are world units while the preview draws: scale
-// 1, centre and origin 0; the view comes back afterwards.
-class UnitView {
- public:
-  explicit UnitView(App& app)
-      : app_(app),
-        settings_(app.settings),
-        origin_x_(app.view.vieworigin_x),
-        origin_y_(app.view.vieworigin_y) {
-    app.settings.scale = 1.0;
-    app.settings.view_center_x = 0;
-    app.settings.view_center_y = 0;
-    app.view.vieworigin_x = 0;
-    app.view.vieworigin_y = 0;
-  }
-  ~UnitView() {
-    app_.settings = settings_;
-    app_.view.vieworigin_x = origin_x_;
-    app_.view.vieworigin_y = origin_y_;
-  }
-  UnitView(const UnitView&) = delete;
-  UnitView& operator=(const UnitView&) = delete;
-
- private:
-  App& app_;
-  Settings settings_;
-  int origin_x_, origin_y_;
-};
-
-void show_standard_pen(DialogState& state, const StandardPen& pen) {
-  state.check_radio(kSolid, kDotted, pen.style == 1 ? kDotted : kSolid);
-  state.set_text(kDotLength, printf_text("%4.2lf", pen.dot_length));
-  state.set_text(kStartLength, printf_text("%4.2lf", 0.0));
-  state.set_text(kLineBits, pen.line_bits);
-}
-
 class PenInputProc : public DialogProc {
  public:
   explicit PenInputProc(App& app) : app_(app), fields_(app) {}
@@ -166,19 +130,6 @@ class ColorInputProc : public DialogProc {
   App& app_;
 };
 
-// Shows `value` with `format` in INPUTBOX and reads it back with the same
-// format; true with `value` changed only when one finite value was read.
-template <class T>
-bool ask_value(App& app, const std::string& prompt, const char* format, T& value) {
-  if (input_box(app.ui, app.input, prompt, printf_text(format, value)) != 1) return false;
-  T read{};
-  if (std::sscanf(app.input.buffer.c_str(), format, &read) != 1) return false;
-  if constexpr (std::is_floating_point_v<T>)
-    if (!std::isfinite(read)) return false;
-  value = read;
-  return true;
-}
-
 // Pen settings changed through ask_value: stored, then the refresh step.
 int ask_pen_value(App& app, const std::string& prompt, std::int32_t& field) {
   if (!ask_value(app, prompt, "%d", field)) return 0;
@@ -209,13 +160,13 @@ void PenFields::init(DialogState& state) {
 bool PenFields::command(DialogState& state, int id) {
   for (const PatternButton& b : kPatternButtons) {
     if (id != b.id) continue;
-    show_standard_pen(state, standard_pens()[b.row]);
+    show_pattern(state, standard_pens()[b.row].pattern());
     state.request_preview();
     return true;
   }
   if (id == kStandardPens) {
     int row = standard_pen_dialog(app_);
-    if (row >= 0) show_standard_pen(state, standard_pens()[row]);
+    if (row >= 0) show_pattern(state, standard_pens()[row].pattern());
   } else if (id == kColor) {
     if (auto chosen = pick_color(app_)) color_ = *chosen;
   } else if (id != kTest) {
@@ -223,6 +174,13 @@ bool PenFields::command(DialogState& state, int id) {
   }
   state.request_preview();
   return true;
+}
+
+void PenFields::show_pattern(DialogState& state, const PenPattern& pen) {
+  state.check_radio(kSolid, kDotted, pen.style == 1 ? kDotted : kSolid);
+  state.set_text(kDotLength, printf_text("%4.2lf", pen.dot_length));
+  state.set_text(kStartLength, printf_text("%4.2lf", pen.start_length));
+  state.set_text(kLineBits, pen.line_bits);
 }
 
 PenRecord PenFields::entered_pen(const DialogState& state) const {

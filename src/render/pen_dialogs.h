@@ -2,13 +2,33 @@
 // The dialogs that set the current pen and colour, and the one-line inputs of
 // the pen and of the construction commands.
 
+#include <cmath>
+#include <cstdio>
 #include <optional>
+#include <string>
+#include <type_traits>
 
-#include "model/records.h"
+#include "model/app.h"
 #include "platform/dialog.h"
+#include "platform/input_box.h"
+#include "platform/printf_text.h"
+#include "render/pens.h"
+#include "render/view.h"
 
 namespace daub {
-struct App;
+
+// Shows `value` with `format` in INPUTBOX and reads it back with the same
+// format; true with `value` changed only when one finite value was read.
+template <class T>
+bool ask_value(App& app, const std::string& prompt, const char* format, T& value) {
+  if (input_box(app.ui, app.input, prompt, printf_text(format, value)) != 1) return false;
+  T read{};
+  if (std::sscanf(app.input.buffer.c_str(), format, &read) != 1) return false;
+  if constexpr (std::is_floating_point_v<T>)
+    if (!std::isfinite(read)) return false;
+  value = read;
+  return true;
+}
 
 // The system colour chooser, starting from the colour last chosen in any
 // chooser; a choice is remembered for the next one.
@@ -26,6 +46,10 @@ class PenFields {
   void init(DialogState& state);
   // Handles a click on one of the pen controls; false for any other id.
   bool command(DialogState& state, int id);
+  // Puts a pen's style and dot pattern into the fields.
+  void show_pattern(DialogState& state, const PenPattern& pen);
+  // The pen the fields describe, in the working colour.
+  PenRecord entered_pen(const DialogState& state) const;
   // Stores what the fields say into the current pen fields of the settings
   // (without the refresh step): a negative width or dot length reads as 0,
   // the width is rounded, a line-bit string too long leaves the bits alone.
@@ -36,8 +60,6 @@ class PenFields {
   void paint(const DialogState& state, Dc& dc);
 
  private:
-  PenRecord entered_pen(const DialogState& state) const;
-
   App& app_;
   Colorref color_ = 0;
 };

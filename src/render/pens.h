@@ -29,12 +29,21 @@ int device_pen_width(const App& app, int width);
 // The device pen a line is stroked with: its style word, device width, colour.
 DcPen device_pen(const App& app, const PenRecord& pen);
 
+// A pen's style and dot pattern as a standard row gives it.
+struct PenPattern {
+  std::int32_t style = 0;
+  double dot_length = 5.0;
+  double start_length = 0.0;
+  const char* line_bits = "10";
+};
+
 // A row of the standard pens ("定型ペン"); every row starts its pattern at 0.
 struct StandardPen {
   const char* label;
   std::int32_t style;
   double dot_length;
   const char* line_bits;
+  PenPattern pattern() const { return {style, dot_length, 0.0, line_bits}; }
 };
 using StandardPens = std::array<StandardPen, 7>;
 // 実線, 点線, 長い点線, １点鎖線, 長い１点鎖線, ２点鎖線, 長い２点鎖線.

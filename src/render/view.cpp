@@ -19,7 +19,12 @@ void center_view_on_client(App& app) {
   app.settings.view_center_y = app.view.client_height / 2;
 }
 
-void repaint(App& app) { app.ui.repaint(); }
+// The paint cycle may run later, once for several requests; what it sets of
+// the view that commands read is set now.
+void repaint(App& app) {
+  center_view_on_client(app);
+  app.ui.repaint();
+}
 
 void setdispmode(App& app, int mode) {
   app.in.dispmode = mode;

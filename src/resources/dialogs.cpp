@@ -6,32 +6,46 @@
 
 namespace daub {
 
+namespace {
+
+// The pen fields both pen dialogs start with: style radios, width, dot
+// length, start length, line bits and the three pattern buttons.
+std::vector<ControlTemplate> pen_field_controls() {
+  return {
+      {975, ControlKind::kRadio, "実線", 20, 16, 80, 24},
+      {976, ControlKind::kRadio, "点線", 110, 16, 80, 24},
+      {-1, ControlKind::kStatic, "ペン幅", 20, 52, 150, 20},
+      {967, ControlKind::kEdit, "", 180, 48, 100, 24, 20},
+      {-1, ControlKind::kStatic, "ドットの長さ", 20, 86, 150, 20},
+      {969, ControlKind::kEdit, "", 180, 82, 100, 24, 20},
+      {-1, ControlKind::kStatic, "開始位置までの距離", 20, 120, 150, 20},
+      {971, ControlKind::kEdit, "", 180, 116, 100, 24, 20},
+      {-1, ControlKind::kStatic, "ラインビット", 20, 154, 150, 20},
+      {973, ControlKind::kEdit, "", 180, 150, 200, 24, 20},
+      {982, ControlKind::kButton, "点線", 310, 16, 110, 28},
+      {983, ControlKind::kButton, "１点鎖線", 310, 50, 110, 28},
+      {996, ControlKind::kButton, "２点鎖線", 310, 84, 110, 28},
+  };
+}
+
+DialogTemplate with_pen_fields(DialogTemplate t, const std::vector<ControlTemplate>& more) {
+  t.controls = pen_field_controls();
+  t.controls.insert(t.controls.end(), more.begin(), more.end());
+  return t;
+}
+
+}  // namespace
+
 const DialogTemplate& peninputbox_template() {
-  static const DialogTemplate kTemplate{
-      "PENINPUTBOX",
-      "ペンデータ入力",
-      580,
-      330,
-      {
-          {975, ControlKind::kRadio, "実線", 20, 16, 80, 24},
-          {976, ControlKind::kRadio, "点線", 110, 16, 80, 24},
-          {-1, ControlKind::kStatic, "ペン幅", 20, 52, 150, 20},
-          {967, ControlKind::kEdit, "", 180, 48, 100, 24, 20},
-          {-1, ControlKind::kStatic, "ドットの長さ", 20, 86, 150, 20},
-          {969, ControlKind::kEdit, "", 180, 82, 100, 24, 20},
-          {-1, ControlKind::kStatic, "開始位置までの距離", 20, 120, 150, 20},
-          {971, ControlKind::kEdit, "", 180, 116, 100, 24, 20},
-          {-1, ControlKind::kStatic, "ラインビット", 20, 154, 150, 20},
-          {973, ControlKind::kEdit, "", 180, 150, 200, 24, 20},
-          {982, ControlKind::kButton, "点線", 310, 16, 110, 28},
-          {983, ControlKind::kButton, "１点鎖線", 310, 50, 110, 28},
-          {996, ControlKind::kButton, "２点鎖線", 310, 84, 110, 28},
-          {999, ControlKind::kButton, "定型ペン", 440, 16, 110, 28},
-          {1024, ControlKind::kButton, "色", 440, 50, 110, 28},
-          {981, ControlKind::kButton, "TEST", 440, 84, 110, 28},
-          {kIdOk, ControlKind::kDefaultButton, "OK", 380, 290, 84, 28},
-          {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 476, 290, 84, 28},
-      }};
+  static const DialogTemplate kTemplate =
+      with_pen_fields({"PENINPUTBOX", "ペンデータ入力", 580, 330, {}},
+                      {
+                          {999, ControlKind::kButton, "定型ペン", 440, 16, 110, 28},
+                          {1024, ControlKind::kButton, "色", 440, 50, 110, 28},
+                          {981, ControlKind::kButton, "TEST", 440, 84, 110, 28},
+                          {kIdOk, ControlKind::kDefaultButton, "OK", 380, 290, 84, 28},
+                          {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 476, 290, 84, 28},
+                      });
   return kTemplate;
 }
 
@@ -50,6 +64,53 @@ const DialogTemplate& standardpeninputbox_template() {
           {998, ControlKind::kButton, "２点鎖線", 20, 182, 160, 28},
           {999, ControlKind::kButton, "長い２点鎖線", 20, 216, 160, 28},
       }};
+  return kTemplate;
+}
+
+const DialogTemplate& pendotinputbox_template() {
+  static const DialogTemplate kTemplate =
+      with_pen_fields({"PENDOTINPUTBOX", "ペン,ブラシデータ入力", 720, 340, {}},
+                      {
+                          {-1, ControlKind::kGroup, "ブラシ", 440, 4, 260, 50},
+                          {977, ControlKind::kRadio, "単色", 450, 24, 110, 24},
+                          {978, ControlKind::kRadio, "ハッチ", 570, 24, 110, 24},
+                          {-1, ControlKind::kGroup, "ハッチタイプ", 440, 58, 260, 50},
+                          {979, ControlKind::kRadio, "斜線", 450, 78, 110, 24},
+                          {980, ControlKind::kRadio, "格子", 570, 78, 110, 24},
+                          {-1, ControlKind::kStatic, "ハッチ幅", 440, 120, 110, 20},
+                          {984, ControlKind::kEdit, "", 560, 116, 100, 24, 20},
+                          {-1, ControlKind::kStatic, "ハッチ角度", 440, 154, 110, 20},
+                          {986, ControlKind::kEdit, "", 560, 150, 100, 24, 20},
+                          {997, ControlKind::kButton, "十字かすり", 440, 186, 130, 28},
+                          {998, ControlKind::kButton, "口型かすり", 440, 218, 130, 28},
+                          {999, ControlKind::kButton, "定型ペンとブラシ", 580, 186, 130, 28},
+                          {1024, ControlKind::kButton, "色", 580, 218, 130, 28},
+                          {981, ControlKind::kButton, "TEST", 580, 250, 130, 28},
+                          {kIdOk, ControlKind::kDefaultButton, "OK", 530, 300, 84, 28},
+                          {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 626, 300, 84, 28},
+                      });
+  return kTemplate;
+}
+
+const DialogTemplate& standardpendotinputbox_template() {
+  static const DialogTemplate kTemplate = [] {
+    DialogTemplate t{"STANDARDPENDOTINPUTBOX", "定型ペン,ブラシデータ入力", 560, 316, {}};
+    const int pen_ids[] = {981, 982, 983, 996, 997, 998, 999};
+    const char* pen_labels[] = {"実線",         "点線",     "長い点線",    "１点鎖線",
+                                "長い１点鎖線", "２点鎖線", "長い２点鎖線"};
+    for (int i = 0; i < 7; ++i)
+      t.controls.push_back(
+          {pen_ids[i], ControlKind::kButton, pen_labels[i], 20, 12 + 34 * i, 160, 28});
+    const char* brush_labels[] = {
+        "塗りつぶし", "ハッチ",         "狭いハッチ",    "広いハッチ",     "格子",
+        "狭い格子",   "広い格子",       "十字かすり",    "狭い十字かすり", "広い十字かすり",
+        "口型かすり", "狭い口型かすり", "広い口型かすり"};
+    for (int i = 0; i < 13; ++i)
+      t.controls.push_back({1024 + i, ControlKind::kButton, brush_labels[i], 200 + 180 * (i / 7),
+                            12 + 34 * (i % 7), 160, 28});
+    t.controls.push_back({1037, ControlKind::kButton, "CANCEL", 380, 262, 160, 28});
+    return t;
+  }();
   return kTemplate;
 }
 
@@ -183,6 +244,77 @@ const DialogTemplate& dbryhelpdlg_template() {
       t.controls.push_back({1100 + topic, ControlKind::kButton,
                             std::string(palette_help_label(topic)), 20, 14 + 38 * topic, 260, 30});
     t.controls.push_back({kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 196, 292, 84, 28});
+    return t;
+  }();
+  return kTemplate;
+}
+
+const DialogTemplate& textbox_template() {
+  static const DialogTemplate kTemplate{
+      "TEXTBOX",
+      "テキスト入力",
+      520,
+      320,
+      {
+          {292, ControlKind::kMultiEdit, "", 12, 12, 496, 250, 1000},
+          {kIdOk, ControlKind::kDefaultButton, "OK", 328, 276, 84, 28},
+          {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 424, 276, 84, 28},
+      }};
+  return kTemplate;
+}
+
+const DialogTemplate& formatinputbox_template() {
+  static const DialogTemplate kTemplate{
+      "FORMATINPUTBOX",
+      "書式データ入力",
+      600,
+      420,
+      {
+          {-1, ControlKind::kStatic, "一行文字数", 20, 20, 150, 20},
+          {967, ControlKind::kEdit, "", 180, 16, 90, 24, 20},
+          {982, ControlKind::kButton, "変更", 280, 16, 60, 24},
+          {-1, ControlKind::kStatic, "一行文字数を行の長さで決める", 350, 20, 240, 20},
+          {-1, ControlKind::kStatic, "文字間隔", 20, 54, 150, 20},
+          {969, ControlKind::kEdit, "", 180, 50, 90, 24, 20},
+          {-1, ControlKind::kStatic, "列間隔", 20, 88, 150, 20},
+          {971, ControlKind::kEdit, "", 180, 84, 90, 24, 20},
+          {983, ControlKind::kButton, "変更", 280, 84, 60, 24},
+          {-1, ControlKind::kStatic, "列間隔を標準値にする", 350, 88, 240, 20},
+          {-1, ControlKind::kStatic, "最大引き延ばし率", 20, 122, 150, 20},
+          {973, ControlKind::kEdit, "", 180, 118, 90, 24, 20},
+          {-1, ControlKind::kStatic, "一行の長さ", 20, 156, 150, 20},
+          {984, ControlKind::kEdit, "", 180, 152, 90, 24, 20},
+          {-1, ControlKind::kStatic, "文字方向", 20, 190, 150, 20},
+          {986, ControlKind::kEdit, "", 180, 186, 90, 24, 20},
+          {-1, ControlKind::kStatic, "文字の高さ", 20, 224, 150, 20},
+          {992, ControlKind::kEdit, "", 180, 220, 90, 24, 20},
+          {-1, ControlKind::kStatic, "文字の幅", 20, 258, 150, 20},
+          {994, ControlKind::kEdit, "", 180, 254, 90, 24, 20},
+          {-1, ControlKind::kStatic, "フォント名", 20, 292, 150, 20},
+          {1055, ControlKind::kEdit, "", 180, 288, 260, 24, 31},
+          {996, ControlKind::kButton, "フォント", 460, 152, 110, 28},
+          {998, ControlKind::kButton, "タブ", 460, 186, 110, 28},
+          {997, ControlKind::kButton, "色", 460, 220, 110, 28},
+          {981, ControlKind::kButton, "TEST", 460, 254, 110, 28},
+          {-2, ControlKind::kPreview, "", 20, 324, 360, 84},
+          {kIdOk, ControlKind::kDefaultButton, "OK", 400, 380, 84, 28},
+          {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 496, 380, 84, 28},
+      }};
+  return kTemplate;
+}
+
+const DialogTemplate& tabinputbox_template() {
+  static const DialogTemplate kTemplate = [] {
+    DialogTemplate t{"TABINPUTBOX", "タブ入力", 300, 420, {}};
+    constexpr int kIds[10] = {967, 969, 971, 973, 984, 986, 988, 990, 992, 994};
+    for (int i = 0; i < 10; ++i) {
+      const int y = 16 + 34 * i;
+      t.controls.push_back(
+          {-1, ControlKind::kStatic, "第" + std::to_string(i + 1) + "タブ", 20, y + 4, 100, 20});
+      t.controls.push_back({kIds[i], ControlKind::kEdit, "", 130, y, 90, 24, 20});
+    }
+    t.controls.push_back({kIdOk, ControlKind::kDefaultButton, "OK", 100, 380, 84, 28});
+    t.controls.push_back({kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 196, 380, 84, 28});
     return t;
   }();
   return kTemplate;

@@ -13,6 +13,15 @@ const DialogTemplate& peninputbox_template();
 // STANDARDPENINPUTBOX: one button per standard pen (981, 982, 983, 996, 997,
 // 998, 999); pressing one closes it.
 const DialogTemplate& standardpeninputbox_template();
+// PENDOTINPUTBOX: the pen fields of PENINPUTBOX (with 999 opening the
+// standard pen and brush chooser instead) and the brush: style radios
+// 977/978, hatch type radios 979/980, hatch width 984 and angle 986, the
+// texture buttons 997/998. The pen sample, colour swatch and brush preview lie
+// below and beside the controls.
+const DialogTemplate& pendotinputbox_template();
+// STANDARDPENDOTINPUTBOX: the standard pens (981, 982, 983, 996, 997, 998,
+// 999), the standard brushes (1024-1036) and CANCEL 1037; pressing one closes it.
+const DialogTemplate& standardpendotinputbox_template();
 // COLORINPUTBOX: red 967, green 969, blue 971, the chooser 982, TEST 981.
 const DialogTemplate& colorinputbox_template();
 
@@ -30,5 +39,17 @@ const DialogTemplate& dauberydlg_template();
 const DialogTemplate& dbryiodlg_template();
 // DBRYHELPDLG: one button per help topic (1100-1106) and Cancel.
 const DialogTemplate& dbryhelpdlg_template();
+
+// TEXTBOX ("テキスト入力"): the multi-line edit 292 of the text buffer.
+const DialogTemplate& textbox_template();
+// FORMATINPUTBOX ("書式データ入力"): characters per line 967, character
+// spacing 969, column spacing 971, maximum stretch rate 973, line length
+// 984, direction 986, font height 992 and width 994, face name 1055; 982
+// characters per line from the line length, 983 standard column spacing,
+// 996 font chooser, 998 tabs, 997 colour, 981 TEST (preview below).
+const DialogTemplate& formatinputbox_template();
+// TABINPUTBOX ("タブ入力"): the ten tab intervals 967, 969, 971, 973, 984,
+// 986, 988, 990, 992, 994.
+const DialogTemplate& tabinputbox_template();
 
 }  // namespace daub

@@ -4,11 +4,13 @@ namespace daub {
 
 namespace {
 
-MenuItem item(const char* label, int id) { return MenuItem{label, id, {}, false}; }
-MenuItem popup(const char* label, std::vector<MenuItem> children) {
-  return MenuItem{label, 0, std::move(children), false};
+MenuItem item(const char* label, int id, const char* shortcut = "") {
+  return MenuItem{label, id, {}, false, shortcut};
 }
-MenuItem separator() { return MenuItem{"", 0, {}, true}; }
+MenuItem popup(const char* label, std::vector<MenuItem> children) {
+  return MenuItem{label, 0, std::move(children), false, ""};
+}
+MenuItem separator() { return MenuItem{"", 0, {}, true, ""}; }
 
 MenuItem scale_menu() {
   return popup("縮尺変更", {
@@ -27,7 +29,7 @@ MenuItem scale_menu() {
 
 MenuItem print_menu() {
   return popup("プリント", {
-                               item("プリント", 587),
+                               item("プリント", 587, "Ctrl+P"),
                                item("連続プリント", 816),
                                item("プリントセットアップ", 291),
                                item("プリントのヘルプ", 1127),
@@ -36,10 +38,10 @@ MenuItem print_menu() {
 
 MenuItem reading_menu() {
   return popup("読書", {
-                           item("目次", 240),
+                           item("目次", 240, "Home"),
                            item("ページ指定", 241),
-                           item("次ページ", 242),
-                           item("前ページ", 243),
+                           item("次ページ", 242, "PgDown"),
+                           item("前ページ", 243, "PgUp"),
                            separator(),
                            item("標準表示", 100),
                            item("ドラッグ移動", 600),
@@ -51,7 +53,7 @@ MenuItem reading_menu() {
                            item("描画面復帰", 321),
                            separator(),
                            item("読書ファイルを入力", 582),
-                           item("読書のヘルプ", 1129),
+                           item("読書のヘルプ", 1129, "F1"),
                        });
 }
 

@@ -12,9 +12,17 @@ struct MenuItem {
   int id = 0;                      // command id; 0 for popups and separators
   std::vector<MenuItem> children;  // a popup when not empty
   bool separator = false;
+  std::string shortcut;  // its key, shown beside it ("Ctrl+P", "PgDown"); "" for none
 };
 
 // The items of the menu bar, left to right.
 std::vector<MenuItem> ParentMenu();
+
+// A key that sends a command the menu does not offer.
+struct KeyCommand {
+  const char* keys;
+  int id;
+};
+inline constexpr KeyCommand kWindowKeys[] = {{"Ctrl+Z", 674}};
 
 }  // namespace daub

@@ -91,6 +91,9 @@ int MouseCommand(App& app) {
   if (line_mouse_command(app, cmd)) return 0;
   if (canvas_mouse_command(app, cmd)) return 0;
   if (painting_mouse_command(app, cmd)) return 0;
+  if (region_mouse_command(app, cmd)) return 0;
+  if (text_mouse_command(app, cmd)) return 0;
+  if (tracing_mouse_command(app, cmd)) return 0;
   bitmap_mouse_command(app, cmd);
   return 0;
 }

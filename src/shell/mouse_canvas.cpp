@@ -1,7 +1,6 @@
 // The canvas mouse commands: cutting canvas 1 out of the view, resizing it to
 // the dragged rectangle, and moving or placing a canvas. Moving and placing
-// do not select the canvas for change: the undo brings back pictures, not
-// positions.
+// do not select the canvas for change: the undo does not take them back.
 
 #include <algorithm>
 #include <cmath>
@@ -54,16 +53,13 @@ void resize_canvas(App& app) {
 void move_canvas(App& app, int slot) {
   const DPoint from = to_world(app, app.in.pressscreen.x, app.in.pressscreen.y);
   const DPoint to = to_world(app, app.in.releasescreen.x, app.in.releasescreen.y);
-  CanvasSlot& s = *canvas_slot(app, slot);
-  s.x += to.x - from.x;
-  s.y += to.y - from.y;
+  const CanvasSlot& s = *canvas_slot(app, slot);
+  place_canvas(app, slot, s.x + (to.x - from.x), s.y + (to.y - from.y));
 }
 
 // 650, 697, 727: the canvas's top-left goes to the click.
-void place_canvas(App& app, int slot) {
-  CanvasSlot& s = *canvas_slot(app, slot);
-  s.x = app.in.releaseworld.x;
-  s.y = app.in.releaseworld.y;
+void place_canvas_at_click(App& app, int slot) {
+  place_canvas(app, slot, app.in.releaseworld.x, app.in.releaseworld.y);
 }
 
 }  // namespace
@@ -86,7 +82,7 @@ bool canvas_mouse_command(App& app, int cmd) {
     case 650:
     case 697:
     case 727:
-      place_canvas(app, cmd == 650 ? 1 : cmd == 697 ? 2 : 3);
+      place_canvas_at_click(app, cmd == 650 ? 1 : cmd == 697 ? 2 : 3);
       break;
     default:
       return false;

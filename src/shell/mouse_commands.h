@@ -11,7 +11,15 @@ bool line_mouse_command(App& app, int cmd);
 bool bitmap_mouse_command(App& app, int cmd);
 // The canvas and brush mouse commands, and freehand lines.
 bool painting_mouse_command(App& app, int cmd);
+// Picking lines for a region (130, 825) and the region under a point (135).
+bool region_mouse_command(App& app, int cmd);
+// The text element mouse commands: picking, moving and splitting texts,
+// carets and ranges, and the text frames that start a new text.
+bool text_mouse_command(App& app, int cmd);
 // Cutting, resizing, moving and placing canvases.
 bool canvas_mouse_command(App& app, int cmd);
+
+// 1016: the drag moves the shadow.
+bool tracing_mouse_command(App& app, int cmd);
 
 }  // namespace daub

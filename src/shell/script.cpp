@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -108,16 +109,35 @@ std::optional<std::vector<std::uint8_t>> read_file_for(const std::string& path,
   return bytes;
 }
 
-// Sends each byte of code page 932 text as one character message.
-void send_chars(App& app, const std::string& utf8, std::int64_t lparam) {
-  for (unsigned char c : utf8_to_cp932(utf8)) on_char(app, c, lparam);
+// Sends each byte of code page 932 text as one character message, handled
+// before the next is sent.
+void send_chars(App& app, const std::string& utf8) {
+  for (unsigned char c : utf8_to_cp932(utf8)) on_char(app, c, 0);
+}
+
+// An input method's commit: every byte is queued before the first is
+// handled, as committed characters arrive together.
+void send_commit(App& app, const std::string& utf8) {
+  post_chars(app, utf8_to_cp932(utf8), 1);
+  pump_chars(app);
+}
+
+// The caret records as "state,a,b;state,a,b" (letter, english).
+std::string fmt_carets(const App& app) {
+  std::string out;
+  for (const CaretRecord& c : app.text.carets)
+    out += (out.empty() ? "" : ";") + std::to_string(c.state) + "," + std::to_string(c.a) + "," +
+           std::to_string(c.b);
+  return out;
 }
 
 void drag(App& app, int x1, int y1, int x2, int y2, int steps) {
   on_lbutton_down(app, x1, y1);
   for (int i = 1; i <= steps; ++i) {
-    int x = x1 + static_cast<int>(static_cast<long long>(x2 - x1) * i / steps);
-    int y = y1 + static_cast<int>(static_cast<long long>(y2 - y1) * i / steps);
+    // The distance between two ints may pass the int range; a point between
+    // them never does.
+    int x = static_cast<int>(x1 + (static_cast<long long>(x2) - x1) * i / steps);
+    int y = static_cast<int>(y1 + (static_cast<long long>(y2) - y1) * i / steps);
     on_mouse_move(app, x, y);
   }
   on_lbutton_up(app, x2, y2);
@@ -204,6 +224,27 @@ bool run_answer(ScriptUi& ui, Words& w, std::string& error) {
     a.kind = ScriptAnswer::kColor;
     a.color = rgb(c[0], c[1], c[2]);
     a.text = std::to_string(c[0]) + " " + std::to_string(c[1]) + " " + std::to_string(c[2]);
+  } else if (kind == "font") {
+    // answer font HEIGHT WEIGHT ITALIC FACE: the chooser's font.
+    std::vector<int> v(3);
+    for (int& n : v) {
+      if (!parse_int(w.next(), n)) {
+        error = "answer font needs HEIGHT WEIGHT ITALIC and a face";
+        return false;
+      }
+    }
+    const std::string face = utf8_to_cp932(w.rest());
+    if (face.empty() || face.size() > 31) {
+      error = "answer font needs a face of at most 31 bytes";
+      return false;
+    }
+    a.kind = ScriptAnswer::kFont;
+    a.font.height = v[0];
+    a.font.weight = v[1];
+    a.font.italic = static_cast<std::uint8_t>(v[2] != 0);
+    std::memcpy(a.font.face_name, face.data(), face.size());
+    a.text = std::to_string(v[0]) + " " + std::to_string(v[1]) + " " + std::to_string(v[2]) + " " +
+             cp932_to_utf8(face);
   } else if (kind == "dialog") {
     if (!parse_dialog_answer(w, a, error)) return false;
   } else {
@@ -214,6 +255,32 @@ bool run_answer(ScriptUi& ui, Words& w, std::string& error) {
   if (!a.text.empty()) a.source += " " + a.text;
   ui.queue(a);
   return true;
+}
+
+// A BMP file onto the clipboard, read as the program's own readers read it.
+bool run_clipboard_bmp(App& app, const std::string& path, std::string& error) {
+  BmpFileRead file = load_bmp_file(path);
+  if (!file.opened) {
+    error = "cannot read " + path;
+    return false;
+  }
+  switch (file.read.problem) {
+    case DibProblem::kNone:
+      app.clipboard.set_dib(dib_to_packed(file.read.dib));
+      return true;
+    case DibProblem::kNotBmp:
+      error = "not a BMP file: " + path;
+      return false;
+    case DibProblem::kTooLarge:
+      error = "the picture is too large: " + path;
+      return false;
+    case DibProblem::kUnsupported:
+      error = "a BMP form the program does not read: " + path;
+      return false;
+    default:
+      error = "a damaged BMP file: " + path;
+      return false;
+  }
 }
 
 bool run_clipboard(App& app, Words& w, std::string& error) {
@@ -231,18 +298,10 @@ bool run_clipboard(App& app, Words& w, std::string& error) {
     error = "clipboard takes text, bmp, skl or clear";
     return false;
   }
+  if (kind == "bmp") return run_clipboard_bmp(app, arg, error);
   auto bytes = read_file_for(arg, error);
   if (!bytes) return false;
-  if (kind == "skl") {
-    app.clipboard.set_drawing(*bytes);
-    return true;
-  }
-  DibRead read = dib_from_bmp_file(*bytes);
-  if (!read.ok()) {
-    error = "not a BMP file: " + arg;
-    return false;
-  }
-  app.clipboard.set_dib(dib_to_packed(read.dib));
+  app.clipboard.set_drawing(*bytes);
   return true;
 }
 
@@ -301,7 +360,18 @@ bool run_save(App& app, ScriptHost& host, const std::string& verb, Words& w, std
     return false;
   }
   if (verb == "save-drawing") return write_bytes_to(path, app.drawing.bytes(), error);
-  if (host.save_screen(path)) return true;
+  if (verb == "save-settings") {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&app.settings);
+    return write_bytes_to(path, std::vector<std::uint8_t>(bytes, bytes + sizeof(Settings)), error);
+  }
+  if (verb == "save-shadow") {
+    if (app.tracing.shadow.empty()) {
+      error = "there is no shadow";
+      return false;
+    }
+    return write_bytes_to(path, app.tracing.shadow, error);
+  }
+  if (verb == "save-window" ? host.save_window(path) : host.save_screen(path)) return true;
   error = "cannot write " + path;
   return false;
 }
@@ -313,25 +383,20 @@ std::vector<std::string> state_fields(const App& app) {
   auto n = [](const char* name, long long v) {
     return std::string(name) + "=" + std::to_string(v);
   };
-  return {"state",
-          n("mousecmd", in.mousecmd),
-          n("dispmode", in.dispmode),
-          n("nowlayer", in.nowlayer),
-          n("layers", layer_count(app.drawing)),
+  return {"state", n("mousecmd", in.mousecmd), n("dispmode", in.dispmode),
+          n("nowlayer", in.nowlayer), n("layers", layer_count(app.drawing)),
           "nowpoint=" + fmt_point(in.nowpoint, in.nowpointvalid),
-          "heldpoint=" + fmt_point(in.heldpoint, in.heldpointvalid),
-          n("nowline", in.nowlinevalid),
-          n("nowletter", in.nowletter),
-          n("nowenglish", in.nowenglish),
-          n("nowbmp", in.nowbmp),
-          n("nowrgn", in.nowrgn),
-          n("englishentry", in.englishentry),
-          n("readingmode", in.readingmode),
-          "scale=" + fmt_double(app.settings.scale),
+          "heldpoint=" + fmt_point(in.heldpoint, in.heldpointvalid), n("nowline", in.nowlinevalid),
+          n("nowletter", in.nowletter), n("nowenglish", in.nowenglish), n("nowbmp", in.nowbmp),
+          n("nowrgn", in.nowrgn), n("englishentry", in.englishentry),
+          n("readingmode", in.readingmode), "scale=" + fmt_double(app.settings.scale),
           "vieworigin=" + std::to_string(app.view.vieworigin_x) + "," +
               std::to_string(app.view.vieworigin_y),
-          "pagename=" + app.files.pagename,
-          "file=" + app.files.current_file};
+          "pagename=" + app.files.pagename, "file=" + app.files.current_file,
+          // The selection sets of texts and bitmaps and the spare screen are not kept yet.
+          "stocks=" + std::to_string(app.line_stock.size()) + ",0,0,0",
+          "enclosure=" + std::to_string(app.enclosure.size()), "spare=0",
+          "caret=" + fmt_carets(app), "textbuffer=" + cp932_to_utf8(app.text.buffer)};
 }
 
 bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string& line,
@@ -374,14 +439,32 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
     return true;
   }
   if (verb == "char" || verb == "ime") {
-    send_chars(app, w.rest(), verb == "ime" ? 1 : 0);
+    verb == "ime" ? send_commit(app, w.rest()) : send_chars(app, w.rest());
+    return true;
+  }
+  if (verb == "charcode") {
+    if (!read_ints(w, 1, v, error)) return false;
+    if (v[0] < 0 || v[0] > 255) {
+      error = "charcode takes a byte 0..255";
+      return false;
+    }
+    on_char(app, v[0], 0);
     return true;
   }
   if (verb == "answer") return run_answer(ui, w, error);
   if (verb == "clipboard") return run_clipboard(app, w, error);
   if (verb == "save-clipboard") return run_save_clipboard(app, w, error);
-  if (verb == "save-screen" || verb == "save-drawing" || verb == "save-canvas")
+  if (verb == "save-screen" || verb == "save-window" || verb == "save-drawing" ||
+      verb == "save-canvas" || verb == "save-settings" || verb == "save-shadow")
     return run_save(app, host, verb, w, error);
+  if (verb == "close") {
+    if (!w.at_end()) {
+      error = "close takes nothing more";
+      return false;
+    }
+    ui.log_line({"close", on_close(app) ? "closes" : "stays"});
+    return true;
+  }
   if (verb == "state") {
     if (!w.at_end()) {
       error = "state takes nothing more";
@@ -404,6 +487,8 @@ int run_script(App& app, ScriptUi& ui, ScriptHost& host, std::istream& script) {
       ++errors;
       ui.log_line({"error", std::to_string(number), error});
     }
+    // One paint for all the repaints the line asked for.
+    ui.flush_repaint();
   }
   return errors;
 }

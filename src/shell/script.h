@@ -16,6 +16,9 @@ class ScriptHost {
   virtual ~ScriptHost() = default;
   // Repaints and writes the client picture (.png or .bmp); false on failure.
   virtual bool save_screen(const std::string& path) = 0;
+  // Writes the client picture as it is shown now, without repainting: what
+  // was drawn straight onto the window and the feedback of a drag included.
+  virtual bool save_window(const std::string& path) = 0;
   // Resizes the client area (the host's picture follows).
   virtual void resize(int width, int height) = 0;
 };

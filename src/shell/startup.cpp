@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "drawing/drawing_file.h"
 #include "drawing/layers.h"
 #include "drawing/title.h"
 #include "geometry/angle.h"
@@ -56,6 +57,9 @@ int FileInit(App& app) {
   app.files.page_folder = app.files.working_folder;
 
   set_painting_start(app);
+  // Nothing the start-up made needs saving.
+  mark_drawing_saved(app);
+  for (int slot = 1; slot <= kCanvasSlots; ++slot) mark_canvas_saved(app, slot);
   return 0;
 }
 

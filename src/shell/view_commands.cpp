@@ -1,5 +1,6 @@
 #include "shell/view_commands.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -56,7 +57,50 @@ void print_origin_view(App& app) {
   repaint(app);
 }
 
+// Whole world units for `pixels` client pixels at the scale, at least one
+// either way for any movement.
+int world_units(int pixels, double scale) {
+  const int units = trunc_to_int(pixels / scale);
+  if (units == 0 && pixels != 0) return pixels > 0 ? 1 : -1;
+  return units;
+}
+
+// The next fixed scale above (up) or below the scale; none past the ends.
+double next_fixed_scale(double scale, bool up) {
+  // A scale within this ratio of a fixed one counts as that one.
+  constexpr double kSame = 1e-6;
+  if (up) {
+    for (int i = 8; i >= 0; --i)
+      if (kFixedScales[i] > scale * (1 + kSame)) return kFixedScales[i];
+  } else {
+    for (double s : kFixedScales)
+      if (s < scale * (1 - kSame)) return s;
+  }
+  return scale;
+}
+
 }  // namespace
+
+void scroll_view(App& app, int right, int down) {
+  app.view.vieworigin_x =
+      add_clamped(app.view.vieworigin_x, world_units(right, app.settings.scale));
+  app.view.vieworigin_y = add_clamped(app.view.vieworigin_y, world_units(down, app.settings.scale));
+  repaint(app);
+}
+
+void zoom_view(App& app, int steps, IntPoint about) {
+  double scale = app.settings.scale;
+  // Nine steps cross the whole range.
+  for (int i = std::clamp(steps, -9, 9); i != 0; i += i > 0 ? -1 : 1)
+    scale = next_fixed_scale(scale, steps > 0);
+  if (scale == app.settings.scale) return;
+  // The origin is whole world units, so the point stays within one unit.
+  const DPoint fixed = to_world(app, about.x, about.y);
+  app.settings.scale = scale;
+  app.view.vieworigin_x = trunc_to_int(fixed.x - (about.x - app.settings.view_center_x) / scale);
+  app.view.vieworigin_y = trunc_to_int(fixed.y - (about.y - app.settings.view_center_y) / scale);
+  repaint(app);
+}
 
 bool view_command(App& app, int id) {
   if (id >= 201 && id <= 209) {

@@ -23,6 +23,10 @@ PointDir drag_vector(const App& app, DPoint press, DPoint release) {
   return PointDir{press.x, press.y, angle};
 }
 
+TextKind entry_kind(const App& app) {
+  return app.in.englishentry == 1 ? TextKind::kEnglish : TextKind::kLetter;
+}
+
 }  // namespace
 
 void on_create(App& app) {
@@ -40,6 +44,7 @@ void on_paint(App& app, Dc& dc) { paint_cycle(app, dc); }
 
 void on_lbutton_down(App& app, int x, int y) {
   app.in.pressscreen = IntPoint{x, y};
+  app.in.pointerscreen = IntPoint{x, y};
   app.in.lastbutton = kButtonDown;
   app.ui.set_capture(true);
   MouseDown(app);
@@ -49,7 +54,9 @@ void on_lbutton_down(App& app, int x, int y) {
 }
 
 void on_mouse_move(App& app, int x, int y) {
-  if (app.in.lastbutton == kButtonDown) MouseMove(app, x, y);
+  if (app.in.lastbutton != kButtonDown) return;
+  app.in.pointerscreen = IntPoint{x, y};
+  MouseMove(app, x, y);
 }
 
 void on_lbutton_up(App& app, int x, int y) {
@@ -73,20 +80,31 @@ void on_lbutton_up(App& app, int x, int y) {
 void on_rbutton_down(App& app, int, int) { MouseRight(app); }
 
 void on_key_down(App& app, int vk) {
-  bool english = app.in.englishentry == 1;
-  if (vk == kVkBack) english ? english_backspace(app) : letter_backspace(app);
-  if (vk == kVkDelete) english ? english_delete(app) : letter_delete(app);
+  const TextKind kind = entry_kind(app);
+  KeyResult result = KeyResult::kDone;
+  if (vk == kVkBack) result = text_backspace(app, kind);
+  if (vk == kVkDelete) result = text_delete(app, kind);
+  // The range delete of the text kind deletes what the key chose and repaints.
+  if (result == KeyResult::kDeleteRange) on_command(app, kind == TextKind::kLetter ? 426 : 406);
 }
 
 void on_char(App& app, int code, std::int64_t lparam) {
   // Backspace also arrives as a key-down, which is where it is handled.
   if (code == kVkBack) return;
-  if (app.in.englishentry == 1) {
-    english_char(app, code, lparam);
-  } else {
-    letter_char(app, code, lparam);
-  }
+  text_char(app, entry_kind(app), code, lparam);
   repaint(app);
+}
+
+void post_chars(App& app, std::string_view cp932, std::int64_t lparam) {
+  for (unsigned char c : cp932) app.text.queue.push_back(CharMessage{c, lparam});
+}
+
+void pump_chars(App& app) {
+  while (!app.text.queue.empty()) {
+    const CharMessage m = app.text.queue.front();
+    app.text.queue.pop_front();
+    on_char(app, m.code, m.lparam);
+  }
 }
 
 void on_command(App& app, std::uint32_t id) { MenuCommand(app, id, 0); }

@@ -1,19 +1,21 @@
-// Outline ordering: lines in any order and orientation chained end to end.
+// Regions: lines chained into outlines, regions made, read, restyled,
+// reordered and found under a point, and the outline a region is drawn by.
 
 #include "drawing/regions.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <vector>
 
+#include "drawing/line_fixtures.h"
 #include "geometry/angle.h"
 #include "support/test_app.h"
 
-namespace daub {
+namespace daub::test {
 namespace {
-
-using test::TestApp;
 
 const char kNotClosed[] = "rgnsort\tデータが閉じていません";
 
@@ -97,5 +99,263 @@ TEST(OutlineOrder, ItemsThatAreNotOneChainOrNoItemsFail) {
   EXPECT_EQ(t.last_message(), "rgnsort\t抽出線はありません");
 }
 
+// A square of side 100 at (100, 100) from four lines, in chain order
+// top, right, bottom (stored right to left) and left.
+void add_square(App& app, double x = 100, double y = 100, double side = 100) {
+  add_geom(app, straight(x, y, x + side, y));
+  add_geom(app, straight(x + side, y, x + side, y + side));
+  add_geom(app, straight(x, y + side, x + side, y + side));
+  add_geom(app, straight(x, y + side, x, y));
+}
+
+// The (line, direction) entries of region n of layer 1.
+std::vector<std::pair<int, int>> entries(const App& app, int n) {
+  const RegionRecord r =
+      app.drawing.get<RegionRecord>(chain_offsets(app.drawing, 1, ChainKind::kRegions).at(n - 1));
+  std::vector<std::pair<int, int>> out;
+  for (int i = 0; i < r.count; ++i) {
+    const auto e = app.drawing.get<BoundaryEntry>(r.entries + 8u * i);
+    out.push_back({e.line, e.direction});
+  }
+  return out;
+}
+
+// Each region of layer 1 told apart by its fill colour, in chain order.
+std::vector<Colorref> colours(const App& app) {
+  std::vector<Colorref> out;
+  for (std::uint32_t at : chain_offsets(app.drawing, 1, ChainKind::kRegions))
+    out.push_back(app.drawing.get<RegionRecord>(at).param.color);
+  return out;
+}
+
+int add_coloured_region(App& app, Colorref colour, std::vector<BoundaryEntry> e) {
+  RegionRecord r;
+  r.param.color = colour;
+  return setaltrgn(app, r, e, 1);
+}
+
+// Lines picked by clicks on them, then made a region: the entries follow
+// the chain with the direction each line is walked in; the record is the
+// fill, the offset right after it, the count and 0.
+TEST(Setrgn, StoresTheChainedListAfterTheFill) {
+  TestApp t;
+  add_square(t.app);
+  // (200, 100) is the B of line 1 (and the A of line 2, which comes later).
+  for (DPoint click : {DPoint{200, 100}, DPoint{100, 150}, DPoint{150, 200}, DPoint{200, 150}})
+    EXPECT_NE(pick_stock_line(t.app, click, 1), 0);
+  EXPECT_EQ(t.app.line_stock[0].direction, 1);
+  EXPECT_EQ(t.app.line_stock[1].direction, -1);
+  RegionParam fill;
+  fill.color = 0x123456;
+  fill.hatch_width = 7.5;
+  int number = 0;
+  const std::uint32_t at = t.app.drawing.used();
+  ASSERT_EQ(setrgn(t.app, fill, number, 1), 1);
+  EXPECT_EQ(number, 1);
+  EXPECT_EQ(entries(t.app, 1), (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {3, -1}, {4, 1}}));
+  const RegionRecord r = t.app.drawing.get<RegionRecord>(at);
+  EXPECT_EQ(std::memcmp(&r.param, &fill, sizeof fill), 0);
+  EXPECT_EQ(r.entries, at + 96);
+  EXPECT_EQ(r.count, 4);
+  EXPECT_EQ(r.reserved, 0u);
+  EXPECT_EQ(r.next, 0u);
+  EXPECT_EQ(t.app.drawing.used(), at + 96 + 4 * 8);
+  EXPECT_TRUE(t.messages().empty());
+}
+
+TEST(Setrgn, AListThatDoesNotCloseShowsWhereItBreaks) {
+  TestApp t;
+  add_square(t.app);
+  const Block before = t.app.drawing;
+  t.app.in.nowpointvalid = 0;
+  int number = 0;
+  EXPECT_EQ(setrgn(t.app, {}, number, 1), 0);
+  EXPECT_EQ(t.last_message(), "rgnsort\t抽出線はありません");
+  EXPECT_EQ(t.app.in.nowpointvalid, 0);  // no break to show
+  for (DPoint click : {DPoint{150, 100}, DPoint{200, 150}, DPoint{150, 200}})
+    pick_stock_line(t.app, click, 1);
+  EXPECT_EQ(setrgn(t.app, {}, number, 1), 0);
+  EXPECT_EQ(t.last_message(), "rgnsort\tデータが閉じていません");
+  EXPECT_EQ(t.app.in.nowpointvalid, 1);
+  // The first line is walked backwards and nothing goes on from its A.
+  EXPECT_EQ(t.app.in.nowpoint.x, 100);
+  EXPECT_EQ(t.app.in.nowpoint.y, 100);
+  pick_stock_line(t.app, {100, 150}, 1);
+  EXPECT_EQ(setrgn(t.app, {}, number, 2), 0);
+  EXPECT_EQ(t.last_message(), "setrgn\tレイヤーが存在しません");
+  EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
+  EXPECT_EQ(number, 0);
+}
+
+// A second click on a picked line takes it off again; the later items move up.
+TEST(StockLines, AClickTogglesTheLineUnderIt) {
+  TestApp t;
+  add_square(t.app);
+  EXPECT_EQ(pick_stock_line(t.app, {500, 500}, 1), 0);
+  for (DPoint click : {DPoint{150, 100}, DPoint{200, 150}, DPoint{150, 200}, DPoint{150, 102}})
+    pick_stock_line(t.app, click, 1);
+  ASSERT_EQ(t.app.line_stock.size(), 2u);
+  EXPECT_EQ(t.app.line_stock[0].line, 2);
+  EXPECT_EQ(t.app.line_stock[1].line, 3);
+  add_stock_line_front(t.app, {straight(0, 0, 1, 1), 9, 1});
+  EXPECT_EQ(t.app.line_stock.front().line, 9);
+}
+
+// One row per refusal and operation: the caption is the operation's name
+// and the drawing does not change. Layer 1 has two regions, layer 2 none.
+TEST(RegionFailures, EachOperationReportsUnderItsOwnName) {
+  using Op = std::function<int(App&, int n, int layer)>;
+  const struct {
+    const char* name;
+    Op op;
+  } ops[] = {
+      {"getrgn",
+       [](App& a, int n, int l) {
+         RegionRecord r;
+         return getrgn(a, n, r, l);
+       }},
+      {"rgnnow", rgnnow},
+      {"delpolygon", delpolygon},
+      {"rgnswaplast", rgnswaplast},
+      {"rgnswaptop", rgnswaptop},
+      {"rgnnowbrstyle", rgnnowbrstyle},
+      {"rgnnowhatchparam", rgnnowhatchparam},
+      {"rgnnowhatchpen", rgnnowhatchpen},
+      {"rgnnowcolor", rgnnowcolor},
+      {"polygonnum",
+       [](App& a, int, int l) {
+         return polygonnum(a, {150, 150}, l);
+       }},
+  };
+  const struct {
+    int n, layer;
+    const char* text;
+  } situations[] = {
+      {1, 3, "レイヤーが存在しません"},
+      {1, 2, "データが存在しません"},
+      {3, 1, "該当データが存在しません"},
+      {0, 1, "該当データが存在しません"},
+  };
+  for (const auto& op : ops) {
+    for (const auto& s : situations) {
+      const bool picks = std::string(op.name) == "polygonnum";
+      if (picks && s.layer == 1) continue;  // polygonnum takes a point, not a number
+      SCOPED_TRACE(testing::Message() << op.name << " " << s.n << " " << s.layer);
+      TestApp t;
+      makelayer(t.app, 1);
+      add_coloured_region(t.app, 1, {});
+      add_coloured_region(t.app, 2, {});
+      const Block before = t.app.drawing;
+      t.clear_log();
+      EXPECT_EQ(op.op(t.app, s.n, s.layer), 0);
+      EXPECT_EQ(t.last_message(), std::string(op.name) + "\t" + s.text);
+      EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
+    }
+  }
+  TestApp t;
+  add_square(t.app);
+  add_coloured_region(t.app, 1, {{1, 1}, {2, 1}, {3, -1}, {4, 1}});
+  EXPECT_EQ(polygonnum(t.app, {250, 150}, 1), 0);
+  EXPECT_EQ(t.last_message(), "polygonnum\t指定された場所にポリゴンはありません");
+}
+
+TEST(RegionChain, DeletingAndMovingKeepTheOthersInOrder) {
+  TestApp t;
+  for (Colorref c : {1u, 2u, 3u, 4u}) add_coloured_region(t.app, c, {{0, 1}});
+  const std::uint32_t used = t.app.drawing.used();
+  EXPECT_EQ(rgnswaplast(t.app, 2, 1), 1);
+  EXPECT_EQ(colours(t.app), (std::vector<Colorref>{1, 3, 4, 2}));
+  EXPECT_EQ(rgnswaptop(t.app, 3, 1), 1);
+  EXPECT_EQ(colours(t.app), (std::vector<Colorref>{4, 1, 3, 2}));
+  EXPECT_EQ(rgnswaplast(t.app, 4, 1), 1);  // already last
+  EXPECT_EQ(rgnswaptop(t.app, 1, 1), 1);   // already first
+  EXPECT_EQ(colours(t.app), (std::vector<Colorref>{4, 1, 3, 2}));
+  EXPECT_EQ(delpolygon(t.app, 2, 1), 2);
+  EXPECT_EQ(colours(t.app), (std::vector<Colorref>{4, 3, 2}));
+  EXPECT_EQ(region_total(t.app.drawing, 1), 3);
+  EXPECT_EQ(t.app.drawing.used(), used);  // unlinked only, until compaction
+  RegionRecord r;
+  EXPECT_EQ(getrgn(t.app, 3, r, 1), 3);
+  EXPECT_EQ(r.param.color, 2u);
+}
+
+// The later of two overlapping regions wins; moved to the bottom, the other.
+// The extraction list becomes the found region's lines as stored with the
+// entries' directions; entries naming no line are left out.
+TEST(Polygonnum, TheTopmostRegionUnderThePointWins) {
+  TestApp t;
+  add_square(t.app, 100, 100, 100);  // lines 1-4
+  add_square(t.app, 150, 150, 100);  // lines 5-8
+  add_coloured_region(t.app, 1, {{1, 1}, {2, 1}, {3, -1}, {4, 1}});
+  add_coloured_region(t.app, 2, {{5, 1}, {0, 1}, {6, 1}, {7, -1}, {8, 1}, {9, 1}, {99, 1}});
+  EXPECT_EQ(polygonnum(t.app, {175, 175}, 1), 2);
+  ASSERT_EQ(t.app.line_stock.size(), 4u);
+  EXPECT_EQ(t.app.line_stock[2].line, 7);
+  EXPECT_EQ(t.app.line_stock[2].direction, -1);
+  EXPECT_EQ(t.app.line_stock[2].geom.x0, 150);  // as stored, not reversed
+  EXPECT_EQ(polygonnum(t.app, {125, 125}, 1), 1);
+  rgnswaptop(t.app, 2, 1);
+  EXPECT_EQ(polygonnum(t.app, {175, 175}, 1), 2);  // the first square, now second
+  EXPECT_EQ(t.app.line_stock.front().line, 1);
+}
+
+// Each operation copies its part of the current settings and nothing else.
+TEST(RegionParts, EachCopiesItsWordsOnly) {
+  const struct {
+    const char* name;
+    int (*op)(App&, int, int);
+    std::vector<int> words;  // the words of the fill record that change
+  } cases[] = {
+      {"rgnnowbrstyle", rgnnowbrstyle, {0}},
+      {"rgnnowhatchparam", rgnnowhatchparam, {12, 14, 15, 16, 17}},
+      {"rgnnowhatchpen", rgnnowhatchpen, {2, 3, 6, 7, 8, 9, 10, 11}},
+      {"rgnnowcolor", rgnnowcolor, {4, 18}},
+      {"rgnnow", rgnnow, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    Settings& s = t.app.settings;
+    s.brush_style = 1;
+    s.pen_style = 1, s.pen_width = 3, s.color = 0x0A0B0C;
+    s.dot_length = 2.5, s.start_length = 1.25, s.line_bit_count = 6, s.line_bits = 23;
+    s.hatch_type = 1, s.hatch_width = 12.5, s.hatch_angle = 30;
+    refresh_pens(s);
+    RegionRecord r;
+    std::memset(&r.param, 0xEE, sizeof r.param);
+    setaltrgn(t.app, r, {}, 1);
+    RegionParam expected = r.param;
+    const auto* from = reinterpret_cast<const std::uint32_t*>(&s.fill);
+    auto* to = reinterpret_cast<std::uint32_t*>(&expected);
+    for (int w : c.words) to[w] = from[w];
+    EXPECT_EQ(c.op(t.app, 1, 1), 1);
+    const RegionParam got =
+        t.app.drawing.get<RegionRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0])
+            .param;
+    EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0);
+  }
+}
+
+// Edges walked backwards run from their old end; a curve walked backwards
+// takes its samples in reverse order, so the outline closes.
+TEST(RegionOutline, FollowsEachEdgeInItsDirectionAndSkipsEntriesWithoutLines) {
+  TestApp t;
+  const LineGeometry bow = curve(0, 0, 0, 100, 100, kPi / 2);
+  add_geom(t.app, straight(0, 0, 100, 100));
+  add_geom(t.app, bow);
+  add_coloured_region(t.app, 1, {{1, 1}, {0, 1}, {2, -1}, {3, 1}, {-1, 1}});
+  const std::uint32_t layer = layer_offset(t.app.drawing, 1);
+  std::vector<DPoint> outline = {{7, 7}};
+  region_outline(t.app.drawing, chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0],
+                 line_table(t.app.drawing, layer), outline);
+  ASSERT_EQ(outline.size(), 31u);
+  EXPECT_EQ(outline[0], (DPoint{100, 100}));
+  const CurvePoints samples = curve_points(bow);
+  for (int k = 1; k <= 30; ++k) {
+    EXPECT_NEAR(outline[k].x, samples[30 - k].x, 1e-9) << k;
+    EXPECT_NEAR(outline[k].y, samples[30 - k].y, 1e-9) << k;
+  }
+}
+
 }  // namespace
-}  // namespace daub
+}  // namespace daub::test

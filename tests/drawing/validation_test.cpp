@@ -103,6 +103,7 @@ Block at_the_limits(std::size_t text_length) {
   add_text(t.app, 1, ChainKind::kLetters, std::string(text_length, 'a'));
   add_region(t.app, 1, std::vector<BoundaryEntry>(65535));
   add_region(t.app, 1, {});
+  add_region(t.app, 1, {{99, 1}, {-3, 7}});  // stale line numbers: skipped when drawn
   add_bitmap(t.app, 1, {});
   Block& b = t.app.drawing;
   const std::uint32_t empty = chain_offsets(b, 1, ChainKind::kRegions).back();

@@ -122,6 +122,27 @@ TEST(Blend, ChannelRules) {
   EXPECT_EQ(color_channel(0.5, 0, 255), 127);
 }
 
+// A mask's bytes go back zeroed for the next stroke: what its spans cover,
+// down to a single last column, or every byte when the spans are unknown;
+// a mask made from them is zero throughout, larger or smaller.
+TEST(Mask, BytesComeBackZeroed) {
+  Mask known = make_mask(6, 3);
+  known.spans = {{5, 5}, {1, 3}, {6, -1}};
+  for (int y = 0; y < 2; ++y)
+    for (int x = known.spans[y].x0; x <= known.spans[y].x1; ++x) known.bytes[y * 6 + x] = 9;
+  Mask unknown = make_mask(6, 3);
+  std::fill(unknown.bytes.begin(), unknown.bytes.end(), 9);
+  unknown.spans.clear();
+  for (Mask* m : {&known, &unknown}) {
+    std::vector<std::uint8_t> bytes = zeroed_bytes(std::move(*m));
+    EXPECT_EQ(bytes, std::vector<std::uint8_t>(18, 0));
+    for (auto [w, h] : {std::pair{4, 5}, std::pair{2, 2}}) {
+      const Mask again = make_mask(w, h, bytes);
+      EXPECT_EQ(again.bytes, std::vector<std::uint8_t>(static_cast<std::size_t>(w * h), 0));
+    }
+  }
+}
+
 // The fast blend equals the plain one on random masks (written directly,
 // without spans, so blended everywhere) and pictures; a full mask gives the
 // colour, blue first; a mask of another size changes nothing.

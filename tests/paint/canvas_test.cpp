@@ -8,14 +8,18 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <tuple>
 #include <vector>
 
+#include "paint/canvas_ops.h"
+#include "paint/matte.h"
 #include "paint/stroke.h"
 #include "platform/recording_dc.h"
 #include "render/canvas_painters.h"
 #include "render/display.h"
 #include "shell/window.h"
+#include "support/first_difference.h"
 #include "support/picture_builder.h"
 #include "support/pixel_dc.h"
 #include "support/test_app.h"
@@ -89,11 +93,130 @@ TEST(CanvasSlots, UndoRestoresTheSelectedPictureOnce) {
   EXPECT_TRUE(image(t, 2).empty());
   // Selecting an empty slot drops the copy.
   select_canvas_for_change(t.app, 3);
-  EXPECT_TRUE(t.app.canvases.undo.empty());
+  EXPECT_TRUE(t.app.canvases.undo.picture.empty());
   EXPECT_EQ(undo_canvas_change(t.app, 3), 0);
   // save-canvas passes any number on: 0 and 4 are no slot.
   EXPECT_EQ(canvas_slot(t.app, 0), nullptr);
   EXPECT_EQ(canvas_slot(t.app, 4), nullptr);
+}
+
+// Strokes (some laid twice under one selection), outline fills, the matte,
+// new pictures, changes in place, moves and undos in a random order over
+// three canvases of different sizes: every undo gives back, byte for byte,
+// the picture of the slot last selected as it was when selected (what a
+// whole copy at each selection gives), whichever slot it goes to, and puts
+// that slot back where it lay (moves since included); and every stroke lays
+// what the plain brush lays on a fresh mask, however the mask bytes were
+// used before.
+TEST(CanvasUndo, GivesBackThePictureAsSelectedAfterAnyRunOfChanges) {
+  TestApp t;
+  t.ui.set_bitmap_dc_factory([](int w, int h) { return std::make_unique<test::PixelDc>(w, h); });
+  std::mt19937 random(20240613);
+  auto pick = [&](int lo, int hi) { return lo + static_cast<int>(random() % (hi - lo + 1)); };
+  auto point = [&] { return DPoint{pick(-20, 120) + pick(0, 3) / 4.0, pick(-20, 100) + 0.5}; };
+  auto new_picture = [&](int slot) {
+    const DPoint p{pick(0, 40) * 1.0, pick(0, 40) * 1.0};
+    return make_canvas(t.app, slot, p, {p.x + pick(8, 70), p.y + pick(8, 60)}, random() & 0xFFFFFF);
+  };
+  for (int slot = 1; slot <= 3; ++slot) ASSERT_EQ(new_picture(slot), 1);
+  Dib copy;       // what the undo must give back
+  int owner = 0;  // the slot it was taken from, and where that slot lies
+  DPoint place;
+  auto at = [&](int n) { return DPoint{canvas_slot(t.app, n)->x, canvas_slot(t.app, n)->y}; };
+  auto taken = [&](int n) { owner = n, place = at(n), copy = image(t, n); };
+  int slot = 1;
+  // The run starts on slot 1 with a stroke undone and then a change in place
+  // (whose undo must not give back the picture before the stroke's undo).
+  const int opening[] = {0, 9, 7, 0, 9};
+  for (int step = 0; step < 400; ++step) {
+    // Mostly the slot of the step before, so that runs of changes meet.
+    if (step >= 5 && random() % 4 == 0) slot = pick(1, 3);
+    const int action = step < 5 ? opening[step] : pick(0, 10);
+    SCOPED_TRACE(testing::Message() << "step " << step << " slot " << slot << " action " << action);
+    t.app.settings.color = random() & 0xFFFFFF;
+    if (action <= 3) {
+      select_canvas_for_stroke(t.app, slot);
+      taken(slot);
+      t.app.brush.width = pick(10, 120) / 10.0;
+      const auto kind = static_cast<BlendKind>(pick(0, 2));
+      for (int n = pick(1, 2); n > 0; --n) {
+        const ExtractionItem stroke = straight_segment(point(), point());
+        const Dib expected =
+            image(t, slot).empty() ? Dib{} : plain_reference(t, slot, {stroke}, kind);
+        paint_canvas_straight(t.app, slot, {stroke.geom.x0, stroke.geom.y0},
+                              {stroke.geom.x1, stroke.geom.y1}, kind);
+        ASSERT_EQ(test::first_difference(image(t, slot), expected), "");
+      }
+    } else if (action == 4) {
+      // An axis-parallel rectangle filled along its outline.
+      const DPoint a = point(), b = point();
+      t.app.line_stock = {straight_segment(a, {b.x, a.y}), straight_segment({b.x, a.y}, b),
+                          straight_segment(b, {a.x, b.y}), straight_segment({a.x, b.y}, a)};
+      select_canvas_for_stroke(t.app, slot);
+      taken(slot);
+      paint_canvas_outline(t.app, slot, BlendKind::kColor, pick(0, 1) == 1);
+    } else if (action == 5) {
+      const Dib one = image(t, 1);
+      if (matte_drawing(t.app, MatteKey::kAllLines) == 1) taken(1), copy = one;
+    } else if (action == 6) {
+      select_canvas_for_change(t.app, slot);
+      taken(slot);
+      if (pick(0, 3) == 0)
+        erase_canvas(t.app, slot);
+      else
+        new_picture(slot);
+    } else if (action == 7) {
+      // A change in place whose old picture becomes the undo copy afterwards.
+      Dib before = image(t, slot);
+      if (negative_picture(canvas_slot(t.app, slot)->image) == OpStatus::kDone) {
+        taken(slot);
+        copy = before;
+        keep_for_undo(t.app, slot, std::move(before));
+      }
+    } else if (action == 8) {
+      const DPoint from = at(slot), to = point();
+      place_canvas(t.app, slot, to.x, to.y);
+      if (slot == owner) place = {place.x + to.x - from.x, place.y + to.y - from.y};
+    } else {
+      const Dib before = image(t, slot);
+      const DPoint was = at(slot);
+      const int undone = undo_canvas_change(t.app, slot);
+      ASSERT_EQ(undone, copy.empty() ? 0 : 1);
+      ASSERT_EQ(test::first_difference(image(t, slot), undone == 1 ? copy : before), "");
+      const DPoint now = at(slot), want = undone == 1 && slot == owner ? place : was;
+      ASSERT_EQ(std::pair(now.x, now.y), std::pair(want.x, want.y));
+      copy.clear();
+    }
+  }
+}
+
+// Undo puts the old picture back where it lay; a move after the change is
+// kept, and a picture undone into another slot goes where that slot lies.
+TEST(CanvasSlots, UndoPutsThePictureBackWhereItLay) {
+  TestApp t;
+  const Dib white = image(t, 1);
+  auto at = [&](int slot) {
+    const CanvasSlot& s = *canvas_slot(t.app, slot);
+    return std::pair(s.x, s.y);
+  };
+  select_canvas_for_change(t.app, 1);
+  ASSERT_EQ(make_canvas(t.app, 1, {130, 70}, {100, 50}, 0x0000FF), 1);
+  ASSERT_EQ(undo_canvas_change(t.app, 1), 1);
+  EXPECT_EQ(image(t, 1), white);
+  EXPECT_EQ(at(1), std::pair(10.0, 10.0));
+
+  select_canvas_for_change(t.app, 1);
+  ASSERT_EQ(make_canvas(t.app, 1, {100, 50}, {130, 70}, 0x0000FF), 1);
+  place_canvas(t.app, 1, 120.5, 45);
+  ASSERT_EQ(undo_canvas_change(t.app, 1), 1);
+  EXPECT_EQ(at(1), std::pair(30.5, 5.0));
+
+  ASSERT_EQ(make_canvas(t.app, 2, {200, 200}, {208, 206}, 0x00FF00), 1);
+  select_canvas_for_change(t.app, 2);
+  place_canvas(t.app, 1, 7, 8);  // another slot's move leaves the copy's place
+  ASSERT_EQ(undo_canvas_change(t.app, 1), 1);
+  EXPECT_EQ(at(1), std::pair(7.0, 8.0));
+  EXPECT_EQ(at(2), std::pair(200.0, 200.0));
 }
 
 TEST(CanvasShow, FramesRunRoundTheShownCanvasesInTheFrameColour) {

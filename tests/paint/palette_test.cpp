@@ -31,6 +31,7 @@ class HostUi : public ScriptUi {
   }
 
   std::map<std::string, std::vector<int>> opening_marks;  // by dialog name, last opening
+  std::map<std::string, bool> opening_preview;            // whether it asked for its preview
 
  private:
   class Watch : public DialogProc {
@@ -42,6 +43,7 @@ class HostUi : public ScriptUi {
       marks.clear();
       for (const ControlTemplate& c : state.dialog_template().controls)
         if (c.kind == ControlKind::kRadio && state.checked(c.id)) marks.push_back(c.id);
+      host_.opening_preview[state.dialog_template().name] = state.take_preview_request();
     }
     void command(DialogState& state, int id) override { inner_.command(state, id); }
     void paint(DialogState& state, Dc& dc) override { inner_.paint(state, dc); }
@@ -103,6 +105,7 @@ TEST(Palette, OpeningMarksOneButtonPerGroup) {
     for (int id : p.ui.opening_marks["DAUBERYDLG"])
       if (id >= c.first && id <= c.last) in_group.push_back(id);
     EXPECT_EQ(in_group, c.marked == 0 ? std::vector<int>{} : std::vector<int>{c.marked});
+    EXPECT_TRUE(p.ui.opening_preview["DAUBERYDLG"]);  // the sample, drawn at once
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/picture_builder.h"
@@ -71,6 +72,48 @@ TEST(BmpFile, ClipboardFormDropsTheGapAndLongerHeadersAreCut) {
   }
 }
 
+// The picture as a file with the 12-byte core header: 16-bit sizes and
+// 3-byte colour-table entries, the bits right behind the table.
+Bytes core_bmp_file(const Dib& dib) {
+  const DibInfo info = dib_info(dib);
+  Bytes f = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 12, 0, 0, 0};
+  for (std::uint32_t v : {info.width, info.height, 1, info.bit_count})
+    f.insert(f.end(), {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8)});
+  for (int i = 0; i < info.colors; ++i)
+    f.insert(f.end(), dib.begin() + 40 + 4 * i, dib.begin() + 43 + 4 * i);
+  put_u32(f, 10, static_cast<std::uint32_t>(f.size()));
+  f.insert(f.end(), dib.begin() + static_cast<std::ptrdiff_t>(info.pixel_offset), dib.end());
+  put_u32(f, 2, static_cast<std::uint32_t>(f.size()));
+  return f;
+}
+
+// Odd widths, so that every depth pads its rows; full colour tables, as the
+// core header has no colours-used count.
+TEST(BmpFile, CoreHeadersOfEveryDepthReadAsInfoHeaders) {
+  for (int bits : {1, 4, 8, 24}) {
+    SCOPED_TRACE(bits);
+    std::vector<Colorref> table(bits == 24 ? 0 : 1u << bits);
+    for (std::size_t i = 0; i < table.size(); ++i)
+      table[i] = static_cast<Colorref>(0x010203 * i + 0x400000);
+    const std::uint32_t top = bits == 24 ? 0xFFFFFF : (1u << bits) - 1;
+    Dib picture = make_picture(5, 3, bits, table,
+                               [&](int x, int y) { return (0x35A7C3u * (x + 5 * y + 1)) & top; });
+    const Bytes file = core_bmp_file(picture);
+    const DibRead read = dib_from_bmp_file(file);
+    const DibRead plain = dib_from_bmp_file(plain_bmp_file(picture));
+    ASSERT_TRUE(read.ok());
+    const DibInfo info = dib_info(read.dib);
+    EXPECT_EQ(info.header_size, 40u);
+    EXPECT_EQ(info.colors, static_cast<int>(table.size()));
+    // Colour table, gap (the first pixel bytes of both files) and rows alike.
+    EXPECT_EQ(Bytes(read.dib.begin() + 40, read.dib.end()),
+              Bytes(plain.dib.begin() + 40, plain.dib.end()));
+    EXPECT_EQ(dib_to_dc_image(read.dib)->pixels, dib_to_dc_image(picture)->pixels);
+    const DibRead packed = dib_from_packed(Bytes(file.begin() + 14, file.end()));
+    EXPECT_EQ(dib_to_dc_image(packed.dib)->pixels, dib_to_dc_image(picture)->pixels);
+  }
+}
+
 TEST(BmpFile, RefusesBytesItCannotRead) {
   const Bytes good = plain_bmp_file(test::gradient_picture(3, 2));
   // One header field set to a value the reader must refuse, and why it must.
@@ -86,7 +129,7 @@ TEST(BmpFile, RefusesBytesItCannotRead) {
       {"bits offset on the last header byte", 10, 53, DibProblem::kDamaged},
       {"bits offset past the end", 10, static_cast<std::uint32_t>(good.size() + 1),
        DibProblem::kDamaged},
-      {"core header", 14, 12, DibProblem::kUnsupported},
+      {"core header over an info header", 14, 12, DibProblem::kUnsupported},  // 0 bits
       {"huge header size", 14, 0xFFFFFFFF, DibProblem::kDamaged},
       {"width 0", 18, 0, DibProblem::kDamaged},
       {"height huge", 22, 0x7FFFFFFF, DibProblem::kTooLarge},
@@ -109,8 +152,40 @@ TEST(BmpFile, RefusesBytesItCannotRead) {
     EXPECT_FALSE(dib_from_bmp_file(Bytes(good.begin(), good.begin() + n)).ok());
     EXPECT_FALSE(dib_from_packed(Bytes(good.begin() + 14, good.begin() + 14 + n)).ok());
   }
+  // Core headers: 16-bit sizes read unsigned, a table of 3-byte entries.
+  const Bytes core =
+      core_bmp_file(make_picture(3, 2, 8, std::vector<Colorref>(256), [](int, int) { return 0; }));
+  Bytes wide = core;
+  wide[19] = 0x80;  // width 32768
+  EXPECT_EQ(dib_from_bmp_file(wide).problem, DibProblem::kTooLarge);
+  Bytes deep = core;
+  deep[24] = 16;
+  EXPECT_EQ(dib_from_bmp_file(deep).problem, DibProblem::kUnsupported);
+  EXPECT_FALSE(dib_from_bmp_file(Bytes(core.begin(), core.begin() + 14 + 12 + 3 * 256)).ok());
   EXPECT_TRUE(dib_to_bmp_file(Dib(10, 0)).empty());
   EXPECT_TRUE(dib_to_packed(Dib()).empty());
+}
+
+// A file is read whole only once its first bytes and its size allow it:
+// these files are sparse, and reading one whole would be refused as unreadable.
+TEST(BmpFile, FilesTooLargeAreRefusedBeforeTheyAreRead) {
+  test::TempDir dir;
+  const Bytes small = plain_bmp_file(test::gradient_picture(3, 2));
+  auto load = [&](const Bytes& start, std::uintmax_t size) {
+    const std::string path = dir.file("big.bmp");
+    test::write_bytes(path, start);
+    std::filesystem::resize_file(path, size);
+    return load_bmp_file(path);
+  };
+  BmpFileRead read = load(Bytes{'P', 'K', 3, 4}, 1'200'000'000);
+  EXPECT_TRUE(read.opened);
+  EXPECT_EQ(read.read.problem, DibProblem::kNotBmp);
+  // A small picture with more trailing bytes than any picture needs.
+  read = load(small, (256u + 16 + 1) << 20);
+  EXPECT_EQ(read.read.problem, DibProblem::kTooLarge);
+  read = load(small, small.size() + 100);
+  EXPECT_TRUE(read.read.ok());
+  EXPECT_FALSE(load_bmp_file(dir.file("missing.bmp")).opened);
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST(InputBox, AnswersAndTheirOutcome) {
     EXPECT_EQ(t.app.input.buffer, c.buffer);
     EXPECT_EQ(t.app.input.label, "Data Input");
     EXPECT_EQ(t.ui.queued(), 0u);
-    EXPECT_LE(t.log_lines().size(), 1u);  // the answers all went to one dialog
+    EXPECT_LE(t.log_lines().size(), 2u);  // its opening, then one dialog took every answer
   }
 }
 

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <set>
 #include <utility>
+
+#include "support/first_difference.h"
 
 namespace daub {
 namespace {
@@ -139,6 +142,68 @@ TEST(QtDc, ImagesAreOpaqueOnATransparentLayer) {
   EXPECT_EQ(layer.pixel(1, 1), qRgb(255, 0, 0));
   EXPECT_EQ(layer.pixel(2, 1), qRgb(0, 0, 0));
   EXPECT_EQ(qAlpha(layer.pixel(0, 1)), 0);
+}
+
+// The fast form writes one-pixel lines and 1:1 pictures straight into the
+// image; its bytes (the alpha byte included) must be the plain form's, which
+// paints everything through QPainter. Random runs of lines (one pixel and
+// wide, solid and dashed, reaching far off the image), rectangles and
+// pictures partly off the image, on an opaque and a transparent image,
+// through a painter that is plain, clipped or moved.
+TEST(QtDc, FastFormPaintsThePlainFormsBytes) {
+  std::mt19937 random(20240612);
+  for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+    for (int round = 0; round < 60; ++round) {
+      SCOPED_TRACE(testing::Message() << "format " << format << " round " << round);
+      const std::uint32_t seed = random();
+      auto paint = [&](QtDc& dc) {
+        // Now and then the painter clips or moves what is drawn, as only
+        // QPainter itself can follow.
+        if (round % 4 == 1) dc.painter().setClipRect(5, 3, 25, 20);
+        if (round % 4 == 2) dc.painter().translate(4, -3);
+        std::mt19937 ops(seed);
+        auto pick = [&](int lo, int hi) { return lo + static_cast<int>(ops() % (hi - lo + 1)); };
+        // Mostly on or near the image, now and then far off it.
+        auto end = [&] { return ops() % 8 == 0 ? pick(-100000, 100000) : pick(-20, 60); };
+        for (int op = 0; op < 30; ++op) {
+          const Colorref color = ops() & 0xFFFFFF;
+          const int kind = pick(0, 5);
+          if (kind <= 3) {
+            dc.set_pen({pick(0, 1) == 0 ? kPenSolid : kPenDash, kind == 3 ? pick(2, 5) : 0, color});
+            dc.move_to(end(), end());
+            dc.line_to(end(), end());
+          } else if (kind == 4) {
+            dc.set_pen({kPenSolid, pick(1, 2), color});
+            dc.rectangle(pick(-5, 40), pick(-5, 30), pick(-5, 50), pick(-5, 40));
+          } else {
+            // Often a single row or column, now and then a single pixel. A row's
+            // pixels depend on the row alone: rows off the image may not be asked for.
+            const int w = ops() % 4 == 0 ? 1 : pick(1, 30), h = ops() % 4 == 0 ? 1 : pick(1, 20);
+            const std::uint32_t picture = ops();
+            dc.draw_rows(pick(-20, 40), pick(-20, 30), w, h, [&](int row, std::uint32_t* out) {
+              for (int k = 0; k < w; ++k) out[k] = (picture * (row * 31u + k + 1)) >> 8;
+            });
+          }
+        }
+      };
+      QImage fast(41, 31, format), plain(41, 31, format);
+      fast.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
+      plain.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
+      {
+        QtDc dc(fast, PixelPath::kFast);
+        paint(dc);
+      }
+      {
+        QtDc dc(plain, PixelPath::kPlain);
+        paint(dc);
+      }
+      auto words = [](const QImage& image) {
+        const auto* bits = reinterpret_cast<const std::uint32_t*>(image.constBits());
+        return std::vector<std::uint32_t>(bits, bits + image.width() * image.height());
+      };
+      ASSERT_EQ(test::first_difference(words(fast), words(plain), fast.width()), "");
+    }
+  }
 }
 
 // A bitmap device starts white and gives its pixels back as 0x00RRGGBB;

@@ -5,30 +5,28 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <cstring>
 #include <functional>
 
 #include "model/app.h"
 #include "platform/clipboard.h"
 #include "platform/dialog.h"
 #include "platform/input_box.h"
+#include "qt/when_open.h"
+#include "render/text_dialogs.h"
 
 namespace daub {
 namespace {
 
-// Runs `act` on the next modal window once it is open.
-void when_open(std::function<void(QWidget*)> act) {
-  QTimer::singleShot(0, [act = std::move(act)]() mutable {
-    QWidget* w = QApplication::activeModalWidget();
-    if (!w) return when_open(std::move(act));
-    act(w);
-  });
-}
+using test::when_open;
 
 QPushButton* button(QWidget* dialog, const QString& text) {
   for (QPushButton* b : dialog->findChildren<QPushButton*>())
@@ -146,6 +144,42 @@ TEST_F(QtUiTest, ColourChooserStartsFromTheGivenColour) {
   });
   EXPECT_EQ(ui.choose_color(0x00FF00), std::optional<Colorref>(0x030201));
   EXPECT_EQ(shown, QColor(0, 255, 0));
+}
+
+// The font chooser offers the installed families and gives a LOGFONT back.
+TEST_F(QtUiTest, FontChooserGivesTheChosenFamilyAndSize) {
+  QFont shown;
+  when_open([&](QWidget* w) {
+    auto* d = qobject_cast<QFontDialog*>(w);
+    shown = d->currentFont();
+    QFont chosen("IPAGothic");
+    chosen.setPixelSize(30);
+    d->setCurrentFont(chosen);
+    d->accept();
+  });
+  LogFont initial;
+  initial.height = -13;
+  initial.escapement = 2700;
+  std::memcpy(initial.face_name, "\x82\x6C\x82\x72\x96\xBE\x92\xA9", 8);  // ＭＳ明朝
+  const std::optional<LogFont> f = ui.choose_font(initial);
+  ASSERT_TRUE(f);
+  EXPECT_EQ(shown.family(), "IPAMincho");
+  EXPECT_STREQ(f->face_name, "IPAGothic");
+  EXPECT_EQ(f->escapement, 2700);
+  EXPECT_LT(f->height, 0);
+}
+
+// The text dialog's lines are CR LF in the buffer.
+TEST_F(QtUiTest, TextBoxEditsSeveralLines) {
+  app.text.buffer = "a\r\nb";
+  when_open([&](QWidget* w) {
+    auto* edit = w->findChild<QPlainTextEdit*>();
+    EXPECT_EQ(edit->toPlainText(), "a\nb");
+    edit->setPlainText(QString::fromUtf8("一\n二"));
+    button(w, "OK")->click();
+  });
+  EXPECT_EQ(text_buffer_dialog(app), 1);
+  EXPECT_EQ(app.text.buffer, "\x88\xEA\r\n\x93\xF1");
 }
 
 TEST(QtNameFilters, JoinsPatternsAndDropsAnUnpairedName) {

@@ -243,13 +243,15 @@ int read_picture(App& app, int slot, bool from_clipboard) {
     if (FullColorBmpFileInToHandle(app, path, picture) == 0) return 0;
   }
   accept_picture(app, slot, picture);
+  if (!from_clipboard) mark_canvas_saved(app, slot);
   return 1;
 }
 
 void write_picture(App& app, int slot) {
   if (!bmp_dialog(app, FileDialogKind::kSave)) return;
   const std::string path = path_in_folder(app.files.working_folder, app.files.bmpname);
-  picture_to_bmp_file(app, path, canvas_slot(app, slot)->image);
+  if (picture_to_bmp_file(app, path, canvas_slot(app, slot)->image) == 1)
+    mark_canvas_saved(app, slot);
 }
 
 void recolour(App& app, int slot, OpStatus (*op)(Dib&)) { change_picture(app, slot, op); }

@@ -25,6 +25,14 @@ bool bitmap_command(App& app, int id);
 // The pen and colour dialogs and the construction distance and arc angle inputs.
 bool pen_command(App& app, int id);
 
+// Regions and brushes: 130, 135, 825 (mouse-command setters), 134, 136-139,
+// 542-545 (the current region), 828-865 (standard pens and brushes), 1026,
+// 1027, 1052 (brush dialogs).
+bool region_command(App& app, int id);
+// Text elements: the text mouse-command setters, the range operations,
+// restyling, pick-ups, the direction and the text dialogs.
+bool text_command(App& app, int id);
+
 // Canvases and the brush: the painting mouse-command setters, erase, undo,
 // painting the line template, the segment buffer and its outline, the brush
 // settings, and which canvases and frames are shown.
@@ -36,5 +44,9 @@ bool palette_command(App& app, int id);
 // The canvas image operations, the canvases' files and clipboard pictures,
 // and canvas 1 as a bitmap element.
 bool canvas_command(App& app, int id);
+
+// Tracing: 1001-1023 (the shadow and the tracing parameters), 642 and 870
+// (the clipboard's picture traced and converted at once).
+bool tracing_command(App& app, int id);
 
 }  // namespace daub

@@ -1,0 +1,54 @@
+#include "geometry/chord_chain.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace daub {
+namespace {
+
+std::vector<IntPoint> pts(std::initializer_list<IntPoint> l) { return l; }
+
+// The tolerance is the factor along the axes and grows towards the diagonal.
+TEST(ChordChain, KeepsThePointsThatMatter) {
+  const struct {
+    const char* name;
+    std::vector<IntPoint> in;
+    double factor;
+    std::vector<IntPoint> kept;
+  } cases[] = {
+      {"no points keep nothing", {}, 1.07, {}},
+      {"one point is kept twice", pts({{4, 5}}), 1.07, pts({{4, 5}, {4, 5}})},
+      // (5, 0) passes the chord to (5, 1) but not the chord to (5, 2).
+      {"a corner",
+       pts({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {5, 1}, {5, 2}, {5, 3}, {5, 4}}), 1.07,
+       pts({{0, 0}, {5, 1}, {5, 4}})},
+      {"out and half way back", pts({{0, 0}, {4, 0}, {8, 0}, {6, 0}, {4, 0}}), 1.07,
+       pts({{0, 0}, {8, 0}, {4, 0}})},
+      {"a jitter on one spot folds away", pts({{2, 2}, {3, 2}, {2, 2}}), 1.07,
+       pts({{2, 2}, {2, 2}})},
+      {"1 off, tolerance 0.9", pts({{0, 0}, {5, 1}, {10, 0}}), 0.9, pts({{0, 0}, {5, 1}, {10, 0}})},
+      {"1.41 off, tolerance 1.07·√2", pts({{0, 0}, {4, 6}, {10, 10}}), 1.07,
+       pts({{0, 0}, {10, 10}})},
+      {"1.41 off, tolerance 0.9·√2", pts({{0, 0}, {4, 6}, {10, 10}}), 0.9,
+       pts({{0, 0}, {4, 6}, {10, 10}})},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(simplify_by_chords(c.in, c.factor), c.kept);
+  }
+}
+
+// A pinned point stays even on a straight run; the chain after it is
+// simplified from it as the new anchor, and finish() starts a new chain.
+TEST(ChordChain, PinnedPointsAreKept) {
+  ChordChain chain(1.07);
+  const std::vector<IntPoint> run = pts({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}});
+  for (std::size_t i = 0; i < run.size(); ++i) chain.add(run[i], i == 1 || i == 4);
+  EXPECT_EQ(chain.finish(), pts({{0, 0}, {1, 0}, {4, 0}, {6, 0}}));
+  for (const IntPoint& p : run) chain.add(p);
+  EXPECT_EQ(chain.finish(), pts({{0, 0}, {6, 0}}));
+}
+
+}  // namespace
+}  // namespace daub

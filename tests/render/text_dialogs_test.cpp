@@ -1,0 +1,128 @@
+// The text dialogs and one-line inputs driven by scripted answers.
+
+#include "render/text_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "drawing/texts.h"
+#include "platform/cp932.h"
+#include "platform/dialog.h"
+#include "support/test_app.h"
+
+namespace daub::test {
+namespace {
+
+TEST(TextDialogs, OneLineInputsStoreOrRefuse) {
+  const struct {
+    const char* name;
+    int (*input)(App&);
+    const char* answer;
+    int result;
+    std::function<bool(const Settings&)> holds;
+    const char* message;  // the last message, "" for none but the explanation
+  } cases[] = {
+      {"ratio", print_ratio_input, "2.5", 1, [](const Settings& s) { return s.print_ratio == 2.5; },
+       "標準プリント比率の説明"},
+      {"ratio 0", print_ratio_input, "0", 0, [](const Settings& s) { return s.print_ratio == 4; },
+       "CAUTION\t標準プリント比率は正の数で指定してください"},
+      {"ratio nan", print_ratio_input, "nan", 0,
+       [](const Settings& s) { return s.print_ratio == 4; },
+       "CAUTION\t標準プリント比率は正の数で指定してください"},
+      {"most 1", max_chars_input, "1", 1, [](const Settings& s) { return s.max_chars == 1; },
+       "最大表示文字数の説明"},
+      {"most 0", max_chars_input, "0", 0, [](const Settings& s) { return s.max_chars == 10000; },
+       "CAUTION\t最大表示文字数は1以上で指定してください"},
+      {"format", format_input, "1,0.5,30,0.2", 1,
+       [](const Settings& s) {
+         return s.chars_per_line == 1 && s.char_spacing == 0.5 && s.column_spacing == 30 &&
+                std::fabs(s.max_stretch - 0.8) < 1e-12;
+       },
+       ""},
+      {"format 0 per line", format_input, "0,0.5,30,0.2", 0,
+       [](const Settings& s) { return s.chars_per_line == 80; },
+       "CAUTION\t一行文字数は1以上で指定してください"},
+      {"format short", format_input, "5,0.5,30", 0,
+       [](const Settings& s) { return s.chars_per_line == 80; }, ""},
+      {"tabs", tab_input, "3,1.5", 1,
+       [](const Settings& s) { return s.tabs[0] == 3 && s.tabs[1] == 1.5 && s.tabs[2] == 0; }, ""},
+      {"font", font_input, "-20,0,2700,0,700,1,0,0,128,3,2,1,17,@IPAGothic", 1,
+       [](const Settings& s) {
+         return s.font.height == -20 && s.font.escapement == 2700 && s.font.weight == 700 &&
+                s.font.italic == 1 && std::string(s.font.face_name) == "@IPAGothic";
+       },
+       ""},
+      {"font bytes low", font_input, "-20,0,0,0,400,257,0,0,128,3,2,1,17,X", 1,
+       [](const Settings& s) { return s.font.italic == 1; }, ""},
+      {"font face too long", font_input,
+       "-20,0,0,0,400,0,0,0,128,3,2,1,17,ＭＳ明朝ＭＳ明朝ＭＳ明朝ＭＳ明朝", 0,
+       [](const Settings& s) { return s.font.height == -13; }, ""},
+      {"font twelve numbers", font_input, "-20,0,0,0,400,0,0,0,128,3,2,1,X", 0,
+       [](const Settings& s) { return s.font.height == -13; }, ""},
+      // 360 − 90 = 270°; −90 is read as 270, so 90°; 0 gives 3600, stored as 0.
+      {"rotation 90", rotation_input, "90", 1,
+       [](const Settings& s) { return s.font.escapement == 2700; }, ""},
+      {"rotation -90", rotation_input, "-90", 1,
+       [](const Settings& s) { return s.font.escapement == 900; }, ""},
+      {"rotation 0", rotation_input, "0", 1,
+       [](const Settings& s) { return s.font.escapement == 0; }, ""},
+      {"line length", line_length_input, "67.925", 1,
+       [](const Settings& s) { return s.chars_per_line == 10; }, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestApp t;
+    t.answer(ScriptAnswer::kInput, c.answer);
+    EXPECT_EQ(c.input(t.app), c.result);
+    EXPECT_TRUE(c.holds(t.app.settings));
+    const std::string last = t.last_message();
+    if (*c.message == '\0')
+      EXPECT_EQ(last, "");
+    else
+      EXPECT_EQ(last.rfind(c.message, 0), 0u) << last;
+  }
+}
+
+TEST(TextDialogs, FormatDialogStoresDirectionAndStretchAndRefusesZeroCharacters) {
+  TestApp t;
+  ScriptAnswer a;
+  a.kind = ScriptAnswer::kDialog;
+  a.values = {{967, "0"}, {986, "90"}, {973, "0.25"}};
+  t.ui.queue(a);  // refused: the dialog stays open for the next answer
+  a.values = {{967, "12"}, {986, "90"}, {973, "0.25"}, {1055, "@IPAMincho"}};
+  t.ui.queue(a);
+  EXPECT_EQ(format_input_dialog(t.app), 1);
+  const Settings& s = t.app.settings;
+  EXPECT_EQ(s.chars_per_line, 12);
+  EXPECT_EQ(s.font.escapement, 2700);
+  EXPECT_DOUBLE_EQ(s.max_stretch, 0.75);
+  EXPECT_STREQ(s.font.face_name, "@IPAMincho");
+  EXPECT_EQ(t.messages().front(), "CAUTION\t一行文字数は1以上で指定してください");
+  // A cancel puts back what the tab button changed.
+  a.values = {};
+  a.click = 998;
+  t.ui.queue(a);
+  a.values = {{967, "9"}};
+  a.click = kIdOk;
+  t.ui.queue(a);  // the tab dialog's OK
+  t.answer(ScriptAnswer::kCancel);
+  EXPECT_EQ(format_input_dialog(t.app), 0);
+  EXPECT_EQ(s.tabs[0], 4);
+}
+
+TEST(TextDialogs, TextBoxEditsTheBufferWithCrLf) {
+  TestApp t;
+  t.app.text.buffer = "a\r\nb";
+  ScriptAnswer a;
+  a.kind = ScriptAnswer::kDialog;
+  a.values = {{292, "x\ny"}};
+  t.ui.queue(a);
+  EXPECT_EQ(text_buffer_dialog(t.app), 1);
+  EXPECT_EQ(t.app.text.buffer, "x\r\ny");
+  EXPECT_NE(t.log.str().find("open\tテキスト入力\t\t292=a\\nb"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace daub::test

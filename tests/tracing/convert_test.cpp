@@ -1,0 +1,262 @@
+#include "tracing/convert.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "drawing/chain.h"
+#include "drawing/drawing_builder.h"
+#include "drawing/layers.h"
+#include "drawing/lines.h"
+#include "drawing/regions.h"
+#include "geometry/curves.h"
+#include "model/app.h"
+#include "support/test_app.h"
+#include "tracing/outline_lines.h"
+#include "tracing/shadow.h"
+#include "tracing/trace.h"
+
+namespace daub {
+namespace {
+
+using test::TestApp;
+
+constexpr double kDeg = 0.017453292519944444;
+
+DPoint along(DPoint from, double degrees, double length) {
+  return {from.x + length * std::cos(degrees * kDeg), from.y + length * std::sin(degrees * kDeg)};
+}
+
+// The rounding written out: θ = 180° − turn, d shared by the edges' lengths,
+// each part at most half its edge.
+struct Rounding {
+  double d_in, d_out;
+};
+Rounding expected_rounding(double turn, double l_in, double l_out, double size, double scale) {
+  const double theta = (180 - turn) * kDeg;
+  const double d = std::fabs(std::cos(theta / 2) * size * scale / (1 - std::sin(theta / 2)));
+  return {std::fmin(d * l_in / (l_in + l_out), l_in / 2),
+          std::fmin(d * l_out / (l_in + l_out), l_out / 2)};
+}
+
+// One corner: coming in along `in_deg` over l_in, turning by `turn` (signed)
+// and going out over l_out.
+TEST(RoundCorner, FollowsTheRoundingRule) {
+  const struct {
+    const char* name;
+    double in_deg, turn, l_in, l_out;
+    RoundingParams params;
+    bool rounded;
+  } cases[] = {
+      {"45 degrees, equal edges", 0, 45, 100, 100, {60, 10, 1}, true},
+      {"scale 2, unequal edges, one part held to half its edge",
+       30,
+       -50,
+       200,
+       30,
+       {60, 10, 2},
+       true},
+      {"59.99 degrees with 60 the largest", 90, 59.99, 100, 100, {60, 10, 1}, true},
+      {"60.01 degrees with 60 the largest", 90, 60.01, 100, 100, {60, 10, 1}, false},
+      {"3.01 degrees", 0, 3.01, 100, 100, {60, 10, 1}, true},
+      {"2.99 degrees", 0, 2.99, 100, 100, {60, 10, 1}, false},
+      {"149.99 degrees", 0, 149.99, 100, 100, {180, 10, 1}, true},
+      {"150.01 degrees", 0, 150.01, 100, 100, {180, 10, 1}, false},
+      // Directions either side of ±π: the turn is 20 degrees, not 340.
+      {"across ±π, left", 170, 20, 100, 100, {60, 10, 1}, true},
+      {"across ±π, right", -170, -20, 100, 100, {60, 10, 1}, true},
+      // A curve the check refuses (its chord nearly along the edge) stays sharp.
+      {"a short edge out: nearly straight", 0, 50, 100, 1, {60, 10, 1}, false},
+      {"a longer edge out", 0, 50, 100, 10, {60, 10, 1}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DPoint from{1000, 500};
+    const DPoint v = along(from, c.in_deg, c.l_in);
+    const DPoint to = along(v, c.in_deg + c.turn, c.l_out);
+    const Corner corner = round_corner(from, v, to, c.params);
+    EXPECT_NEAR(corner.turn, std::fabs(c.turn), 1e-9);
+    ASSERT_EQ(corner.rounded, c.rounded);
+    if (!c.rounded) continue;
+    const Rounding r =
+        expected_rounding(std::fabs(c.turn), c.l_in, c.l_out, c.params.size, c.params.scale);
+    const DPoint a = along(from, c.in_deg, c.l_in - r.d_in);
+    const DPoint b = along(v, c.in_deg + c.turn, r.d_out);
+    const LineGeometry& g = corner.curve;
+    EXPECT_EQ(g.kind, kShapeCurve);
+    EXPECT_NEAR(g.x0, a.x, 1e-9);
+    EXPECT_NEAR(g.y0, a.y, 1e-9);
+    EXPECT_NEAR(g.x1, b.x, 1e-9);
+    EXPECT_NEAR(g.y1, b.y, 1e-9);
+    EXPECT_NEAR(g.a1 - g.a0, c.turn * kDeg, 1e-9);
+    EXPECT_EQ(check_curve(g), CurveVerdict::kOk);
+  }
+}
+
+// A regular octagon of side 30 turns 45 degrees at every corner. The side
+// left between two curves is 30 − d; at most 1.0 long it is left out and the
+// curve starts where the one before ended.
+TEST(RoundedSides, ShortSidesBetweenCurvesAreLeftOut) {
+  std::vector<DPoint> octagon{{100, 100}};
+  for (int k = 0; k < 7; ++k) octagon.push_back(along(octagon.back(), 45.0 * k, 30));
+  const double per_size = expected_rounding(45, 30, 30, 1, 1).d_in * 2;  // d for size 1
+  const struct {
+    double gap;
+    std::size_t sides;
+  } cases[] = {{1.2, 16}, {1.0 + 1e-9, 16}, {1.0 - 1e-9, 8}, {0.8, 8}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.gap);
+    const std::vector<LineGeometry> sides =
+        rounded_sides(octagon, {60, (30 - c.gap) / per_size, 1});
+    ASSERT_EQ(sides.size(), c.sides);
+    for (std::size_t i = 0; i < sides.size(); ++i) {
+      const LineGeometry& next = sides[(i + 1) % sides.size()];
+      EXPECT_NEAR(sides[i].x1, next.x0, 1e-10);
+      EXPECT_NEAR(sides[i].y1, next.y0, 1e-10);
+      EXPECT_EQ(check_curve(sides[i]), CurveVerdict::kOk);
+    }
+  }
+}
+
+// Scaled down, points that fall together are one point, and the last
+// is dropped when it falls on the first: no side of no length.
+TEST(OutlineWorldPoints, PointsThatFallTogetherAreOne) {
+  const std::vector<IntPoint> points{{0, 0}, {0, 3}, {3, 3}, {3, 1}, {1, 1}, {1, 0}};
+  EXPECT_EQ(outline_world_points(points.data(), points.size(), {10, 20, 0.5}),
+            (std::vector<DPoint>{{10, 20}, {10, 21}, {11, 21}, {11, 20}}));
+  EXPECT_EQ(outline_world_points(points.data(), 2, {0, 0, 0.2}), (std::vector<DPoint>{{0, 0}}));
+}
+
+// A shadow of the traced rows ('#' dark), as a block.
+std::vector<std::uint8_t> traced(const std::vector<std::string>& rows) {
+  LevelMap m;
+  m.height = static_cast<int>(rows.size());
+  m.width = static_cast<int>(rows[0].size());
+  for (const std::string& r : rows)
+    for (char ch : r) m.levels.push_back(ch == '#' ? 0 : 1);
+  Shadow s;
+  EXPECT_EQ(trace_map(m, LevelKind::kThreshold, {}, s), TraceVerdict::kOk);
+  return shadow_block(s);
+}
+
+const std::vector<std::string> kSquare = {".....", ".###.", ".###.", ".###.", "....."};
+
+std::vector<LineRecord> lines_of(const App& app) {
+  std::vector<LineRecord> out;
+  for (std::uint32_t at : test::chain_offsets(app.drawing, 1, ChainKind::kLines))
+    out.push_back(app.drawing.get<LineRecord>(at));
+  return out;
+}
+
+std::vector<BoundaryEntry> entries_of(const App& app, std::uint32_t region_at) {
+  const RegionRecord r = app.drawing.get<RegionRecord>(region_at);
+  std::vector<BoundaryEntry> out;
+  for (int i = 0; i < r.count; ++i)
+    out.push_back(app.drawing.get<BoundaryEntry>(r.entries + 8u * static_cast<unsigned>(i)));
+  return out;
+}
+
+// The square's corners (1,1) (1,4) (4,4) (4,1) placed at (10, 20), scale 2.5:
+// four straight lines with the current pen and one region of them with the
+// current fill in the outline's colour.
+TEST(ConvertShadow, SquareBecomesFourLinesAndOneRegion) {
+  TestApp t;
+  t.app.settings.line_pen.color = 0x123456;
+  t.app.settings.fill.color = 0x00FF00;
+  t.app.settings.fill.brush_style = 1;
+  ASSERT_EQ(convert_shadow(t.app, traced(kSquare), {10, 20, 2.5}, OutlineShape::kStraight, 1), 1);
+  const std::vector<LineRecord> lines = lines_of(t.app);
+  ASSERT_EQ(lines.size(), 4u);
+  const double corners[5][2] = {{12, 22}, {12, 30}, {20, 30}, {20, 22}, {12, 22}};
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(lines[i].geom.kind, kShapeStraight);
+    EXPECT_EQ(lines[i].geom.x0, corners[i][0]);
+    EXPECT_EQ(lines[i].geom.y0, corners[i][1]);
+    EXPECT_EQ(lines[i].geom.x1, corners[i + 1][0]);
+    EXPECT_EQ(lines[i].geom.y1, corners[i + 1][1]);
+    EXPECT_EQ(lines[i].pen.color, 0x123456u);
+  }
+  const std::vector<std::uint32_t> regions =
+      test::chain_offsets(t.app.drawing, 1, ChainKind::kRegions);
+  ASSERT_EQ(regions.size(), 1u);
+  const RegionRecord r = t.app.drawing.get<RegionRecord>(regions[0]);
+  EXPECT_EQ(r.param.color, 0x000000u);
+  EXPECT_EQ(r.param.brush_style, 1);
+  std::vector<int> named;
+  for (const BoundaryEntry& e : entries_of(t.app, regions[0]))
+    named.push_back(e.line * e.direction);
+  EXPECT_EQ(named, (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_TRUE(t.messages().empty());
+}
+
+// A disc's outline turns through every direction, across ±π too: rounded,
+// each outline is one closed region with curves at its gentle corners.
+TEST(ConvertShadow, RoundedOutlinesCloseIntoOneRegionEach) {
+  std::vector<std::string> rows;
+  for (int y = 0; y < 40; ++y) {
+    std::string row;
+    for (int x = 0; x < 40; ++x) {
+      const int dx = x - 20, dy = y - 20, r2 = dx * dx + dy * dy;
+      row += r2 < 18 * 18 && r2 >= 9 * 9 ? '#' : '.';
+    }
+    rows.push_back(row);
+  }
+  TestApp t;
+  const std::vector<std::uint8_t> ring = traced(rows);
+  ASSERT_EQ(convert_shadow(t.app, ring, {0, 0, 3.0}, OutlineShape::kRounded, 1), 2);
+  int curves = 0;
+  for (const LineRecord& l : lines_of(t.app)) curves += l.geom.kind == kShapeCurve;
+  EXPECT_GT(curves, 8);
+  const auto regions = test::chain_offsets(t.app.drawing, 1, ChainKind::kRegions);
+  ASSERT_EQ(regions.size(), 2u);
+  EXPECT_EQ(entries_of(t.app, regions[0]).size() + entries_of(t.app, regions[1]).size(),
+            lines_of(t.app).size());
+  EXPECT_EQ(t.app.drawing.get<RegionRecord>(regions[1]).param.color, 0xFFFFFFu);
+}
+
+// A layer with `lines` lines, appended in one go.
+void fill_lines(App& app, std::uint32_t lines) {
+  Block& b = app.drawing;
+  const std::uint32_t layer = layer_offset(b, 1);
+  std::uint32_t at = b.used(), slot = layer + offsetof(LayerRecord, lines);
+  b.resize(at + std::uint64_t{sizeof(LineRecord)} * lines);
+  for (std::uint32_t i = 0; i < lines; ++i, at += sizeof(LineRecord)) {
+    b.put(at, LineRecord{});
+    b.put<std::uint32_t>(slot, at);
+    slot = at + offsetof(LineRecord, next);
+  }
+  b.set_used(at);
+}
+
+// Outlines go in whole or not at all: a layer with room for one square's
+// four lines takes it, one line fewer and the conversion stops with the
+// message; a block that cannot grow stops it with memck's.
+TEST(ConvertShadow, StopsWhenTheLayerOrBlockIsFull) {
+  const std::vector<std::uint8_t> two =
+      traced({"..........", ".###..###.", ".###..###.", ".###..###.", ".........."});
+  for (std::uint32_t before :
+       {kMaxChainLength - 8, kMaxChainLength - 7, kMaxChainLength - 4, kMaxChainLength - 3}) {
+    SCOPED_TRACE(before);
+    TestApp t;
+    fill_lines(t.app, before);
+    const int room = static_cast<int>((kMaxChainLength - before) / 4);
+    EXPECT_EQ(convert_shadow(t.app, two, {0, 0, 1}, OutlineShape::kStraight, 1), room);
+    EXPECT_EQ(totalskl(t.app, 1), static_cast<int>(before) + 4 * room);
+    EXPECT_EQ(region_total(t.app.drawing, 1), room);
+    EXPECT_EQ(t.last_message(), room == 2 ? "" : std::string("shadowline\t") + kChainFullMessage);
+  }
+  TestApp t;
+  t.app.block_limit = t.app.drawing.used() + 4 * sizeof(LineRecord) + sizeof(RegionRecord) +
+                      4 * sizeof(BoundaryEntry);
+  EXPECT_EQ(convert_shadow(t.app, two, {0, 0, 1}, OutlineShape::kRounded, 1), 1);
+  EXPECT_EQ(t.last_message(), "memck\tメモリー不足、データをセーブしてください");
+  EXPECT_EQ(totalskl(t.app, 1), 4);
+  EXPECT_EQ(convert_shadow(t.app, two, {0, 0, 1}, OutlineShape::kStraight, 7), 0);
+  EXPECT_EQ(t.last_message(), "shadowline\tレイヤーが存在しません");
+}
+
+}  // namespace
+}  // namespace daub
