@@ -106,7 +106,7 @@ Block at_the_limits(std::size_t text_length) {
   add_region(t.app, 1, {{99, 1}, {-3, 7}});  // stale line numbers: skipped when drawn
   add_bitmap(t.app, 1, {});
   Block& b = t.app.drawing;
-  const std::uint32_t empty = chain_offsets(b, 1, ChainKind::kRegions).back();
+  const std::uint32_t empty = chain_offsets(b, 1, ChainKind::kRegions)[1];
   b.put<std::uint32_t>(empty + offsetof(RegionRecord, entries), 0xFFFFFFF0u);
   b.resize(b.allocated() + 5);
   return b;
