@@ -82,31 +82,6 @@ TEST(Bitmaps, FromTheClipboardAppendsAtTheCurrentPointWithTheSettingsRate) {
   EXPECT_EQ(r.image, t.app.drawing.used() - r.size);  // right behind its record
 }
 
-TEST(Bitmaps, CreatorsReportWhatIsMissingAndLeaveTheDrawing) {
-  struct Case {
-    const char* what;
-    std::function<int(TestApp&)> create;
-    const char* message;
-  } cases[] = {
-      {"empty clipboard", [](TestApp& t) { return SetClipboadBmp(t.app, 1); },
-       "SetClipboadBmp\tno bmp data"},
-      {"no such layer",
-       [](TestApp& t) {
-         t.clipboard.set_dib(small_dib());
-         return SetClipboadBmp(t.app, 2);
-       },
-       "SetClipboadBmp\tレイヤーが存在しません"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    TestApp t;
-    EXPECT_EQ(c.create(t), 0);
-    EXPECT_EQ(t.last_message(), c.message);
-    EXPECT_EQ(t.app.drawing.used(), kEmptyDrawing);
-    EXPECT_EQ(t.app.in.nowbmp, 0);
-  }
-}
-
 // Each text once, and number 0; the situations are (bitmaps in layer 1,
 // number, layer).
 TEST(Bitmaps, OperationsNameWhatIsMissingUnderTheirOwnCaption) {
@@ -235,29 +210,6 @@ TEST(Bitmaps, NearestbmpComparesAnchorsOnly) {
   // Nothing is found from 10000 away or farther.
   EXPECT_EQ(nearestbmp(t.app, DPoint{-10000, 0}, anchor, 1), 0);
   EXPECT_TRUE(t.messages().empty());
-}
-
-// Moving by a drag is pinned by the bitmap_place script.
-TEST(Bitmaps, CopyToClipboardPutsThePictureInClipboardForm) {
-  TestApp t;
-  const Dib dib = dib_from_packed(small_dib()).dib;
-  place(t.app, dib, 0, 0);
-  ASSERT_EQ(copy_bitmap_to_clipboard(t.app, 1, 1), 1);
-  EXPECT_EQ(t.clipboard.dib(), small_dib());
-}
-
-TEST(Bitmaps, HeadMarkersSitOnEveryAnchorOfTheLayerOnly) {
-  TestApp t;
-  makelayer(t.app, 1);
-  place(t.app, picture(t.app, 2, 2), 10, 10);
-  place(t.app, picture(t.app, 2, 2), 50, 20);
-  place(t.app, picture(t.app, 2, 2), 90, 90, 1.0, 2);
-  RecordingDc dc;
-  ASSERT_EQ(allbmphed(t.app, dc, 0x123456, 1), 1);
-  std::vector<IntPoint> corners;
-  for (const DcOp& op : dc.ops())
-    if (op.kind == DcOp::kRectangle && op.brush.color == 0x123456) corners.push_back(op.points[0]);
-  EXPECT_EQ(corners, (std::vector<IntPoint>{{8, 8}, {48, 18}}));
 }
 
 }  // namespace

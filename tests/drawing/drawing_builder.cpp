@@ -72,6 +72,24 @@ std::vector<std::vector<std::uint8_t>> content(const Block& block) {
   return out;
 }
 
+Block long_chain(std::uint32_t layers, std::uint32_t lines, const LineRecord& line) {
+  constexpr std::uint64_t kLayer = sizeof(LayerRecord), kLine = sizeof(LineRecord);
+  const std::uint64_t first_line = kHeaderSize + kLayer * layers;
+  const std::uint64_t used = first_line + kLine * lines;
+  Block b(std::vector<std::uint8_t>(used, 0));
+  b.put(0, DrawingHeader{static_cast<std::uint32_t>(used), layers > 0 ? kHeaderSize : 0, 0});
+  for (std::uint64_t i = 0; i + 1 < layers; ++i)
+    b.put<std::uint32_t>(kHeaderSize + kLayer * i + offsetof(LayerRecord, next),
+                         static_cast<std::uint32_t>(kHeaderSize + kLayer * (i + 1)));
+  for (std::uint64_t i = 0; i < lines; ++i) {
+    LineRecord record = line;
+    record.next = i + 1 < lines ? static_cast<std::uint32_t>(first_line + kLine * (i + 1)) : 0;
+    b.put(first_line + kLine * i, record);
+  }
+  if (lines > 0) b.put<std::uint32_t>(kHeaderSize, static_cast<std::uint32_t>(first_line));
+  return b;
+}
+
 std::vector<std::uint8_t> used_bytes(const Block& block) {
   return {block.data(), block.data() + std::min<std::size_t>(block.used(), block.allocated())};
 }

@@ -29,6 +29,11 @@ std::vector<std::vector<std::uint8_t>> content(const Block& block);
 // The used part of the block.
 std::vector<std::uint8_t> used_bytes(const Block& block);
 
+// `layers` empty layers and a chain of `lines` copies of `line` hanging from
+// layer 1, written directly: appending them one by one would walk the chain
+// each time.
+Block long_chain(std::uint32_t layers, std::uint32_t lines, const LineRecord& line = {});
+
 // A drawing with a few elements of every kind in two layers, created in an
 // interleaved order so that records of both layers alternate in the block.
 void fill_sample(App& app);

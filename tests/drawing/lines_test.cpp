@@ -165,6 +165,15 @@ TEST(CutLine, HalvesTakeTheLastNumbers) {
   EXPECT_EQ(t.app.in.nowlinevalid, 4);
   EXPECT_EQ(t.app.in.nowpoint.x, 0);  // delskl's start point of the cut line
   EXPECT_EQ(region_lines(t.app), (std::vector<std::vector<int>>{{1, 2}}));
+
+  // The halves of a curve meet in its direction at the cut.
+  TestApp c;
+  add_geom(c.app, curve(0, 0, 0, 100, 100, kPi / 2));
+  ASSERT_EQ(cut_line(c.app, 1, straight(70, -10, 70, 200), out, number, cut, 1), 1);
+  const std::vector<LineGeometry> halves = geoms(c.app);
+  EXPECT_EQ(halves[0].a1, cut.angle);
+  EXPECT_EQ(halves[1].a0, cut.angle);
+  EXPECT_TRUE(cut.angle > 0.1 && cut.angle < kPi / 2 - 0.1) << cut.angle;
 }
 
 TEST(CutLine, MissesInvalidHalvesAndAFullBlockChangeNothing) {
@@ -176,6 +185,7 @@ TEST(CutLine, MissesInvalidHalvesAndAFullBlockChangeNothing) {
   } cases[] = {
       {"misses", straight(150, -10, 150, 10), 1000, "xseach\t交点が存在しません"},
       {"at the start", straight(0, -10, 0, 10), 1000, "cutsklck\t同一点が選択されています"},
+      {"at the end", straight(100, -10, 100, 10), 1000, "cutsklck\t同一点が選択されています"},
       {"room for one half only", straight(30, -10, 30, 10), 150,
        "memck\tメモリー不足、データをセーブしてください"},
   };
@@ -195,6 +205,26 @@ TEST(CutLine, MissesInvalidHalvesAndAFullBlockChangeNothing) {
   }
 }
 
+// A cut replaces one line by two: it is made in a layer one line below the
+// chain limit and refused, keeping the line, in a full one.
+TEST(CutLine, TheChainLimitCountsTheLineItReplaces) {
+  for (std::uint32_t count : {65535u, 65536u}) {
+    SCOPED_TRACE(count);
+    TestApp t;
+    LineRecord line;
+    line.geom = straight(0, 0, 100, 0);
+    t.app.drawing = long_chain(1, count, line);
+    LineRecord out;
+    int number = 0;
+    PointDir cut;
+    const bool room = count < 65536;
+    EXPECT_EQ(cut_line(t.app, 1, straight(30, -10, 30, 10), out, number, cut, 1), room ? 1 : 0);
+    EXPECT_EQ(t.last_message(), room ? "" : "memck\tメモリー不足、データをセーブしてください");
+    EXPECT_EQ(totalskl(t.app, 1), 65536);
+    EXPECT_EQ(geoms(t.app).back().x0, room ? 30 : 0);  // the second half, or a whole line
+  }
+}
+
 TEST(ReverseLine, AppendsTheLineTheOtherWayRound) {
   TestApp t;
   add_geom(t.app, curve(0, 0, 0.5, 10, 0, 3.0));
@@ -211,6 +241,15 @@ TEST(ReverseLine, AppendsTheLineTheOtherWayRound) {
   EXPECT_EQ(t.app.in.nowlinevalid, 2);
   EXPECT_EQ(t.app.in.nowpoint.angle, g.a1);
   EXPECT_TRUE(region_lines(t.app).empty());
+
+  // A full block refuses before the line is taken out.
+  t.app.block_limit = t.app.drawing.used();
+  const Block before = t.app.drawing;
+  t.clear_log();
+  EXPECT_EQ(reverse_line(t.app, 2, out, number, 1), 0);
+  EXPECT_EQ(t.messages(),
+            std::vector<std::string>{"memck\tメモリー不足、データをセーブしてください"});
+  EXPECT_EQ(used_bytes(t.app.drawing), used_bytes(before));
 }
 
 }  // namespace

@@ -67,22 +67,6 @@ TEST(OutlineOrder, AnyOrderAndOrientationOfAQuadrilateralCloses) {
   } while (std::next_permutation(order.begin(), order.end()));
 }
 
-TEST(OutlineOrder, TheFirstItemKeepsAReversedDirection) {
-  TestApp t;
-  std::vector<ExtractionItem> items = {line(1, 10, 0, 0, 0), line(2, 10, 0, 5, 5),
-                                       line(3, 5, 5, 0, 0)};
-  items[0].direction = -1;  // walked from (0, 0) to (10, 0), both angles turned round
-  items[0].geom.a0 = 0.5;
-  items[0].geom.a1 = 0.25;
-  PointDir out;
-  ASSERT_EQ(order_outline(t.app, items, out), 1);
-  EXPECT_EQ(walk(items), (std::vector<std::pair<double, double>>{{0, 0}, {10, 0}, {5, 5}}));
-  EXPECT_EQ(items[0].direction, -1);
-  const LineGeometry g = walked_geometry(items[0]);
-  EXPECT_NEAR(g.a0, 0.25 - kPi, 1e-12);
-  EXPECT_NEAR(g.a1, 0.5 - kPi, 1e-12);
-}
-
 TEST(OutlineOrder, AnOpenPolylineIsRefusedOrAcceptedAsOpen) {
   const std::vector<ExtractionItem> polyline = {line(1, 10, 0, 20, 0), line(2, 20, 0, 20, 10),
                                                 line(3, 0, 0, 10, 0)};

@@ -36,20 +36,6 @@ void put_field(Block& b, std::uint64_t record, std::size_t field, T value) {
   b.put<T>(record + field, value);
 }
 
-// `layers` empty layers and a chain of `lines` lines hanging from layer 1, built directly.
-Block long_chain(std::uint32_t layers, std::uint32_t lines) {
-  const std::uint64_t used = 20 + 24ull * layers + 104ull * lines;
-  Block b(std::vector<std::uint8_t>(used, 0));
-  b.put(0, DrawingHeader{static_cast<std::uint32_t>(used), 20, 0});
-  for (std::uint32_t i = 0; i + 1 < layers; ++i)
-    b.put<std::uint32_t>(20 + 24ull * i + 20, 20 + 24 * (i + 1));
-  const std::uint32_t first_line = 20 + 24 * layers;
-  if (lines > 0) b.put<std::uint32_t>(20, first_line);
-  for (std::uint32_t i = 0; i + 1 < lines; ++i)
-    b.put<std::uint32_t>(first_line + 104ull * i + 96, first_line + 104 * (i + 1));
-  return b;
-}
-
 // One row per refusal class; the damaged_files script and the drawing file
 // fuzzer cover further damage.
 TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
@@ -61,8 +47,6 @@ TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
     std::function<void(Sample&)> apply;
   } damages[] = {
       {"magic without its NUL", [](Sample& s) { s.b.put<char>(19, 'X'); }},
-      {"used size inside the header", [](Sample& s) { s.b.set_used(19); }},
-      {"settings record over the layers", [](Sample& s) { s.b.set_settings_offset(20); }},
       {"layer cut by the used end", [](Sample& s) { s.b.set_first_layer(s.b.used() - 10); }},
       {"two layers share a chain",
        [](Sample& s) { put_field<std::uint32_t>(s.b, s.layer2, 0, s.line1); }},
@@ -76,9 +60,11 @@ TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
          const auto t = s.b.get<T>(s.letter);
          s.b.put<char>(t.chars + t.length, 'x');
        }},
-      {"bitmap image at offset 0",
-       [](Sample& s) { put_field<std::uint32_t>(s.b, s.bitmap, offsetof(BR, image), 0); }},
-      {"more than 65536 lines in a chain", [](Sample& s) { s.b = long_chain(1, 65537); }},
+      {"bitmap image over the header",
+       [](Sample& s) {
+         put_field<std::uint32_t>(s.b, s.bitmap, offsetof(BR, image), 0);
+         put_field<std::uint32_t>(s.b, s.bitmap, offsetof(BR, size), kHeaderSize);
+       }},
   };
   TestApp t;
   TempDir dir;
@@ -102,20 +88,58 @@ TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
   }
 }
 
-TEST(Validation, AcceptsWhatTheLimitsAllow) {
+// A header of `used` bytes with the settings offset and no layer, followed
+// by `trailing` zero bytes.
+Block header_only(std::uint32_t used, std::uint32_t settings, std::uint32_t trailing = 0) {
+  Block b(std::vector<std::uint8_t>(used + trailing, 0));
+  b.put(0, DrawingHeader{used, 0, settings});
+  return b;
+}
+
+// Every element kind at its limit: the longest text, the most region
+// entries, empty data wherever its offset points, trailing bytes.
+Block at_the_limits(std::size_t text_length) {
   TestApp t;
-  add_text(t.app, 1, ChainKind::kLetters, std::string(65534, 'a'));
+  add_text(t.app, 1, ChainKind::kLetters, std::string(text_length, 'a'));
   add_region(t.app, 1, std::vector<BoundaryEntry>(65535));
   add_region(t.app, 1, {});
   add_region(t.app, 1, {{99, 1}, {-3, 7}});  // stale line numbers: skipped when drawn
   add_bitmap(t.app, 1, {});
-  EXPECT_TRUE(is_valid_drawing(t.app.drawing));
-  // Trailing bytes after the used part are allowed (clipboard data may have them).
-  Block longer = t.app.drawing;
-  longer.resize(longer.allocated() + 5);
-  EXPECT_TRUE(is_valid_drawing(longer));
-  EXPECT_TRUE(is_valid_drawing(long_chain(65536, 65536)));
-  EXPECT_TRUE(is_valid_drawing(Block::empty_drawing()));
+  Block& b = t.app.drawing;
+  const std::uint32_t empty = chain_offsets(b, 1, ChainKind::kRegions)[1];
+  b.put<std::uint32_t>(empty + offsetof(RegionRecord, entries), 0xFFFFFFF0u);
+  b.resize(b.allocated() + 5);
+  return b;
+}
+
+// Each limit from both sides: the last accepted and the first refused.
+TEST(Validation, LimitsFromBothSides) {
+  Block past_used = header_only(kHeaderSize, 0, 44);
+  past_used.set_first_layer(kHeaderSize + 4);
+  Block in_settings = header_only(796 + sizeof(LayerRecord), kHeaderSize);
+  in_settings.set_first_layer(kHeaderSize);
+  const struct {
+    const char* name;
+    Block block;
+    bool valid;
+  } cases[] = {
+      {"the empty drawing", Block::empty_drawing(), true},
+      {"used size inside the header", header_only(19, 0, 1), false},
+      {"header and settings only", header_only(796, kHeaderSize), true},
+      {"settings cut by the used end", header_only(795, kHeaderSize, 1), false},
+      {"settings record at 21", header_only(797, 21), false},
+      {"every element at its limit", at_the_limits(65534), true},
+      {"text of 65535 bytes", at_the_limits(65535), false},
+      {"65536 layers, 65536 lines in a chain", long_chain(65536, 65536), true},
+      {"65537 lines in a chain", long_chain(1, 65537), false},
+      {"65537 layers", long_chain(65537, 0), false},
+      {"layer in the bytes after the used part", past_used, false},
+      {"layer inside the settings record", in_settings, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(is_valid_drawing(c.block), c.valid);
+  }
 }
 
 }  // namespace

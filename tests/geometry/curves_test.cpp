@@ -66,36 +66,6 @@ TEST(CurvePointsTest, QuarterCircleRunsFromAToBOnTheCircle) {
   }
 }
 
-TEST(CurvePointsTest, NoTurnOrHalfTurnGivesTheEvenlySampledChord) {
-  TestApp t;
-  for (double a1 : {0.7, 0.7 + kPi, 0.7 - kPi}) {
-    SCOPED_TRACE(a1);
-    const CurvePoints p = curve_points(curve(0, 0, 0.7, 30, 60, a1));
-    for (int i = 0; i < kCurvePointCount; ++i) {
-      EXPECT_NEAR(p[i].x, i, 1e-12);
-      EXPECT_NEAR(p[i].y, 2 * i, 1e-12);
-    }
-  }
-}
-
-TEST(CurvePointsTest, NonFiniteInputGivesNotANumberPoints) {
-  TestApp t;
-  for (const LineGeometry& g : {curve(kNan, 0, 0, 1, 1, 1), curve(0, 0, kInf, 1, 1, -kInf)}) {
-    for (const DPoint& p : curve_points(g)) EXPECT_TRUE(std::isnan(p.x) && std::isnan(p.y));
-    EXPECT_TRUE(std::isnan(line_length(g)));
-  }
-}
-
-TEST(LineLengthTest, HiddenStraightAndCurve) {
-  TestApp t;
-  EXPECT_EQ(line_length(straight(0, 0, 3, 4)), 5.0);
-  LineGeometry hidden = straight(0, 0, 3, 4);
-  hidden.kind = kShapeHidden;
-  EXPECT_EQ(line_length(hidden), 0.0);
-  // Thirty chords of 3 degrees each.
-  EXPECT_NEAR(line_length(curve(0, 0, 0, 100, 100, kPi / 2)), 30 * 200 * std::sin(kPi / 120), 1e-7);
-}
-
 TEST(SegmentCrossing, EndsCountParallelsDoNot) {
   struct Case {
     const char* name;

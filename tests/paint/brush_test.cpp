@@ -66,7 +66,7 @@ TEST(Dab, HardDiscSoftFalloffAndOverlaps) {
 // The fast dab equals the plain one on random dabs of one brush (so its table
 // is built and used) and of many widths, and on parameters no dialog would
 // give; every byte it writes lies inside its row's span, which the fast blend
-// relies on.
+// relies on (for the plain dab too: either mask may be blended fast).
 TEST(Dab, FastEqualsPlain) {
   std::mt19937 rng(20240611);
   std::uniform_real_distribution<double> unit(0.0, 1.0);
@@ -84,11 +84,12 @@ TEST(Dab, FastEqualsPlain) {
       dab(b, cx, cy, fast);
     }
     ASSERT_EQ(plain.bytes, fast.bytes);
-    for (int y = 0; y < fast.h; ++y)
-      for (int x = 0; x < fast.w; ++x)
-        if (at(fast, x, y) != 0) {
-          ASSERT_TRUE(fast.spans[y].x0 <= x && x <= fast.spans[y].x1);
-        }
+    for (const Mask* m : {&plain, &fast})
+      for (int y = 0; y < m->h; ++y)
+        for (int x = 0; x < m->w; ++x)
+          if (at(*m, x, y) != 0) {
+            ASSERT_TRUE(m->spans[y].x0 <= x && x <= m->spans[y].x1);
+          }
   }
   const struct {
     double width, blur, density, cx, cy;
@@ -109,10 +110,12 @@ TEST(Dab, FastEqualsPlain) {
 }
 
 // The channel rules at their ends and midway: lighten and darken halfway
-// meet at 127, nothing of the mask keeps the pixel.
+// meet at 127 and mirror each other, nothing of the mask keeps the pixel.
 TEST(Blend, ChannelRules) {
   EXPECT_EQ(lighten_channel(0.5, 0), 127);
   EXPECT_EQ(darken_channel(0.5, 255), 127);
+  EXPECT_EQ(lighten_channel(0.5, 100), 207);  // 255 · (0.5 + 0.5 · (1 − (155/255)²))
+  EXPECT_EQ(darken_channel(0.5, 155), 47);
   EXPECT_EQ(lighten_channel(1.0, 0), 255);
   EXPECT_EQ(darken_channel(1.0, 255), 0);
   EXPECT_EQ(color_channel(0.0, 10, 200), 10);
@@ -233,8 +236,10 @@ TEST(RasteriseSegment, FastEqualsPlain) {
 }
 
 // Hidden and unknown kinds lay nothing; a zero-length segment is one dab at
-// the end point; the straight trail covers the whole segment with full-width
-// dabs and nothing beyond its ends' discs.
+// the end point; a dab lies every half pixel while more than a quarter pixel
+// remains to the end, whatever a length's rounding adds; the straight trail
+// covers the whole segment with full-width dabs and nothing beyond its ends'
+// discs.
 TEST(RasteriseSegment, KindsZeroLengthAndStraightTrail) {
   test::TestApp t;
   Mask m = make_mask(20, 20), one = make_mask(20, 20);
@@ -247,6 +252,13 @@ TEST(RasteriseSegment, KindsZeroLengthAndStraightTrail) {
   EXPECT_EQ(rasterise_segment(t.app, g, brush(3, 0, 1), m), 2);
   dab_plain(brush(3, 0, 1), 4.5, 4.5, one);
   EXPECT_EQ(m.bytes, one.bytes);
+  // Three quarters of a pixel and a rounding error: a dab at the start and one at the end.
+  Mask short_trail = make_mask(20, 20), two = make_mask(20, 20);
+  rasterise_segment(t.app, {5, 5.5, 0, 5.75 + 1e-12, 5.5, 0, kShapeStraight}, brush(4, 1, 1),
+                    short_trail);
+  dab_plain(brush(4, 1, 1), 5, 5.5, two);
+  dab_plain(brush(4, 1, 1), 5.75 + 1e-12, 5.5, two);
+  EXPECT_EQ(short_trail.bytes, two.bytes);
 
   Mask trail = make_mask(40, 20);
   rasterise_segment(t.app, {5.5, 10.5, 0, 30.5, 10.5, 0, kShapeStraight}, brush(5, 0, 1), trail);
@@ -274,10 +286,14 @@ TEST(RasteriseSegment, ThinnedEndsAreLimitedToHalfTheSegmentAndFadedEndsFade) {
   EXPECT_EQ(half.bytes, lay(1, 2, 2.0).bytes);  // R·W = 20 is cut to L/2 = 10 either way
   EXPECT_EQ(at(half, 15, 14), 255);             // full width at the middle
   EXPECT_EQ(at(half, 6, 13), 0);                // thin near the start
-  EXPECT_EQ(at(half, 25, 13), 0);               // and near the end
+  EXPECT_EQ(at(half, 25, 13), 0);               // and near the end,
+  EXPECT_EQ(at(half, 20, 10), 255);             // widening towards the middle;
+  EXPECT_EQ(at(half, 25, 10), 0);               // the end dab has width 0
   EXPECT_EQ(at(lay(1, 2, 0.3), 8, 14), 255);
   const Mask faded = lay(2, 0, 0.8);  // fades over 8 pixels from the start
-  EXPECT_GT(at(faded, 5, 10), 0);
+  // Each dab fades as half a pixel further on: the first, alone at 5 pixels
+  // behind the start, has 255 · sin(0.5 / 8 · π/2).
+  EXPECT_EQ(at(faded, 0, 10), 24);
   EXPECT_LT(at(faded, 5, 10), at(faded, 9, 10));
   EXPECT_EQ(at(faded, 25, 10), 255);  // the end is not faded
 }

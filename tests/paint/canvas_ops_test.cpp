@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 
+#include "geometry/angle.h"
 #include "support/picture_builder.h"
 
 namespace daub {
@@ -26,6 +27,14 @@ Colorref pixel(const Dib& dib, int x, int y) { return dib_pixel(dib, dib_info(di
 
 constexpr auto size_of = test::picture_size;
 
+// Equal up to one in every channel.
+bool near(Colorref a, Colorref b) {
+  for (int shift : {0, 8, 16})
+    if (std::abs(static_cast<int>(a >> shift & 0xFF) - static_cast<int>(b >> shift & 0xFF)) > 1)
+      return false;
+  return true;
+}
+
 using Op = std::function<OpStatus(Dib&)>;
 
 // The pixel of a 2 × 2 picture of `before` after `op`, which must change it.
@@ -43,13 +52,16 @@ TEST(CanvasOps, ChannelArithmetic) {
                     return multiply_picture(d, Channels{0.5, 1, 2}, false);
                   }),
             rgb(50, 100, 200));
+  // The curve keeps black and white, even at 0.
   EXPECT_EQ(after(rgb(128, 0, 255), [](Dib& d) { return multiply_picture(d, uniform(2), true); }),
             rgb(191, 0, 255));
-  EXPECT_EQ(after(rgb(250, 5, 100),
+  EXPECT_EQ(after(rgb(128, 0, 255), [](Dib& d) { return multiply_picture(d, uniform(0), true); }),
+            rgb(0, 0, 255));
+  EXPECT_EQ(after(rgb(250, 100, 100),
                   [](Dib& d) {
                     return add_picture(d, Channels{0.1, -0.1, 0.5}, false);
                   }),
-            rgb(255, 0, 227));
+            rgb(255, 75, 227));
   EXPECT_EQ(after(rgb(0, 255, 128),
                   [](Dib& d) {
                     return add_picture(d, Channels{1, -1, 0}, true);
@@ -77,9 +89,10 @@ TEST(CanvasOps, BadParametersHugeAndEmptyResults) {
   refused(OpStatus::kUnchanged, [](Dib& d) { return compress_picture(d, 0); });
   refused(OpStatus::kUnchanged, [&](Dib& d) { return rotate_picture(d, nan); });
   refused(OpStatus::kUnchanged, [](Dib& d) { return size_picture(d, -1, 5, 0); });
+  refused(OpStatus::kUnchanged, [](Dib& d) { return size_picture(d, 5, -1, 0); });
   refused(OpStatus::kTooLarge, [](Dib& d) { return scale_picture(d, 20000, 20000); });
   refused(OpStatus::kTooLarge, [](Dib& d) { return size_picture(d, 40000, 1, 0); });
-  const Op to_nothing[] = {[](Dib& d) { return scale_picture(d, 0, 0); },
+  const Op to_nothing[] = {[](Dib& d) { return scale_picture(d, 2, 0); },
                            [](Dib& d) { return compress_picture(d, 6); }};  // 6 > 5 × 5
   for (const Op& op : to_nothing) {
     Dib dib = gradient(5, 5);
@@ -98,10 +111,10 @@ TEST(CanvasOps, BadParametersHugeAndEmptyResults) {
 // by zero blackens the last column and row, mirror exchanges left and right.
 TEST(CanvasOps, ReshapingOperations) {
   Dib dib = gradient(4, 3);
-  EXPECT_EQ(scale_picture(dib, 2.5, 0.5), OpStatus::kDone);
-  EXPECT_EQ(size_of(dib), (IntPoint{10, 1}));
-  // (2, 0) samples (0.8, 0): red 5 + 0.8 × 40, green of row 0.
-  EXPECT_EQ(pixel(dib, 2, 0), rgb(37, 7, 0x60));
+  EXPECT_EQ(scale_picture(dib, 1.125, 2), OpStatus::kDone);
+  EXPECT_EQ(size_of(dib), (IntPoint{4, 6}));  // 4.5 columns are 4
+  // (3, 3) samples (2.667, 1.5): red 5 + 2.667 × 40, green (37 + 67) / 2.
+  EXPECT_EQ(pixel(dib, 3, 3), rgb(111, 52, 0x60));
 
   dib = gradient(5, 5);
   EXPECT_EQ(compress_picture(dib, 2), OpStatus::kDone);
@@ -121,26 +134,35 @@ TEST(CanvasOps, ReshapingOperations) {
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 4; ++x)
       EXPECT_EQ(pixel(dib, x, y), x == 3 || y == 2 ? 0u : pixel(original, x, y)) << x << "," << y;
+  // A quarter turn about the centre (3, 3): stored pixel (x, y) shows source
+  // (6 − y, x), up to the turn's rounding; the first row comes from outside.
+  dib = gradient(6, 6);
+  EXPECT_EQ(rotate_picture(dib, kPi / 2), OpStatus::kDone);
+  for (int y = 2; y < 6; ++y)
+    for (int x = 1; x < 5; ++x)
+      EXPECT_PRED2(near, pixel(dib, x, y), pixel(gradient(6, 6), 6 - y, x)) << x << "," << y;
+  EXPECT_EQ(pixel(dib, 2, 0), 0u);
   dib = gradient(5, 2);
   mirror_picture(dib);
   for (int x = 0; x < 5; ++x) EXPECT_EQ(pixel(dib, x, 1), pixel(gradient(5, 2), 4 - x, 1));
 }
 
 TEST(CanvasOps, CombineWhereThePicturesOverlap) {
-  const std::pair<Combine, Colorref> cases[] = {{Combine::kMultiply, rgb(99, 0, 127)},
-                                                {Combine::kScreen, rgb(228, 200, 255)},
-                                                {Combine::kAdd, rgb(255, 200, 255)},
-                                                {Combine::kSubtract, rgb(73, 200, 126)}};
+  // White times white stays white; a subtraction stops at black.
+  const std::pair<Combine, Colorref> cases[] = {{Combine::kMultiply, rgb(99, 86, 255)},
+                                                {Combine::kScreen, rgb(228, 234, 255)},
+                                                {Combine::kAdd, rgb(255, 255, 255)},
+                                                {Combine::kSubtract, rgb(73, 0, 0)}};
   for (const auto& [how, inside] : cases) {
     SCOPED_TRACE(static_cast<int>(how));
-    Dib dst = plain(4, 4, rgb(200, 200, 254));
-    const Dib src = plain(2, 2, rgb(127, 0, 128));
+    Dib dst = plain(4, 4, rgb(200, 100, 255));
+    const Dib src = plain(2, 2, rgb(127, 220, 255));
     EXPECT_EQ(combine_pictures(dst, src, 3, 1, how), OpStatus::kDone);
     // Top-down (3, 1) and (3, 2) are covered: stored rows 2 and 1.
     EXPECT_EQ(pixel(dst, 3, 2), inside);
     EXPECT_EQ(pixel(dst, 3, 1), inside);
-    EXPECT_EQ(pixel(dst, 2, 2), rgb(200, 200, 254));
-    EXPECT_EQ(pixel(dst, 3, 0), rgb(200, 200, 254));
+    EXPECT_EQ(pixel(dst, 2, 2), rgb(200, 100, 255));
+    EXPECT_EQ(pixel(dst, 3, 0), rgb(200, 100, 255));
   }
   Dib dst = plain(2, 2, 0);
   const Dib kept = dst;

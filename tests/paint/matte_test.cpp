@@ -69,28 +69,6 @@ TEST(MattePictures, ChannelArithmeticInsideTheBorder) {
   Dib grey_dst = plain(3, 3, grey(100));
   matte_pictures(grey_dst, {&mixed, 0, 0}, {&cyan, 0, 0});
   EXPECT_EQ(at(grey_dst, 1, 1), rgb(0, 100, through(128, 100, 255)));
-
-  // A matte off the grid is sampled between its pixels (columns step by 50,
-  // rows by 40); half a pixel right, column 1 would sample the border column.
-  const Dib across = picture(5, 5, [](int x, int) { return grey(50 * x); });
-  const Dib down = picture(5, 5, [](int, int y) { return grey(40 * y); });
-  const Dib white = plain(9, 9, kWhite);
-  const struct {
-    const Dib* matte;
-    double dx, dy;
-    int x, y, m;  // a pixel of the result and the matte value it sees
-  } cases[] = {
-      {&across, 0.5, 0, 2, 2, 75},     // position 1.5 between 50 and 100
-      {&across, -0.25, 0, 2, 2, 112},  // position 2.25: 100 + 12.5
-      {&down, 0, -0.25, 2, 1, 50},     // row 1.25: 40 + 10
-      {&across, 0.5, 0, 1, 2, 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy << " at " << c.x);
-    Dib out = plain(5, 5, kBlack);
-    ASSERT_EQ(matte_pictures(out, {c.matte, c.dx, c.dy}, {&white, -2, -2}), OpStatus::kDone);
-    EXPECT_EQ(at(out, c.x, c.y), grey(through(c.m, 0, 255)));
-  }
 }
 
 // An app that can render off-screen pictures, with canvas 1 dark blue,

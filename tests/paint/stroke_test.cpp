@@ -60,20 +60,6 @@ TEST(SmoothSegments, TurnDecidesCurveCornerOrStraight) {
   EXPECT_EQ(smooth_segments(s)[1].geom.kind, kShapeCurve);
 }
 
-TEST(BuildFreehand, ConvertsThroughTheViewAndSmooths) {
-  const ScreenToWorld twice = [](IntPoint p) { return DPoint{2.0 * p.x, 3.0 * p.y}; };
-  EXPECT_TRUE(build_freehand({}, 1.07, twice).empty());
-
-  const SegmentBuffer one = build_freehand(pts({{4, 5}}), 1.07, twice);
-  ASSERT_EQ(one.size(), 1u);  // a single point: one zero-length segment, no direction
-  EXPECT_EQ((std::vector<double>{one[0].geom.x0, one[0].geom.x1, one[0].geom.y1, one[0].geom.a0}),
-            (std::vector<double>{8, 8, 15, 0}));
-
-  const SegmentBuffer bent = build_freehand(pts({{0, 0}, {10, 0}, {20, 5}}), 1.07, twice);
-  ASSERT_EQ(bent.size(), 3u);  // a 20.6° turn
-  EXPECT_EQ(bent[1].geom.kind, kShapeCurve);
-}
-
 BrushParams thin_ends(int tapered_end) {
   BrushParams b;
   b.width = 8, b.blur = 1, b.end_type = 1, b.tapered_end = tapered_end, b.taper_ratio = 3;
@@ -105,19 +91,6 @@ TEST(LaySegments, OnlyTheStrokesOwnEndsAreThinned) {
     rasterise_segment_plain(t.app, stroke[2].geom, last, want);
     EXPECT_EQ(got.bytes, want.bytes);
   }
-}
-
-TEST(CanvasView, OnlyFor24BitPictures) {
-  test::TestApp t;
-  Dib dib = *MakeDIB(t.app, 5, 3, rgb(1, 2, 3));
-  const std::optional<CanvasView> v = canvas_view(dib);
-  ASSERT_TRUE(v);
-  EXPECT_EQ(std::tie(v->w, v->h, v->stride), std::make_tuple(5, 3, 16));
-  EXPECT_EQ(v->bits, dib.data() + 44);
-  Dib cut(dib.begin(), dib.begin() + 30);
-  dib[14] = 8;  // claims 8 bits
-  EXPECT_FALSE(canvas_view(dib));
-  EXPECT_FALSE(canvas_view(cut));
 }
 
 }  // namespace

@@ -1,19 +1,33 @@
 #!/usr/bin/env bash
-# Two programs on one X display (run it under xvfb-run): a drawing copied
+# Two programs on one X display: a drawing copied
 # (523) in one is pasted (524) in the other byte for byte, and text goes
 # both ways between the program and a program that knows only Unicode,
 # code page 932 inside (a character it cannot hold arrives as "?").
+# The script starts its own X server on a display number the server picks
+# itself, so programs of other runs on this machine never share its clipboard.
 # Usage: clipboard_peers.sh PEER DRAWING
 set -euo pipefail
 peer=$1
 drawing=$2
 work=$(mktemp -d)
 server=""
+xserver=""
 cleanup() {
   [ -n "$server" ] && kill "$server" 2>/dev/null || true
+  [ -n "$xserver" ] && kill "$xserver" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
+
+Xvfb -displayfd 3 -nolisten tcp -screen 0 640x480x24 3>"$work/display" 2>"$work/xvfb.log" &
+xserver=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+[ -s "$work/display" ] || { echo "no X server:"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+export QT_QPA_PLATFORM=xcb
 
 # Starts the serving peer and waits (at most 10 s) until its copy is out.
 serve() {

@@ -28,18 +28,6 @@ class ClipboardPictures : public testing::Test {
   Dib slot = old_slot;
 };
 
-TEST_F(ClipboardPictures, APictureTakenAndPutBackIsTheSameBytes) {
-  const Bytes packed = dib_to_packed(indexed_picture());
-  t.clipboard.set_dib(packed);
-  ASSERT_EQ(GetClipboadBmp(t.app, slot), 1);
-  EXPECT_EQ(slot, indexed_picture());
-  EXPECT_EQ(t.clipboard.dib(), packed);  // taking leaves the clipboard as it was
-  t.clipboard.clear();
-  EXPECT_EQ(copy_picture_to_clipboard(t.app, slot), 1);
-  EXPECT_EQ(t.clipboard.dib(), packed);
-  EXPECT_TRUE(t.messages().empty());
-}
-
 // Whatever goes wrong, the slot keeps its picture and the clipboard its data.
 TEST_F(ClipboardPictures, AFailedTakeKeepsTheSlot) {
   Bytes top_down = dib_to_packed(test::gradient_picture(3, 3));

@@ -28,11 +28,22 @@ TEST(Dib, MakeDibLaysOutHeaderGapAndPaddedRowsOrRefuses) {
   EXPECT_EQ(five[44 + 15], 0);        // padding stays zero
   EXPECT_EQ(five[44 + 16 + 14], 0xFF);
   EXPECT_TRUE(t.messages().empty());
-  for (IntPoint s : {IntPoint{0, 1}, IntPoint{32768, 1}, IntPoint{30000, 30000}}) {
-    EXPECT_EQ(MakeDIB(t.app, s.x, s.y, 0), std::nullopt) << s.x << " x " << s.y;
-    EXPECT_EQ(t.last_message(), "MakeDIB\tCan not get memory");
-    t.clear_log();
-  }
+  const DibInfo widest = dib_info(MakeDIB(t.app, 32767, 1, 0).value_or(Dib()));
+  EXPECT_TRUE(widest.ok());
+  EXPECT_EQ(widest.stride, 98304u);
+  EXPECT_EQ(MakeDIB(t.app, 32768, 1, 0), std::nullopt);
+  EXPECT_EQ(t.last_message(), "MakeDIB\tCan not get memory");
+}
+
+// Each side and the 24-bit area from both sides of their limits.
+TEST(Dib, SizeLimits) {
+  const struct {
+    int w, h;
+    bool fits;
+  } cases[] = {{1, 1, true},        {0, 1, false},        {32767, 1, true},
+               {32768, 1, false},   {1, 32767, true},     {1, 32768, false},
+               {5461, 16384, true}, {5461, 16385, false}, {5462, 16384, false}};
+  for (const auto& c : cases) EXPECT_EQ(dib_size_fits(c.w, c.h), c.fits) << c.w << " x " << c.h;
 }
 
 // 16 bits and widths no picture may have give no stride. Colours used count
@@ -62,13 +73,18 @@ TEST(Dib, CopyKeepsOnlyFullColourPicturesAndSaysWhenRowsAreShort) {
   const Dib good = test::gradient_picture(3, 2);
   EXPECT_EQ(DIBcopy(t.app, good), good);
 
-  Dib cut(good.begin(), good.end() - 5);
-  std::optional<Dib> copy = DIBcopy(t.app, cut);
-  ASSERT_TRUE(copy.has_value());
-  EXPECT_EQ(t.last_message(), "DIBcopy\tInput DIB memory short");
-  ASSERT_EQ(copy->size(), good.size());
-  EXPECT_TRUE(std::equal(cut.begin(), cut.end(), copy->begin()));
-  EXPECT_EQ(std::count(copy->end() - 5, copy->end(), 0), 5);
+  // Rows cut short, down to none at all: the rest is black.
+  for (std::size_t kept : {good.size() - 5, std::size_t{44}}) {
+    SCOPED_TRACE(kept);
+    Dib cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(kept));
+    std::optional<Dib> copy = DIBcopy(t.app, cut);
+    ASSERT_TRUE(copy.has_value());
+    EXPECT_EQ(t.last_message(), "DIBcopy\tInput DIB memory short");
+    ASSERT_EQ(copy->size(), good.size());
+    EXPECT_TRUE(std::equal(cut.begin(), cut.end(), copy->begin()));
+    EXPECT_TRUE(std::all_of(copy->begin() + static_cast<std::ptrdiff_t>(kept), copy->end(),
+                            [](std::uint8_t b) { return b == 0; }));
+  }
 
   t.clear_log();
   Dib indexed = make_picture(2, 2, 8, {0xFF}, [](int, int) { return 0; });
@@ -112,6 +128,8 @@ TEST(Dib, FullColourLooksEveryPixelUp) {
       return static_cast<std::uint32_t>((x + 2 * y) % (1 << std::min(c.bits, 3)));
     };
     Dib source = make_picture(c.w, c.h, c.bits, table, index);
+    // The gap after the table holds whatever the file had there.
+    std::fill_n(source.begin() + 40 + 4 * static_cast<std::ptrdiff_t>(table.size()), 4, 0xAB);
     const Dib full = full_color_dib(source).value_or(Dib());
     const DibInfo info = dib_info(full);
     ASSERT_EQ(info.bit_count, 24);
@@ -130,21 +148,6 @@ TEST(Dib, FullColourLooksEveryPixelUp) {
   put_u32(broken, 4, 0);
   EXPECT_EQ(to_full_color(t.app, broken), 0);
   EXPECT_EQ(broken[4], 0);  // left as it was
-}
-
-TEST(Dib, DeviceFormIsTopDownRgb) {
-  Dib picture = make_picture(2, 2, 24, {}, [](int x, int y) {
-    return static_cast<std::uint32_t>(x == 0 ? 0x0000FF : 0x00FF00) + (y == 0 ? 0 : 0xFF0000);
-  });
-  std::optional<DcImage> image = dib_to_dc_image(picture);
-  ASSERT_TRUE(image.has_value());
-  // Stored row 1 is the top row; COLORREF 0x00BBGGRR becomes 0x00RRGGBB.
-  EXPECT_EQ(image->pixels, (std::vector<std::uint32_t>{0xFF00FF, 0x00FFFF, 0xFF0000, 0x00FF00}));
-  std::optional<Dib> back = dib_from_dc_image(*image);
-  EXPECT_EQ(back, picture);
-
-  EXPECT_EQ(dib_from_dc_image(DcImage{2, 2, {1, 2, 3}}), std::nullopt);
-  EXPECT_EQ(dib_from_dc_image(DcImage{0, 0, {}}), std::nullopt);
 }
 
 }  // namespace

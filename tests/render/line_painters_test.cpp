@@ -153,18 +153,6 @@ class LayerPainters : public testing::Test {
   RecordingDc dc;
 };
 
-// Markers at B then A of every line shown.
-TEST_F(LayerPainters, AllPointMarksBThenA) {
-  EXPECT_EQ(allpoint(t.app, dc, 0x00FF00, 1), 1);
-  std::vector<IntPoint> corners;
-  for (const DcOp& op : dc.ops()) corners.push_back(op.points[0]);
-  EXPECT_EQ(dc.count(DcOp::kRectangle), 6);
-  EXPECT_EQ(dc.ops()[0].brush, (DcBrush{BrushKind::kSolid, 0x00FF00}));
-  // The hidden line at y = 30 has no markers; style 2 does.
-  EXPECT_EQ(corners,
-            (std::vector<IntPoint>{{8, -2}, {-2, -2}, {8, 18}, {-2, 18}, {8, 38}, {-2, 38}}));
-}
-
 // allline strokes every line with its own pen, leaving out style 2 and hidden
 // lines; sketch and guide draw every line shown solid, one pixel wide, in
 // their colour. A missing layer is reported, an empty one is silent, and layer 0

@@ -87,22 +87,6 @@ TEST(PenInputDialog, StoresWhatTheFieldsSayOnOk) {
   }
 }
 
-// Cut every 5 from 10 to 110, and at B once more; width 0 shows one pixel.
-TEST(PenInputDialog, PreviewDrawsTheEnteredPenAtOnePixelPerUnit) {
-  DriverApp d;
-  d.app.settings.color = 0x123456;
-  const Settings before = d.app.settings;
-  d.ui.steps = {{{{975, "off"}, {976, "on"}, {967, "0"}, {969, "5"}, {973, "10"}}, 981},
-                {{}, kIdCancel}};
-  EXPECT_EQ(pen_input_dialog(d.app), 0);
-  EXPECT_EQ(d.ui.preview.segments().size(), 11u);
-  EXPECT_EQ(d.ui.preview.ops().front().pen, (DcPen{kPenDash, 1, 0}));
-  EXPECT_EQ(d.ui.preview.ops().back().color, 0x123456u);  // the colour swatch
-  // The view is back as it was, and nothing was stored.
-  EXPECT_EQ(std::memcmp(&before, &d.app.settings, sizeof(Settings)), 0);
-  EXPECT_TRUE(d.app.view.vieworigin_x == 5 && d.app.view.vieworigin_y == 7);
-}
-
 // Each chooser starts from the last colour chosen in any of them. The colour
 // dialog shows the channels, and its test button and OK take the fields
 // clamped; a field without a number keeps the current colour's channel.

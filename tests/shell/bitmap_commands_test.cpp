@@ -72,21 +72,6 @@ TEST(BitmapCommands, ABitmapNameLongerThanTheSettingsHoldIsRefused) {
   EXPECT_EQ(t.app.files.working_folder, before);
 }
 
-TEST(BitmapCommands, ClipboardPicturesBecomeAndReplaceBitmaps) {
-  TestApp t;
-  t.clipboard.set_dib(small_dib());
-  run(t, 808);
-  EXPECT_EQ(t.app.in.nowbmp, 1);
-  EXPECT_EQ(t.app.in.dispmode, 4);
-
-  // 884 replaces the current picture from the clipboard.
-  place(t.app, 0, 0, 5);
-  run(t, 884);
-  BitmapRecord r;
-  EXPECT_EQ(getbmphandle(t.app, 2, r, 1), dib_from_packed(small_dib()).dib);
-  EXPECT_TRUE(t.messages().empty());
-}
-
 // 811 (move the nearest by the drag) is pinned by the bitmap_place script.
 TEST(BitmapMouseCommands, PickPlaceAndDelete) {
   TestApp t;

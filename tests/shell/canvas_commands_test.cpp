@@ -89,16 +89,6 @@ TEST(CanvasCommands, BitmapSizeGoesToTheCurrentPoint) {
   EXPECT_EQ(slot(t, 2).shown, 1);
 }
 
-TEST(CanvasCommands, SetDrawBmp) {
-  TestApp t;
-  run(t, 809);
-  EXPECT_EQ(t.app.in.nowbmp, 1) << t.last_message();
-  EXPECT_EQ(t.app.in.dispmode, 4);
-  erase_canvas(t.app, 1);
-  run(t, 823);
-  EXPECT_EQ(t.last_message(), "SetDrawBmp\tno bmp data");
-}
-
 // Burning needs an off-screen picture; without one the canvas keeps its
 // picture, and the shown flags and the view scale come back.
 TEST(CanvasCommands, FailedBurnRestoresTheView) {
@@ -157,19 +147,6 @@ TEST(CanvasMouse, CutRectangleBecomesTheEnclosure) {
   EXPECT_EQ(t.app.in.dispmode, 2);
   run(t, 707);  // the cut can be undone
   EXPECT_EQ(slot(t, 2).image, black);
-}
-
-TEST(CanvasCommands, EnclosureCutsNeedAFourPointEnclosure) {
-  CutApp t;
-  const Dib before = slot(t, 1).image;
-  for (std::size_t points : {0u, 3u}) {
-    t.app.enclosure.assign(points, DPoint{1, 1});
-    run(t, 684);
-    run(t, 639);
-    EXPECT_EQ(slot(t, 1).image, before);
-    EXPECT_FALSE(t.clipboard.dib().has_value());
-  }
-  EXPECT_TRUE(t.messages().empty());
 }
 
 TEST(CanvasMouse, ResizeKeepsProportionsMoveFollowsTheDragInWorldUnits) {

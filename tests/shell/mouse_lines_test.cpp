@@ -1,8 +1,7 @@
 // The line mouse commands, driven through the window's button handlers, and
-// the line commands of the command table: the setters of the mouse commands,
-// the held point and the pen of the current line. At the start-up view one
-// client pixel is one world unit and the two coincide. Deleting and reversing
-// the current line are tested in tests/drawing.
+// the pen dialog command on the current line. At the start-up view one client
+// pixel is one world unit and the two coincide. Snapping, deleting and
+// reversing are tested in tests/drawing.
 
 #include <gtest/gtest.h>
 
@@ -30,7 +29,6 @@ using test::straight;
 using test::TestApp;
 
 const char kNoPoint[] = "CAUTION\t注目点を指定してください";
-const char kAlmostStraight[] = "sklck\tほとんど直線です。結合不可能";
 
 void run(TestApp& t, int id) { MenuCommand(t.app, static_cast<std::uint32_t>(id), 0); }
 
@@ -106,16 +104,6 @@ TEST(LineToTest, CurveAndStraightCommandsEndWhereTheyShould) {
   }
 }
 
-TEST(LineToTest, AlmostStraightCurveIsRefusedAndChangesNothing) {
-  TestApp t;
-  start(t, 120, 100, 100, 0);
-  drag(t, 200, 101, 260, 101);
-  EXPECT_EQ(t.last_message(), kAlmostStraight);
-  EXPECT_TRUE(geoms(t.app).empty());
-  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 100);
-  EXPECT_EQ(t.app.in.nowlinevalid, 0);
-}
-
 TEST(AttentionPointTest, HeldPointStandsInForTheDragOfTheNextCommand) {
   TestApp t;
   add_geom(t.app, straight(100, 100, 300, 100));
@@ -149,34 +137,6 @@ TEST(ChainTest, FirstDragPlacesTheStartLaterDragsDrawCurvesOn) {
   EXPECT_EQ(ends_of(t.app), (Layer{{100, 100, 200, 200}, {200, 200, 300, 300}}));
   EXPECT_EQ(geoms(t.app)[0].kind, kShapeCurve);
   EXPECT_NEAR(geoms(t.app)[0].a1, kPi / 2, 1e-12);
-}
-
-TEST(SnapTest, NewEndsSnapWithinFourScreenPixels) {
-  // A vertical line from (300, 200) to (300, 400); a straight line is drawn
-  // from (100, 300) to a press `dx` screen pixels right of a point of it.
-  struct Case {
-    double scale;
-    int dx;
-    double along_y;  // 200: beside the end, 300: beside the middle
-    double end_x;
-    bool cuts;
-  } cases[] = {
-      {1.0, 3, 200, 300, false},    // 3 px from the end: onto it
-      {1.0, 3, 300, 300, true},     // 3 px from the line: onto it, cutting it
-      {2.0, 5, 300, 302.5, false},  // 5 px from the line: stays; pixels, not units, count
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "scale " << c.scale << " dx " << c.dx << " y " << c.along_y);
-    TestApp t;
-    t.app.settings.scale = c.scale;
-    add_geom(t.app, straight(300, 200, 300, 400));
-    start(t, 126, 100, 300, 0);
-    const IntPoint at = to_screen(t.app, 300, c.along_y);
-    drag(t, at.x + c.dx, at.y, at.x + c.dx + 20, at.y);
-    const Ends line = {100, 300, c.end_x, c.along_y};
-    EXPECT_EQ(ends_of(t.app), c.cuts ? (Layer{{300, 200, 300, 300}, {300, 300, 300, 400}, line})
-                                     : (Layer{{300, 200, 300, 400}, line}));
-  }
 }
 
 TEST(PointCommandTest, DirectionSnapsToTheSeventeenFixedOnes) {
@@ -249,22 +209,6 @@ void corner(TestApp& t) {
   add_geom(t.app, straight(100, 100, 200, 100));
   add_geom(t.app, straight(200, 100, 200, 200));
   add_geom(t.app, straight(300, 300, 400, 300));
-}
-
-TEST(VertexMoveTest, SnappedMoveToNothingChangesNothingOntoANearEndJoins) {
-  TestApp t;
-  corner(t);
-  const Layer before = ends_of(t.app);
-  t.app.in.mousecmd = 869;
-  drag(t, 210, 108, 600, 500);  // the release snaps to nothing
-  EXPECT_EQ(ends_of(t.app), before);
-
-  TestApp near;  // both snapping to one point joins the nearby end
-  add_geom(near.app, straight(100, 100, 200, 100));
-  add_geom(near.app, straight(203, 100, 300, 200));
-  near.app.in.mousecmd = 869;
-  drag(near, 201, 100, 201, 101);
-  EXPECT_EQ(ends_of(near.app), (Layer{{100, 100, 200, 100}, {200, 100, 300, 200}}));
 }
 
 TEST(VertexMoveTest, UnsnappedMoveTakesTheNearestEndToTheRelease) {
@@ -367,57 +311,10 @@ TEST(ArcTest, ATinyDivisionAngleIsWidenedToABoundedRun) {
   EXPECT_EQ(last.geom.x1, 300);
 }
 
-TEST(ArcTest, NoArcWithoutTwoDistinctEnds) {
-  TestApp t;
-  t.app.in.mousecmd = 610;
-  drag(t, 100, 200, 300, 200);  // no lines at all
-  EXPECT_TRUE(geoms(t.app).empty());
-  add_geom(t.app, straight(50, 200, 100, 200));
-  drag(t, 100, 200, 105, 200);  // both snap to (100, 200)
-  EXPECT_EQ(geoms(t.app).size(), 1u);
-}
-
-// Holding (114) is used in HeldPointStandsInForTheDragOfTheNextCommand.
-TEST(LineCommandTest, ForgettingTheHeldPointOnlyMarksItInvalid) {
-  TestApp t;
-  t.app.in.nowpoint = {1, 2, 0.5};
-  run(t, 114);
-  t.app.in.dispmode = 0;
-  run(t, 115);
-  EXPECT_EQ(t.app.in.heldpointvalid, 0);
-  EXPECT_EQ(t.app.in.heldpoint.angle, 0.5);
-  EXPECT_EQ(t.app.in.dispmode, 1);
-}
-
 PenRecord pen_of_line(TestApp& t, int n) {
   LineRecord line;
   getline(t.app, n, line, 1);
   return line.pen;
-}
-
-TEST(LineCommandTest, PartsOfTheCurrentPenGoOntoTheCurrentLine) {
-  struct Case {
-    int id;
-    bool style, width, color, dot;
-  } cases[] = {{538, false, false, false, true},
-               {539, true, false, false, false},
-               {540, false, true, false, false},
-               {541, false, false, true, false}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.id);
-    TestApp t;
-    add_geom(t.app, straight(100, 100, 200, 100));  // pen width 1, the rest zero
-    PenRecord& pen = t.app.settings.line_pen;
-    pen = PenRecord{1, 7, 0x123456, 0, 2.5, 1.5, 4, 5};
-    run(t, c.id);
-    const PenRecord got = pen_of_line(t, 1);
-    EXPECT_EQ(got.style, c.style ? 1 : 0);
-    EXPECT_EQ(got.width, c.width ? 7 : 1);
-    EXPECT_EQ(got.color, c.color ? 0x123456u : 0u);
-    EXPECT_EQ(got.dot_length, c.dot ? 2.5 : 0.0);
-    EXPECT_EQ(got.bits, c.dot ? 5u : 0u);
-    EXPECT_EQ(t.app.in.dispmode, 0);
-  }
 }
 
 TEST(LineCommandTest, PenDialogThenTheCurrentLineTakesThePen) {

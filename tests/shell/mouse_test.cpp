@@ -36,20 +36,6 @@ TEST(ButtonTest, ReleaseWithoutPressIsIgnoredWithoutACommandAsksForAMenu) {
   EXPECT_EQ(t.app.in.lastbutton, kButtonUp);
 }
 
-TEST(ButtonTest, ClickWithoutMovementHasDirectionZero) {
-  TestApp t;
-  t.app.in.mousecmd = 123;  // a command without a case
-  t.app.settings.scale = 2.0;
-  on_lbutton_down(t.app, 410, 290);
-  on_lbutton_up(t.app, 410, 290);
-  EXPECT_EQ(t.app.in.dragvector.x, 405.0);
-  EXPECT_EQ(t.app.in.dragvector.y, 295.0);
-  EXPECT_EQ(t.app.in.dragvector.angle, 0.0);
-  EXPECT_EQ(t.app.in.pressworld.x, t.app.in.releaseworld.x);
-  EXPECT_EQ(t.app.in.pressworld.y, t.app.in.releaseworld.y);
-  EXPECT_EQ(t.ui.repaint_count(), 0);  // nothing to do, no repaint
-}
-
 // Line commands keep the first and the recent ten positions in world units;
 // brush commands keep every client position instead. A press starts anew.
 TEST(MouseMoveTest, TrailsOfLineAndBrushCommands) {
@@ -98,34 +84,6 @@ TEST(MouseRightTest, EndsAChainOnlyForTheChainCommands) {
   }
 }
 
-TEST(MouseDownTest, LineCommandsShowWhereTheNextPieceGoes) {
-  struct Case {
-    int cmd;
-    int nowpointvalid;
-    bool ticks;
-  } cases[] = {{120, 0, true}, {908, 1, true}, {908, 0, false}, {600, 1, false}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.cmd);
-    TestApp t;
-    t.app.in.mousecmd = static_cast<std::uint16_t>(c.cmd);
-    t.app.in.nowpointvalid = c.nowpointvalid;
-    t.app.in.nowpoint = PointDir{0, 0, 0};
-    RecordingDc window;
-    t.ui.set_window_dc(&window);
-    on_lbutton_down(t.app, 100, 0);
-    Colorref color = t.app.settings.display_colors[display_color_index(736)];
-    auto ticks = window.segments_in(color);
-    if (!c.ticks) {
-      EXPECT_TRUE(window.ops().empty());
-      continue;
-    }
-    ASSERT_EQ(ticks.size(), 2u);
-    EXPECT_EQ(ticks[0].first, (IntPoint{100, 0}));
-    EXPECT_EQ(ticks[0].second, (IntPoint{130, 0}));  // away from the current point
-    EXPECT_EQ(ticks[1].second, (IntPoint{70, 0}));   // against its direction
-  }
-}
-
 TEST(PointInputTest, ReadsAPointAndADirectionInDegrees) {
   struct Case {
     const char* text;
@@ -146,22 +104,6 @@ TEST(PointInputTest, ReadsAPointAndADirectionInDegrees) {
     EXPECT_NEAR(t.app.in.nowpoint.angle, c.angle, 1e-9);
     EXPECT_EQ(t.app.in.nowpointvalid, c.result);
   }
-}
-
-TEST(PointInputTest, ShowsTheCurrentPointInDegrees) {
-  TestApp t;
-  t.app.in.nowpoint = PointDir{1.5, -2, kPi / 2};
-  t.answer(ScriptAnswer::kCancel);
-  EXPECT_EQ(pointinput(t.app), 0);
-  EXPECT_EQ(t.app.input.buffer, "1.500000,-2.000000,90.000000");
-}
-
-TEST(KeyTest, BackspaceActsOnlyAsAKeyDown) {
-  TestApp t;
-  on_char(t.app, 8, 0);
-  EXPECT_EQ(t.ui.repaint_count(), 0);
-  on_char(t.app, 'a', 0);
-  EXPECT_EQ(t.ui.repaint_count(), 1);
 }
 
 }  // namespace

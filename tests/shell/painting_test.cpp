@@ -74,26 +74,6 @@ TEST(PaintingMouse, TwoClickCurvesStartWithAClickAndGoOnWithTheNext) {
   }
 }
 
-TEST(PaintingMouse, ADragStartedCurveFollowsTheEndsOfTheDrag) {
-  TestApp t;
-  t.app.in.mousecmd = 895;
-  const Dib white = image(t, 1);
-  // Leaves the press heading down, arrives at the release heading right;
-  // the directions come from the tenth move after the press and the tenth
-  // before the release.
-  std::vector<IntPoint> path = {{100, 100}};
-  for (int k = 1; k <= 20; ++k) path.push_back({100, 100 + k});
-  path.push_back({105, 150});
-  for (int k = 0; k < 15; ++k) path.push_back({110 + 4 * k, 170});
-  path.push_back({190, 170});
-  drag(t, path);
-  EXPECT_NE(image(t, 1), white);
-  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 190);
-  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.y, 170);
-  EXPECT_NEAR(t.app.in.nowpoint.angle, 0, 1e-9);
-  EXPECT_TRUE(t.messages().empty());
-}
-
 struct Brush {
   double width, blur, density;
   int end_type, tapered_end;
@@ -133,23 +113,6 @@ TEST(BrushSettings, OneLineInputs) {
     on_command(t.app, static_cast<std::uint32_t>(c.command));
     EXPECT_EQ(brush_of(t.app), c.want);
   }
-}
-
-TEST(BrushSettings, TheInputShowsTheCurrentBrush) {
-  TestApp t;
-  t.app.brush.width = 12.25;
-  t.app.brush.end_type = 2;
-  t.app.brush.tapered_end = 1;
-  t.app.brush.taper_ratio = 1.5;
-  t.answer(ScriptAnswer::kCancel);
-  on_command(t.app, 654);
-  EXPECT_EQ(t.app.input.buffer, " 12.2, 2.0, 1.00");
-  t.answer(ScriptAnswer::kCancel);
-  on_command(t.app, 899);
-  EXPECT_EQ(t.app.input.buffer, " 2, 1,  1.5");
-  // Cancelled, both leave the brush as it was.
-  EXPECT_DOUBLE_EQ(t.app.brush.width, 12.25);
-  EXPECT_EQ(t.app.brush.end_type, 2);
 }
 
 TEST(BrushSettings, PhotoPenDialogClampsAndStoresAllSix) {

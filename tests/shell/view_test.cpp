@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -20,18 +19,6 @@ namespace daub {
 namespace {
 
 using test::TestApp;
-
-TEST(ViewTest, TruncationGoesTowardZeroAndStaysInRange) {
-  const double inf = std::numeric_limits<double>::infinity();
-  struct Case {
-    double in;
-    int expected;
-  } cases[] = {{-0.7, 0}, {-2.9, -2}, {std::nan(""), 0}, {-inf, INT_MIN}, {2147483647.9, INT_MAX}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.in);
-    EXPECT_EQ(trunc_to_int(c.in), c.expected);
-  }
-}
 
 TEST(ViewTest, DragMovesTheOriginByWholeUnitsAgainstTheDrag) {
   struct Case {
@@ -178,29 +165,6 @@ TEST(DisplayTest, LatticeWithAnUnusableIntervalIsNotDrawn) {
   }
 }
 
-TEST(DisplayTest, MarkIsAFiveByFiveSquareAroundThePoint) {
-  TestApp t;
-  t.app.settings.scale = 2.0;
-  RecordingDc dc;
-  dispmark(t.app, dc, 410.3, 295.9, 0x123456);  // screen (420, 291)
-  ASSERT_EQ(dc.ops().size(), 1u);
-  const DcOp& op = dc.ops()[0];
-  EXPECT_EQ(op.kind, DcOp::kRectangle);
-  EXPECT_EQ(op.points[0], (IntPoint{418, 289}));
-  EXPECT_EQ(op.points[1], (IntPoint{422, 293}));
-  EXPECT_EQ(op.pen, (DcPen{kPenSolid, 1, 0x123456}));
-  EXPECT_EQ(op.brush, (DcBrush{BrushKind::kSolid, 0x123456}));
-}
-
-TEST(DisplayTest, DirectionTickHasTheSameScreenLengthAtEveryScale) {
-  TestApp t;
-  t.app.settings.scale = 4.0;
-  RecordingDc dc;
-  dispvector(t.app, dc, PointDir{400, 300, std::atan2(1.0, 0.0)}, tick_length(t.app), 0xABCDEF);
-  EXPECT_EQ(dc.segments_in(0xABCDEF),
-            (std::vector<std::pair<IntPoint, IntPoint>>{{{400, 300}, {400, 330}}}));
-}
-
 TEST(DisplayTest, MarksOfTheCurrentAndTheHeldPoint) {
   TestApp t;
   t.app.in.nowpoint = PointDir{100, 50, 0};
@@ -222,20 +186,6 @@ TEST(DisplayTest, MarksOfTheCurrentAndTheHeldPoint) {
   for (const DcOp& op : dc.ops())
     if (op.kind == DcOp::kRectangle) marks.push_back(op.brush.color);
   EXPECT_EQ(marks, (std::vector<Colorref>{color_at(t.app, 720), color_at(t.app, 724)}));
-}
-
-TEST(DisplayTest, PaintCycleFollowsTheClientAndSkipsUnknownModes) {
-  TestApp t;
-  t.app.view.client_width = 201;
-  t.app.view.client_height = 100;
-  t.app.in.dispmode = 9;
-  RecordingDc dc;
-  paint_cycle(t.app, dc);
-  EXPECT_TRUE(dc.ops().empty());
-  EXPECT_EQ(t.app.view.viewworldmin.x, 300.0);
-  EXPECT_EQ(t.app.view.viewworldmin.y, 250.0);
-  EXPECT_EQ(t.app.view.viewworldmax.x, 501.0);
-  EXPECT_EQ(t.app.view.viewworldmax.y, 350.0);
 }
 
 }  // namespace
