@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
   fonts-ipafont-mincho fonts-ipafont-gothic fonts-dejavu-core fonts-liberation2
-  qt6-translations-l10n xvfb xauth)
+  qt6-translations-l10n xvfb xauth poppler-utils)
 
 install_missing() {
   local missing=()

@@ -10,6 +10,7 @@
 #include "platform/clipboard.h"
 #include "platform/script_ui.h"
 #include "qt/qt_dc.h"
+#include "qt/qt_print.h"
 #include "shell/drag_feedback.h"
 #include "shell/script.h"
 #include "shell/window.h"
@@ -27,10 +28,12 @@ class HeadlessHost : public ScriptHost {
   HeadlessHost(App& app, ScriptUi& ui) : app_(app), ui_(ui) {
     ui_.set_repaint_hook([this] { render(); });
     ui_.set_bitmap_dc_factory(make_bitmap_dc);
+    ui_.set_print_job_factory(make_pdf_print_job);
   }
   ~HeadlessHost() override {
     ui_.set_repaint_hook(nullptr);
     ui_.set_bitmap_dc_factory(nullptr);
+    ui_.set_print_job_factory(nullptr);
     ui_.set_window_dc(nullptr);
   }
 

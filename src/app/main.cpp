@@ -11,11 +11,15 @@
 
 #include "app/headless.h"
 #include "app/main_window.h"
+#include "app/print_pdf.h"
 
 namespace {
 
 struct Options {
   bool headless = false;
+  bool print_pdf = false;
+  daub::PrintPdfRequest pdf;
+  std::string error;
   std::string script;
   int width = 800;
   int height = 600;
@@ -38,6 +42,12 @@ Options parse(int argc, char** argv) {
       o.headless = true;
     } else if (a == "--script" && i + 1 < argc) {
       o.script = argv[++i];
+    } else if (a == "--print-pdf" && i + 2 < argc) {
+      o.print_pdf = true;
+      o.pdf.pdf = argv[++i];
+      o.pdf.page = argv[++i];
+    } else if (a == "--pages" && i + 1 < argc) {
+      o.ok = o.ok && daub::parse_page_range(argv[++i], o.pdf, o.error);
     } else if (a == "--size" && i + 2 < argc) {
       const bool width_ok = parse_side(argv[++i], o.width);
       const bool height_ok = parse_side(argv[++i], o.height);
@@ -47,11 +57,14 @@ Options parse(int argc, char** argv) {
     }
   }
   if (o.headless && o.script.empty()) o.ok = false;
+  if (o.print_pdf && o.headless) o.ok = false;
+  if (o.pdf.ranged && !o.print_pdf) o.ok = false;
   return o;
 }
 
 constexpr const char* kUsage =
-    "usage: daubery [--headless --script FILE [--size W H]]  (W and H: 1..16384 pixels)\n";
+    "usage: daubery [--headless --script FILE [--size W H]]  (W and H: 1..16384 pixels)\n"
+    "       daubery --print-pdf OUT.pdf BOOK/page0001.skl [--pages FIRST-LAST[:STEP]]\n";
 
 bool has_display() {
   const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -70,8 +83,14 @@ void use_decimal_point() { std::setlocale(LC_NUMERIC, "C"); }
 int main(int argc, char** argv) {
   Options o = parse(argc, argv);
   if (!o.ok) {
+    if (!o.error.empty()) std::cerr << "daubery: " << o.error << "\n";
     std::cerr << kUsage;
     return 2;
+  }
+  if (o.print_pdf) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication qapp(argc, argv);
+    return daub::run_print_pdf(o.pdf);
   }
   if (o.headless) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

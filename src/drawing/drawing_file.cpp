@@ -101,9 +101,9 @@ int write_drawing(App& app, const std::string& folder, const std::string& path, 
   return 1;
 }
 
-std::uint64_t drawing_fingerprint(const Block& block) { return fingerprint(packed(block).bytes()); }
-
 }  // namespace
+
+std::uint64_t drawing_fingerprint(const Block& block) { return fingerprint(packed(block).bytes()); }
 
 bool is_valid_drawing(const std::vector<std::uint8_t>& bytes) {
   return is_valid_drawing(Block(bytes));
@@ -123,18 +123,26 @@ bool is_valid_drawing(const Block& block) {
   return true;
 }
 
-int sklfilein(App& app, const std::string& path) {
-  auto bytes = read_whole_file(path_in_folder(app.files.working_folder, path), app.block_limit);
+std::optional<Block> read_drawing_file(App& app, const std::string& path,
+                                       const char* open_caption) {
+  auto bytes = read_whole_file(path, app.block_limit);
   if (!bytes) {
-    message(app.ui, "CAUTION", "ファイルオープン出来ません");
-    return 0;
+    message(app.ui, open_caption, "ファイルオープン出来ません");
+    return std::nullopt;
   }
   Block block(std::move(*bytes));
   if (!is_valid_drawing(block)) {
     message(app.ui, "CAUTION", "TORVCADデータではありません");
-    return 0;
+    return std::nullopt;
   }
-  app.drawing = std::move(block);
+  return block;
+}
+
+int sklfilein(App& app, const std::string& path) {
+  std::optional<Block> block =
+      read_drawing_file(app, path_in_folder(app.files.working_folder, path), "CAUTION");
+  if (!block) return 0;
+  app.drawing = std::move(*block);
   app.files.current_file = path;
   settitle(app, app.files.titlebuf, path);
   mark_drawing_saved(app);

@@ -2,18 +2,25 @@
 // Reading, checking and writing drawing files.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "model/block.h"
+
 namespace daub {
 struct App;
-class Block;
 
 // True when the bytes form a drawing block that every walk may trust: header,
 // magic, used size, settings offset, every link, count, length and data offset
 // inside the used part, and every chain free of loops.
 bool is_valid_drawing(const std::vector<std::uint8_t>& bytes);
 bool is_valid_drawing(const Block& block);
+
+// Reads a whole drawing file and checks it: the block, or nothing after
+// "ファイルオープン出来ません" (under `open_caption`) or, for bytes that are
+// no valid drawing, "TORVCADデータではありません" ("CAUTION").
+std::optional<Block> read_drawing_file(App& app, const std::string& path, const char* open_caption);
 
 // Reads a drawing file (relative paths from the working folder) and makes it
 // the drawing; sets the current file name and the title. Returns 1 on success.
@@ -29,6 +36,8 @@ int sklfilesave(App& app, const std::string& path);
 // compaction changes nothing), against what was last read or written.
 void mark_drawing_saved(App& app);
 bool drawing_unsaved(const App& app);
+// What the comparison looks at: the fingerprint of the compacted drawing.
+std::uint64_t drawing_fingerprint(const Block& block);
 
 // 1 when the name ends in "skl" in any mix of cases (length 3..127), else 0
 // after "ｓｋｌファイルではありません" ("CAUTION").

@@ -80,6 +80,17 @@ struct Files {
   std::string title;  // the title last set on the window
 };
 
+// Reading a book: the page number beside pagename, the user's drawing while
+// pages stand in for it, and the range of a continuous print.
+struct Reading {
+  int pageno = 0;
+  std::optional<Block> storeddrawing;  // the user's drawing while readingmode is 1
+  std::uint64_t stored_saved = 0;      // its fingerprint when it was last read or saved
+  int printfirst = 0;
+  int printlast = 0;
+  int printstep = 1;
+};
+
 // What the construction commands measure with.
 struct Construction {
   double distance = 10.0;                 // "注目距離", world units
@@ -107,6 +118,7 @@ struct App {
   Interaction in;
   View view;
   Files files;
+  Reading reading;
   InputBoxState input;
   Construction construction;
   Colorref last_chosen_color = 0xFFFFFF;   // where the colour choosers but the palette's start

@@ -57,6 +57,16 @@ double DialogState::number(int id, double current) const {
   return value;
 }
 
+const std::vector<std::string>& DialogState::items(int id) const {
+  static const std::vector<std::string> kNone;
+  auto it = items_.find(id);
+  return it == items_.end() ? kNone : it->second;
+}
+
+void DialogState::set_items(int id, std::vector<std::string> items) {
+  items_[id] = std::move(items);
+}
+
 void DialogState::check_radio(int first, int last, int id) {
   for (const ControlTemplate& c : template_.controls)
     if (c.kind == ControlKind::kRadio && c.id >= first && c.id <= last) checks_[c.id] = false;

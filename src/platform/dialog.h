@@ -21,7 +21,8 @@ enum class ControlKind {
   kRadio,
   kCheck,
   kGroup,
-  kPreview
+  kPreview,
+  kCombo  // a dropped-down list; its text is the entry chosen
 };
 
 struct ControlTemplate {
@@ -61,6 +62,9 @@ class DialogState {
   void check_radio(int first, int last, int id);
   // The edit field read as one finite number ("%lf"); `current` when it is not one.
   double number(int id, double current) const;
+  // A combo box's entries; its text() is the one chosen.
+  const std::vector<std::string>& items(int id) const;
+  void set_items(int id, std::vector<std::string> items);
 
   void end(int result) {
     ended_ = true;
@@ -81,6 +85,7 @@ class DialogState {
   const DialogTemplate& template_;
   std::map<int, std::string> texts_;
   std::map<int, bool> checks_;
+  std::map<int, std::vector<std::string>> items_;
   bool ended_ = false;
   int result_ = 0;
   bool preview_requested_ = false;
@@ -94,6 +99,9 @@ class DialogProc {
   virtual void command(DialogState& state, int id) = 0;
   // Draws the dialog's preview in client pixels; most dialogs have none.
   virtual void paint(DialogState&, Dc&) {}
+  // The left button was pressed on the dialog and released (dx, dy) client
+  // pixels away; most dialogs ignore it.
+  virtual void drag(DialogState&, int /*dx*/, int /*dy*/) {}
 };
 
 // Counts characters of UTF-8 text (for edit field limits).

@@ -92,6 +92,7 @@ void apply_dialog_answer(const ScriptAnswer& a, DialogState& state, DialogProc& 
     else
       state.set_text(id, value);
   }
+  if (a.dragged) proc.drag(state, a.drag_dx, a.drag_dy);
   proc.command(state, a.kind == ScriptAnswer::kDialog ? a.click : kIdOk);
 }
 
@@ -102,12 +103,26 @@ std::vector<std::string> open_fields(const DialogTemplate& tmpl, const DialogSta
                                      tmpl.control(589) ? state.text(589) : std::string()};
   for (const ControlTemplate& c : tmpl.controls) {
     if (c.id <= 0) continue;
-    if (c.kind == ControlKind::kEdit || c.kind == ControlKind::kMultiEdit)
+    if (c.kind == ControlKind::kEdit || c.kind == ControlKind::kMultiEdit ||
+        c.kind == ControlKind::kCombo)
       fields.push_back(std::to_string(c.id) + "=" + state.text(c.id));
     else if (c.kind == ControlKind::kCheck || c.kind == ControlKind::kRadio)
       fields.push_back(std::to_string(c.id) + "=" + (state.checked(c.id) ? "on" : "off"));
   }
   return fields;
+}
+
+// A "list" line for each combo box whose entries differ from `shown`, which
+// then holds them.
+void log_lists(ScriptUi& ui, const DialogTemplate& tmpl, const DialogState& state,
+               std::map<int, std::vector<std::string>>& shown) {
+  for (const ControlTemplate& c : tmpl.controls) {
+    if (c.kind != ControlKind::kCombo || shown[c.id] == state.items(c.id)) continue;
+    shown[c.id] = state.items(c.id);
+    std::string joined;
+    for (const std::string& item : shown[c.id]) joined += (joined.empty() ? "" : "|") + item;
+    ui.log_line({"list", tmpl.title, std::to_string(c.id) + "=" + joined});
+  }
 }
 
 }  // namespace
@@ -152,6 +167,8 @@ int ScriptUi::run_dialog(const DialogTemplate& tmpl, DialogProc& proc) {
   DialogState state(tmpl);
   proc.init(state);
   log_line(open_fields(tmpl, state));
+  std::map<int, std::vector<std::string>> lists;
+  log_lists(*this, tmpl, state, lists);
   std::vector<std::string> taken;
   ScriptAnswer a;
   // A click that leaves the dialog open (an empty input, a preview button)
@@ -159,6 +176,7 @@ int ScriptUi::run_dialog(const DialogTemplate& tmpl, DialogProc& proc) {
   while (!state.ended() && take([&](const ScriptAnswer& x) { return fits_dialog(x, tmpl); }, a)) {
     taken.push_back(a.source);
     apply_dialog_answer(a, state, proc);
+    if (!state.ended()) log_lists(*this, tmpl, state, lists);
   }
   if (!state.ended()) {
     taken.push_back("cancel (no answer)");
@@ -207,6 +225,31 @@ std::optional<LogFont> ScriptUi::choose_font(const LogFont& initial) {
   std::memcpy(f.face_name, a.font.face_name, sizeof f.face_name);
   return f;
 }
+
+namespace {
+bool fits_print(const ScriptAnswer& x) {
+  return x.kind == ScriptAnswer::kPrint || x.kind == ScriptAnswer::kOk ||
+         x.kind == ScriptAnswer::kCancel;
+}
+}  // namespace
+
+bool ScriptUi::take_printer(const char* title) {
+  ScriptAnswer a;
+  if (!take(fits_print, a)) {
+    log_line({"dialog", title, "cancel (no answer)"});
+    return false;
+  }
+  log_line({"dialog", title, a.source});
+  if (a.kind == ScriptAnswer::kPrint) printer_ = a.text;
+  return a.kind != ScriptAnswer::kCancel && !printer_.empty();
+}
+
+std::unique_ptr<PrintJob> ScriptUi::print_dialog() {
+  if (!take_printer("print")) return nullptr;
+  return print_job_factory_ ? print_job_factory_(printer_) : nullptr;
+}
+
+bool ScriptUi::print_setup() { return take_printer("print setup"); }
 
 void ScriptUi::set_title(const std::string& utf8) {
   if (utf8 == title_) return;

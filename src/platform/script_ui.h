@@ -20,7 +20,9 @@ struct ScriptAnswer {
   LogFont font;                                     // kFont: height, weight, italic and face chosen
   std::vector<std::pair<int, std::string>> values;  // kDialog: control id = value
   int click = kIdOkValue;                           // kDialog: the control clicked
-  std::string source;                               // how the script wrote it, for the log
+  bool dragged = false;                             // kDialog: a drag on the dialog first
+  int drag_dx = 0, drag_dy = 0;
+  std::string source;  // how the script wrote it, for the log
 
   static constexpr int kIdOkValue = 1;
 };
@@ -37,6 +39,10 @@ class ScriptUi : public Ui {
   void set_window_dc(Dc* dc) { window_dc_ = dc; }
   using BitmapDcFactory = std::function<std::unique_ptr<BitmapDc>(int, int)>;
   void set_bitmap_dc_factory(BitmapDcFactory factory) { bitmap_dc_factory_ = std::move(factory); }
+  // Makes the job that prints into the PDF file a print answer names; null
+  // when it cannot be made.
+  using PrintJobFactory = std::function<std::unique_ptr<PrintJob>(const std::string& pdf_path)>;
+  void set_print_job_factory(PrintJobFactory factory) { print_job_factory_ = std::move(factory); }
   // Repaints asked for, and repaints run: all those asked for since the last
   // one run give one, when the script line ends or something draws on the
   // picture (flush_repaint; true when one was due).
@@ -54,6 +60,11 @@ class ScriptUi : public Ui {
   std::optional<FileChoice> file_dialog(const FileDialogRequest& request) override;
   std::optional<Colorref> choose_color(Colorref initial) override;
   std::optional<LogFont> choose_font(const LogFont& initial) override;
+  // Takes a print answer (the PDF path to print into, kept as the choice),
+  // ok (the choice kept from before) or cancel.
+  std::unique_ptr<PrintJob> print_dialog() override;
+  // Takes a print answer (kept as the choice), ok or cancel.
+  bool print_setup() override;
   void set_title(const std::string& utf8) override;
   void repaint() override;
   Dc* window_dc() override {
@@ -71,12 +82,16 @@ class ScriptUi : public Ui {
   bool take(const std::function<bool(const ScriptAnswer&)>& fits, ScriptAnswer& out);
   // A chooser's answer of `kind` (true), or a cancel or none (false); logs it.
   bool take_choice(ScriptAnswer::Kind kind, const std::string& title, ScriptAnswer& out);
+  // A print or set-up dialog's answer; true when a printer is chosen.
+  bool take_printer(const char* title);
 
   std::ostream* log_;
   std::deque<ScriptAnswer> answers_;
   std::function<void()> repaint_hook_;
   Dc* window_dc_ = nullptr;
   BitmapDcFactory bitmap_dc_factory_;
+  PrintJobFactory print_job_factory_;
+  std::string printer_;  // the PDF path last chosen in a print dialog
   int repaints_ = 0;
   int paints_ = 0;
   bool repaint_due_ = false;

@@ -32,6 +32,26 @@ struct FileChoice {
   std::string name;    // the chosen file's name without folder
 };
 
+// A print job on the printer (or PDF file) the print dialog chose. Pages are
+// drawn through a Dc in the page's device pixels, (0, 0) at the paper's
+// top-left corner. The document starts only when asked, so a job whose first
+// page never comes writes nothing.
+class PrintJob {
+ public:
+  virtual ~PrintJob() = default;
+  // HORZRES and VERTRES: the page in device pixels.
+  virtual int page_width() const = 0;
+  virtual int page_height() const = 0;
+  // StartDoc; false when the document cannot be started.
+  virtual bool start_document() = 0;
+  // StartPage: the page's device context, valid until end_page; null when
+  // the document was not started.
+  virtual Dc* start_page() = 0;
+  virtual void end_page() = 0;
+  // EndDoc; false when the document could not be completed.
+  virtual bool end_document() = 0;
+};
+
 class Ui {
  public:
   virtual ~Ui() = default;
@@ -49,6 +69,12 @@ class Ui {
   // weight, italic, underline, strike-out; the other fields as given), or
   // nothing when cancelled.
   virtual std::optional<LogFont> choose_font(const LogFont& /*initial*/) { return std::nullopt; }
+  // The system print dialog: the job on the chosen printer, or null when it
+  // was cancelled or could not be shown. The choice stays for the next one.
+  virtual std::unique_ptr<PrintJob> print_dialog() { return nullptr; }
+  // The print dialog in set-up mode: the printer and paper chosen are kept
+  // for the next print dialog; false when cancelled.
+  virtual bool print_setup() { return false; }
 
   virtual void set_title(const std::string& utf8) = 0;
   // Asks for the whole client area to be painted again. The paint cycle runs

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
@@ -13,10 +14,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -24,6 +30,7 @@
 #include "platform/dialog.h"
 #include "qt/qt_dc.h"
 #include "qt/qt_fonts.h"
+#include "qt/qt_print.h"
 
 namespace daub {
 
@@ -56,6 +63,9 @@ class TemplateDialog : public QDialog {
   // Escape and the window's close button act as the Cancel button.
   void reject() override { click(kIdCancel); }
   void paintEvent(QPaintEvent* event) override;
+  // A press and release of the left button on the dialog itself is a drag.
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QWidget* make_control(const ControlTemplate& c);
@@ -64,6 +74,7 @@ class TemplateDialog : public QDialog {
   void push();
   void after_command();
   void draw_preview();
+  void push_combo(QComboBox& combo, int id);
 
   const DialogTemplate& tmpl_;
   DialogProc& proc_;
@@ -72,6 +83,8 @@ class TemplateDialog : public QDialog {
   std::vector<bool> synced_;                      // whether the control's value lives in the state
   std::map<int, std::vector<int>> radio_groups_;  // radio id -> its group
   QImage preview_;
+  QPoint pressed_;
+  bool press_pending_ = false;
 };
 
 // Radio buttons that follow each other in the template form one group, as
@@ -148,6 +161,13 @@ QWidget* TemplateDialog::make_control(const ControlTemplate& c) {
       connect(box, &QAbstractButton::clicked, this, [this, id = c.id] { click(id); });
       return box;
     }
+    case ControlKind::kCombo: {
+      auto* combo = new QComboBox(this);
+      // Choosing an entry in the open list acts as a double click would.
+      connect(combo, &QComboBox::activated, this, [this, id = c.id] { click(id); });
+      QTimer::singleShot(0, combo, &QComboBox::showPopup);
+      return combo;
+    }
     case ControlKind::kGroup:
     case ControlKind::kPreview: {
       QWidget* frame = nullptr;
@@ -195,6 +215,8 @@ void TemplateDialog::pull() {
       state_.set_text(c.id, to_utf8(text->toPlainText()));
     if (auto* box = qobject_cast<QAbstractButton*>(w); box && box->isCheckable())
       state_.set_checked(c.id, box->isChecked());
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+      state_.set_text(c.id, to_utf8(combo->currentText()));
   }
 }
 
@@ -213,7 +235,20 @@ void TemplateDialog::push() {
       edit->setPlainText(text);
     if (auto* box = qobject_cast<QAbstractButton*>(w); box && box->isCheckable())
       box->setChecked(state_.checked(c.id));
+    if (auto* combo = qobject_cast<QComboBox*>(w)) push_combo(*combo, c.id);
   }
+}
+
+void TemplateDialog::push_combo(QComboBox& combo, int id) {
+  QStringList items;
+  for (const std::string& item : state_.items(id)) items << from_utf8(item);
+  QStringList shown;
+  for (int i = 0; i < combo.count(); ++i) shown << combo.itemText(i);
+  if (shown != items) {
+    combo.clear();
+    combo.addItems(items);
+  }
+  combo.setCurrentIndex(static_cast<int>(items.indexOf(from_utf8(state_.text(id)))));
 }
 
 void TemplateDialog::after_command() {
@@ -234,6 +269,20 @@ void TemplateDialog::draw_preview() {
 void TemplateDialog::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, preview_);
+}
+
+void TemplateDialog::mousePressEvent(QMouseEvent* event) {
+  press_pending_ = event->button() == Qt::LeftButton;
+  pressed_ = event->position().toPoint();
+}
+
+void TemplateDialog::mouseReleaseEvent(QMouseEvent* event) {
+  if (!press_pending_ || event->button() != Qt::LeftButton || state_.ended()) return;
+  press_pending_ = false;
+  pull();
+  const QPoint d = event->position().toPoint() - pressed_;
+  proc_.drag(state_, d.x(), d.y());
+  after_command();
 }
 
 }  // namespace
@@ -321,6 +370,19 @@ std::optional<LogFont> QtUi::choose_font(const LogFont& initial) {
   dialog.setOption(QFontDialog::DontUseNativeDialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return logfont_for(dialog.selectedFont(), initial);
+}
+
+std::unique_ptr<PrintJob> QtUi::print_dialog() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialog(printer_.get(), window_);
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  return std::make_unique<QtPrintJob>(*printer_);
+}
+
+bool QtUi::print_setup() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPageSetupDialog dialog(printer_.get(), window_);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 void QtUi::set_composition_window(int x, int y) {

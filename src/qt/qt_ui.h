@@ -5,8 +5,11 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "platform/ui.h"
+
+class QPrinter;
 
 namespace daub {
 
@@ -34,6 +37,10 @@ class QtUi : public Ui {
   std::optional<Colorref> choose_color(Colorref initial) override;
   // Qt's font dialog over the installed fonts.
   std::optional<LogFont> choose_font(const LogFont& initial) override;
+  // Qt's print dialog and page set-up on one printer kept for the run, so
+  // each starts from what was chosen last (a PDF file among the choices).
+  std::unique_ptr<PrintJob> print_dialog() override;
+  bool print_setup() override;
   void set_composition_window(int x, int y) override;
   void set_title(const std::string& utf8) override;
   void repaint() override;
@@ -49,6 +56,7 @@ class QtUi : public Ui {
   QWidget* window_;
   QtUiHooks hooks_;
   bool busy_ = false;
+  std::unique_ptr<QPrinter> printer_;  // the print record
 };
 
 // Qt name filters from a filter text of description|pattern pairs:

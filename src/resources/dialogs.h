@@ -59,4 +59,21 @@ const DialogTemplate& formatparamchangebox_template();
 // 986, 988, 990, 992, 994.
 const DialogTemplate& tabinputbox_template();
 
+// PRINTPARAMINPUTBOX ("プリントパラメータ入力"): lattice origin X 967 and Y
+// 969, print magnification 971, TEST 981.
+const DialogTemplate& printparaminputbox_template();
+// DBRYPRINTDLG ("プリントパラメータ入力"): the same fields and TEST beside
+// the page preview, which covers (0, 0)-(280, 280).
+const DialogTemplate& dbryprintdlg_template();
+// CURRENTPRINTPARAMINPUTBOX ("連続プリントパラメータ入力"): first page 967,
+// last page 969, interval 971, TEST 981.
+const DialogTemplate& currentprintparaminputbox_template();
+// RATTICEPARAMINPUTBOX ("ます目パラメータ入力"): width 967, height 969,
+// interval 971, the presets 982, 983, 996-999, the lattice colour 1024,
+// TEST 981.
+const DialogTemplate& ratticeparaminputbox_template();
+// COMBODLGBOX ("ファイル一覧"): the folder shown 1001 above the list 1002 of
+// its drawing files and folders.
+const DialogTemplate& combodlgbox_template();
+
 }  // namespace daub

@@ -6,16 +6,18 @@
 #include "drawing/drawing_file.h"
 #include "model/app.h"
 #include "paint/canvas.h"
+#include "reading/page_files.h"
 #include "shell/window.h"
 
 namespace daub {
 namespace {
 
 constexpr int kSaveDrawing = 161;
+constexpr int kRestoreDrawing = 321;
 constexpr std::array<int, kCanvasSlots> kSaveCanvas = {672, 691, 721};
 
 bool anything_unsaved(App& app) {
-  if (drawing_unsaved(app)) return true;
+  if (drawing_unsaved(app) || stored_drawing_unsaved(app)) return true;
   for (int slot = 1; slot <= kCanvasSlots; ++slot)
     if (canvas_unsaved(app, slot)) return true;
   return false;
@@ -24,6 +26,8 @@ bool anything_unsaved(App& app) {
 // Saves what needs it, the drawing first; false as soon as one stays unsaved
 // (a cancelled dialog, a declined overwrite, a failed write).
 bool save_everything(App& app) {
+  // While pages are read the user's own drawing comes back to be saved.
+  if (stored_drawing_unsaved(app)) on_command(app, kRestoreDrawing);
   if (drawing_unsaved(app)) {
     on_command(app, kSaveDrawing);
     if (drawing_unsaved(app)) return false;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -172,6 +173,14 @@ bool run_pointer(App& app, const std::string& verb, Words& w, std::string& error
 bool parse_dialog_answer(Words& w, ScriptAnswer& a, std::string& error) {
   a.kind = ScriptAnswer::kDialog;
   for (std::string word = w.next(); !word.empty(); word = w.next()) {
+    if (word == "drag") {
+      if (!parse_int(w.next(), a.drag_dx) || !parse_int(w.next(), a.drag_dy)) {
+        error = "drag needs DX DY";
+        return false;
+      }
+      a.dragged = true;
+      continue;
+    }
     if (word == "click") {
       if (!parse_int(w.next(), a.click) || !w.at_end()) {
         error = "click needs one control id at the end";
@@ -381,7 +390,36 @@ bool run_save(App& app, ScriptHost& host, const std::string& verb, Words& w, std
   return false;
 }
 
+// A folder as the log shows it: relative to where the run started, so that
+// logs do not depend on the temporary folder a test runs in.
+std::string shown_folder(const std::string& folder) {
+  std::error_code error;
+  const std::filesystem::path rel =
+      std::filesystem::relative(folder, std::filesystem::current_path(error), error);
+  return error || rel.empty() ? folder : rel.string();
+}
+
 }  // namespace
+
+std::vector<std::string> reading_fields(const App& app) {
+  const Reading& r = app.reading;
+  const Settings& s = app.settings;
+  auto n = [](const char* name, long long v) {
+    return std::string(name) + "=" + std::to_string(v);
+  };
+  return {"reading",
+          n("pageno", r.pageno),
+          n("stored", r.storeddrawing ? 1 : 0),
+          "pagefolder=" + shown_folder(app.files.page_folder),
+          "workingfolder=" + shown_folder(app.files.working_folder),
+          "sklname=" + app.files.sklname,
+          "print=" + std::to_string(r.printfirst) + "," + std::to_string(r.printlast) + "," +
+              std::to_string(r.printstep),
+          "printorigin=" + fmt_double(s.print_origin_x) + "," + fmt_double(s.print_origin_y),
+          "magnification=" + fmt_double(s.print_magnification),
+          "lattice=" + fmt_double(s.lattice_width) + "," + fmt_double(s.lattice_height) + "," +
+              fmt_double(s.lattice_interval) + "," + std::to_string(s.lattice_pen.color)};
+}
 
 std::vector<std::string> state_fields(const App& app) {
   const Interaction& in = app.in;
@@ -484,12 +522,12 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
     ui.log_line({"close", on_close(app) ? "closes" : "stays"});
     return true;
   }
-  if (verb == "state") {
+  if (verb == "state" || verb == "reading") {
     if (!w.at_end()) {
-      error = "state takes nothing more";
+      error = verb + " takes nothing more";
       return false;
     }
-    ui.log_line(state_fields(app));
+    ui.log_line(verb == "state" ? state_fields(app) : reading_fields(app));
     return true;
   }
   error = "unknown command: " + verb;

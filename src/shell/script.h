@@ -34,5 +34,10 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
 
 // The fields of a `state` log line, "state" first.
 std::vector<std::string> state_fields(const App& app);
+// The fields of a `reading` log line: the page number, whether a drawing is
+// stored, the page and working folders (relative to the current directory),
+// sklname, the continuous print range, the print origin and magnification
+// and the lattice (width, height, interval, colour).
+std::vector<std::string> reading_fields(const App& app);
 
 }  // namespace daub

@@ -49,6 +49,7 @@ class DriverUi : public ScriptUi {
         proc.paint(state, preview);
       }
     }
+    for (const ControlTemplate& c : tmpl.controls) last_shown[c.id] = state.text(c.id);
     return state.ended() ? state.result() : 0;
   }
 
@@ -62,7 +63,8 @@ class DriverUi : public ScriptUi {
   std::deque<Step> steps;
   std::deque<Colorref> colors;
   std::vector<Colorref> chooser_starts;
-  std::map<int, std::string> shown;  // the controls' texts when the last dialog opened
+  std::map<int, std::string> shown;       // the controls' texts when the last dialog opened
+  std::map<int, std::string> last_shown;  // and when it closed
   RecordingDc preview;
 };
 

@@ -12,7 +12,7 @@ bool mouse_setter_command(App& app, int id);
 bool held_point_command(App& app, int id);
 // 170-178, 525: the layer list and the current layer.
 bool layer_command(App& app, int id);
-// 160, 161, 164, 165, 800: drawing files and the drawing block.
+// 160, 161, 164, 165, 800, 880: drawing files and the drawing block.
 bool drawing_file_command(App& app, int id);
 // 390-398, 429, 438, 520-522, 572: the current colour into a display colour.
 bool display_color_command(App& app, int id);
@@ -49,6 +49,12 @@ bool palette_command(App& app, int id);
 // The canvas image operations, the canvases' files and clipboard pictures,
 // and canvas 1 as a bitmap element.
 bool canvas_command(App& app, int id);
+
+// Reading: 240-243, 320, 321, 582 (pages), 573-579 and 595-598 (page series
+// and page marks), 432, 433, 580, 583 (file lists and folders).
+bool reading_command(App& app, int id);
+// Printing: 281, 282 (the lattice), 290, 291, 503, 587, 816, 868, 1119.
+bool print_command(App& app, int id);
 
 // Tracing: 1001-1023 (the shadow and the tracing parameters), 642 and 870
 // (the clipboard's picture traced and converted at once).

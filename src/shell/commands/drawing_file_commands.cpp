@@ -1,4 +1,4 @@
-// Drawing file and drawing block commands (160, 161, 164, 165, 800). The
+// Drawing file and drawing block commands (160, 161, 164, 165, 800, 880). The
 // dialogs keep sklname as a bare name and move the working folder, where the
 // file operations resolve relative names.
 
@@ -10,6 +10,7 @@
 #include "drawing/selection.h"
 #include "model/app.h"
 #include "reading/file_dialogs.h"
+#include "reading/page_files.h"
 #include "render/view.h"
 #include "shell/commands/command_families.h"
 
@@ -45,6 +46,17 @@ void save_drawing(App& app) {
   repaint(app);
 }
 
+// Saves as a page file under a name chosen in the page dialog (page folder).
+void save_page(App& app) {
+  sklsetclear(app);
+  if (!save_page_dialog(app)) return;
+  sklpack(app);
+  // The page number follows a page saved under a page name.
+  if (sklpagefileout(app, app.files.pagename) && is_page_name(app.files.pagename))
+    app.reading.pageno = pagenumber(app, app.files.pagename);
+  repaint(app);
+}
+
 }  // namespace
 
 bool drawing_file_command(App& app, int id) {
@@ -57,6 +69,9 @@ bool drawing_file_command(App& app, int id) {
       return true;
     case 161:
       save_drawing(app);
+      return true;
+    case 880:
+      save_page(app);
       return true;
     case 164:
       memdisp(app);

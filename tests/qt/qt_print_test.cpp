@@ -1,0 +1,140 @@
+// The Qt side of printing and reading: PDF print jobs, the file list's
+// combo box and a drag over the print parameter dialog's preview.
+
+#include "qt/qt_print.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "model/app.h"
+#include "platform/clipboard.h"
+#include "qt/qt_ui.h"
+#include "reading/file_lists.h"
+#include "render/print_dialogs.h"
+
+namespace daub {
+namespace {
+
+namespace fs = std::filesystem;
+
+void when_open(std::function<void(QWidget*)> act) {
+  QTimer::singleShot(0, [act = std::move(act)]() mutable {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w) return when_open(std::move(act));
+    act(w);
+  });
+}
+
+QPushButton* button(QWidget* dialog, const QString& text) {
+  for (QPushButton* b : dialog->findChildren<QPushButton*>())
+    if (b->text() == text) return b;
+  return nullptr;
+}
+
+QStringList items(const QComboBox* combo) {
+  QStringList out;
+  for (int i = 0; i < combo->count(); ++i) out << combo->itemText(i);
+  return out;
+}
+
+struct Folder {
+  Folder() {
+    path =
+        (fs::temp_directory_path() / ("daubery-qt-print-" + std::to_string(::getpid()))).string();
+    fs::create_directories(path + "/sub");
+  }
+  ~Folder() { fs::remove_all(path); }
+  void touch(const std::string& name) const { std::ofstream(path + "/" + name) << "x"; }
+  std::string path;
+};
+
+struct QtPrintTest : testing::Test {
+  QWidget window;
+  QtUi ui{&window, {}};
+  MemoryClipboard clipboard;
+  App app{ui, clipboard};
+};
+
+// A4 at the print resolution holds the A4 lattice at magnification 4.7
+// (630 x 891 world units) to within a third of a millimetre; pages go into one file,
+// which is written only once a document starts.
+TEST(QtPrintJob, PdfPagesAreA4AtThePrintResolution) {
+  Folder folder;
+  const std::string pdf = folder.path + "/out.pdf";
+  std::unique_ptr<PrintJob> job = make_pdf_print_job(pdf);
+  EXPECT_NEAR(job->page_width(), 630 * 4.7, 4);
+  EXPECT_NEAR(job->page_height(), 891 * 4.7, 4);
+  EXPECT_EQ(job->start_page(), nullptr);
+  job.reset();
+  EXPECT_FALSE(fs::exists(pdf));
+  job = make_pdf_print_job(pdf);
+  ASSERT_TRUE(job->start_document());
+  for (int page = 0; page < 3; ++page) {
+    Dc* dc = job->start_page();
+    ASSERT_NE(dc, nullptr);
+    dc->move_to(100, 100);
+    dc->line_to(2000, 3000);
+    job->end_page();
+  }
+  EXPECT_TRUE(job->end_document());
+  std::ifstream in(pdf, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(bytes.find("/Count 3"), std::string::npos);
+}
+
+// Choosing a folder in the open list lists it; a file chosen with OK is the
+// answer.
+TEST_F(QtPrintTest, TheFileListWalksIntoAFolder) {
+  Folder folder;
+  folder.touch("a.skl");
+  folder.touch("b.txt");
+  folder.touch("sub/c.SKL");
+  app.files.working_folder = folder.path;
+  when_open([&](QWidget* w) {
+    auto* combo = w->findChild<QComboBox*>();
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(items(combo), (QStringList{"[..]", "[sub]", "a.skl"}));
+    combo->setCurrentIndex(1);
+    Q_EMIT combo->activated(1);
+    EXPECT_EQ(items(combo), (QStringList{"[..]", "c.SKL"}));
+    combo->setCurrentIndex(1);
+    button(w, "OK")->click();
+  });
+  EXPECT_EQ(drawing_file_list(app), 1);
+  EXPECT_EQ(app.files.sklname, "c.SKL");
+  EXPECT_EQ(app.files.working_folder, folder.path + "/sub");
+}
+
+// A press and a release on the dialog move the origin by the distance over
+// the preview's scale: k = 200 / 4188, times the magnification 4.7.
+TEST_F(QtPrintTest, DraggingOverThePreviewMovesTheOrigin) {
+  app.settings.print_magnification = 4.7;
+  when_open([&](QWidget* w) {
+    const QPointF from(100, 100), to(140, 120);
+    QMouseEvent press(QEvent::MouseButtonPress, from, w->mapToGlobal(from), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, to, w->mapToGlobal(to), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
+    QStringList shown;
+    for (QLineEdit* e : w->findChildren<QLineEdit*>()) shown << e->text();
+    EXPECT_EQ(shown, (QStringList{"178.21", " 89.11", "  4.70"}));
+    button(w, "OK")->click();
+  });
+  EXPECT_EQ(dbryprintdlg(app, 2961, 4188), 1);
+  // OK stores what the fields show.
+  EXPECT_EQ(app.settings.print_origin_x, 178.21);
+}
+
+}  // namespace
+}  // namespace daub

@@ -1,0 +1,181 @@
+#include "reading/page_series.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <random>
+
+#include "drawing/drawing_builder.h"
+#include "reading/page_files.h"
+#include "support/book_builder.h"
+#include "support/test_app.h"
+
+namespace daub {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempDir;
+using test::TestApp;
+
+std::string page(int n, const std::string& model = "text0000.skl") {
+  std::string name = model;
+  setpagenumber(n, name);
+  return name;
+}
+
+// A series in the working folder: pages tagged by their first number.
+struct Series {
+  explicit Series(std::initializer_list<int> numbers) {
+    for (int n : numbers) test::write_page(dir.path, page(n), n);
+    t.app.files.working_folder = dir.path;
+  }
+  // Number → tag of every page file of the series now on disk.
+  std::map<int, double> on_disk() const {
+    std::map<int, double> out;
+    for (const PageFile& f : list_series_plain(dir.path, "text0000.skl"))
+      out[f.number] = test::file_tag(dir.file(f.name));
+    return out;
+  }
+  TempDir dir;
+  TestApp t;
+};
+
+TEST(PageSeries, OneFolderReadListsWhatTryingEveryNumberFinds) {
+  std::mt19937 random(14);
+  for (int round = 0; round < 20; ++round) {
+    SCOPED_TRACE(round);
+    TempDir dir;
+    for (int i = 0; i < 40; ++i) {
+      const int n = static_cast<int>(random() % 10000);
+      const std::string name = page(n, random() % 4 == 0 ? "text0000.SKL" : "text0000.skl");
+      std::error_code taken;  // a name made twice keeps what it was first
+      switch (random() % 6) {
+        case 0:
+          fs::create_directory(dir.file(name), taken);  // the access check finds folders too
+          break;
+        case 1:
+          // A dangling link does not count.
+          fs::create_symlink(dir.file("nowhere"), dir.file(name), taken);
+          break;
+        case 2:
+          test::write_bytes(dir.file("x" + name), {1});  // another stem
+          break;
+        default:
+          test::write_bytes(dir.file(name), {1});
+      }
+    }
+    test::write_bytes(dir.file("text00001.skl"), {1});
+    test::write_bytes(dir.file("text00a1.skl"), {1});
+    test::write_bytes(dir.file("text0001xskl"), {1});
+    test::write_bytes(dir.file("text9999.skl"), {1});
+    const auto fast = list_series(dir.path, "text0042.skl");
+    EXPECT_EQ(fast, list_series_plain(dir.path, "text0042.skl"));
+    EXPECT_TRUE(std::is_sorted(fast.begin(), fast.end(), [](const PageFile& a, const PageFile& b) {
+      return a.number < b.number;
+    }));
+  }
+}
+
+TEST(PageSeries, AnEmptySeriesHasNoFirstOrLastPage) {
+  Series s{3};
+  EXPECT_EQ(pagefiletotal(s.t.app, "none0000.skl"), 0);
+  EXPECT_EQ(s.t.last_message(), "pagefiletotal\tstart=-1,last=-1,total=0");
+}
+
+TEST(PageSeries, RenumberingClosesTheGapsInOrder) {
+  struct Case {
+    const char* first;
+    std::map<int, double> after;
+    const char* message;
+  } cases[] = {
+      {"1", {{1, 3}, {2, 7}, {3, 10}}, ""},
+      {"9997", {{9997, 3}, {9998, 7}, {9999, 10}}, ""},
+      {"9998", {{3, 3}, {7, 7}, {10, 10}}, "pagefilesequence\tページ番号は0から9999までです"},
+      {"-1", {{3, 3}, {7, 7}, {10, 10}}, "pagefilesequence\tページ番号は0から9999までです"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.first);
+    Series s{3, 7, 10};
+    s.t.answer(ScriptAnswer::kInput, c.first);
+    pagefilesequence(s.t.app, "text0007.skl");
+    EXPECT_EQ(s.on_disk(), c.after);
+    EXPECT_EQ(s.t.last_message(), c.message);
+  }
+  // A page already at its place stays; the one after it moves down.
+  Series s{0, 5};
+  s.t.answer(ScriptAnswer::kInput, "0");
+  EXPECT_EQ(pagefilesequence(s.t.app, "text0000.skl"), 2);
+  EXPECT_EQ(s.on_disk(), (std::map<int, double>{{0, 0}, {1, 5}}));
+  EXPECT_EQ(s.t.last_message(), "");
+}
+
+TEST(PageSeries, InsertingMakesRoomForTheDrawing) {
+  Series s{0, 1, 2, 3, 4};
+  test::add_line(s.t.app, 1, 99);
+  EXPECT_EQ(pagefilesequence_insert(s.t.app, "text0002.skl"), 4);
+  EXPECT_EQ(s.on_disk(), (std::map<int, double>{{0, 0}, {1, 1}, {2, 99}, {3, 2}, {4, 3}, {5, 4}}));
+  Series full{9998, 9999};
+  EXPECT_EQ(pagefilesequence_insert(full.t.app, "text9999.skl"), 0);
+  EXPECT_EQ(full.t.last_message(), "pagefilesequence\tページ番号は0から9999までです");
+  EXPECT_EQ(full.on_disk(), (std::map<int, double>{{9998, 9998}, {9999, 9999}}));
+}
+
+TEST(PageSeries, RenamingTouchesNothingWhenANewNameIsTaken) {
+  Series s{1, 2};
+  test::write_bytes(s.dir.file("book0002.skl"), {7});
+  s.t.answer(ScriptAnswer::kInput, "book0000.skl");
+  EXPECT_EQ(pagefilenamechange(s.t.app, "text0001.skl"), 0);
+  EXPECT_EQ(s.t.last_message(), "pagefilenamechange\tbook0002.skl is same name");
+  EXPECT_EQ(s.on_disk(), (std::map<int, double>{{1, 1}, {2, 2}}));
+  EXPECT_FALSE(fs::exists(s.dir.file("book0001.skl")));
+  s.t.answer(ScriptAnswer::kInput, "note9999.SKL");
+  EXPECT_EQ(pagefilenamechange(s.t.app, "text0001.skl"), 2);
+  EXPECT_EQ(test::file_tag(s.dir.file("note0001.SKL")), 1);
+  EXPECT_EQ(test::file_tag(s.dir.file("note0002.SKL")), 2);
+  EXPECT_TRUE(s.on_disk().empty());
+}
+
+TEST(PageSeries, RenamingRefusesNamesNotInPageForm) {
+  for (const char* typed : {"a.skl", "sub/page0000.skl", "page0000.txt"}) {
+    SCOPED_TRACE(typed);
+    Series s{1};
+    s.t.answer(ScriptAnswer::kInput, typed);
+    EXPECT_EQ(pagefilenamechange(s.t.app, "text0001.skl"), 0);
+    EXPECT_EQ(s.t.messages().size(), 1u);
+    EXPECT_EQ(s.on_disk(), (std::map<int, double>{{1, 1}}));
+  }
+}
+
+TEST(PageSeries, DeletingBeforeAndAfterTheChosenPage) {
+  Series before{1, 2, 3, 4};
+  EXPECT_EQ(pagefiledelback(before.t.app, "text0003.skl", Side::kBefore), 2);
+  EXPECT_EQ(before.on_disk(), (std::map<int, double>{{3, 3}, {4, 4}}));
+  Series after{1, 2, 3, 4};
+  EXPECT_EQ(pagefiledelback(after.t.app, "text0002.skl", Side::kAfter), 2);
+  EXPECT_EQ(after.on_disk(), (std::map<int, double>{{1, 1}, {2, 2}}));
+  EXPECT_EQ(pagefiledelete(after.t.app, "text0002.skl"), 1);
+  EXPECT_EQ(pagefiledelete(after.t.app, "text0002.skl"), 0);
+  EXPECT_TRUE(after.t.messages().empty());
+}
+
+TEST(PageSeries, AFailedFileOperationStopsWithItsMessage) {
+  // A name taken by a dangling link is not a page, yet nothing may be
+  // renamed over it.
+  Series s{3};
+  fs::create_symlink(s.dir.file("nowhere"), s.dir.file("text0000.skl"));
+  s.t.answer(ScriptAnswer::kInput, "0");
+  EXPECT_EQ(pagefilesequence(s.t.app, "text0003.skl"), 0);
+  EXPECT_EQ(s.t.last_message(), "pagefilesequence\trename err");
+  EXPECT_EQ(s.on_disk(), (std::map<int, double>{{3, 3}}));
+  // A folder with something in it cannot be removed.
+  Series d{1, 2};
+  fs::create_directory(d.dir.file("text0000.skl"));
+  test::write_bytes(d.dir.file("text0000.skl/inside"), {1});
+  EXPECT_EQ(pagefiledelback(d.t.app, "text0002.skl", Side::kBefore), 0);
+  EXPECT_EQ(d.t.last_message(), "pagefiledelback\tremove err");
+  EXPECT_EQ(test::file_tag(d.dir.file("text0001.skl")), 1);
+}
+
+}  // namespace
+}  // namespace daub

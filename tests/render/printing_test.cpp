@@ -1,0 +1,211 @@
+#include "render/printing.h"
+
+#include <gtest/gtest.h>
+
+#include "drawing/lines.h"
+#include "render/print_dialogs.h"
+#include "support/book_builder.h"
+#include "support/driver_ui.h"
+#include "support/test_app.h"
+
+namespace daub {
+namespace {
+
+using test::TestApp;
+
+ScriptAnswer fields(std::vector<std::pair<int, std::string>> values, int click = kIdOk) {
+  ScriptAnswer a;
+  a.kind = ScriptAnswer::kDialog;
+  a.values = std::move(values);
+  a.click = click;
+  return a;
+}
+
+// A drawing of one straight line from (100, 50) to (200, 50), printed on a
+// page of the print dialog's job.
+struct Printing {
+  Printing() {
+    LineRecord line, out;
+    line.geom = {100, 50, 0, 200, 50, 0, kShapeStraight};
+    int n = 0;
+    setskl(t.app, line, out, n, 1);
+    test::record_print_jobs(t.ui, job);
+    t.app.canvases.slots[0].shown = 0;  // keeps the test quick
+    t.clear_log();
+  }
+  IntPoint line_start() const {
+    if (job.pages.empty()) return {-1, -1};
+    const auto segments = job.pages[0]->segments();
+    return segments.empty() ? IntPoint{-1, -1} : segments[0].first;
+  }
+  TestApp t;
+  test::PrintRecord job;
+};
+
+TEST(Printing, TheWorldPointLandsAtOriginPlusPointTimesMagnification) {
+  struct Case {
+    double x, y, m;
+    IntPoint at;
+  } cases[] = {
+      {0, 0, 4.7, {470, 235}},
+      {10, -5, 2.5, {275, 112}},
+      {-100, -50, 1.0, {0, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.m);
+    Printing p;
+    const Settings before = p.t.app.settings;
+    p.t.answer(ScriptAnswer::kPrint, "out.pdf");
+    p.t.ui.queue(fields(
+        {{967, std::to_string(c.x)}, {969, std::to_string(c.y)}, {971, std::to_string(c.m)}}));
+    EXPECT_EQ(printout_with_params(p.t.app), 1);
+    EXPECT_EQ(p.line_start(), c.at);
+    EXPECT_EQ(p.job.starts, 1);
+    EXPECT_EQ(p.job.ends, 1);
+    // The view is put back; the parameters stay as typed.
+    EXPECT_EQ(p.t.app.settings.scale, before.scale);
+    EXPECT_EQ(p.t.app.settings.view_center_x, before.view_center_x);
+    EXPECT_EQ(p.t.app.settings.print_magnification, c.m);
+  }
+}
+
+TEST(Printing, EachFailureHasItsMessageAndPrintsNothing) {
+  {
+    Printing p;  // no printer chosen
+    EXPECT_EQ(printout_with_params(p.t.app), 0);
+    EXPECT_EQ(p.t.last_message(), "printout\tプリントＤＬＧが開けません");
+  }
+  {
+    Printing p;  // the parameters cancelled
+    p.t.answer(ScriptAnswer::kPrint, "out.pdf");
+    p.t.answer(ScriptAnswer::kCancel);
+    EXPECT_EQ(printout_with_params(p.t.app), 0);
+    EXPECT_EQ(p.job.starts, 0);
+    EXPECT_TRUE(p.t.messages().empty());
+  }
+  {
+    Printing p;
+    p.job.start_ok = false;
+    p.t.answer(ScriptAnswer::kPrint, "out.pdf");
+    EXPECT_EQ(printout(p.t.app), 0);
+    EXPECT_EQ(p.t.last_message(), "printout\tSTARTDOCが開けません");
+    EXPECT_TRUE(p.job.pages.empty());
+  }
+  {
+    Printing p;  // a magnification of 0 places nothing
+    p.t.answer(ScriptAnswer::kPrint, "out.pdf");
+    p.t.ui.queue(fields({{971, "-3"}}));
+    EXPECT_EQ(printout_with_params(p.t.app), 0);
+    EXPECT_EQ(p.t.last_message(), "CAUTION\t縮尺は正の数で指定してください");
+    EXPECT_EQ(p.job.starts, 0);
+  }
+}
+
+// Each dialog reads its fields (TEST), shows and stores what it read.
+TEST(PrintDialogs, FieldsAreReadBackClamped) {
+  using Read = double (*)(const App&);
+  const Read magnification = [](const App& a) { return a.settings.print_magnification; };
+  const Read interval = [](const App& a) { return a.settings.lattice_interval; };
+  const Read last = [](const App& a) { return double(a.reading.printlast); };
+  const Read step = [](const App& a) { return double(a.reading.printstep); };
+  struct Case {
+    const char* what;
+    int (*dialog)(App&);
+    std::vector<std::pair<int, std::string>> typed;
+    Read read;
+    double stored;
+  } cases[] = {
+      {"negative magnification", print_param_dialog, {{971, "-3"}}, magnification, 0.0},
+      {"magnification", print_param_dialog, {{971, "2.5"}}, magnification, 2.5},
+      {"not a number", print_param_dialog, {{971, "x"}}, magnification, 4.7},
+      {"lattice interval below 1", lattice_dialog, {{971, "0.5"}}, interval, 1.0},
+      {"lattice interval above 1", lattice_dialog, {{971, "1.01"}}, interval, 1.01},
+      {"end below start", continuous_print_dialog, {{967, "5"}, {969, "2"}}, last, 5},
+      {"end at start", continuous_print_dialog, {{967, "5"}, {969, "5"}}, last, 5},
+      {"end above start", continuous_print_dialog, {{967, "5"}, {969, "6"}}, last, 6},
+      {"interval 0", continuous_print_dialog, {{971, "0"}}, step, 1},
+      {"interval 2", continuous_print_dialog, {{971, "2"}}, step, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestApp t;
+    t.ui.queue(fields(c.typed, 981));
+    t.answer(ScriptAnswer::kOk);
+    EXPECT_EQ(c.dialog(t.app), 1);
+    EXPECT_EQ(c.read(t.app), c.stored);
+  }
+}
+
+TEST(PrintDialogs, FieldsShowWhatWasReadInSixCharacters) {
+  test::DriverApp d;
+  d.ui.steps = {{{{967, "12.345"}, {971, "-3"}}, 981}, {{}, kIdOk}};
+  EXPECT_EQ(print_param_dialog(d.app), 1);
+  EXPECT_EQ(d.ui.shown[971], "  4.70");
+  EXPECT_EQ(d.ui.last_shown[967], " 12.35");
+  EXPECT_EQ(d.ui.last_shown[971], "  0.00");
+  EXPECT_EQ(d.app.settings.print_magnification, 0.0);
+}
+
+TEST(PrintDialogs, TheLatticeColourIsStoredOnlyOnOk) {
+  for (int last : {kIdOk, kIdCancel}) {
+    test::DriverApp d;
+    d.ui.colors = {0x123456};
+    d.ui.steps = {{{}, 1024}, {{}, last}};
+    const Colorref before = d.app.settings.lattice_pen.color;
+    lattice_dialog(d.app);
+    EXPECT_EQ(d.app.settings.lattice_pen.color, last == kIdOk ? 0x123456u : before);
+  }
+}
+
+TEST(PrintDialogs, LatticePresetsKeepTheInterval) {
+  struct Case {
+    int button;
+    double width, height;
+  } cases[] = {{982, 630.0, 891.0}, {983, 445.5, 630.0}, {996, 315.0, 445.5},
+               {997, 891.0, 630.0}, {998, 630.0, 445.5}, {999, 445.5, 315.0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.button);
+    TestApp t;
+    t.app.settings.lattice_width = 1;
+    t.app.settings.lattice_interval = 25;
+    t.ui.queue(fields({}, c.button));
+    t.answer(ScriptAnswer::kOk);
+    EXPECT_EQ(lattice_dialog(t.app), 1);
+    EXPECT_EQ(t.app.settings.lattice_width, c.width);
+    EXPECT_EQ(t.app.settings.lattice_height, c.height);
+    EXPECT_EQ(t.app.settings.lattice_interval, 25);
+  }
+}
+
+TEST(PrintDialogs, TheLatticeInputNeedsAllThreeValues) {
+  TestApp t;
+  t.answer(ScriptAnswer::kInput, "100,200");
+  EXPECT_EQ(lattice_input(t.app), 0);
+  EXPECT_EQ(t.app.settings.lattice_width, 630.0);
+  t.answer(ScriptAnswer::kInput, "100,200,0.25");
+  EXPECT_EQ(lattice_input(t.app), 1);
+  EXPECT_EQ(t.app.settings.lattice_width, 100.0);
+  EXPECT_EQ(t.app.settings.lattice_height, 200.0);
+  EXPECT_EQ(t.app.settings.lattice_interval, 1.0);
+}
+
+TEST(PrintDialogs, ThePreviewAndItsDragFollowThePage) {
+  TestApp t;
+  RecordingDc dc;
+  // A 1000 x 2000 page shows 100 x 200 pixels: k = 0.1, at magnification 2
+  // a world unit is 0.2 preview pixels.
+  paint_print_preview(t.app, dc, PrintParams{50, 100, 2}, 1000, 2000);
+  ASSERT_EQ(dc.count(DcOp::kFillRect), 2);
+  EXPECT_EQ(dc.ops()[1].points[1], (IntPoint{120, 220}));
+  ASSERT_EQ(dc.count(DcOp::kRectangle), 2);
+  EXPECT_EQ(dc.ops()[2].points[0], (IntPoint{30, 40}));              // the lattice
+  EXPECT_EQ(dc.ops()[2].points[1], (IntPoint{30 + 126, 40 + 178}));  // 630 x 891 × 0.2
+  EXPECT_EQ(dc.ops()[3].points[0], (IntPoint{30 + 2, 40 + 2}));      // canvas 1 at (10, 10)
+  const PrintParams moved = dragged_print_params(PrintParams{50, 100, 2}, 10, -4, 1000, 2000);
+  EXPECT_EQ(moved.x, 100);
+  EXPECT_EQ(moved.y, 80);
+  EXPECT_EQ(dragged_print_params(PrintParams{50, 100, 0}, 10, 10, 1000, 2000).x, 50);
+}
+
+}  // namespace
+}  // namespace daub
