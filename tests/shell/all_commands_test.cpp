@@ -128,3 +128,70 @@ TEST(CommandLabels, MouseCommandNamesComeFromTheTable) {
 
 }  // namespace
 }  // namespace daub
+
+namespace daub {
+namespace {
+
+// One behaviour a group of the ids built last, away from identity.
+TEST(ReachCommands, CanvasTurnsTwinsBrushAndConstructions) {
+  TestApp t;
+  App& app = t.app;
+  ASSERT_EQ(make_canvas(app, 2, {0, 0}, {3, 2}, rgb(10, 20, 30)), 1);
+  // 776 turns canvas 2 a quarter: 3 × 2 becomes 2 × 3; the shown top-left
+  // pixel goes to the top-right.
+  Dib& pic = canvas_slot(app, 2)->image;
+  ASSERT_EQ(fill_picture(pic, rgb(0, 0, 0)), OpStatus::kDone);
+  ASSERT_EQ(picture_color(pic, 0, 0), rgb(0, 0, 0));
+  MenuCommand(app, 776, 0);
+  EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).width, 2);
+  EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).height, 3);
+  MenuCommand(app, 879, 0);  // back a quarter
+  EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).width, 3);
+  // 693: canvas 2 takes canvas 1's size.
+  const DibInfo one = dib_info(canvas_slot(app, 1)->image);
+  MenuCommand(app, 693, 0);
+  EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).width, one.width);
+  // 757 and 763: brush width 10 and the soft dab; 747 hard.
+  MenuCommand(app, 757, 0);
+  MenuCommand(app, 747, 0);
+  EXPECT_EQ(app.brush.width, 10);
+  EXPECT_EQ(app.brush.blur, 0);
+  MenuCommand(app, 360, 0);
+  EXPECT_EQ(app.brush.width, BrushParams{}.width);
+  // 619 without a current point is refused; with one it steps by d.
+  app.in.nowpointvalid = 0;
+  MenuCommand(app, 619, 0);
+  EXPECT_EQ(t.last_message(), "CAUTION\t注目点を指定してください");
+  app.in.nowpoint = {5, 7, 0};
+  app.in.nowpointvalid = 1;
+  app.construction.distance = 4;
+  MenuCommand(app, 619, 0);
+  EXPECT_DOUBLE_EQ(app.in.nowpoint.x, 9);
+  MenuCommand(app, 636, 0);  // to the left of direction 0 with y down: up
+  EXPECT_NEAR(app.in.nowpoint.y, 3, 1e-12);
+  // 673: canvas 1 to the current point.
+  MenuCommand(app, 673, 0);
+  EXPECT_NEAR(canvas_slot(app, 1)->x, 9, 1e-9);
+}
+
+TEST(ReachCommands, TurnMovesTheShownTopLeftClockwise) {
+  TestApp t;
+  ASSERT_EQ(make_canvas(t.app, 1, {0, 0}, {3, 2}, rgb(0, 0, 0)), 1);
+  Dib& pic = canvas_slot(t.app, 1)->image;
+  const DibInfo info = dib_info(pic);
+  // The shown top row is the last stored row.
+  pic[info.pixel_offset + info.stride * 1 + 2] = 255;  // red at shown (0, 0)
+  ASSERT_EQ(picture_color(pic, 0, 0), rgb(255, 0, 0));
+  ASSERT_EQ(turn_picture(pic, 1), OpStatus::kDone);
+  EXPECT_EQ(picture_color(pic, 1, 0), rgb(255, 0, 0));  // top-right of 2 × 3
+  ASSERT_EQ(turn_picture(pic, -1), OpStatus::kDone);
+  EXPECT_EQ(picture_color(pic, 0, 0), rgb(255, 0, 0));
+  ASSERT_EQ(turn_picture(pic, 2), OpStatus::kDone);
+  EXPECT_EQ(picture_color(pic, 2, 1), rgb(255, 0, 0));  // bottom-right
+  EXPECT_EQ(picture_color(pic, 3, 0), std::nullopt);
+  EXPECT_EQ(picture_color(pic, 0, 2), std::nullopt);
+  EXPECT_EQ(picture_color(pic, -1, 0), std::nullopt);
+}
+
+}  // namespace
+}  // namespace daub
