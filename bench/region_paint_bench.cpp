@@ -8,7 +8,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -24,6 +23,7 @@
 #include "platform/clipboard.h"
 #include "platform/script_ui.h"
 #include "qt/qt_dc.h"
+#include "qt_main.h"
 #include "render/display.h"
 #include "shell/startup.h"
 
@@ -223,10 +223,4 @@ BENCHMARK(BM_RawQPainter)->Arg(1000)->Arg(2000)->Arg(4000)->Unit(benchmark::kMil
 }  // namespace
 }  // namespace daub
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication qt(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return daub::bench::run_with_qt(argc, argv); }

@@ -7,7 +7,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <random>
@@ -19,6 +18,7 @@
 #include "platform/script_ui.h"
 #include "qt/qt_dc.h"
 #include "qt/qt_fonts.h"
+#include "qt_main.h"
 #include "render/display.h"
 #include "render/text_layout.h"
 #include "render/view.h"
@@ -153,11 +153,4 @@ BENCHMARK(BM_QtDrawsTheSameCharacters)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace daub
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return daub::bench::run_with_qt(argc, argv); }

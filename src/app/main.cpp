@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <charconv>
+#include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -60,6 +61,10 @@ bool has_display() {
   return (x && *x) || (wayland && *wayland);
 }
 
+// Qt takes the C library's locale from the environment when it starts; numbers
+// in dialogs, files and messages are always written and read with a point.
+void use_decimal_point() { std::setlocale(LC_NUMERIC, "C"); }
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,6 +76,7 @@ int main(int argc, char** argv) {
   if (o.headless) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication qapp(argc, argv);
+    use_decimal_point();
     return daub::run_headless(o.script, o.width, o.height);
   }
   if (!has_display()) {
@@ -79,6 +85,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication qapp(argc, argv);
+  use_decimal_point();
   if (daub::install_japanese_translations(qapp) == nullptr)
     std::cerr << "daubery: Qt's Japanese translations are not installed "
                  "(qt6-translations-l10n); its dialogs speak English.\n";

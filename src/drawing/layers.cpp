@@ -43,6 +43,14 @@ void move_layer(Block& block, int from, int to) {
   link_layer(block, unlink_layer(block, from), to);
 }
 
+}  // namespace
+
+void move_layer_back(Block& block, int n) {
+  if (n > 1 && n <= layer_count(block)) move_layer(block, n, n - 1);
+}
+
+namespace {
+
 // The shared check of the moving operations: the number of layers when layer
 // n exists, else 0 after the message with the operation's name as caption.
 int checked_count(App& app, int n, const char* caption) {

@@ -27,6 +27,10 @@ std::uint64_t find_element_slot(App& app, int n, int layer, ChainKind kind, cons
 // The offset of that element's record, or 0 after the message.
 std::uint32_t find_element(App& app, int n, int layer, ChainKind kind, const char* caption);
 
+// Layer n (2 or more, and existing) changes places with layer n - 1; no
+// messages, nothing else changes.
+void move_layer_back(Block& block, int n);
+
 void makelayer(App& app, int n);
 int dellayer(App& app, int n);
 int layerswaptop(App& app, int n);

@@ -174,6 +174,10 @@ void style_to_settings(const TextRecord& t, Settings& s, unsigned parts) {
   copy_style(t, s, parts);
 }
 
+void copy_text_style(const TextRecord& from, TextRecord& to, unsigned parts) {
+  copy_style(from, to, parts);
+}
+
 bool entry_matches(App& app, TextKind kind) {
   const int wanted = kind == TextKind::kLetter ? 0 : 1;
   if (app.in.englishentry == wanted) return true;

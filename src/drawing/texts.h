@@ -47,6 +47,7 @@ enum TextParts : unsigned {
 // Copies the chosen parts between the settings and a record.
 void style_from_settings(const Settings& s, TextRecord& t, unsigned parts);
 void style_to_settings(const TextRecord& t, Settings& s, unsigned parts);
+void copy_text_style(const TextRecord& from, TextRecord& to, unsigned parts);
 
 // The entry check of the operations that change text: a letter operation
 // refuses while Latin entry is chosen ("英語が選ばれています"), an english

@@ -17,3 +17,22 @@ double normalize_angle(double a) {
 }
 
 }  // namespace daub
+
+namespace daub {
+namespace {
+
+constexpr double kFixedDirections[] = {-180, -150, -135, -120, -90, -60, -45, -30, 0,
+                                       30,   45,   60,   90,   120, 135, 150, 180};
+
+}  // namespace
+
+double nearest_fixed_direction(double angle) {
+  double best = kFixedDirections[0] * kPi / 180.0;
+  for (double degrees : kFixedDirections) {
+    const double candidate = degrees * kPi / 180.0;
+    if (std::fabs(angle - candidate) < std::fabs(angle - best)) best = candidate;
+  }
+  return best;
+}
+
+}  // namespace daub

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "model/canvas.h"
 #include "model/records.h"
 #include "model/settings.h"
+#include "model/stocks.h"
 #include "model/text_state.h"
 #include "model/tracing.h"
 #include "platform/clipboard.h"
@@ -109,6 +111,9 @@ struct App {
   Construction construction;
   Colorref last_chosen_color = 0xFFFFFF;   // where the colour choosers but the palette's start
   std::vector<ExtractionItem> line_stock;  // the line extraction list ("抽出線")
+  std::array<TextStock, 2> text_stocks;    // letter and english selection sets
+  BitmapStock bitmap_stock;                // the bitmap selection set
+  std::optional<Block> spare;              // the spare screen ("予備画面")
   std::vector<DPoint> enclosure;           // the enclosure outline ("囲み線"), world points
   BrushParams brush;                       // the soft brush of the canvases
   double chord_tolerance = 1.07;  // how far a stroke may stray from a chord and still be one

@@ -41,6 +41,14 @@ static_assert(offsetof(PenRecord, start_length) == 24);
 static_assert(offsetof(PenRecord, bit_count) == 32);
 static_assert(offsetof(PenRecord, bits) == 36);
 
+// The dot pattern of a pen: dot length, start length, line-bit count and bits.
+inline void copy_dot_pattern(const PenRecord& from, PenRecord& to) {
+  to.dot_length = from.dot_length;
+  to.start_length = from.start_length;
+  to.bit_count = from.bit_count;
+  to.bits = from.bits;
+}
+
 // Region parameter record: the fill of a region, 80 bytes.
 struct RegionParam {
   std::int32_t brush_style = 0;  // 0 solid, 1 hatch

@@ -212,6 +212,10 @@ int dispstock(App& app, Dc& dc) {
   paint_nowpoint(app, dc);
   paint_current_texts(app, dc);
   paint_text_heads(app, dc);
+  const Colorref selected = display_color(app, 748);
+  stocktextheddisp(app, dc, TextKind::kEnglish, selected);
+  stocktextheddisp(app, dc, TextKind::kLetter, selected);
+  stockbmpheddisp(app, dc, selected);
   return 0;
 }
 

@@ -21,3 +21,17 @@ void jordenlinedisp(App& app, Dc& dc) {
 }
 
 }  // namespace daub
+
+namespace daub {
+
+void stocktextheddisp(App& app, Dc& dc, TextKind kind, Colorref color) {
+  for (const TextStockItem& item : app.text_stocks[text_index(kind)])
+    dispmark(app, dc, item.record.x, item.record.y, color);
+}
+
+void stockbmpheddisp(App& app, Dc& dc, Colorref color) {
+  for (const BitmapStockItem& item : app.bitmap_stock)
+    dispmark(app, dc, item.record.x, item.record.y, color);
+}
+
+}  // namespace daub

@@ -5,6 +5,7 @@
 #include <string>
 #include <type_traits>
 
+#include "drawing/selection.h"
 #include "geometry/angle.h"
 #include "model/app.h"
 #include "model/settings.h"
@@ -38,9 +39,20 @@ constexpr PatternButton kPatternButtons[] = {{982, 1}, {983, 3}, {996, 5}};
 // The standard-pen chooser's buttons, in the order of standard_pens().
 constexpr int kStandardPenButtons[] = {981, 982, 983, 996, 997, 998, 999};
 
+// The check boxes of PENPARAMCHANGEBOX and the parts of the pen they copy.
+struct PartBox {
+  int id;
+  unsigned parts;
+};
+constexpr PartBox kPenPartBoxes[] = {
+    {1038, kPenWidth}, {1039, kPenStyle | kPenDots}, {1040, kPenColor}};
+
+// PENINPUTBOX, and PENPARAMCHANGEBOX when there is a place for the parts
+// its check boxes choose.
 class PenInputProc : public DialogProc {
  public:
-  explicit PenInputProc(App& app) : app_(app), fields_(app) {}
+  explicit PenInputProc(App& app, unsigned* parts = nullptr)
+      : app_(app), fields_(app), parts_(parts) {}
 
   void init(DialogState& state) override { fields_.init(state); }
 
@@ -48,6 +60,11 @@ class PenInputProc : public DialogProc {
     if (id == kIdOk) {
       fields_.store(state);
       refresh_pens(app_.settings);
+      if (parts_ != nullptr) {
+        *parts_ = 0;
+        for (const PartBox& box : kPenPartBoxes)
+          if (state.checked(box.id)) *parts_ |= box.parts;
+      }
       state.end(1);
     } else if (id == kIdCancel) {
       state.end(0);
@@ -61,6 +78,7 @@ class PenInputProc : public DialogProc {
  private:
   App& app_;
   PenFields fields_;
+  unsigned* parts_;
 };
 
 class StandardPenProc : public DialogProc {
@@ -221,6 +239,12 @@ void PenFields::paint(const DialogState& state, Dc& dc) {
 int pen_input_dialog(App& app) {
   PenInputProc proc(app);
   return app.ui.run_dialog(peninputbox_template(), proc) == 1 ? 1 : 0;
+}
+
+int pen_param_change_dialog(App& app, unsigned& parts) {
+  parts = 0;
+  PenInputProc proc(app, &parts);
+  return app.ui.run_dialog(penparamchangebox_template(), proc) == 1 ? 1 : 0;
 }
 
 int standard_pen_dialog(App& app) {

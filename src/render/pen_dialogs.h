@@ -67,6 +67,10 @@ class PenFields {
 // PENINPUTBOX ("ペンデータ入力"): 1 after OK (the current pen is set and the
 // refresh step has run), 0 on cancel.
 int pen_input_dialog(App& app);
+// PENPARAMCHANGEBOX ("線群変更"): as PENINPUTBOX; `parts` gets the parts of
+// the pen (PenParts) checked under "変更項目": 1038 the width, 1039 the
+// style and dot pattern, 1040 the colour. 1 after OK, 0 on cancel.
+int pen_param_change_dialog(App& app, unsigned& parts);
 // STANDARDPENINPUTBOX ("定型ペンデータ入力"): the index of the chosen row of
 // standard_pens(), or -1 when none was chosen.
 int standard_pen_dialog(App& app);

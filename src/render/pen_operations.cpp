@@ -56,12 +56,8 @@ int linenowpenwidth(App& app, int n, int layer) {
 }
 
 int linenowdot(App& app, int n, int layer) {
-  return copy_current_pen(app, n, layer, "linenowdot", [](PenRecord& to, const PenRecord& from) {
-    to.dot_length = from.dot_length;
-    to.start_length = from.start_length;
-    to.bit_count = from.bit_count;
-    to.bits = from.bits;
-  });
+  return copy_current_pen(app, n, layer, "linenowdot",
+                          [](PenRecord& to, const PenRecord& from) { copy_dot_pattern(from, to); });
 }
 
 int linenowcolor(App& app, int n, int layer) {

@@ -112,9 +112,21 @@ int read_int(const DialogState& state, int id, int current) {
   return std::sscanf(state.text(id).c_str(), "%d", &v) == 1 ? v : current;
 }
 
+// The check boxes of FORMATPARAMCHANGEBOX and the parts of the text style
+// they copy.
+struct PartBox {
+  int id;
+  unsigned parts;
+};
+constexpr PartBox kTextPartBoxes[] = {
+    {1038, kTextFont}, {1039, kTextFormat}, {1040, kTextTabs}, {1041, kTextColor}};
+
+// FORMATINPUTBOX, and FORMATPARAMCHANGEBOX when there is a place for the
+// parts its check boxes choose.
 class FormatInputProc : public DialogProc {
  public:
-  explicit FormatInputProc(App& app) : app_(app), saved_(app.settings) {}
+  explicit FormatInputProc(App& app, unsigned* parts = nullptr)
+      : app_(app), saved_(app.settings), parts_(parts) {}
 
   void init(DialogState& state) override {
     const Settings& s = app_.settings;
@@ -132,7 +144,13 @@ class FormatInputProc : public DialogProc {
   void command(DialogState& state, int id) override {
     switch (id) {
       case kIdOk:
-        if (store(state)) state.end(1);
+        if (!store(state)) return;
+        if (parts_ != nullptr) {
+          *parts_ = 0;
+          for (const PartBox& box : kTextPartBoxes)
+            if (state.checked(box.id)) *parts_ |= box.parts;
+        }
+        state.end(1);
         return;
       case kIdCancel:
         app_.settings = saved_;
@@ -237,6 +255,7 @@ class FormatInputProc : public DialogProc {
   App& app_;
   Settings saved_;
   LogFont font_;
+  unsigned* parts_;
 };
 
 class TabInputProc : public DialogProc {
@@ -305,6 +324,12 @@ int textclicdlg(App& app, TextKind kind, int n, int layer) {
 int format_input_dialog(App& app) {
   FormatInputProc proc(app);
   return app.ui.run_dialog(formatinputbox_template(), proc) == 1 ? 1 : 0;
+}
+
+int format_param_change_dialog(App& app, unsigned& parts) {
+  parts = 0;
+  FormatInputProc proc(app, &parts);
+  return app.ui.run_dialog(formatparamchangebox_template(), proc) == 1 ? 1 : 0;
 }
 
 int tab_input_dialog(App& app) {

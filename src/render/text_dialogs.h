@@ -27,6 +27,10 @@ int textclicdlg(App& app, TextKind kind, int n, int layer);
 // face name and direction, with the font chooser, the tab dialog and the
 // colour behind its buttons. 1 after OK; a cancel puts every setting back.
 int format_input_dialog(App& app);
+// FORMATPARAMCHANGEBOX ("文字群変更"): as FORMATINPUTBOX; `parts` gets the
+// parts of the text style (TextParts) checked under "変更項目": 1038 the
+// font, 1039 the format, 1040 the tabs, 1041 the colour.
+int format_param_change_dialog(App& app, unsigned& parts);
 // TABINPUTBOX ("タブ入力"): the ten tab intervals. 1 after OK.
 int tab_input_dialog(App& app);
 

@@ -34,6 +34,19 @@ DialogTemplate with_pen_fields(DialogTemplate t, const std::vector<ControlTempla
   return t;
 }
 
+// A change dialog: the dialog it extends, taller by the box of parts to
+// change, with OK and Cancel moved to its new bottom.
+DialogTemplate change_dialog(DialogTemplate t, const char* name, const char* title, int height,
+                             const std::vector<ControlTemplate>& parts) {
+  t.name = name;
+  t.title = title;
+  for (ControlTemplate& c : t.controls)
+    if (c.id == kIdOk || c.id == kIdCancel) c.y += height - t.height;
+  t.height = height;
+  t.controls.insert(t.controls.end(), parts.begin(), parts.end());
+  return t;
+}
+
 }  // namespace
 
 const DialogTemplate& peninputbox_template() {
@@ -46,6 +59,16 @@ const DialogTemplate& peninputbox_template() {
                           {kIdOk, ControlKind::kDefaultButton, "OK", 380, 290, 84, 28},
                           {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 476, 290, 84, 28},
                       });
+  return kTemplate;
+}
+
+const DialogTemplate& penparamchangebox_template() {
+  static const DialogTemplate kTemplate =
+      change_dialog(peninputbox_template(), "PENPARAMCHANGEBOX", "線群変更", 400,
+                    {{-1, ControlKind::kGroup, "変更項目", 200, 190, 220, 120},
+                     {1038, ControlKind::kCheck, "ペン幅", 216, 214, 190, 24},
+                     {1039, ControlKind::kCheck, "線の種類", 216, 244, 190, 24},
+                     {1040, ControlKind::kCheck, "色", 216, 274, 190, 24}});
   return kTemplate;
 }
 
@@ -300,6 +323,17 @@ const DialogTemplate& formatinputbox_template() {
           {kIdOk, ControlKind::kDefaultButton, "OK", 400, 380, 84, 28},
           {kIdCancel, ControlKind::kButton, "ｷｬﾝｾﾙ", 496, 380, 84, 28},
       }};
+  return kTemplate;
+}
+
+const DialogTemplate& formatparamchangebox_template() {
+  static const DialogTemplate kTemplate =
+      change_dialog(formatinputbox_template(), "FORMATPARAMCHANGEBOX", "文字群変更", 500,
+                    {{-1, ControlKind::kGroup, "変更項目", 20, 416, 360, 72},
+                     {1038, ControlKind::kCheck, "フォント", 32, 444, 80, 24},
+                     {1039, ControlKind::kCheck, "書式", 116, 444, 80, 24},
+                     {1040, ControlKind::kCheck, "タブ", 200, 444, 80, 24},
+                     {1041, ControlKind::kCheck, "色", 284, 444, 80, 24}});
   return kTemplate;
 }
 

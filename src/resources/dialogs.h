@@ -10,6 +10,9 @@ namespace daub {
 // 969, start length 971, line bits 973, pattern buttons 982/983/996, TEST 981,
 // standard pens 999, colour 1024; the preview lies below the controls.
 const DialogTemplate& peninputbox_template();
+// PENPARAMCHANGEBOX ("線群変更"): PENINPUTBOX's controls and, under
+// "変更項目", the check boxes 1038 "ペン幅", 1039 "線の種類", 1040 "色".
+const DialogTemplate& penparamchangebox_template();
 // STANDARDPENINPUTBOX: one button per standard pen (981, 982, 983, 996, 997,
 // 998, 999); pressing one closes it.
 const DialogTemplate& standardpeninputbox_template();
@@ -48,6 +51,10 @@ const DialogTemplate& textbox_template();
 // characters per line from the line length, 983 standard column spacing,
 // 996 font chooser, 998 tabs, 997 colour, 981 TEST (preview below).
 const DialogTemplate& formatinputbox_template();
+// FORMATPARAMCHANGEBOX ("文字群変更"): FORMATINPUTBOX's controls and,
+// under "変更項目", the check boxes 1038 "フォント", 1039 "書式", 1040 "タブ",
+// 1041 "色".
+const DialogTemplate& formatparamchangebox_template();
 // TABINPUTBOX ("タブ入力"): the ten tab intervals 967, 969, 971, 973, 984,
 // 986, 988, 990, 992, 994.
 const DialogTemplate& tabinputbox_template();

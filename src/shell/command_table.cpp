@@ -19,7 +19,8 @@ constexpr FamilyHandler kFamilies[] = {
     view_command,         mouse_setter_command,  held_point_command, layer_command,
     drawing_file_command, display_color_command, line_command,       bitmap_command,
     pen_command,          painting_command,      palette_command,    canvas_command,
-    region_command,       text_command,          tracing_command,    reach_command,
+    region_command,       text_command,          tracing_command,    selection_command,
+    clipboard_command,    reach_command,
 };
 
 constexpr std::uint32_t kFirstId = 100;

@@ -95,6 +95,7 @@ int MouseCommand(App& app) {
   if (text_mouse_command(app, cmd)) return 0;
   if (tracing_mouse_command(app, cmd)) return 0;
   if (construction_mouse_command(app, cmd)) return 0;
+  if (selection_mouse_command(app, cmd)) return 0;
   bitmap_mouse_command(app, cmd);
   return 0;
 }

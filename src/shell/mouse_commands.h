@@ -16,6 +16,9 @@ bool region_mouse_command(App& app, int cmd);
 // The text element mouse commands: picking, moving and splitting texts,
 // carets and ranges, and the text frames that start a new text.
 bool text_mouse_command(App& app, int cmd);
+// The selection mouse commands: the enclosure, picking, and moving, turning,
+// scaling and aligning the selection.
+bool selection_mouse_command(App& app, int cmd);
 // Cutting, resizing, moving and placing canvases.
 bool canvas_mouse_command(App& app, int cmd);
 

@@ -24,10 +24,6 @@ namespace {
 // Length of the auxiliary line that command 125 extends from the current point.
 constexpr double kExtensionLength = 10000.0;
 
-// The directions a drawn direction snaps to, in degrees.
-constexpr std::array<double, 17> kFixedDirections = {-180, -150, -135, -120, -90, -60, -45, -30, 0,
-                                                     30,   45,   60,   90,   120, 135, 150, 180};
-
 DPoint position(const PointDir& p) { return {p.x, p.y}; }
 
 bool coincide(DPoint a, DPoint b) {
@@ -40,15 +36,6 @@ bool has_nowpoint(App& app) {
   if (app.in.nowpointvalid != 0) return true;
   message(app.ui, "CAUTION", "注目点を指定してください");
   return false;
-}
-
-double nearest_fixed_direction(double angle) {
-  double best = kFixedDirections[0] * kPi / 180.0;
-  for (double degrees : kFixedDirections) {
-    const double candidate = degrees * kPi / 180.0;
-    if (std::fabs(angle - candidate) < std::fabs(angle - best)) best = candidate;
-  }
-  return best;
 }
 
 // 110-113, 116, 141, 601: the current point, its direction and the current line.

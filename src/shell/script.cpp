@@ -361,6 +361,11 @@ bool run_save(App& app, ScriptHost& host, const std::string& verb, Words& w, std
     return false;
   }
   if (verb == "save-drawing") return write_bytes_to(path, app.drawing.bytes(), error);
+  if (verb == "save-spare") {
+    if (app.spare) return write_bytes_to(path, app.spare->bytes(), error);
+    error = "there is no spare screen";
+    return false;
+  }
   if (verb == "save-settings") {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(&app.settings);
     return write_bytes_to(path, std::vector<std::uint8_t>(bytes, bytes + sizeof(Settings)), error);
@@ -384,20 +389,33 @@ std::vector<std::string> state_fields(const App& app) {
   auto n = [](const char* name, long long v) {
     return std::string(name) + "=" + std::to_string(v);
   };
-  return {"state", n("mousecmd", in.mousecmd), n("dispmode", in.dispmode),
-          n("nowlayer", in.nowlayer), n("layers", layer_count(app.drawing)),
+  return {"state",
+          n("mousecmd", in.mousecmd),
+          n("dispmode", in.dispmode),
+          n("nowlayer", in.nowlayer),
+          n("layers", layer_count(app.drawing)),
           "nowpoint=" + fmt_point(in.nowpoint, in.nowpointvalid),
-          "heldpoint=" + fmt_point(in.heldpoint, in.heldpointvalid), n("nowline", in.nowlinevalid),
-          n("nowletter", in.nowletter), n("nowenglish", in.nowenglish), n("nowbmp", in.nowbmp),
-          n("nowrgn", in.nowrgn), n("englishentry", in.englishentry),
-          n("readingmode", in.readingmode), "scale=" + fmt_double(app.settings.scale),
+          "heldpoint=" + fmt_point(in.heldpoint, in.heldpointvalid),
+          n("nowline", in.nowlinevalid),
+          n("nowletter", in.nowletter),
+          n("nowenglish", in.nowenglish),
+          n("nowbmp", in.nowbmp),
+          n("nowrgn", in.nowrgn),
+          n("englishentry", in.englishentry),
+          n("readingmode", in.readingmode),
+          "scale=" + fmt_double(app.settings.scale),
           "vieworigin=" + std::to_string(app.view.vieworigin_x) + "," +
               std::to_string(app.view.vieworigin_y),
-          "pagename=" + app.files.pagename, "file=" + app.files.current_file,
-          // The selection sets of texts and bitmaps and the spare screen are not kept yet.
-          "stocks=" + std::to_string(app.line_stock.size()) + ",0,0,0",
-          "enclosure=" + std::to_string(app.enclosure.size()), "spare=0",
-          "caret=" + fmt_carets(app), "textbuffer=" + cp932_to_utf8(app.text.buffer)};
+          "pagename=" + app.files.pagename,
+          "file=" + app.files.current_file,
+          "stocks=" + std::to_string(app.line_stock.size()) + "," +
+              std::to_string(app.text_stocks[0].size()) + "," +
+              std::to_string(app.text_stocks[1].size()) + "," +
+              std::to_string(app.bitmap_stock.size()),
+          "enclosure=" + std::to_string(app.enclosure.size()),
+          std::string("spare=") + (app.spare ? "1" : "0"),
+          "caret=" + fmt_carets(app),
+          "textbuffer=" + cp932_to_utf8(app.text.buffer)};
 }
 
 bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string& line,
@@ -456,7 +474,8 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
   if (verb == "clipboard") return run_clipboard(app, w, error);
   if (verb == "save-clipboard") return run_save_clipboard(app, w, error);
   if (verb == "save-screen" || verb == "save-window" || verb == "save-drawing" ||
-      verb == "save-canvas" || verb == "save-settings" || verb == "save-shadow")
+      verb == "save-canvas" || verb == "save-settings" || verb == "save-shadow" ||
+      verb == "save-spare")
     return run_save(app, host, verb, w, error);
   if (verb == "close") {
     if (!w.at_end()) {

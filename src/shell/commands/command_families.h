@@ -33,6 +33,11 @@ bool region_command(App& app, int id);
 // restyling, pick-ups, the direction and the text dialogs.
 bool text_command(App& app, int id);
 
+// The selection sets, the spare screen and restyling the selection.
+bool selection_command(App& app, int id);
+// Clipboard exchange: parameter texts, pick-ups, drawings and selections.
+bool clipboard_command(App& app, int id);
+
 // Canvases and the brush: the painting mouse-command setters, erase, undo,
 // painting the line template, the segment buffer and its outline, the brush
 // settings, and which canvases and frames are shown.

@@ -1,0 +1,278 @@
+// Parameter texts: what each copy writes, what each paste accepts and
+// refuses, the captions of the refusals, and the pick-ups.
+
+#include "drawing/parameter_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "drawing/line_fixtures.h"
+#include "drawing/pickups.h"
+#include "geometry/angle.h"
+#include "platform/cp932.h"
+#include "support/test_app.h"
+
+namespace daub::test {
+namespace {
+
+Settings defaults() {
+  Settings s;
+  set_drawing_defaults(s);
+  return s;
+}
+
+bool same_settings(const Settings& a, const Settings& b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The copy of every kind from the start-up settings: each field at its offset.
+TEST(ParamTexts, CopiesOfTheStartUpSettings) {
+  const std::string face = utf8_to_cp932("ＭＳ明朝");
+  const std::pair<ParamKind, std::string> cases[] = {
+      {ParamKind::kPoint, "1.500000,-2.000000,30.000000"},
+      {ParamKind::kFont, "-13,0,0,0,400,0,0,0,128,3,2,1,17," + face},
+      {ParamKind::kFormat, "80,0.050000,20.000000,0.950000"},
+      {ParamKind::kTabs,
+       "4.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0."
+       "000000"},
+      {ParamKind::kBrushStyle, "0"},
+      {ParamKind::kHatchParam, "0,5.000000,0.000000"},
+      {ParamKind::kHatchType, "0"},
+      {ParamKind::kHatchWidth, "5.000000"},
+      {ParamKind::kBmpName, ""},
+      {ParamKind::kBmpRate, "1.000000"},
+      {ParamKind::kPenStyle, "0"},
+      {ParamKind::kPenWidth, "1"},
+      {ParamKind::kDotParam, "5.000000,0.000000,2,1"},
+      {ParamKind::kColor, "0,0,0"},
+      {ParamKind::kPrintParam, "0.000000,0.000000,4.700000"},
+      {ParamKind::kGridParam, "630.000000,891.000000,20.000000"},
+  };
+  const Settings s = defaults();
+  const PointDir point{1.5, -2, kPi / 6};
+  for (const auto& [kind, text] : cases) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    EXPECT_EQ(param_text(kind, s, point), text);
+    // Pasted into other settings, the text gives the same copy back.
+    Settings other;
+    PointDir p;
+    ASSERT_TRUE(read_param_text(kind, text, other, p));
+    EXPECT_EQ(param_text(kind, other, p), text);
+  }
+}
+
+TEST(ParamTexts, ByteFieldsAreWrittenUnsignedAndTakeTheLowByte) {
+  Settings s = defaults();
+  PointDir p;
+  ASSERT_TRUE(
+      read_param_text(ParamKind::kFont, "-20,5,2700,0,700,1,257,-1,0,0,0,0,0,Face B", s, p));
+  EXPECT_EQ(s.font.escapement, 2700);
+  EXPECT_EQ(s.font.underline, 1);
+  EXPECT_EQ(s.font.strike_out, 255);
+  EXPECT_STREQ(s.font.face_name, "Face B");
+  EXPECT_EQ(param_text(ParamKind::kFont, s, p), "-20,5,2700,0,700,1,1,255,0,0,0,0,0,Face B");
+}
+
+// What a paste takes and refuses. Refused texts change nothing at all.
+TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
+  const std::string face31(31, 'f');
+  const std::string font = "1,2,3,4,5,6,7,8,9,10,11,12,13,";
+  struct Case {
+    ParamKind kind;
+    std::string text;
+    bool ok;
+    std::string copy;  // the copy afterwards, when accepted
+  };
+  const Case cases[] = {
+      {ParamKind::kColor, "255,0,0", true, "255,0,0"},
+      {ParamKind::kColor, "0,128,255", true, "0,128,255"},
+      {ParamKind::kColor, "256,0,0", false, ""},
+      {ParamKind::kColor, "0,-1,0", false, ""},
+      {ParamKind::kColor, "0,0", false, ""},
+      {ParamKind::kColor, "1;2;3", false, ""},
+      {ParamKind::kPenWidth, "abc", false, ""},
+      {ParamKind::kPenWidth, "12abc", true, "12"},
+      {ParamKind::kPenWidth, " +7", true, "7"},
+      {ParamKind::kPenWidth, "+-7", false, ""},
+      {ParamKind::kPenWidth, "2147483647", true, "2147483647"},
+      {ParamKind::kPenWidth, "2147483648", false, ""},
+      {ParamKind::kPenWidth,
+       std::string("9\0"
+                   "1",
+                   3),
+       true, "9"},
+      {ParamKind::kHatchWidth, "nan", false, ""},
+      {ParamKind::kHatchWidth, "-inf", false, ""},
+      {ParamKind::kHatchWidth, "1e999", false, ""},
+      {ParamKind::kHatchWidth, "1e308", true, ""},
+      {ParamKind::kPoint, "12.5,7,nan", false, ""},
+      {ParamKind::kPoint, "12.5,7", false, ""},
+      {ParamKind::kPoint, "12.5 ,7,30", false, ""},
+      {ParamKind::kPoint, "12.5, 7,30", true, "12.500000,7.000000,30.000000"},
+      {ParamKind::kTabs, "4,8", true,
+       "4.000000,8.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0."
+       "000000"},
+      {ParamKind::kTabs, "0,8", false, ""},
+      {ParamKind::kTabs, "1e-10", false, ""},
+      {ParamKind::kTabs, "1.0000001e-10", true, ""},
+      {ParamKind::kTabs, "4,8,inf", false, ""},
+      {ParamKind::kTabs, "", false, ""},
+      {ParamKind::kFormat, "0,1,1,1", false, ""},
+      {ParamKind::kFormat, "1,0.5,20,0.9", true, "1,0.500000,20.000000,0.900000"},
+      {ParamKind::kDotParam, "1,2,3", false, ""},
+      {ParamKind::kFont, font + face31, true, font + face31},
+      {ParamKind::kFont, font + face31 + "g", false, ""},
+      {ParamKind::kFont, "1,2,3,4,5,6,7,8,9,10,11,12,13", false, ""},
+      {ParamKind::kFont, font, true, font},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(c.kind) << " " << c.text);
+    Settings s = defaults();
+    PointDir p{1, 1, 1};
+    EXPECT_EQ(read_param_text(c.kind, c.text, s, p), c.ok);
+    if (!c.ok) {
+      EXPECT_TRUE(same_settings(s, defaults()));
+      EXPECT_EQ(p.x, 1);
+    } else if (!c.copy.empty()) {
+      EXPECT_EQ(param_text(c.kind, s, p), c.copy);
+    }
+  }
+}
+
+TEST(ParamTexts, PointAngleInDegreesAndColourAsRedGreenBlueTabsNotGivenAreZero) {
+  Settings s = defaults();
+  PointDir p;
+  s.tabs[9] = 7;
+  ASSERT_TRUE(read_param_text(ParamKind::kTabs, "4,8", s, p));
+  EXPECT_EQ(s.tabs[1], 8);
+  EXPECT_EQ(s.tabs[9], 0);
+  ASSERT_TRUE(read_param_text(ParamKind::kPoint, "12.5,7,30", s, p));
+  EXPECT_EQ(p.x, 12.5);
+  EXPECT_EQ(p.y, 7.0);
+  EXPECT_NEAR(p.angle, kPi / 6, 1e-15);
+  ASSERT_TRUE(read_param_text(ParamKind::kColor, "255,0,1", s, p));
+  EXPECT_EQ(s.color, 0x0100FFu);
+}
+
+TEST(ParamTexts, ABitmapNameKeeps128BytesAndNeverHalfACharacter) {
+  Settings s = defaults();
+  PointDir p;
+  std::string name(127, 'n');
+  ASSERT_TRUE(read_param_text(ParamKind::kBmpName, name + "\x82\xa0", s, p));
+  EXPECT_EQ(std::string(s.bmp_name), name);
+  ASSERT_TRUE(read_param_text(ParamKind::kBmpName, name + "ab", s, p));
+  EXPECT_EQ(std::string(s.bmp_name), name + "a");
+}
+
+// Every paste: its two captions, as users have seen them, and its effects.
+TEST(ParamPaste, CaptionsOfEveryPasteAndTheRefreshStep) {
+  struct Case {
+    int id;
+    const char* none;
+    const char* bad;
+  };
+  const Case cases[] = {
+      {119, "spotvtpaste", "spotvtpaste"},
+      {212, "nowfontpaste", "nowfontpaste"},
+      {214, "nowformatpaste", "nowformtpaste"},
+      {351, "nowtabparampaste", "nowtabparampaste"},
+      {216, "nowbrstylepaste", "nowbrstylepaste"},
+      {508, "nowhatchparampaste", "nowatchparampaste"},
+      {218, "nowhatchtypepaste", "nowhatchtypepaste"},
+      {220, "nowhatchwidthpaste", "nowhatchwidthpaste"},
+      {222, "nowbmppaste", nullptr},
+      {224, "nowbmpratepaste", "nowbmpratepaste"},
+      {226, "nowpenstylepaste", "nowpenstylepaste"},
+      {228, "nowpenwidthpaste", "nowpenwidthpaste"},
+      {510, "nowdotparampaste", "nowdotparampaste"},
+      {230, "nowcolorpaste", "nowcolorpaste"},
+      {514, "nowprintparampaste", "nowprintparampaste"},
+      {512, "gridparampaste", "gridparampaste"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    TestApp t;
+    const ParamCommand* command = param_command(c.id);
+    ASSERT_NE(command, nullptr);
+    EXPECT_EQ(command->paste_id, c.id);
+    const Settings before = t.app.settings;
+    t.app.in.nowpointvalid = 0;
+    EXPECT_EQ(param_paste(t.app, *command), 0);
+    EXPECT_EQ(t.last_message(), std::string(c.none) + "\tクリップボードにデータがありません");
+    t.clipboard.set_text("x");
+    EXPECT_EQ(param_paste(t.app, *command), c.bad ? 0 : 1);
+    if (c.bad) {
+      EXPECT_EQ(t.last_message(), std::string(c.bad) + "\t読み取りできません");
+      EXPECT_TRUE(same_settings(t.app.settings, before));
+      EXPECT_EQ(t.app.in.nowpointvalid, 0);
+    }
+  }
+  TestApp t;
+  t.clipboard.set_text("1,2,3");
+  param_paste(t.app, *param_command(230));
+  EXPECT_EQ(t.app.settings.line_pen.color, 0x030201u);
+  EXPECT_EQ(t.app.settings.fill.color, 0x030201u);
+  param_copy(t.app, *param_command(229));
+  EXPECT_EQ(t.clipboard.text(), "1,2,3");
+  t.clipboard.set_text("3,4,-90");
+  param_paste(t.app, *param_command(119));
+  EXPECT_EQ(t.app.in.nowpointvalid, 1);
+  EXPECT_NEAR(t.app.in.nowpoint.angle, -kPi / 2, 1e-12);
+}
+
+TEST(ParamPaste, ClipdispShowsTheTextOrSaysThereIsNone) {
+  TestApp t;
+  EXPECT_EQ(clipdisp(t.app), 0);
+  EXPECT_EQ(t.last_message(), "clipdisp\tクリップボードにデータがありません");
+  t.clipboard.set_text(utf8_to_cp932("見出し"));
+  EXPECT_EQ(clipdisp(t.app), 1);
+  EXPECT_EQ(t.last_message(), "clipbord\t見出し");
+}
+
+TEST(Pickups, CurrentLineAndRegionParametersIntoTheSettings) {
+  TestApp t;
+  EXPECT_EQ(NowLineColor(t.app), 0);
+  EXPECT_EQ(t.last_message(), "NowLineColor\t注目線が存在しません");
+  t.app.in.nowlinevalid = 1;
+  t.app.in.nowline.pen = PenRecord{0, 6, 0x00AA00, 0, 2.5, 1, 3, 5};
+  EXPECT_EQ(NowLineDotParam(t.app), 0);
+  EXPECT_EQ(t.last_message(), "NowLineDotParam\t注目線はドットではありません");
+  EXPECT_EQ(NowLinePenwidth(t.app), 1);
+  EXPECT_EQ(NowLineColor(t.app), 1);
+  EXPECT_EQ(t.app.settings.line_pen.width, 6);
+  EXPECT_EQ(t.app.settings.line_pen.color, 0x00AA00u);
+  t.app.in.nowline.pen.style = 1;
+  EXPECT_EQ(NowLineDotParam(t.app), 1);
+  EXPECT_EQ(t.app.settings.line_pen.dot_length, 2.5);
+  EXPECT_EQ(t.app.settings.line_pen.bits, 5u);
+  EXPECT_EQ(t.app.settings.line_pen.style, 0);  // the style is NowLinePenstyle's
+
+  RegionParam fill;
+  fill.brush_style = 0;
+  fill.color = 0x0000CC;
+  fill.hatch_pen = PenRecord{0, 3, 0, 0, 7, 0, 2, 1};
+  add_geom(t.app, straight(0, 0, 1, 0));
+  RegionRecord region;
+  region.param = fill;
+  append_element(t.app, 1, ChainKind::kRegions, region, nullptr, 0, "test");
+  t.app.in.nowrgn = 1;
+  EXPECT_EQ(NowRgnHatchParam(t.app), 0);
+  EXPECT_EQ(t.last_message(), "NowRgnHatchParam\t注目リージョンはハッチではありません");
+  EXPECT_EQ(NowRgnColor(t.app), 1);
+  EXPECT_EQ(t.app.settings.color, 0x0000CCu);
+  region.param.brush_style = 1;
+  region.param.hatch_width = 12;
+  append_element(t.app, 1, ChainKind::kRegions, region, nullptr, 0, "test");
+  t.app.in.nowrgn = 2;
+  EXPECT_EQ(NowRgnHatchPenDotParam(t.app), 0);
+  EXPECT_EQ(t.last_message(), "NowRgnHatchPenDotParam\t注目ハッチペンはドットではありません");
+  EXPECT_EQ(NowRgnHatchParam(t.app), 1);
+  EXPECT_EQ(t.app.settings.fill.hatch_width, 12);
+  EXPECT_EQ(NowRgnBrstyle(t.app), 1);
+  EXPECT_EQ(t.app.settings.fill.brush_style, 1);
+}
+
+}  // namespace
+}  // namespace daub::test

@@ -1,0 +1,366 @@
+// The selection sets: enclosure picks, toggles, the transformations, the
+// commit and what it does to regions, keeping and deleting the selection.
+
+#include "drawing/selection.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "drawing/line_fixtures.h"
+#include "drawing/regions.h"
+#include "drawing/selection_transforms.h"
+#include "drawing/texts.h"
+#include "geometry/angle.h"
+#include "support/test_app.h"
+
+namespace daub::test {
+namespace {
+
+// A text or bitmap anchored at (x, y).
+int add_text_at(App& app, ChainKind kind, double x, double y, int layer = 1) {
+  TextRecord text;
+  text.x = x;
+  text.y = y;
+  text.length = 1;
+  return append_element(app, layer, kind, text, "a", 2, "test");
+}
+
+int add_bitmap_at(App& app, double x, double y) {
+  BitmapRecord bitmap;
+  bitmap.x = x;
+  bitmap.y = y;
+  bitmap.rate = 2.0;
+  return append_element(app, 1, ChainKind::kBitmaps, bitmap, nullptr, 0, "test");
+}
+
+std::vector<int> stocked_lines(const App& app) {
+  std::vector<int> out;
+  for (const ExtractionItem& item : app.line_stock) out.push_back(item.line);
+  return out;
+}
+
+// An L-shaped enclosure: the square (0, 0)-(100, 100) without its top right
+// quarter, so that a straight line between two inside points can leave it.
+// Its last edge, back to the first point, is the bottom one, which the rays
+// of inside points cross.
+const std::vector<DPoint> kEll = {{0, 100}, {0, 0}, {50, 0}, {50, 50}, {100, 50}, {100, 100}};
+
+TEST(EnclosurePick, PicksWhatLiesWhollyInsideByItsEndsOrAnchor) {
+  TestApp t;
+  add_geom(t.app, straight(10, 10, 40, 40));     // 1: both ends in
+  add_geom(t.app, straight(10, 10, 80, 20));     // 2: B in the cut-out quarter
+  add_geom(t.app, straight(40, 10, 90, 60));     // 3: both in, the middle outside
+  add_geom(t.app, straight(-1e-9, 60, 20, 60));  // 4: A just left of the enclosure
+  add_geom(t.app, straight(1e-9, 60, 20, 60));   // 5: A just inside
+  add_text_at(t.app, ChainKind::kLetters, 10, 90);
+  add_text_at(t.app, ChainKind::kLetters, 90, 10);
+  add_text_at(t.app, ChainKind::kEnglishes, 99, 99);
+  add_text_at(t.app, ChainKind::kEnglishes, 10, 99.5);  // its ray leaves by the bottom edge
+  add_bitmap_at(t.app, 60, 40);
+  add_bitmap_at(t.app, 60, 60);
+  t.app.enclosure = kEll;
+  ASSERT_EQ(jordenpickall(t.app, 1), 1);
+  EXPECT_EQ(stocked_lines(t.app), (std::vector<int>{1, 3, 5}));
+  ASSERT_EQ(text_stock(t.app, TextKind::kLetter).size(), 1u);
+  EXPECT_EQ(text_stock(t.app, TextKind::kLetter)[0].number, 1);
+  EXPECT_EQ(text_stock(t.app, TextKind::kEnglish).size(), 2u);
+  ASSERT_EQ(t.app.bitmap_stock.size(), 1u);
+  EXPECT_EQ(t.app.bitmap_stock[0].number, 2);
+  // A second pick replaces the sets: nothing is held twice.
+  EXPECT_EQ(jordenpick(t.app, 1), 5);
+  jordentextpick(t.app, TextKind::kLetter, 1);
+  jordenbmppick(t.app, 1);
+  EXPECT_EQ(stocked_lines(t.app), (std::vector<int>{1, 3, 5}));
+  EXPECT_EQ(text_stock(t.app, TextKind::kLetter).size(), 1u);
+  EXPECT_EQ(t.app.bitmap_stock.size(), 1u);
+  EXPECT_TRUE(t.messages().empty());
+}
+
+// The ray leaves from below the lowest point: had it ended one unit above,
+// it would end on this enclosure's vertex (100, 99) and count both edges.
+TEST(EnclosurePick, TheRayEndsBelowTheEnclosure) {
+  TestApp t;
+  add_bitmap_at(t.app, 50, 50);
+  t.app.enclosure = {{0, 0}, {100, 0}, {100, 99}, {50, 100}, {0, 100}};
+  EXPECT_EQ(jordenbmppick(t.app, 1), 1);
+  EXPECT_EQ(t.app.bitmap_stock.size(), 1u);
+}
+
+TEST(EnclosurePick, AnEmptyEnclosureIsReportedOnceAndKeepsTheSets) {
+  TestApp t;
+  add_geom(t.app, straight(10, 10, 40, 40));
+  t.app.line_stock = {ExtractionItem{straight(1, 1, 2, 2), 1, 1}};
+  EXPECT_EQ(jordenpickall(t.app, 1), 0);
+  EXPECT_EQ(t.messages(), std::vector<std::string>{"jordenpick\t囲み線が存在しません"});
+  EXPECT_EQ(t.app.line_stock.size(), 1u);
+  t.clear_log();
+  EXPECT_EQ(jordenbmppick(t.app, 1), 0);
+  EXPECT_EQ(t.last_message(), "jordenbmppick\t囲み線が存在しません");
+}
+
+TEST(StockToggle, TheNearerTextIsTakenAndGivenBackTheLetterOnATie) {
+  TestApp t;
+  add_text_at(t.app, ChainKind::kLetters, 0, 0);
+  add_text_at(t.app, ChainKind::kEnglishes, 10, 0);
+  EXPECT_EQ(toggle_stock_text(t.app, {5, 0}, 1), 1);  // a tie
+  EXPECT_EQ(text_stock(t.app, TextKind::kLetter).size(), 1u);
+  EXPECT_EQ(toggle_stock_text(t.app, {5.001, 0}, 1), 1);
+  EXPECT_EQ(text_stock(t.app, TextKind::kEnglish).size(), 1u);
+  EXPECT_EQ(toggle_stock_text(t.app, {4.999, 0}, 1), 1);
+  EXPECT_TRUE(text_stock(t.app, TextKind::kLetter).empty());
+  add_bitmap_at(t.app, 3, 3);
+  EXPECT_EQ(toggle_stock_bmp(t.app, {0, 0}, 1), 1);
+  EXPECT_EQ(toggle_stock_bmp(t.app, {0, 0}, 1), 1);
+  EXPECT_TRUE(t.app.bitmap_stock.empty());
+  EXPECT_TRUE(t.messages().empty());
+}
+
+// Ratios are checked on both sides of both limits, and in both directions.
+TEST(StockTransforms, RatiosOutsideOneHundredthToAHundredAreRefused) {
+  struct Case {
+    double sx, sy;
+    bool ok;
+  };
+  const Case cases[] = {{0.01, 1, true},       {0.0099999, 1, false}, {100.0, 1, true},
+                        {100.00001, 1, false}, {1, 0.0099999, false}, {1, 100.00001, false},
+                        {NAN, 1, false},       {1, INFINITY, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.sx << " " << c.sy);
+    TestApp t;
+    t.app.line_stock = {ExtractionItem{straight(1, 2, 3, 2), 1, 1}};
+    EXPECT_EQ(stockrate_all(t.app, {0, 0}, c.sx, c.sy), c.ok ? 1 : 0);
+    EXPECT_EQ(t.app.line_stock[0].geom.x0, c.ok ? c.sx : 1.0);
+    EXPECT_EQ(t.last_message(), c.ok ? "" : "stockrate\t縮尺比が非常識です");
+  }
+}
+
+TEST(StockTransforms, ScalingMovesEndsAboutTheCentreAndBendsDirections) {
+  std::vector<ExtractionItem> lines = {
+      ExtractionItem{curve(3, 4, kPi / 4, 7, 2, -3 * kPi / 4), 1, 1}};
+  rate_lines(lines, {1, 2}, 2, 1);
+  const LineGeometry& g = lines[0].geom;
+  EXPECT_DOUBLE_EQ(g.x0, 5);
+  EXPECT_DOUBLE_EQ(g.y0, 4);
+  EXPECT_DOUBLE_EQ(g.x1, 13);
+  EXPECT_NEAR(g.a0 * 180 / kPi, 26.565051, 1e-6);
+  EXPECT_NEAR(g.a1 * 180 / kPi, -180 + 26.565051, 1e-6);
+
+  TextStock texts(1);
+  texts[0].record.x = 3;
+  texts[0].record.font.height = -13;
+  texts[0].record.font.width = 1;
+  texts[0].record.column_spacing = 20;
+  rate_texts(texts, {1, 2}, 2, 1);  // by the mean, 1.5
+  EXPECT_EQ(texts[0].record.x, 5);
+  EXPECT_EQ(texts[0].record.font.height, -20);  // -19.5 rounded away from 0
+  EXPECT_EQ(texts[0].record.font.width, 2);
+  EXPECT_EQ(texts[0].record.column_spacing, 30);
+  rate_texts(texts, {1, 2}, 0.01, 0.01);
+  EXPECT_EQ(texts[0].record.font.width, 1);  // never 0, which would mean the face's own
+
+  BitmapStock bitmaps(1);
+  bitmaps[0].record.rate = 2;
+  rate_bitmaps(bitmaps, {0, 0}, 3, 1);
+  EXPECT_EQ(bitmaps[0].record.rate, 4);
+}
+
+TEST(StockTransforms, TurningAndMirroring) {
+  std::vector<ExtractionItem> lines = {ExtractionItem{curve(2, 0, 3.0, 1, 1, kPi / 2), 1, 1}};
+  rotate_lines(lines, {1, 0}, kPi / 2);
+  EXPECT_NEAR(lines[0].geom.x0, 1, 1e-12);
+  EXPECT_NEAR(lines[0].geom.y0, 1, 1e-12);
+  EXPECT_NEAR(lines[0].geom.x1, 0, 1e-12);
+  EXPECT_NEAR(lines[0].geom.a0, 3.0 + kPi / 2 - 2 * kPi, 1e-12);  // brought into -π..π
+  EXPECT_NEAR(lines[0].geom.a1, kPi, 1e-12);
+  mirror_lines(lines, {3, 0});
+  EXPECT_NEAR(lines[0].geom.x0, 5, 1e-12);
+  EXPECT_NEAR(lines[0].geom.x1, 6, 1e-12);
+  EXPECT_NEAR(lines[0].geom.a1, 0, 1e-12);
+
+  // Escapement runs the other way and stays within 0..3600.
+  struct Case {
+    std::int32_t before;
+    double degrees;
+    std::int32_t after;
+  };
+  for (const Case& c : {Case{0, 90, 2700}, Case{2700, -90, 3600}, Case{3600, -30, 300},
+                        Case{100, 10, 0}, Case{100, 11, 3590}, Case{3600, 0, 3600}}) {
+    SCOPED_TRACE(c.before);
+    TextStock texts(1);
+    texts[0].record.font.escapement = c.before;
+    rotate_texts(texts, {0, 0}, c.degrees * kPi / 180);
+    EXPECT_EQ(texts[0].record.font.escapement, c.after);
+  }
+}
+
+TEST(StockBox, CoversLineEndsAndAnchorsOnly) {
+  TestApp t;
+  EXPECT_FALSE(stockbox(t.app));
+  t.app.line_stock = {ExtractionItem{curve(0, 0, 0, 10, 10, kPi / 2), 1, 1}};
+  text_stock(t.app, TextKind::kEnglish).push_back(TextStockItem{{}, 1, 0});
+  text_stock(t.app, TextKind::kEnglish)[0].record.x = -4;
+  t.app.bitmap_stock.push_back(BitmapStockItem{{}, 1, 0});
+  t.app.bitmap_stock[0].record.y = 12;
+  const std::optional<StockBox> box = stockbox(t.app);
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->low, (DPoint{-4, 0}));
+  EXPECT_EQ(box->high, (DPoint{10, 12}));
+  enclose_selection(t.app);
+  EXPECT_EQ(t.app.enclosure, (std::vector<DPoint>{{-4, 0}, {10, 0}, {10, 12}, {-4, 12}}));
+}
+
+// Region entries as the layer holds them after the operation, one row per region.
+std::vector<std::vector<int>> region_lines(const App& app) {
+  std::vector<std::vector<int>> out;
+  for (std::uint32_t at : chain_offsets(app.drawing, 1, ChainKind::kRegions)) {
+    const auto r = app.drawing.get<RegionRecord>(at);
+    std::vector<int> lines;
+    for (int i = 0; i < r.count; ++i)
+      lines.push_back(app.drawing.get<BoundaryEntry>(r.entries + 8u * i).line);
+    out.push_back(lines);
+  }
+  return out;
+}
+
+// Lines 1-3 and 4-6 are two triangles; line 7 stands alone.
+void two_triangles(App& app) {
+  for (double dx : {0.0, 100.0}) {
+    add_geom(app, straight(dx, 0, dx + 10, 0));
+    add_geom(app, straight(dx + 10, 0, dx, 10));
+    add_geom(app, straight(dx, 10, dx, 0));
+  }
+  add_geom(app, straight(50, 50, 60, 60));
+  add_region(app, 1, {{1, 1}, {2, 1}, {3, 1}});
+  add_region(app, 1, {{4, 1}, {0, 1}, {5, 1}, {6, 1}});
+  add_region(app, 1, {{7, 1}, {9, 1}});  // 9 names no line
+}
+
+TEST(StockMove, WholeRegionsFollowTheirLinesTornOnesGo) {
+  struct Case {
+    std::vector<int> selected;
+    std::vector<std::vector<int>> regions;
+  };
+  const Case cases[] = {
+      {{1, 2, 3}, {{1, 2, 3}, {4, 0, 5, 6}, {7, 9}}},     // a whole region
+      {{4, 5, 6, 7}, {{1, 2, 3}, {4, 0, 5, 6}, {7, 9}}},  // 0 and 9 name no line
+      {{1, 2}, {{4, 0, 5, 6}, {7, 9}}},                   // torn
+      {{6}, {{1, 2, 3}, {7, 9}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.selected.size());
+    TestApp t;
+    two_triangles(t.app);
+    for (int n : c.selected) {
+      LineRecord line;
+      getline(t.app, n, line, 1);
+      t.app.line_stock.push_back(ExtractionItem{line.geom, n, 1});
+    }
+    shift_lines(t.app.line_stock, 1000, 0);
+    ASSERT_EQ(stockmove(t.app, 1), 1);
+    EXPECT_EQ(region_lines(t.app), c.regions);
+    for (int n = 1; n <= 7; ++n) {
+      const bool moved = std::find(c.selected.begin(), c.selected.end(), n) != c.selected.end();
+      EXPECT_EQ(geoms(t.app)[n - 1].x1 >= 1000, moved) << n;
+    }
+  }
+}
+
+TEST(StockMove, TextsTakeAnchorFontAndFormatBitmapsAnchorAndRate) {
+  TestApp t;
+  add_text_at(t.app, ChainKind::kEnglishes, 1, 1);
+  add_text_at(t.app, ChainKind::kEnglishes, 2, 2);
+  add_bitmap_at(t.app, 5, 5);
+  TextStockItem item{
+      t.app.drawing.get<TextRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kEnglishes)[1]), 2,
+      0};
+  item.record.x = 7;
+  item.record.font.height = -40;
+  item.record.column_spacing = 33;
+  item.record.tabs[0] = 9;  // not written back
+  item.record.color = 0xFF;
+  text_stock(t.app, TextKind::kEnglish).push_back(item);
+  t.app.bitmap_stock.push_back(BitmapStockItem{{}, 1, 0});
+  t.app.bitmap_stock[0].record.x = -3;
+  t.app.bitmap_stock[0].record.rate = 0.5;
+  ASSERT_EQ(stockmove(t.app, 1), 1);
+  const auto texts = chain_offsets(t.app.drawing, 1, ChainKind::kEnglishes);
+  const auto moved = t.app.drawing.get<TextRecord>(texts[1]);
+  EXPECT_EQ(moved.x, 7);
+  EXPECT_EQ(moved.font.height, -40);
+  EXPECT_EQ(moved.column_spacing, 33);
+  EXPECT_EQ(moved.tabs[0], 0);
+  EXPECT_EQ(moved.color, 0u);
+  EXPECT_EQ(text_bytes(t.app.drawing, moved), "a");
+  EXPECT_EQ(t.app.drawing.get<TextRecord>(texts[0]).x, 1);
+  const auto bitmap =
+      t.app.drawing.get<BitmapRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kBitmaps)[0]);
+  EXPECT_EQ(bitmap.x, -3);
+  EXPECT_EQ(bitmap.rate, 0.5);
+}
+
+TEST(KeepSelection, DeletesTheRestOrTheSelectionAndRenumbersRegions) {
+  struct Case {
+    bool keep;
+    std::vector<int> selected;
+    std::vector<double> lines;  // start x of the lines left
+    std::vector<std::vector<int>> regions;
+  };
+  const Case cases[] = {
+      {true, {4, 5, 6}, {100, 110, 100}, {{1, 0, 2, 3}}},
+      {false, {1, 2, 3}, {100, 110, 100, 50}, {{1, 0, 2, 3}, {4, 6}}},  // 9 moves down by 3
+      {false, {7}, {0, 10, 0, 100, 110, 100}, {{1, 2, 3}, {4, 0, 5, 6}}},
+      {true, {}, {}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.keep << c.selected.size());
+    TestApp t;
+    two_triangles(t.app);
+    add_text_at(t.app, ChainKind::kLetters, 0, 0);
+    for (int n : c.selected) t.app.line_stock.push_back(ExtractionItem{{}, n, 1});
+    t.app.in.nowlinevalid = 3;
+    ASSERT_EQ(c.keep ? keep_selection(t.app, 1) : delete_selection(t.app, 1), 1);
+    std::vector<double> starts;
+    for (const LineGeometry& g : geoms(t.app)) starts.push_back(g.x0);
+    EXPECT_EQ(starts, c.lines);
+    EXPECT_EQ(region_lines(t.app), c.regions);
+    // Texts have an empty set: keeping drops them, deleting keeps them.
+    EXPECT_EQ(chain_offsets(t.app.drawing, 1, ChainKind::kLetters).size(), c.keep ? 0u : 1u);
+    EXPECT_TRUE(stocks_empty(t.app));
+    EXPECT_EQ(t.app.in.nowlinevalid, 0);
+  }
+}
+
+TEST(StockRestyle, CurrentPenPartsGoToSelectedLinesAndTextStylesToTheSetsToo) {
+  TestApp t;
+  add_geom(t.app, straight(0, 0, 1, 1));
+  add_geom(t.app, straight(0, 0, 2, 2));
+  t.app.line_stock = {ExtractionItem{{}, 2, 1}};
+  t.app.settings.line_pen = PenRecord{1, 7, 0xABCDEF, 0, 3.5, 1.5, 4, 0b1011};
+  EXPECT_EQ(stocknowpenparts(t.app, kPenWidth | kPenDots, 1), 1);
+  LineRecord line;
+  getline(t.app, 2, line, 1);
+  EXPECT_EQ(line.pen.width, 7);
+  EXPECT_EQ(line.pen.style, 0);
+  EXPECT_EQ(line.pen.color, 0u);
+  EXPECT_EQ(line.pen.bits, 0b1011u);
+  EXPECT_EQ(line.pen.dot_length, 3.5);
+  getline(t.app, 1, line, 1);
+  EXPECT_EQ(line.pen.width, 1);
+
+  add_text_at(t.app, ChainKind::kLetters, 0, 0);
+  text_stock(t.app, TextKind::kLetter).push_back(TextStockItem{{}, 1, 0});
+  t.app.settings.color = 0x123456;
+  t.app.settings.font.height = -30;
+  EXPECT_EQ(stocktextnowparts(t.app, TextKind::kLetter, kTextColor, 1), 1);
+  EXPECT_EQ(text_stock(t.app, TextKind::kLetter)[0].record.color, 0x123456u);
+  // A later commit writes the set's font back: the colour stays.
+  ASSERT_EQ(stockmove(t.app, 1), 1);
+  const auto text =
+      t.app.drawing.get<TextRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kLetters)[0]);
+  EXPECT_EQ(text.color, 0x123456u);
+  EXPECT_EQ(text.font.height, 0);
+}
+
+}  // namespace
+}  // namespace daub::test

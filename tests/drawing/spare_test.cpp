@@ -1,0 +1,281 @@
+// The spare screen and the selection through the clipboard: exchanging
+// drawings, appending a layer as the selection, copy and paste, duplicate
+// and the layer moves, and drawing data refused at the door.
+
+#include "drawing/spare.h"
+
+#include <gtest/gtest.h>
+
+#include "drawing/bitmaps.h"
+#include "drawing/drawing_clipboard.h"
+#include "drawing/drawing_file.h"
+#include "drawing/line_fixtures.h"
+#include "drawing/pack.h"
+#include "drawing/selection.h"
+#include "drawing/selection_transforms.h"
+#include "drawing/texts.h"
+#include "support/test_app.h"
+
+namespace daub::test {
+namespace {
+
+const char kNoData[] = "drawdatapaste\tクリップボードにデータがありません";
+const char kNotDrawing[] = "drawdatapaste\tTORVCADデータではありません";
+
+std::vector<double> starts(const App& app, int layer) {
+  std::vector<double> out;
+  for (const LineGeometry& g : geoms(app, layer)) out.push_back(g.x0);
+  return out;
+}
+
+void select_lines(App& app, std::initializer_list<int> numbers) {
+  for (int n : numbers) {
+    LineRecord line;
+    getline(app, n, line, app.in.nowlayer);
+    app.line_stock.push_back(ExtractionItem{line.geom, n, 1});
+  }
+}
+
+TEST(Spare, AltswapTwiceGivesBackTheDrawingByteForByte) {
+  TestApp t;
+  EXPECT_EQ(altswap(t.app), 0);
+  EXPECT_EQ(t.last_message(), "altswap\t予備画面が存在しません");
+  fill_sample(t.app);
+  save_to_spare(t.app);
+  const std::vector<std::uint8_t> first = t.app.drawing.bytes();
+  add_geom(t.app, straight(1, 2, 3, 4));
+  const std::vector<std::uint8_t> second = t.app.drawing.bytes();
+  t.app.line_stock.push_back(ExtractionItem{});
+  ASSERT_EQ(altswap(t.app), 1);
+  EXPECT_EQ(t.app.drawing.bytes(), first);
+  EXPECT_TRUE(stocks_empty(t.app));
+  ASSERT_EQ(altswap(t.app), 1);
+  EXPECT_EQ(t.app.drawing.bytes(), second);
+  EXPECT_EQ(t.app.spare->bytes(), first);
+}
+
+// Layer 1 of the spare: lines 1-3, a region naming 1, 0, 3 and a stale 7,
+// one text of each kind and a bitmap.
+Block spare_layer() {
+  TestApp s;
+  for (double x : {10.0, 11.0, 12.0}) add_geom(s.app, straight(x, 0, x, 5));
+  add_region(s.app, 1, {{1, 1}, {0, 1}, {3, -1}, {7, 1}});
+  add_text(s.app, 1, ChainKind::kLetters, "\x82\xa0");
+  add_text(s.app, 1, ChainKind::kEnglishes, "ab");
+  add_bitmap(s.app, 1, std::vector<std::uint8_t>(44, 7));
+  return s.app.drawing;
+}
+
+TEST(Spare, AltapendAddsTheLayerAsTheSelectionAndKeepsEntriesThatNameNoLineAtZero) {
+  TestApp t;
+  EXPECT_EQ(altapend(t.app, 1), 0);
+  EXPECT_EQ(t.last_message(), "altapend\t予備画面が存在しません");
+  t.clear_log();
+  add_geom(t.app, straight(1, 0, 1, 5));
+  add_geom(t.app, straight(2, 0, 2, 5));
+  t.app.spare = spare_layer();
+  ASSERT_EQ(altapend(t.app, 1), 1);
+  EXPECT_EQ(starts(t.app, 1), (std::vector<double>{1, 2, 10, 11, 12}));
+  const auto region =
+      t.app.drawing.get<RegionRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0]);
+  ASSERT_EQ(region.count, 4);
+  std::vector<std::pair<int, int>> entries;
+  for (int i = 0; i < 4; ++i) {
+    const auto e = t.app.drawing.get<BoundaryEntry>(region.entries + 8u * i);
+    entries.push_back({e.line, e.direction});
+  }
+  EXPECT_EQ(entries, (std::vector<std::pair<int, int>>{{3, 1}, {0, 1}, {5, -1}, {0, 1}}));
+  std::vector<int> lines;
+  for (const ExtractionItem& item : t.app.line_stock) lines.push_back(item.line);
+  EXPECT_EQ(lines, (std::vector<int>{3, 4, 5}));
+  ASSERT_EQ(text_stock(t.app, TextKind::kLetter).size(), 1u);
+  EXPECT_EQ(text_bytes(t.app.drawing, text_stock(t.app, TextKind::kLetter)[0].record), "\x82\xa0");
+  EXPECT_EQ(text_stock(t.app, TextKind::kEnglish)[0].number, 1);
+  ASSERT_EQ(t.app.bitmap_stock.size(), 1u);
+  EXPECT_EQ(picture_of(t.app.drawing, t.app.bitmap_stock[0].record),
+            std::vector<std::uint8_t>(44, 7));
+  EXPECT_EQ(t.app.in.nowlinevalid, 5);
+  EXPECT_TRUE(is_valid_drawing(t.app.drawing));
+  EXPECT_TRUE(t.messages().empty());
+}
+
+TEST(Spare, AFailedAppendChangesNothing) {
+  TestApp t;
+  add_geom(t.app, straight(1, 0, 1, 5));
+  t.app.spare = spare_layer();
+  const std::vector<std::uint8_t> before = t.app.drawing.bytes();
+  t.app.block_limit = t.app.drawing.used() + 200;
+  EXPECT_EQ(altapend(t.app, 1), 0);
+  EXPECT_EQ(t.last_message(), "altapend\t画面合成に失敗しました");
+  EXPECT_EQ(t.app.drawing.bytes(), before);
+  EXPECT_TRUE(stocks_empty(t.app));
+}
+
+TEST(SelectionClipboard, CopyHoldsOnlyTheCommittedSelectionAndPasteAppendsIt) {
+  TestApp a;
+  fill_sample(a.app);
+  a.app.in.nowlayer = 2;
+  select_lines(a.app, {2});
+  shift_lines(a.app.line_stock, 0, 100);
+  const std::vector<std::uint8_t> before = a.app.drawing.bytes();
+  ASSERT_EQ(copy_selection(a.app), 1);
+  EXPECT_EQ(a.app.drawing.bytes(), before);
+  EXPECT_TRUE(stocks_empty(a.app));
+  EXPECT_FALSE(a.app.spare);
+  const std::optional<std::vector<std::uint8_t>> copied = a.clipboard.drawing();
+  ASSERT_TRUE(copied);
+  ASSERT_TRUE(is_valid_drawing(*copied));
+
+  TestApp b;
+  makelayer(b.app, 2);
+  b.app.in.nowlayer = 2;
+  add_geom(b.app, straight(5, 5, 6, 6), 2);
+  b.clipboard.set_drawing(*copied);
+  ASSERT_EQ(paste_selection(b.app), 1);
+  const std::vector<LineGeometry> lines = geoms(b.app, 2);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1].x0, 21);  // the sample's second line of layer 2
+  EXPECT_EQ(lines[1].y0, 100);
+  // Only the selected line went: no region, text or bitmap of the sample.
+  for (ChainKind kind : {ChainKind::kRegions, ChainKind::kLetters, ChainKind::kBitmaps})
+    EXPECT_TRUE(chain_offsets(b.app.drawing, 2, kind).empty());
+  EXPECT_EQ(b.app.line_stock.size(), 1u);
+  EXPECT_EQ(b.app.line_stock[0].line, 2);
+  EXPECT_EQ(b.app.enclosure.size(), 4u);
+  EXPECT_TRUE(b.messages().empty());
+}
+
+// A paste with nothing sound to paste leaves the drawing, the sets and the
+// spare as they were.
+TEST(SelectionClipboard, PasteWithoutSoundDrawingDataChangesNothing) {
+  TestApp donor;
+  add_geom(donor.app, straight(0, 0, 1, 1));
+  std::vector<std::uint8_t> hostile = used_bytes(donor.app.drawing);
+  // The line's link points past the end: magic and length alone would pass.
+  Block b(hostile);
+  b.put<std::uint32_t>(chain_offsets(b, 1, ChainKind::kLines)[0] + offsetof(LineRecord, next),
+                       0x7FFFFFF0u);
+  hostile = b.bytes();
+  struct Case {
+    std::optional<std::vector<std::uint8_t>> data;
+    const char* message;
+  };
+  const Case cases[] = {{std::nullopt, kNoData}, {hostile, kNotDrawing}};
+  for (const Case& c : cases) {
+    TestApp t;
+    fill_sample(t.app);
+    if (c.data) t.clipboard.set_drawing(*c.data);
+    save_to_spare(t.app);
+    select_lines(t.app, {1});
+    const std::vector<std::uint8_t> before = t.app.drawing.bytes();
+    EXPECT_EQ(paste_selection(t.app), 0);
+    EXPECT_EQ(t.last_message(), c.message);
+    EXPECT_EQ(t.app.drawing.bytes(), before);
+    EXPECT_TRUE(t.app.spare);
+    EXPECT_EQ(t.app.line_stock.size(), 1u);
+    EXPECT_EQ(drawdatapaste(t.app), 0);
+    EXPECT_EQ(t.app.drawing.bytes(), before);
+  }
+}
+
+TEST(SelectionClipboard, DuplicatePutsTheMovedCopyBesideTheOriginal) {
+  TestApp t;
+  add_geom(t.app, straight(0, 0, 10, 0));
+  add_geom(t.app, straight(0, 5, 10, 5));
+  select_lines(t.app, {2});
+  shift_lines(t.app.line_stock, 0, 20);
+  ASSERT_EQ(duplicate_selection(t.app), 1);
+  const std::vector<LineGeometry> lines = geoms(t.app);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[1].y0, 5);
+  EXPECT_EQ(lines[2].y0, 25);
+  ASSERT_EQ(t.app.line_stock.size(), 1u);
+  EXPECT_EQ(t.app.line_stock[0].line, 3);
+}
+
+TEST(LayerMoves, TheSelectionGoesToTheNeighbourWhichBecomesCurrent) {
+  struct Case {
+    LayerStep step;
+    Transfer transfer;
+    int from, to;
+    std::size_t left_behind;
+  };
+  const Case cases[] = {{LayerStep::kNext, Transfer::kMove, 2, 3, 1},
+                        {LayerStep::kNext, Transfer::kCopy, 2, 3, 2},
+                        {LayerStep::kPrevious, Transfer::kMove, 2, 1, 1},
+                        {LayerStep::kPrevious, Transfer::kCopy, 2, 1, 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.to * 10 + static_cast<int>(c.transfer));
+    TestApp t;
+    makelayer(t.app, 2);
+    makelayer(t.app, 3);
+    add_geom(t.app, straight(7, 0, 7, 1), c.to);
+    add_geom(t.app, straight(1, 0, 1, 1), 2);
+    add_geom(t.app, straight(2, 0, 2, 1), 2);
+    t.app.in.nowlayer = 2;
+    select_lines(t.app, {2});
+    shift_lines(t.app.line_stock, 100, 0);
+    ASSERT_EQ(move_selection_to_layer(t.app, c.step, c.transfer), 1);
+    EXPECT_EQ(t.app.in.nowlayer, c.to);
+    EXPECT_EQ(starts(t.app, c.to), (std::vector<double>{7, 102}));
+    EXPECT_EQ(geoms(t.app, 2).size(), c.left_behind);
+    EXPECT_EQ(starts(t.app, 2)[0], 1);
+    ASSERT_EQ(t.app.line_stock.size(), 1u);
+    EXPECT_EQ(t.app.line_stock[0].line, 2);
+    // The clipboard holds the selection as it lies in the target layer.
+    Block held(*t.clipboard.drawing());
+    EXPECT_EQ(chain_offsets(held, c.to, ChainKind::kLines).size(), 1u);
+    EXPECT_TRUE(t.messages().empty());
+  }
+}
+
+TEST(LayerMoves, WithoutANeighbourNothingChanges) {
+  const char* kText = "\t上のレイヤーが存在しません。上のレイヤーを作ってください";
+  struct Case {
+    LayerStep step;
+    Transfer transfer;
+    int layer;
+    std::string caption;
+  };
+  const Case cases[] = {{LayerStep::kNext, Transfer::kMove, 2, "stockmovenextlayer"},
+                        {LayerStep::kNext, Transfer::kCopy, 2, "stockcopynextlayer"},
+                        {LayerStep::kPrevious, Transfer::kMove, 1, "stockmovelowerlayer"},
+                        {LayerStep::kPrevious, Transfer::kCopy, 1, "stockcopylowerlayer"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption);
+    TestApp t;
+    fill_sample(t.app);
+    t.app.in.nowlayer = c.layer;
+    select_lines(t.app, {1});
+    const std::vector<std::uint8_t> before = t.app.drawing.bytes();
+    EXPECT_EQ(move_selection_to_layer(t.app, c.step, c.transfer), 0);
+    EXPECT_EQ(t.last_message(), c.caption + kText);
+    EXPECT_EQ(t.app.drawing.bytes(), before);
+    EXPECT_EQ(t.app.line_stock.size(), 1u);
+    EXPECT_FALSE(t.clipboard.drawing());
+  }
+}
+
+TEST(DrawingData, CopyAndPasteCarryTheUsedPartExactly) {
+  TestApp a;
+  fill_sample(a.app);
+  sklpack(a.app);
+  a.app.drawing.resize(a.app.drawing.used() + 16);  // room beyond the used part
+  drawing_copy(a.app);
+  TestApp b;
+  b.app.in.nowlayer = 5;
+  b.app.in.nowletter = 3;
+  // Another program may send more bytes than the drawing uses.
+  std::vector<std::uint8_t> sent = *a.clipboard.drawing();
+  EXPECT_EQ(sent, used_bytes(a.app.drawing));
+  sent.resize(sent.size() + 16, 0xEE);
+  b.clipboard.set_drawing(sent);
+  ASSERT_EQ(drawdatapaste(b.app), 1);
+  EXPECT_EQ(b.app.drawing.bytes(), used_bytes(a.app.drawing));
+  EXPECT_EQ(b.app.in.nowlayer, 2);  // layerfix, with its message
+  EXPECT_EQ(b.app.in.nowletter, 0);
+  EXPECT_EQ(b.app.files.current_file, "drawdata.skl");
+}
+
+}  // namespace
+}  // namespace daub::test
