@@ -741,7 +741,6 @@ std::string_view family_name(int family) {
 }
 
 std::string mouse_command_name(int id) {
-  if (id == 0) return "";
   if (const CommandLabel* row = find_command_label(id)) return row->label;
   for (const CommandLabel& row : kPaletteMouse)
     if (row.id == id) return row.label;

@@ -142,7 +142,12 @@ TEST(ReachCommands, CanvasTurnsTwinsBrushAndConstructions) {
   Dib& pic = canvas_slot(app, 2)->image;
   ASSERT_EQ(fill_picture(pic, rgb(0, 0, 0)), OpStatus::kDone);
   ASSERT_EQ(picture_color(pic, 0, 0), rgb(0, 0, 0));
+  {
+    const DibInfo info = dib_info(pic);
+    pic[info.pixel_offset + info.stride * 1 + 2] = 255;  // red at shown (0, 0)
+  }
   MenuCommand(app, 776, 0);
+  EXPECT_EQ(picture_color(canvas_slot(app, 2)->image, 1, 0), rgb(255, 0, 0));
   EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).width, 2);
   EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).height, 3);
   MenuCommand(app, 879, 0);  // back a quarter
@@ -156,6 +161,8 @@ TEST(ReachCommands, CanvasTurnsTwinsBrushAndConstructions) {
   MenuCommand(app, 747, 0);
   EXPECT_EQ(app.brush.width, 10);
   EXPECT_EQ(app.brush.blur, 0);
+  MenuCommand(app, 763, 0);
+  EXPECT_EQ(app.brush.blur, BrushParams{}.blur);
   MenuCommand(app, 360, 0);
   EXPECT_EQ(app.brush.width, BrushParams{}.width);
   // 619 without a current point is refused; with one it steps by d.
