@@ -13,6 +13,7 @@
 #include <QPainter>
 
 #include "platform/cp932.h"
+#include "qt/command_list_dialog.h"
 #include "qt/qt_fonts.h"
 #include "resources/menu.h"
 #include "shell/drag_feedback.h"
@@ -211,7 +212,11 @@ void MainWindow::build_menu() {
       } else {
         int id = item.id;
         QAction* action = menu->addAction(QString::fromStdString(item.label), this, [this, id] {
-          on_command(*app_, static_cast<std::uint32_t>(id));
+          if (id != kCommandListItem) {
+            on_command(*app_, static_cast<std::uint32_t>(id));
+          } else if (std::optional<int> chosen = choose_command(this)) {
+            on_command(*app_, static_cast<std::uint32_t>(*chosen));
+          }
         });
         if (!item.shortcut.empty())
           action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));

@@ -15,7 +15,7 @@
 #include "model/view.h"
 #include "paint/canvas.h"
 #include "resources/menu.h"
-#include "resources/mouse_command_names.h"
+#include "resources/command_labels.h"
 #include "shell/view_commands.h"
 #include "shell/window.h"
 

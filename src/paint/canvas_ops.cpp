@@ -234,6 +234,37 @@ OpStatus mirror_picture(Dib& dib) {
   return OpStatus::kDone;
 }
 
+OpStatus turn_picture(Dib& dib, int quarters) {
+  std::optional<DibInfo> info = readable_24(dib);
+  if (!info) return OpStatus::kUnchanged;
+  const int q = ((quarters % 4) + 4) % 4;
+  const int w = info->width, h = info->height;
+  Dib out;
+  OpStatus status = q % 2 == 0 ? new_picture(w, h, out) : new_picture(h, w, out);
+  if (status != OpStatus::kDone) return status;
+  std::optional<DibInfo> to = readable_24(out);
+  if (!to) return OpStatus::kUnchanged;
+  // Rows are stored from the bottom up, so this quarter turn is clockwise
+  // as shown.
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const int tx = q == 0 ? x : q == 1 ? y : q == 2 ? w - 1 - x : h - 1 - y;
+      const int ty = q == 0 ? y : q == 1 ? w - 1 - x : q == 2 ? h - 1 - y : x;
+      std::copy_n(pixel_at(dib, *info, x, y), 3, pixel_at(out, *to, tx, ty));
+    }
+  dib.swap(out);
+  return OpStatus::kDone;
+}
+
+std::optional<Colorref> picture_color(const Dib& dib, int x, int y) {
+  std::optional<DibInfo> info = readable_24(dib);
+  if (!info || x < 0 || y < 0 || x >= info->width || y >= info->height) return std::nullopt;
+  const std::uint8_t* p = dib.data() + info->pixel_offset +
+                          info->stride * static_cast<std::size_t>(info->height - 1 - y) +
+                          3 * static_cast<std::size_t>(x);
+  return static_cast<Colorref>(p[2] | p[1] << 8 | p[0] << 16);
+}
+
 std::uint8_t combine_channel(int a, int b, Combine how) {
   switch (how) {
     case Combine::kMultiply:

@@ -8,6 +8,7 @@
 // (a scale by 0, a compression of a picture smaller than the block, a size of
 // 0) leaves an empty Dib: the canvas then has no picture.
 
+#include <optional>
 #include "model/records.h"
 #include "picture/dib.h"
 
@@ -54,6 +55,14 @@ OpStatus grey_picture(Dib& dib);
 OpStatus fill_picture(Dib& dib, Colorref color);
 // Left and right exchanged.
 OpStatus mirror_picture(Dib& dib);
+
+// Turns the picture by whole quarter turns clockwise as shown (negative:
+// anticlockwise); a turn by one or three quarters swaps width and height.
+OpStatus turn_picture(Dib& dib, int quarters);
+
+// The colour of the pixel x columns from the left and y rows from the top as
+// shown; none outside the picture or for a picture that is not 24-bit.
+std::optional<Colorref> picture_color(const Dib& dib, int x, int y);
 
 // How two pictures combine channel by channel (integer division truncates).
 enum class Combine {

@@ -54,6 +54,8 @@ MenuItem reading_menu() {
                            separator(),
                            item("読書ファイルを入力", 582),
                            item("読書のヘルプ", 1129, "F1"),
+                           separator(),
+                           item("コマンド一覧", kCommandListItem, "Ctrl+K"),
                        });
 }
 

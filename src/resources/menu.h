@@ -15,6 +15,10 @@ struct MenuItem {
   std::string shortcut;  // its key, shown beside it ("Ctrl+P", "PgDown"); "" for none
 };
 
+// The id of the item that opens the command list (コマンド一覧), which is
+// the window's own and never a command id.
+inline constexpr int kCommandListItem = -1;
+
 // The items of the menu bar, left to right.
 std::vector<MenuItem> ParentMenu();
 

@@ -94,6 +94,7 @@ int MouseCommand(App& app) {
   if (region_mouse_command(app, cmd)) return 0;
   if (text_mouse_command(app, cmd)) return 0;
   if (tracing_mouse_command(app, cmd)) return 0;
+  if (construction_mouse_command(app, cmd)) return 0;
   if (selection_mouse_command(app, cmd)) return 0;
   bitmap_mouse_command(app, cmd);
   return 0;

@@ -22,6 +22,9 @@ bool selection_mouse_command(App& app, int cmd);
 // Cutting, resizing, moving and placing canvases.
 bool canvas_mouse_command(App& app, int cmd);
 
+// 609, 616–618, 633, 634, 637: constructions with the construction distance.
+bool construction_mouse_command(App& app, int cmd);
+
 // 1016: the drag moves the shadow.
 bool tracing_mouse_command(App& app, int cmd);
 

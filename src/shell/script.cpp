@@ -17,6 +17,7 @@
 #include "platform/cp932.h"
 #include "platform/dialog.h"
 #include "platform/script_ui.h"
+#include "resources/command_filter.h"
 #include "shell/window.h"
 
 namespace daub {
@@ -520,6 +521,16 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
       return false;
     }
     ui.log_line({"close", on_close(app) ? "closes" : "stays"});
+    return true;
+  }
+  if (verb == "commands") {
+    // What the command list shows for a query: the count, then one row a
+    // command in the list's order.
+    const std::vector<const CommandLabel*> found = filter_commands(w.rest());
+    ui.log_line({"commands", std::to_string(found.size())});
+    for (const CommandLabel* row : found)
+      ui.log_line(
+          {"command", std::to_string(row->id), row->label, "F" + std::to_string(row->family)});
     return true;
   }
   if (verb == "state" || verb == "reading") {

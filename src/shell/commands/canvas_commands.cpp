@@ -62,6 +62,10 @@ enum class Kind {
   kFromClipboard,
   kToClipboard,
   kBurn,
+  kSoftBurn,
+  kTurnRight,
+  kTurnLeft,
+  kTurnHalf,
 };
 
 // The operations come in threes, one id per canvas.
@@ -96,6 +100,11 @@ constexpr SlotIds kSlotIds[] = {
     {{648, 688, 718}, Kind::kFromClipboard},
     {{649, 689, 719}, Kind::kToClipboard},
     {{669, 713, 742}, Kind::kBurn},
+    // Canvas 1 has no soft burn, and canvas 3 no left or half turn, of its own.
+    {{0, 714, 743}, Kind::kSoftBurn},
+    {{774, 776, 778}, Kind::kTurnRight},
+    {{874, 879, 0}, Kind::kTurnLeft},
+    {{885, 890, 0}, Kind::kTurnHalf},
 };
 
 // Up to three numbers asked for in the input box: the prompt, the printf and
@@ -275,6 +284,12 @@ void plain_operation(App& app, Kind kind, int slot) {
       return recolour(app, slot, grey_picture);
     case Kind::kMirror:
       return recolour(app, slot, mirror_picture);
+    case Kind::kTurnRight:
+    case Kind::kTurnLeft:
+    case Kind::kTurnHalf: {
+      const int quarters = kind == Kind::kTurnRight ? 1 : kind == Kind::kTurnLeft ? -1 : 2;
+      return change_picture(app, slot, [quarters](Dib& d) { return turn_picture(d, quarters); });
+    }
     case Kind::kFill: {
       const Colorref color = app.settings.color;
       return change_picture(app, slot, [color](Dib& d) { return fill_picture(d, color); });
@@ -330,7 +345,8 @@ bool run(App& app, Kind kind, int slot) {
       copy_picture_to_clipboard(app, canvas_slot(app, slot)->image);
       break;
     case Kind::kBurn:  // 669, 713, 742
-      burn_drawing(app, slot, false);
+    case Kind::kSoftBurn:
+      burn_drawing(app, slot, kind == Kind::kSoftBurn);
       break;
     default:
       plain_operation(app, kind, slot);
@@ -342,7 +358,7 @@ bool run(App& app, Kind kind, int slot) {
 bool slot_command(App& app, int id) {
   for (const SlotIds& set : kSlotIds) {
     for (int k = 0; k < 3; ++k) {
-      if (set.ids[static_cast<std::size_t>(k)] != id) continue;
+      if (id == 0 || set.ids[static_cast<std::size_t>(k)] != id) continue;
       if (run(app, set.kind, k + 1)) repaint(app);
       return true;
     }
@@ -351,15 +367,23 @@ bool slot_command(App& app, int id) {
 }
 
 // 759, 760: canvas 1 anew in the current colour with canvas 2's or 3's size,
-// at the current point.
-void size_of_other(App& app, int other) {
-  CanvasSlot& s = *canvas_slot(app, 1);
+// at the current point; 693, 694 and 723, 724 the same for canvases 2 and 3.
+struct SizeOf {
+  int id;
+  int slot;
+  int other;
+};
+constexpr SizeOf kSizeOf[] = {{759, 1, 2}, {760, 1, 3}, {693, 2, 1},
+                              {694, 2, 3}, {723, 3, 1}, {724, 3, 2}};
+
+void size_of_other(App& app, int slot, int other) {
+  CanvasSlot& s = *canvas_slot(app, slot);
   show_framed(s);
   DibInfo info = dib_info(canvas_slot(app, other)->image);
   if (!info.ok()) return;
   Dib picture;
   if (size_picture(picture, info.width, info.height, app.settings.color) != OpStatus::kDone) return;
-  accept_picture(app, 1, picture);
+  accept_picture(app, slot, picture);
   place_at_current_point(app, s);
 }
 
@@ -451,6 +475,16 @@ void SetDrawBmp(App& app) {
   setbmp(app, tmpl, image, app.in.nowlayer);
 }
 
+bool size_of_other_command(App& app, int id) {
+  for (const SizeOf& s : kSizeOf) {
+    if (s.id != id) continue;
+    size_of_other(app, s.slot, s.other);
+    repaint(app);
+    return true;
+  }
+  return false;
+}
+
 bool single_command(App& app, int id) {
   switch (id) {
     case 650:  // place and move canvas 1, 2, 3 by the mouse
@@ -465,11 +499,6 @@ bool single_command(App& app, int id) {
     case 1120:
     case 1121:
       read_picture(app, 1, id == 1121);
-      repaint(app);
-      return true;
-    case 759:
-    case 760:
-      size_of_other(app, id == 759 ? 2 : 3);
       repaint(app);
       return true;
     case 684:
@@ -500,8 +529,8 @@ bool single_command(App& app, int id) {
 }  // namespace
 
 bool canvas_command(App& app, int id) {
-  return slot_command(app, id) || single_command(app, id) || combination_command(app, id) ||
-         copy_command(app, id);
+  return slot_command(app, id) || size_of_other_command(app, id) || single_command(app, id) ||
+         combination_command(app, id) || copy_command(app, id);
 }
 
 }  // namespace daub

@@ -1,0 +1,204 @@
+// Every id of the command table acts (no apology) on a fresh program whose
+// dialogs are all cancelled; ids outside it still apologise. The labels and
+// docs/command_ids.md agree, and the command list filters as typed.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+
+#include "paint/canvas.h"
+#include "paint/canvas_ops.h"
+#include "resources/command_filter.h"
+#include "shell/command_table.h"
+#include "shell/window.h"
+#include "support/test_app.h"
+
+namespace daub {
+namespace {
+
+using test::TestApp;
+
+bool apologised(const TestApp& t) {
+  for (const std::string& m : t.messages())
+    if (m.find("まだ出来ていません") != std::string::npos) return true;
+  return false;
+}
+
+TEST(AllCommands, EveryIdOfTheTableActsAndItsMouseCommandRuns) {
+  for (const CommandLabel& row : command_labels()) {
+    TestApp t;
+    MenuCommand(t.app, static_cast<std::uint32_t>(row.id), 0);
+    // A setter's mouse command runs once on a drag, under the sanitizers.
+    if (t.app.in.mousecmd == row.id) {
+      on_lbutton_down(t.app, 40, 50);
+      on_lbutton_up(t.app, 90, 120);
+    }
+    EXPECT_FALSE(apologised(t)) << row.id << " " << row.label;
+  }
+}
+
+TEST(AllCommands, IdsOutsideTheTableApologise) {
+  for (std::uint32_t id : {99u, 1130u, 4294967295u}) {
+    TestApp t;
+    MenuCommand(t.app, id, 0);
+    EXPECT_TRUE(apologised(t)) << id;
+  }
+  int outside = 0;
+  for (int id = 100; id <= 1129; ++id) {
+    if (find_command_label(id) != nullptr) continue;
+    ++outside;
+    TestApp t;
+    MenuCommand(t.app, static_cast<std::uint32_t>(id), 0);
+    EXPECT_TRUE(apologised(t)) << id;
+  }
+  EXPECT_EQ(outside, 1030 - 678);
+}
+
+TEST(AllCommands, DocsTableHasEveryIdWithTheProgramsLabelAndFamily) {
+  std::ifstream in(std::string(DAUBERY_TEST_DATA) + "/../docs/command_ids.md");
+  ASSERT_TRUE(in);
+  const std::regex row(R"(^\| (\d+) \| ([^|]*) \| F(\d+) \| .+ \|$)");
+  std::map<int, int> seen;
+  std::string line;
+  while (std::getline(in, line)) {
+    std::smatch m;
+    if (!std::regex_match(line, m, row)) continue;
+    const int id = std::stoi(m[1]);
+    ++seen[id];
+    const CommandLabel* label = find_command_label(id);
+    ASSERT_NE(label, nullptr) << line;
+    EXPECT_EQ(m[2].str(), label->label) << id;
+    EXPECT_EQ(std::stoi(m[3]), label->family) << id;
+  }
+  for (const CommandLabel& r : command_labels()) EXPECT_EQ(seen[r.id], 1) << r.id;
+}
+
+std::vector<int> ids_of(std::string_view query) {
+  std::vector<int> out;
+  for (const CommandLabel* r : filter_commands(query)) out.push_back(r->id);
+  return out;
+}
+
+bool has(const std::vector<int>& v, int id) { return std::find(v.begin(), v.end(), id) != v.end(); }
+
+TEST(CommandFilter, FindsByJapaneseLatinFamilyAndId) {
+  EXPECT_EQ(ids_of("").size(), 678u);
+  // Japanese as an input method commits it, one word or two.
+  const std::vector<int> canvas2 = ids_of("左右反転　キャンバス２");
+  EXPECT_EQ(canvas2, std::vector<int>{882});
+  EXPECT_EQ(ids_of("レイヤーを消す"), std::vector<int>{178});
+  // Latin: the family code in any case, full-width too; ids by their digits.
+  const std::vector<int> f22 = ids_of("f22");
+  EXPECT_EQ(f22.size(), 15u);
+  EXPECT_EQ(ids_of("Ｆ２２"), f22);
+  EXPECT_TRUE(has(ids_of("1129"), 1129));
+  EXPECT_EQ(ids_of("1129 ヘルプ"), std::vector<int>{1129});
+  EXPECT_TRUE(ids_of("まだ出来ていません").empty());
+}
+
+TEST(CommandFilter, GroupsByFamilyThenId) {
+  const std::vector<const CommandLabel*> all = filter_commands("");
+  for (std::size_t i = 1; i < all.size(); ++i) {
+    const CommandLabel& a = *all[i - 1];
+    const CommandLabel& b = *all[i];
+    EXPECT_TRUE(a.family < b.family || (a.family == b.family && a.id < b.id)) << b.id;
+  }
+}
+
+TEST(CommandFilter, FoldsOnlyLatin) {
+  EXPECT_EQ(fold_for_search("AbZ Ｆ２５　ｘ"), "abz f25 x");
+  EXPECT_EQ(fold_for_search("キャンバス"), "キャンバス");
+  // A lone lead byte at the end is kept, not read past.
+  EXPECT_EQ(fold_for_search("a\xEF\xBC"), "a\xEF\xBC");
+}
+
+TEST(CommandLabels, MouseCommandNamesComeFromTheTable) {
+  EXPECT_EQ(mouse_command_name(0), "");
+  EXPECT_EQ(mouse_command_name(1062), "絵を描く");
+  EXPECT_EQ(mouse_command_name(1068), "絵を描く（キャンバス３）");
+  EXPECT_EQ(mouse_command_name(1115), "全体の移動");
+  EXPECT_EQ(mouse_command_name(106), "");
+  EXPECT_EQ(family_name(0), "");
+  EXPECT_EQ(family_name(27), "");
+  EXPECT_EQ(family_name(26), "パレットとヘルプ");
+}
+
+}  // namespace
+}  // namespace daub
+
+namespace daub {
+namespace {
+
+// One behaviour a group of the ids built last, away from identity.
+TEST(ReachCommands, CanvasTurnsTwinsBrushAndConstructions) {
+  TestApp t;
+  App& app = t.app;
+  ASSERT_EQ(make_canvas(app, 2, {0, 0}, {3, 2}, rgb(10, 20, 30)), 1);
+  // 776 turns canvas 2 a quarter: 3 × 2 becomes 2 × 3; the shown top-left
+  // pixel goes to the top-right.
+  Dib& pic = canvas_slot(app, 2)->image;
+  ASSERT_EQ(fill_picture(pic, rgb(0, 0, 0)), OpStatus::kDone);
+  ASSERT_EQ(picture_color(pic, 0, 0), rgb(0, 0, 0));
+  {
+    const DibInfo info = dib_info(pic);
+    pic[info.pixel_offset + info.stride * 1 + 2] = 255;  // red at shown (0, 0)
+  }
+  MenuCommand(app, 776, 0);
+  EXPECT_EQ(picture_color(canvas_slot(app, 2)->image, 1, 0), rgb(255, 0, 0));
+  EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).width, 2);
+  EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).height, 3);
+  MenuCommand(app, 879, 0);  // back a quarter
+  EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).width, 3);
+  // 693: canvas 2 takes canvas 1's size.
+  const DibInfo one = dib_info(canvas_slot(app, 1)->image);
+  MenuCommand(app, 693, 0);
+  EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).width, one.width);
+  // 757 and 763: brush width 10 and the soft dab; 747 hard.
+  MenuCommand(app, 757, 0);
+  MenuCommand(app, 747, 0);
+  EXPECT_EQ(app.brush.width, 10);
+  EXPECT_EQ(app.brush.blur, 0);
+  MenuCommand(app, 763, 0);
+  EXPECT_EQ(app.brush.blur, BrushParams{}.blur);
+  MenuCommand(app, 360, 0);
+  EXPECT_EQ(app.brush.width, BrushParams{}.width);
+  // 619 without a current point is refused; with one it steps by d.
+  app.in.nowpointvalid = 0;
+  MenuCommand(app, 619, 0);
+  EXPECT_EQ(t.last_message(), "CAUTION\t注目点を指定してください");
+  app.in.nowpoint = {5, 7, 0};
+  app.in.nowpointvalid = 1;
+  app.construction.distance = 4;
+  MenuCommand(app, 619, 0);
+  EXPECT_DOUBLE_EQ(app.in.nowpoint.x, 9);
+  MenuCommand(app, 636, 0);  // to the left of direction 0 with y down: up
+  EXPECT_NEAR(app.in.nowpoint.y, 3, 1e-12);
+  // 673: canvas 1 to the current point.
+  MenuCommand(app, 673, 0);
+  EXPECT_NEAR(canvas_slot(app, 1)->x, 9, 1e-9);
+}
+
+TEST(ReachCommands, TurnMovesTheShownTopLeftClockwise) {
+  TestApp t;
+  ASSERT_EQ(make_canvas(t.app, 1, {0, 0}, {3, 2}, rgb(0, 0, 0)), 1);
+  Dib& pic = canvas_slot(t.app, 1)->image;
+  const DibInfo info = dib_info(pic);
+  // The shown top row is the last stored row.
+  pic[info.pixel_offset + info.stride * 1 + 2] = 255;  // red at shown (0, 0)
+  ASSERT_EQ(picture_color(pic, 0, 0), rgb(255, 0, 0));
+  ASSERT_EQ(turn_picture(pic, 1), OpStatus::kDone);
+  EXPECT_EQ(picture_color(pic, 1, 0), rgb(255, 0, 0));  // top-right of 2 × 3
+  ASSERT_EQ(turn_picture(pic, -1), OpStatus::kDone);
+  EXPECT_EQ(picture_color(pic, 0, 0), rgb(255, 0, 0));
+  ASSERT_EQ(turn_picture(pic, 2), OpStatus::kDone);
+  EXPECT_EQ(picture_color(pic, 2, 1), rgb(255, 0, 0));  // bottom-right
+  EXPECT_EQ(picture_color(pic, 3, 0), std::nullopt);
+  EXPECT_EQ(picture_color(pic, 0, 2), std::nullopt);
+  EXPECT_EQ(picture_color(pic, -1, 0), std::nullopt);
+}
+
+}  // namespace
+}  // namespace daub
