@@ -1,6 +1,7 @@
 // The spare screen and the selection through the clipboard: exchanging
-// drawings, appending a layer as the selection, copy and paste, duplicate
-// and the layer moves, and drawing data refused at the door.
+// drawings, appending a layer as the selection, the layer moves, and drawing
+// data refused at the door. Copy, paste and duplicate of the selection are
+// pinned by the selection scripts.
 
 #include "drawing/spare.h"
 
@@ -111,40 +112,6 @@ TEST(Spare, AFailedAppendChangesNothing) {
   EXPECT_TRUE(stocks_empty(t.app));
 }
 
-TEST(SelectionClipboard, CopyHoldsOnlyTheCommittedSelectionAndPasteAppendsIt) {
-  TestApp a;
-  fill_sample(a.app);
-  a.app.in.nowlayer = 2;
-  select_lines(a.app, {2});
-  shift_lines(a.app.line_stock, 0, 100);
-  const std::vector<std::uint8_t> before = a.app.drawing.bytes();
-  ASSERT_EQ(copy_selection(a.app), 1);
-  EXPECT_EQ(a.app.drawing.bytes(), before);
-  EXPECT_TRUE(stocks_empty(a.app));
-  EXPECT_FALSE(a.app.spare);
-  const std::optional<std::vector<std::uint8_t>> copied = a.clipboard.drawing();
-  ASSERT_TRUE(copied);
-  ASSERT_TRUE(is_valid_drawing(*copied));
-
-  TestApp b;
-  makelayer(b.app, 2);
-  b.app.in.nowlayer = 2;
-  add_geom(b.app, straight(5, 5, 6, 6), 2);
-  b.clipboard.set_drawing(*copied);
-  ASSERT_EQ(paste_selection(b.app), 1);
-  const std::vector<LineGeometry> lines = geoms(b.app, 2);
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[1].x0, 21);  // the sample's second line of layer 2
-  EXPECT_EQ(lines[1].y0, 100);
-  // Only the selected line went: no region, text or bitmap of the sample.
-  for (ChainKind kind : {ChainKind::kRegions, ChainKind::kLetters, ChainKind::kBitmaps})
-    EXPECT_TRUE(chain_offsets(b.app.drawing, 2, kind).empty());
-  EXPECT_EQ(b.app.line_stock.size(), 1u);
-  EXPECT_EQ(b.app.line_stock[0].line, 2);
-  EXPECT_EQ(b.app.enclosure.size(), 4u);
-  EXPECT_TRUE(b.messages().empty());
-}
-
 // A paste with nothing sound to paste leaves the drawing, the sets and the
 // spare as they were.
 TEST(SelectionClipboard, PasteWithoutSoundDrawingDataChangesNothing) {
@@ -176,21 +143,6 @@ TEST(SelectionClipboard, PasteWithoutSoundDrawingDataChangesNothing) {
     EXPECT_EQ(drawdatapaste(t.app), 0);
     EXPECT_EQ(t.app.drawing.bytes(), before);
   }
-}
-
-TEST(SelectionClipboard, DuplicatePutsTheMovedCopyBesideTheOriginal) {
-  TestApp t;
-  add_geom(t.app, straight(0, 0, 10, 0));
-  add_geom(t.app, straight(0, 5, 10, 5));
-  select_lines(t.app, {2});
-  shift_lines(t.app.line_stock, 0, 20);
-  ASSERT_EQ(duplicate_selection(t.app), 1);
-  const std::vector<LineGeometry> lines = geoms(t.app);
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[1].y0, 5);
-  EXPECT_EQ(lines[2].y0, 25);
-  ASSERT_EQ(t.app.line_stock.size(), 1u);
-  EXPECT_EQ(t.app.line_stock[0].line, 3);
 }
 
 TEST(LayerMoves, TheSelectionGoesToTheNeighbourWhichBecomesCurrent) {
