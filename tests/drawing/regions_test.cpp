@@ -120,14 +120,6 @@ std::vector<std::pair<int, int>> entries(const App& app, int n) {
   return out;
 }
 
-// Each region of layer 1 told apart by its fill colour, in chain order.
-std::vector<Colorref> colours(const App& app) {
-  std::vector<Colorref> out;
-  for (std::uint32_t at : chain_offsets(app.drawing, 1, ChainKind::kRegions))
-    out.push_back(app.drawing.get<RegionRecord>(at).param.color);
-  return out;
-}
-
 int add_coloured_region(App& app, Colorref colour, std::vector<BoundaryEntry> e) {
   RegionRecord r;
   r.param.color = colour;
@@ -201,8 +193,9 @@ TEST(StockLines, AClickTogglesTheLineUnderIt) {
   EXPECT_EQ(t.app.line_stock.front().line, 9);
 }
 
-// One row per refusal and operation: the caption is the operation's name
-// and the drawing does not change. Layer 1 has two regions, layer 2 none.
+// One row per refusal and operation (a reader, a mover, a restyler, the
+// deletion and the pick): the caption is the operation's name and the
+// drawing does not change. Layer 1 has two regions, layer 2 none.
 TEST(RegionFailures, EachOperationReportsUnderItsOwnName) {
   using Op = std::function<int(App&, int n, int layer)>;
   const struct {
@@ -214,13 +207,8 @@ TEST(RegionFailures, EachOperationReportsUnderItsOwnName) {
          RegionRecord r;
          return getrgn(a, n, r, l);
        }},
-      {"rgnnow", rgnnow},
       {"delpolygon", delpolygon},
       {"rgnswaplast", rgnswaplast},
-      {"rgnswaptop", rgnswaptop},
-      {"rgnnowbrstyle", rgnnowbrstyle},
-      {"rgnnowhatchparam", rgnnowhatchparam},
-      {"rgnnowhatchpen", rgnnowhatchpen},
       {"rgnnowcolor", rgnnowcolor},
       {"polygonnum",
        [](App& a, int, int l) {
@@ -257,26 +245,6 @@ TEST(RegionFailures, EachOperationReportsUnderItsOwnName) {
   add_coloured_region(t.app, 1, {{1, 1}, {2, 1}, {3, -1}, {4, 1}});
   EXPECT_EQ(polygonnum(t.app, {250, 150}, 1), 0);
   EXPECT_EQ(t.last_message(), "polygonnum\t指定された場所にポリゴンはありません");
-}
-
-TEST(RegionChain, DeletingAndMovingKeepTheOthersInOrder) {
-  TestApp t;
-  for (Colorref c : {1u, 2u, 3u, 4u}) add_coloured_region(t.app, c, {{0, 1}});
-  const std::uint32_t used = t.app.drawing.used();
-  EXPECT_EQ(rgnswaplast(t.app, 2, 1), 1);
-  EXPECT_EQ(colours(t.app), (std::vector<Colorref>{1, 3, 4, 2}));
-  EXPECT_EQ(rgnswaptop(t.app, 3, 1), 1);
-  EXPECT_EQ(colours(t.app), (std::vector<Colorref>{4, 1, 3, 2}));
-  EXPECT_EQ(rgnswaplast(t.app, 4, 1), 1);  // already last
-  EXPECT_EQ(rgnswaptop(t.app, 1, 1), 1);   // already first
-  EXPECT_EQ(colours(t.app), (std::vector<Colorref>{4, 1, 3, 2}));
-  EXPECT_EQ(delpolygon(t.app, 2, 1), 2);
-  EXPECT_EQ(colours(t.app), (std::vector<Colorref>{4, 3, 2}));
-  EXPECT_EQ(region_total(t.app.drawing, 1), 3);
-  EXPECT_EQ(t.app.drawing.used(), used);  // unlinked only, until compaction
-  RegionRecord r;
-  EXPECT_EQ(getrgn(t.app, 3, r, 1), 3);
-  EXPECT_EQ(r.param.color, 2u);
 }
 
 // The later of two overlapping regions wins; moved to the bottom, the other.
