@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 
 #include "drawing/texts.h"
@@ -15,6 +14,8 @@
 namespace daub::test {
 namespace {
 
+// The refusals at 0 and the accepted format and rotation of 90 are pinned by
+// the text_dialogs script; here the other sides of the limits.
 TEST(TextDialogs, OneLineInputsStoreOrRefuse) {
   const struct {
     const char* name;
@@ -26,24 +27,11 @@ TEST(TextDialogs, OneLineInputsStoreOrRefuse) {
   } cases[] = {
       {"ratio", print_ratio_input, "2.5", 1, [](const Settings& s) { return s.print_ratio == 2.5; },
        "標準プリント比率の説明"},
-      {"ratio 0", print_ratio_input, "0", 0, [](const Settings& s) { return s.print_ratio == 4; },
-       "CAUTION\t標準プリント比率は正の数で指定してください"},
       {"ratio nan", print_ratio_input, "nan", 0,
        [](const Settings& s) { return s.print_ratio == 4; },
        "CAUTION\t標準プリント比率は正の数で指定してください"},
       {"most 1", max_chars_input, "1", 1, [](const Settings& s) { return s.max_chars == 1; },
        "最大表示文字数の説明"},
-      {"most 0", max_chars_input, "0", 0, [](const Settings& s) { return s.max_chars == 10000; },
-       "CAUTION\t最大表示文字数は1以上で指定してください"},
-      {"format", format_input, "1,0.5,30,0.2", 1,
-       [](const Settings& s) {
-         return s.chars_per_line == 1 && s.char_spacing == 0.5 && s.column_spacing == 30 &&
-                std::fabs(s.max_stretch - 0.8) < 1e-12;
-       },
-       ""},
-      {"format 0 per line", format_input, "0,0.5,30,0.2", 0,
-       [](const Settings& s) { return s.chars_per_line == 80; },
-       "CAUTION\t一行文字数は1以上で指定してください"},
       {"format short", format_input, "5,0.5,30", 0,
        [](const Settings& s) { return s.chars_per_line == 80; }, ""},
       {"tabs", tab_input, "3,1.5", 1,
@@ -61,9 +49,7 @@ TEST(TextDialogs, OneLineInputsStoreOrRefuse) {
        [](const Settings& s) { return s.font.height == -13; }, ""},
       {"font twelve numbers", font_input, "-20,0,0,0,400,0,0,0,128,3,2,1,X", 0,
        [](const Settings& s) { return s.font.height == -13; }, ""},
-      // 360 − 90 = 270°; −90 is read as 270, so 90°; 0 gives 3600, stored as 0.
-      {"rotation 90", rotation_input, "90", 1,
-       [](const Settings& s) { return s.font.escapement == 2700; }, ""},
+      // −90 is read as 270, so 90°; 0 gives 3600, stored as 0.
       {"rotation -90", rotation_input, "-90", 1,
        [](const Settings& s) { return s.font.escapement == 900; }, ""},
       {"rotation 0", rotation_input, "0", 1,
