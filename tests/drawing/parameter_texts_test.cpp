@@ -87,10 +87,8 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
   };
   const Case cases[] = {
       {ParamKind::kColor, "255,0,0", true, "255,0,0"},
-      {ParamKind::kColor, "0,128,255", true, "0,128,255"},
       {ParamKind::kColor, "256,0,0", false, ""},
       {ParamKind::kColor, "0,-1,0", false, ""},
-      {ParamKind::kColor, "0,0", false, ""},
       {ParamKind::kColor, "1;2;3", false, ""},
       {ParamKind::kPenWidth, "abc", false, ""},
       {ParamKind::kPenWidth, "12abc", true, "12"},
@@ -103,7 +101,6 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
                    "1",
                    3),
        true, "9"},
-      {ParamKind::kHatchWidth, "nan", false, ""},
       {ParamKind::kHatchWidth, "-inf", false, ""},
       {ParamKind::kHatchWidth, "1e999", false, ""},
       {ParamKind::kHatchWidth, "1e308", true, ""},
@@ -117,7 +114,6 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
       {ParamKind::kTabs, "0,8", false, ""},
       {ParamKind::kTabs, "1e-10", false, ""},
       {ParamKind::kTabs, "1.0000001e-10", true, ""},
-      {ParamKind::kTabs, "4,8,inf", false, ""},
       {ParamKind::kTabs, "", false, ""},
       {ParamKind::kFormat, "0,1,1,1", false, ""},
       {ParamKind::kFormat, "1,0.5,20,0.9", true, "1,0.500000,20.000000,0.900000"},
@@ -166,8 +162,9 @@ TEST(ParamTexts, ABitmapNameKeeps128BytesAndNeverHalfACharacter) {
   EXPECT_EQ(std::string(s.bmp_name), name + "a");
 }
 
-// Every paste: its two captions, as users have seen them, and its effects.
-TEST(ParamPaste, CaptionsOfEveryPasteAndTheRefreshStep) {
+// A paste's two captions, as users have seen them (two differ from the
+// command's name, one paste never refuses), and its effects.
+TEST(ParamPaste, CaptionsOfThePastesAndTheRefreshStep) {
   struct Case {
     int id;
     const char* none;
@@ -175,21 +172,10 @@ TEST(ParamPaste, CaptionsOfEveryPasteAndTheRefreshStep) {
   };
   const Case cases[] = {
       {119, "spotvtpaste", "spotvtpaste"},
-      {212, "nowfontpaste", "nowfontpaste"},
       {214, "nowformatpaste", "nowformtpaste"},
-      {351, "nowtabparampaste", "nowtabparampaste"},
-      {216, "nowbrstylepaste", "nowbrstylepaste"},
       {508, "nowhatchparampaste", "nowatchparampaste"},
-      {218, "nowhatchtypepaste", "nowhatchtypepaste"},
-      {220, "nowhatchwidthpaste", "nowhatchwidthpaste"},
       {222, "nowbmppaste", nullptr},
-      {224, "nowbmpratepaste", "nowbmpratepaste"},
-      {226, "nowpenstylepaste", "nowpenstylepaste"},
-      {228, "nowpenwidthpaste", "nowpenwidthpaste"},
-      {510, "nowdotparampaste", "nowdotparampaste"},
       {230, "nowcolorpaste", "nowcolorpaste"},
-      {514, "nowprintparampaste", "nowprintparampaste"},
-      {512, "gridparampaste", "gridparampaste"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
