@@ -66,36 +66,12 @@ Dib plain_reference(TestApp& t, int slot, const SegmentBuffer& segments, BlendKi
   return copy;
 }
 
-TEST(CanvasSlots, UndoRestoresTheSelectedPictureOnce) {
+// save-canvas passes any number on: 0 and 4 are no slot. Undo itself is
+// checked against a model over random runs of changes below.
+TEST(CanvasSlots, NumbersOutsideOneToThreeAreNoSlot) {
   TestApp t;
-  const Dib white = image(t, 1);
-  select_canvas_for_change(t.app, 1);
-  ASSERT_EQ(make_canvas(t.app, 1, {0, 0}, {30, 20}, 0x0000FF), 1);
-  EXPECT_EQ(undo_canvas_change(t.app, 1), 1);
-  EXPECT_EQ(image(t, 1), white);
-  // The copy is used up: a second undo changes nothing.
-  ASSERT_EQ(make_canvas(t.app, 1, {0, 0}, {30, 20}, 0x0000FF), 1);
-  const Dib red = image(t, 1);
-  EXPECT_EQ(undo_canvas_change(t.app, 1), 0);
-  EXPECT_EQ(image(t, 1), red);
-
-  // The copy belongs to the slot selected last.
-  ASSERT_EQ(make_canvas(t.app, 2, {0, 0}, {8, 6}, 0x00FF00), 1);
-  const Dib green = image(t, 2);
-  select_canvas_for_change(t.app, 1);
-  select_canvas_for_change(t.app, 2);
-  EXPECT_EQ(t.app.canvases.current, 2);
-  erase_canvas(t.app, 2);
-  EXPECT_TRUE(image(t, 2).empty());
-  // Undoing slot 1 now gives it slot 2's old picture.
-  EXPECT_EQ(undo_canvas_change(t.app, 1), 1);
-  EXPECT_EQ(image(t, 1), green);
-  EXPECT_TRUE(image(t, 2).empty());
-  // Selecting an empty slot drops the copy.
-  select_canvas_for_change(t.app, 3);
-  EXPECT_TRUE(t.app.canvases.undo.picture.empty());
-  EXPECT_EQ(undo_canvas_change(t.app, 3), 0);
-  // save-canvas passes any number on: 0 and 4 are no slot.
+  EXPECT_NE(canvas_slot(t.app, 1), nullptr);
+  EXPECT_NE(canvas_slot(t.app, 3), nullptr);
   EXPECT_EQ(canvas_slot(t.app, 0), nullptr);
   EXPECT_EQ(canvas_slot(t.app, 4), nullptr);
 }
@@ -188,35 +164,6 @@ TEST(CanvasUndo, GivesBackThePictureAsSelectedAfterAnyRunOfChanges) {
       copy.clear();
     }
   }
-}
-
-// Undo puts the old picture back where it lay; a move after the change is
-// kept, and a picture undone into another slot goes where that slot lies.
-TEST(CanvasSlots, UndoPutsThePictureBackWhereItLay) {
-  TestApp t;
-  const Dib white = image(t, 1);
-  auto at = [&](int slot) {
-    const CanvasSlot& s = *canvas_slot(t.app, slot);
-    return std::pair(s.x, s.y);
-  };
-  select_canvas_for_change(t.app, 1);
-  ASSERT_EQ(make_canvas(t.app, 1, {130, 70}, {100, 50}, 0x0000FF), 1);
-  ASSERT_EQ(undo_canvas_change(t.app, 1), 1);
-  EXPECT_EQ(image(t, 1), white);
-  EXPECT_EQ(at(1), std::pair(10.0, 10.0));
-
-  select_canvas_for_change(t.app, 1);
-  ASSERT_EQ(make_canvas(t.app, 1, {100, 50}, {130, 70}, 0x0000FF), 1);
-  place_canvas(t.app, 1, 120.5, 45);
-  ASSERT_EQ(undo_canvas_change(t.app, 1), 1);
-  EXPECT_EQ(at(1), std::pair(30.5, 5.0));
-
-  ASSERT_EQ(make_canvas(t.app, 2, {200, 200}, {208, 206}, 0x00FF00), 1);
-  select_canvas_for_change(t.app, 2);
-  place_canvas(t.app, 1, 7, 8);  // another slot's move leaves the copy's place
-  ASSERT_EQ(undo_canvas_change(t.app, 1), 1);
-  EXPECT_EQ(at(1), std::pair(7.0, 8.0));
-  EXPECT_EQ(at(2), std::pair(200.0, 200.0));
 }
 
 TEST(CanvasShow, FramesRunRoundTheShownCanvasesInTheFrameColour) {
