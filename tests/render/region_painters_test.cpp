@@ -60,23 +60,6 @@ RegionParam hatched(int type, double width, double angle, const PenRecord& pen =
   return f;
 }
 
-// Horizontal hatch lines 10 apart, one through the centre (y = 150.5), each
-// from the left side to the right: from the centre upwards, then downwards.
-// Of the lines on the square's own top and bottom edges, the inside test
-// keeps the bottom one.
-TEST(RegionPainters, ParallelHatchOfASquareIsItsInsideEveryWidth) {
-  TestApp t;
-  set_plain_view(t.app, 1.0);
-  add_polygon(t.app, kSquare, hatched(0, 10, 0, make_pen(0, 0, 0x0000FF)));
-  RecordingDc dc;
-  EXPECT_EQ(allrgn(t.app, dc, 1), 1);
-  Segments expected;
-  for (int y : {150, 140, 130, 120, 110, 160, 170, 180, 190, 200})
-    expected.push_back({{100, y}, {200, y}});
-  EXPECT_EQ(dc.segments(), expected);
-  for (const DcOp& op : dc.ops()) EXPECT_EQ(op.pen, (DcPen{kPenSolid, 1, 0x0000FF}));
-}
-
 // Dotted hatch lines continue the pattern of their whole line, which sits
 // at the pen's start length on the line through the centre across the
 // hatch: the dashes of every line start at the same x.
