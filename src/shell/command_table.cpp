@@ -20,7 +20,7 @@ constexpr FamilyHandler kFamilies[] = {
     drawing_file_command, display_color_command, line_command,       bitmap_command,
     pen_command,          painting_command,      palette_command,    canvas_command,
     region_command,       text_command,          reading_command,    print_command,
-    tracing_command,      selection_command,     clipboard_command,  reach_command,
+    tracing_command,      selection_command,     clipboard_command,
 };
 
 constexpr std::uint32_t kFirstId = 100;

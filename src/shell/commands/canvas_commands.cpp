@@ -526,11 +526,28 @@ bool single_command(App& app, int id) {
   }
 }
 
+// 673, 696, 726: the canvas's top-left goes to the current point; 905:
+// canvas 1 back to the origin.
+bool place_command(App& app, int id) {
+  const int slot = id == 673 ? 1 : id == 696 ? 2 : id == 726 ? 3 : id == 905 ? 1 : 0;
+  if (slot == 0) return false;
+  if (id == 905) {
+    place_canvas(app, 1, 0, 0);
+  } else if (app.in.nowpointvalid) {
+    place_canvas(app, slot, app.in.nowpoint.x, app.in.nowpoint.y);
+  } else {
+    message(app.ui, "CAUTION", "注目点を指定してください");
+    return true;
+  }
+  setdispmode(app, 2);
+  return true;
+}
+
 }  // namespace
 
 bool canvas_command(App& app, int id) {
   return slot_command(app, id) || size_of_other_command(app, id) || single_command(app, id) ||
-         combination_command(app, id) || copy_command(app, id);
+         combination_command(app, id) || copy_command(app, id) || place_command(app, id);
 }
 
 }  // namespace daub

@@ -60,7 +60,4 @@ bool print_command(App& app, int id);
 // (the clipboard's picture traced and converted at once).
 bool tracing_command(App& app, int id);
 
-// The commands that finish their families (reach_commands.cpp).
-bool reach_command(App& app, int id);
-
 }  // namespace daub

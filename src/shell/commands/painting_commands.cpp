@@ -3,11 +3,13 @@
 // outline, the brush settings, and which canvases and frames are shown.
 
 #include <array>
+#include <utility>
 
 #include "model/app.h"
 #include "paint/canvas.h"
 #include "paint/painting_strokes.h"
 #include "paint/photo_pen.h"
+#include "render/pen_dialogs.h"
 #include "render/view.h"
 #include "shell/commands/command_families.h"
 #include "shell/mouse_painting.h"
@@ -109,7 +111,35 @@ bool visibility_command(App& app, int id) {
     repaint(app);
     return true;
   }
-  return false;
+  if (id != 886 && id != 891) return false;
+  // 886, 891: canvas 1 or 2 shown or hidden, whichever it is not.
+  CanvasSlot& s = *canvas_slot(app, id == 886 ? 1 : 2);
+  s.shown = s.shown ? 0 : 1;
+  repaint(app);
+  return true;
+}
+
+// 754-758 the brush width presets; 747 a hard and 763 a soft dab; 360 the
+// brush as at start.
+bool brush_preset(App& app, int id) {
+  constexpr std::pair<int, double> kWidths[] = {{754, 1}, {755, 3}, {756, 5}, {757, 10}, {758, 20}};
+  for (auto [preset, width] : kWidths)
+    if (preset == id) app.brush.width = width;
+  if (id == 747) app.brush.blur = 0;
+  if (id == 763) app.brush.blur = BrushParams{}.blur;
+  if (id == 360) app.brush = BrushParams{};
+  return (id >= 754 && id <= 758) || id == 747 || id == 763 || id == 360;
+}
+
+// 704: the dab's density at its centre, 0..1.
+void density_input(App& app) {
+  double d = app.brush.density;
+  if (!ask_value(app, "ブラシ濃度入力（０〜１）", "%lf", d)) return;
+  if (!(d >= 0 && d <= 1)) {
+    message(app.ui, "CAUTION", "ブラシ濃度は０から１で指定してください");
+    return;
+  }
+  app.brush.density = d;
 }
 
 // The brush settings and the painting display.
@@ -128,8 +158,13 @@ bool brush_command(App& app, int id) {
     case 903:
       setdispmode(app, 7);
       return true;
+    case 704:
+      density_input(app);
+      return true;
     default:
-      return false;
+      if (!brush_preset(app, id)) return false;
+      repaint(app);
+      return true;
   }
 }
 

@@ -111,6 +111,9 @@ bool chooser_command(App& app, int id) {
     case 583:
       choose_page_folder(app);
       return true;
+    case 581:  // pages are then read from and written to the working folder
+      app.files.page_folder = app.files.working_folder;
+      return true;
     default:
       return false;
   }

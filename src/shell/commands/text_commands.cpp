@@ -13,6 +13,7 @@
 #include "geometry/angle.h"
 #include "geometry/view_transform.h"
 #include "model/app.h"
+#include "model/settings.h"
 #include "render/text_dialogs.h"
 #include "render/text_input.h"
 #include "render/view.h"
@@ -244,6 +245,21 @@ bool dialog_command(App& app, int id) {
   }
 }
 
+// 866: the text parameters back to their start values.
+bool text_defaults_command(App& app, int id) {
+  if (id != 866) return false;
+  Settings d;
+  set_drawing_defaults(d);
+  Settings& s = app.settings;
+  s.font = d.font;
+  s.chars_per_line = d.chars_per_line;
+  s.char_spacing = d.char_spacing;
+  s.column_spacing = d.column_spacing;
+  s.max_stretch = d.max_stretch;
+  std::copy(std::begin(d.tabs), std::end(d.tabs), std::begin(s.tabs));
+  return true;
+}
+
 }  // namespace
 
 bool text_command(App& app, int id) {
@@ -274,7 +290,7 @@ bool text_command(App& app, int id) {
     return true;
   }
   return detach_command(app, id) || element_command(app, id) || direction_command(app, id) ||
-         buffer_command(app, id) || dialog_command(app, id);
+         buffer_command(app, id) || dialog_command(app, id) || text_defaults_command(app, id);
 }
 
 }  // namespace daub
