@@ -57,9 +57,6 @@ TEST(TraceClipboard, PicturesAndRefusals) {
   t.clipboard.set_dib(packed);
   EXPECT_EQ(trace_clipboard(t.app, LevelKind::kThreshold), 0);
   EXPECT_EQ(t.last_message(), "GetLineDataFromBmp\tno bmp data");
-  t.clipboard.clear();
-  EXPECT_EQ(trace_clipboard(t.app, LevelKind::kFourLevels), 0);
-  EXPECT_EQ(t.last_message(), "GetLineBaseFromClipboadBmp\tno bmp data");
   EXPECT_EQ(t.app.tracing.shadow, kept);
 }
 
