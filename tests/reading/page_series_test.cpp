@@ -89,7 +89,6 @@ TEST(PageSeries, RenumberingClosesTheGapsInOrder) {
     std::map<int, double> after;
     const char* message;
   } cases[] = {
-      {"1", {{1, 3}, {2, 7}, {3, 10}}, ""},
       {"9997", {{9997, 3}, {9998, 7}, {9999, 10}}, ""},
       {"9998", {{3, 3}, {7, 7}, {10, 10}}, "pagefilesequence\tページ番号は0から9999までです"},
       {"-1", {{3, 3}, {7, 7}, {10, 10}}, "pagefilesequence\tページ番号は0から9999までです"},
@@ -119,21 +118,6 @@ TEST(PageSeries, InsertingMakesRoomForTheDrawing) {
   EXPECT_EQ(pagefilesequence_insert(full.t.app, "text9999.skl"), 0);
   EXPECT_EQ(full.t.last_message(), "pagefilesequence\tページ番号は0から9999までです");
   EXPECT_EQ(full.on_disk(), (std::map<int, double>{{9998, 9998}, {9999, 9999}}));
-}
-
-TEST(PageSeries, RenamingTouchesNothingWhenANewNameIsTaken) {
-  Series s{1, 2};
-  test::write_bytes(s.dir.file("book0002.skl"), {7});
-  s.t.answer(ScriptAnswer::kInput, "book0000.skl");
-  EXPECT_EQ(pagefilenamechange(s.t.app, "text0001.skl"), 0);
-  EXPECT_EQ(s.t.last_message(), "pagefilenamechange\tbook0002.skl is same name");
-  EXPECT_EQ(s.on_disk(), (std::map<int, double>{{1, 1}, {2, 2}}));
-  EXPECT_FALSE(fs::exists(s.dir.file("book0001.skl")));
-  s.t.answer(ScriptAnswer::kInput, "note9999.SKL");
-  EXPECT_EQ(pagefilenamechange(s.t.app, "text0001.skl"), 2);
-  EXPECT_EQ(test::file_tag(s.dir.file("note0001.SKL")), 1);
-  EXPECT_EQ(test::file_tag(s.dir.file("note0002.SKL")), 2);
-  EXPECT_TRUE(s.on_disk().empty());
 }
 
 TEST(PageSeries, RenamingRefusesNamesNotInPageForm) {
