@@ -7,6 +7,7 @@
 #include "drawing/drawing_builder.h"
 #include "drawing/line_fixtures.h"
 #include "geometry/angle.h"
+#include "support/region_entries.h"
 #include "support/test_app.h"
 
 namespace daub::test {
@@ -16,19 +17,6 @@ namespace {
 std::vector<double> starts(const App& app, int layer = 1) {
   std::vector<double> out;
   for (const LineGeometry& g : geoms(app, layer)) out.push_back(g.x0);
-  return out;
-}
-
-// The boundary line numbers of each linked region of layer 1, in chain order.
-std::vector<std::vector<int>> region_lines(const App& app) {
-  std::vector<std::vector<int>> out;
-  for (std::uint32_t at : chain_offsets(app.drawing, 1, ChainKind::kRegions)) {
-    const RegionRecord r = app.drawing.get<RegionRecord>(at);
-    std::vector<int> lines;
-    for (int i = 0; i < r.count; ++i)
-      lines.push_back(app.drawing.get<BoundaryEntry>(r.entries + 8u * i).line);
-    out.push_back(lines);
-  }
   return out;
 }
 
@@ -136,13 +124,12 @@ TEST(Delskl, RemovesRegionsThatUsedTheLineAndRenumbersTheRest) {
   add_region(t.app, 1, {{0, 1}, {5, 1}, {1, -1}});
   add_region(t.app, 1, {{4, 1}, {2, 1}});
   ASSERT_EQ(delskl(t.app, 2, 1), 2);
-  EXPECT_EQ(region_lines(t.app), (std::vector<std::vector<int>>{{1, 2, 3}, {0, 4, 1}}));
+  EXPECT_EQ(region_lines(t.app.drawing), (std::vector<std::vector<int>>{{1, 2, 3}, {0, 4, 1}}));
   // Directions stay with their entries.
-  const RegionRecord r =
-      t.app.drawing.get<RegionRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0]);
-  EXPECT_EQ(t.app.drawing.get<BoundaryEntry>(r.entries + 8).direction, -1);
+  const std::uint32_t first = chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0];
+  EXPECT_EQ(region_entries(t.app.drawing, first)[1].second, -1);
   ASSERT_EQ(delskl(t.app, 1, 1), 1);
-  EXPECT_TRUE(region_lines(t.app).empty());
+  EXPECT_TRUE(region_lines(t.app.drawing).empty());
 }
 
 TEST(CutLine, HalvesTakeTheLastNumbers) {
@@ -164,7 +151,7 @@ TEST(CutLine, HalvesTakeTheLastNumbers) {
   EXPECT_EQ(cut.x, 30);
   EXPECT_EQ(t.app.in.nowlinevalid, 4);
   EXPECT_EQ(t.app.in.nowpoint.x, 0);  // delskl's start point of the cut line
-  EXPECT_EQ(region_lines(t.app), (std::vector<std::vector<int>>{{1, 2}}));
+  EXPECT_EQ(region_lines(t.app.drawing), (std::vector<std::vector<int>>{{1, 2}}));
 
   // The halves of a curve meet in its direction at the cut.
   TestApp c;
@@ -240,7 +227,7 @@ TEST(ReverseLine, AppendsTheLineTheOtherWayRound) {
   EXPECT_NEAR(g.a1, 0.5 - kPi, 1e-12);
   EXPECT_EQ(t.app.in.nowlinevalid, 2);
   EXPECT_EQ(t.app.in.nowpoint.angle, g.a1);
-  EXPECT_TRUE(region_lines(t.app).empty());
+  EXPECT_TRUE(region_lines(t.app.drawing).empty());
 
   // A full block refuses before the line is taken out.
   t.app.block_limit = t.app.drawing.used();

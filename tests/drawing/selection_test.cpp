@@ -12,6 +12,7 @@
 #include "drawing/selection_transforms.h"
 #include "drawing/texts.h"
 #include "geometry/angle.h"
+#include "support/region_entries.h"
 #include "support/test_app.h"
 
 namespace daub::test {
@@ -210,19 +211,6 @@ TEST(StockBox, CoversLineEndsAndAnchorsOnly) {
   EXPECT_EQ(t.app.enclosure, (std::vector<DPoint>{{-4, 0}, {10, 0}, {10, 12}, {-4, 12}}));
 }
 
-// Region entries as the layer holds them after the operation, one row per region.
-std::vector<std::vector<int>> region_lines(const App& app) {
-  std::vector<std::vector<int>> out;
-  for (std::uint32_t at : chain_offsets(app.drawing, 1, ChainKind::kRegions)) {
-    const auto r = app.drawing.get<RegionRecord>(at);
-    std::vector<int> lines;
-    for (int i = 0; i < r.count; ++i)
-      lines.push_back(app.drawing.get<BoundaryEntry>(r.entries + 8u * i).line);
-    out.push_back(lines);
-  }
-  return out;
-}
-
 // Lines 1-3 and 4-6 are two triangles; line 7 stands alone.
 void two_triangles(App& app) {
   for (double dx : {0.0, 100.0}) {
@@ -258,7 +246,7 @@ TEST(StockMove, WholeRegionsFollowTheirLinesTornOnesGo) {
     }
     shift_lines(t.app.line_stock, 1000, 0);
     ASSERT_EQ(stockmove(t.app, 1), 1);
-    EXPECT_EQ(region_lines(t.app), c.regions);
+    EXPECT_EQ(region_lines(t.app.drawing), c.regions);
     for (int n = 1; n <= 7; ++n) {
       const bool moved = std::find(c.selected.begin(), c.selected.end(), n) != c.selected.end();
       EXPECT_EQ(geoms(t.app)[n - 1].x1 >= 1000, moved) << n;
@@ -323,7 +311,7 @@ TEST(KeepSelection, DeletesTheRestOrTheSelectionAndRenumbersRegions) {
     std::vector<double> starts;
     for (const LineGeometry& g : geoms(t.app)) starts.push_back(g.x0);
     EXPECT_EQ(starts, c.lines);
-    EXPECT_EQ(region_lines(t.app), c.regions);
+    EXPECT_EQ(region_lines(t.app.drawing), c.regions);
     // Texts have an empty set: keeping drops them, deleting keeps them.
     EXPECT_EQ(chain_offsets(t.app.drawing, 1, ChainKind::kLetters).size(), c.keep ? 0u : 1u);
     EXPECT_TRUE(stocks_empty(t.app));

@@ -15,6 +15,7 @@
 #include "drawing/selection.h"
 #include "drawing/selection_transforms.h"
 #include "drawing/texts.h"
+#include "support/region_entries.h"
 #include "support/test_app.h"
 
 namespace daub::test {
@@ -77,15 +78,9 @@ TEST(Spare, AltapendAddsTheLayerAsTheSelectionAndKeepsEntriesThatNameNoLineAtZer
   t.app.spare = spare_layer();
   ASSERT_EQ(altapend(t.app, 1), 1);
   EXPECT_EQ(starts(t.app, 1), (std::vector<double>{1, 2, 10, 11, 12}));
-  const auto region =
-      t.app.drawing.get<RegionRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0]);
-  ASSERT_EQ(region.count, 4);
-  std::vector<std::pair<int, int>> entries;
-  for (int i = 0; i < 4; ++i) {
-    const auto e = t.app.drawing.get<BoundaryEntry>(region.entries + 8u * i);
-    entries.push_back({e.line, e.direction});
-  }
-  EXPECT_EQ(entries, (std::vector<std::pair<int, int>>{{3, 1}, {0, 1}, {5, -1}, {0, 1}}));
+  const std::uint32_t region = chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0];
+  EXPECT_EQ(region_entries(t.app.drawing, region),
+            (std::vector<std::pair<int, int>>{{3, 1}, {0, 1}, {5, -1}, {0, 1}}));
   std::vector<int> lines;
   for (const ExtractionItem& item : t.app.line_stock) lines.push_back(item.line);
   EXPECT_EQ(lines, (std::vector<int>{3, 4, 5}));
