@@ -13,13 +13,6 @@
 namespace daub::test {
 namespace {
 
-// Lines told apart by their start x.
-std::vector<double> starts(const App& app, int layer = 1) {
-  std::vector<double> out;
-  for (const LineGeometry& g : geoms(app, layer)) out.push_back(g.x0);
-  return out;
-}
-
 // Horizontal lines starting at x = 10, 20, ..., 10·count, each 5 long.
 void add_tagged(App& app, int count) {
   for (int i = 1; i <= count; ++i) add_geom(app, straight(10 * i, 0, 10 * i + 5, 0));
@@ -90,7 +83,7 @@ TEST(Changeline, OverwritesTheLineButKeepsTheChainAndLinenowTakesTheCurrentPen) 
   line.pen.color = 7;
   line.next = 0;  // a stale link must not cut the chain
   EXPECT_EQ(changeline(t.app, 2, line, 1), 2);
-  EXPECT_EQ(starts(t.app), (std::vector<double>{10, 99, 30}));
+  EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{10, 99, 30}));
 
   t.app.settings.line_pen.color = 0xABCDEF;
   t.app.settings.line_pen.width = 9;
@@ -107,7 +100,7 @@ TEST(Delskl, RenumbersAndSetsTheCurrentPoint) {
     t.app.in.nowpointvalid = 0;
     t.app.line_stock.push_back({});
     EXPECT_EQ(delskl(t.app, 2, 1, mode), 2);
-    EXPECT_EQ(starts(t.app), (std::vector<double>{10, 30}));
+    EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{10, 30}));
     EXPECT_EQ(t.app.in.nowlinevalid, 0);
     EXPECT_TRUE(t.app.line_stock.empty());
     const bool moved = mode == DeletedPoint::kBecomesNowpoint;
@@ -143,7 +136,7 @@ TEST(CutLine, HalvesTakeTheLastNumbers) {
   int number = 0;
   PointDir cut;
   ASSERT_EQ(cut_line(t.app, 1, straight(30, -10, 30, 10), out, number, cut, 1), 1);
-  EXPECT_EQ(starts(t.app), (std::vector<double>{200, 400, 0, 30}));
+  EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{200, 400, 0, 30}));
   const std::vector<LineGeometry> g = geoms(t.app);
   EXPECT_EQ(g[2].x1, 30);
   EXPECT_EQ(g[3].x1, 100);
@@ -220,7 +213,7 @@ TEST(ReverseLine, AppendsTheLineTheOtherWayRound) {
   LineRecord out;
   int number = 0;
   ASSERT_EQ(reverse_line(t.app, 1, out, number, 1), 2);
-  EXPECT_EQ(starts(t.app), (std::vector<double>{50, 10}));
+  EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{50, 10}));
   const LineGeometry g = geoms(t.app)[1];
   EXPECT_EQ(g.x1, 0);
   EXPECT_NEAR(g.a0, 3.0 - kPi, 1e-12);

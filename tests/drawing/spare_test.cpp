@@ -24,12 +24,6 @@ namespace {
 const char kNoData[] = "drawdatapaste\tクリップボードにデータがありません";
 const char kNotDrawing[] = "drawdatapaste\tTORVCADデータではありません";
 
-std::vector<double> starts(const App& app, int layer) {
-  std::vector<double> out;
-  for (const LineGeometry& g : geoms(app, layer)) out.push_back(g.x0);
-  return out;
-}
-
 void select_lines(App& app, std::initializer_list<int> numbers) {
   for (int n : numbers) {
     LineRecord line;
@@ -77,7 +71,7 @@ TEST(Spare, AltapendAddsTheLayerAsTheSelectionAndKeepsEntriesThatNameNoLineAtZer
   add_geom(t.app, straight(2, 0, 2, 5));
   t.app.spare = spare_layer();
   ASSERT_EQ(altapend(t.app, 1), 1);
-  EXPECT_EQ(starts(t.app, 1), (std::vector<double>{1, 2, 10, 11, 12}));
+  EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{1, 2, 10, 11, 12}));
   const std::uint32_t region = chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0];
   EXPECT_EQ(region_entries(t.app.drawing, region),
             (std::vector<std::pair<int, int>>{{3, 1}, {0, 1}, {5, -1}, {0, 1}}));
@@ -164,9 +158,9 @@ TEST(LayerMoves, TheSelectionGoesToTheNeighbourWhichBecomesCurrent) {
     shift_lines(t.app.line_stock, 100, 0);
     ASSERT_EQ(move_selection_to_layer(t.app, c.step, c.transfer), 1);
     EXPECT_EQ(t.app.in.nowlayer, c.to);
-    EXPECT_EQ(starts(t.app, c.to), (std::vector<double>{7, 102}));
+    EXPECT_EQ(line_tags(t.app.drawing, c.to), (std::vector<double>{7, 102}));
     EXPECT_EQ(geoms(t.app, 2).size(), c.left_behind);
-    EXPECT_EQ(starts(t.app, 2)[0], 1);
+    EXPECT_EQ(line_tags(t.app.drawing, 2)[0], 1);
     ASSERT_EQ(t.app.line_stock.size(), 1u);
     EXPECT_EQ(t.app.line_stock[0].line, 2);
     // The clipboard holds the selection as it lies in the target layer.

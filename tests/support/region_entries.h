@@ -25,13 +25,13 @@ inline std::vector<std::pair<int, int>> region_entries(const Block& block, std::
 // The boundary line numbers of each region of a layer, in chain order.
 inline std::vector<std::vector<int>> region_lines(const Block& block, int layer = 1) {
   std::vector<std::vector<int>> out;
-  for_each_in_chain(block, layer_offset(block, layer), ChainKind::kRegions,
-                    [&](int, std::uint32_t at) {
-                      std::vector<int> lines;
-                      for (const auto& [line, direction] : region_entries(block, at))
-                        lines.push_back(line);
-                      out.push_back(lines);
-                    });
+  const std::uint32_t layer_at = layer_offset(block, layer);
+  if (layer_at == 0) return out;
+  for_each_in_chain(block, layer_at, ChainKind::kRegions, [&](int, std::uint32_t at) {
+    std::vector<int> lines;
+    for (const auto& [line, direction] : region_entries(block, at)) lines.push_back(line);
+    out.push_back(lines);
+  });
   return out;
 }
 
