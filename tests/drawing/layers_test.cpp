@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "drawing/bitmaps.h"
+#include "drawing/chain.h"
 #include "drawing/drawing_builder.h"
 #include "drawing/drawing_file.h"
 #include "drawing/layers.h"
@@ -69,6 +70,20 @@ TEST(Layers, RefusedOperationsReportAndChangeNothing) {
     EXPECT_EQ(t.messages(), std::vector<std::string>{c.message});
     EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
     EXPECT_EQ(t.app.in.nowlayer, 2);
+  }
+}
+
+// More layers could be saved but never read back: the last one is made, one
+// more is refused.
+TEST(Layers, MakelayerStopsAtTheLayerLimit) {
+  for (std::uint32_t count : {kMaxLayers - 1, kMaxLayers}) {
+    SCOPED_TRACE(count);
+    TestApp t;
+    t.app.drawing = long_chain(count, 0);
+    makelayer(t.app, 1);
+    const bool room = count < kMaxLayers;
+    EXPECT_EQ(layer_count(t.app.drawing), static_cast<int>(room ? count + 1 : count));
+    EXPECT_EQ(t.last_message(), room ? "" : "memck\tメモリー不足、データをセーブしてください");
   }
 }
 
