@@ -88,16 +88,7 @@ TEST(Layers, MakelayerStopsAtTheLayerLimit) {
 }
 
 // Deleting the current last layer is pinned by the layers script.
-TEST(Layers, DeletingTheFirstLayerShiftsTheRest) {
-  TestApp t;
-  three_layers(t);
-  t.app.in.nowlayer = 3;
-  EXPECT_EQ(dellayer(t.app, 1), 1);
-  EXPECT_EQ(layer_tags(t.app.drawing), (std::vector<double>{2, 3}));
-  EXPECT_EQ(t.app.in.nowlayer, 2);
-}
-
-TEST(Layers, MovesRelinkWholeLayers) {
+TEST(Layers, MovesAndDeletionRelinkWholeLayers) {
   const struct {
     const char* name;
     std::function<int(App&)> run;
@@ -106,9 +97,11 @@ TEST(Layers, MovesRelinkWholeLayers) {
     int nowlayer;
   } cases[] = {
       {"top of 3", [](App& a) { return layerswaptop(a, 3); }, 1, {3, 1, 2}, 2},
+      {"top of 2", [](App& a) { return layerswaptop(a, 2); }, 1, {2, 1, 3}, 2},
       {"last of 2", [](App& a) { return layerswaplast(a, 2); }, 3, {1, 3, 2}, 2},
       {"back of 2", [](App& a) { return layerswapback(a, 2); }, 1, {2, 1, 3}, 1},
       {"back of 1", [](App& a) { return layerswapback(a, 1); }, 1, {1, 2, 3}, 2},
+      {"delete 1", [](App& a) { return dellayer(a, 1); }, 1, {2, 3}, 2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -121,7 +114,7 @@ TEST(Layers, MovesRelinkWholeLayers) {
     EXPECT_EQ(t.app.in.nowlayer, c.nowlayer);
     EXPECT_EQ(t.app.drawing.used(), used);
     // The layer of lines 2 and 22 keeps both, in their order.
-    for (int n = 1; n <= 3; ++n) {
+    for (int n = 1; n <= layer_count(t.app.drawing); ++n) {
       if (line_tags(t.app.drawing, n)[0] == 2) {
         EXPECT_EQ(line_tags(t.app.drawing, n), (std::vector<double>{2, 22}));
       }
@@ -154,7 +147,7 @@ TEST(Layers, LayerdlgTakesOnlyExistingNumbers) {
     int nowlayer;
     std::string message;
   } cases[] = {
-      {ScriptAnswer::kInput, "1", 1, 1, ""},
+      {ScriptAnswer::kInput, "3", 1, 3, ""},
       {ScriptAnswer::kInput, "4", 0, 2, "layerdlg\t4番レイヤーは存在しません"},
       {ScriptAnswer::kCancel, "", 0, 2, ""},
   };
