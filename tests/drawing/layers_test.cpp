@@ -7,6 +7,7 @@
 #include "drawing/drawing_builder.h"
 #include "drawing/drawing_file.h"
 #include "drawing/layers.h"
+#include "drawing/line_fixtures.h"
 #include "support/test_app.h"
 
 namespace daub::test {
@@ -120,6 +121,60 @@ TEST(Layers, MovesAndDeletionRelinkWholeLayers) {
       }
     }
     EXPECT_TRUE(is_valid_drawing(t.app.drawing));
+  }
+}
+
+// The element lookups every operation shares: each text once, and number 0,
+// under the operation's own caption, changing nothing. The situations are
+// (elements of the kind in layer 1, number, layer).
+TEST(Layers, ElementOperationsNameWhatIsMissingUnderTheirOwnCaption) {
+  const struct {
+    const char* caption;
+    ChainKind kind;
+    int elements, n, layer;
+    const char* text;
+    std::function<int(App&, int n, int layer)> op;
+  } cases[] = {
+      {"getline", ChainKind::kLines, 2, 1, 2, "レイヤーが存在しません",
+       [](App& a, int n, int l) {
+         LineRecord r;
+         return getline(a, n, r, l);
+       }},
+      {"linenow", ChainKind::kLines, 2, 0, 1, "該当データが存在しません",
+       [](App& a, int n, int l) { return linenow(a, n, l); }},
+      {"delskl", ChainKind::kLines, 0, 1, 1, "データが存在しません",
+       [](App& a, int n, int l) { return delskl(a, n, l); }},
+      {"cutline", ChainKind::kLines, 2, 3, 1, "該当データが存在しません",
+       [](App& a, int n, int l) {
+         LineRecord r;
+         int k;
+         PointDir p;
+         return cut_line(a, n, straight(12, -5, 12, 5), r, k, p, l);
+       }},
+      {"nearestbmp", ChainKind::kBitmaps, 1, 1, 2, "レイヤーが存在しません",
+       [](App& a, int, int l) {
+         DPoint anchor;
+         return nearestbmp(a, DPoint{0, 0}, anchor, l);
+       }},
+      {"getbmp", ChainKind::kBitmaps, 0, 1, 1, "データが存在しません",
+       [](App& a, int n, int l) {
+         BitmapRecord r;
+         return getbmp(a, n, r, l);
+       }},
+      {"bmpmove", ChainKind::kBitmaps, 2, 0, 1, "該当データが存在しません",
+       [](App& a, int n, int l) { return bmpmove(a, n, 5, 5, l); }},
+      {"delbmp", ChainKind::kBitmaps, 2, 3, 1, "該当データが存在しません",
+       [](App& a, int n, int l) { return delbmp(a, n, l); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    TestApp t;
+    for (int i = 1; i <= c.elements; ++i)
+      c.kind == ChainKind::kLines ? add_line(t.app, 1, 10 * i) : add_bitmap(t.app, 1, {1, 2, 3});
+    const Block before = t.app.drawing;
+    EXPECT_EQ(c.op(t.app, c.n, c.layer), 0);
+    EXPECT_EQ(t.messages(), std::vector<std::string>{std::string(c.caption) + "\t" + c.text});
+    EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 #include "drawing/drawing_builder.h"
 #include "drawing/line_fixtures.h"
@@ -36,43 +35,6 @@ TEST(Setskl, AppendsAndMakesTheLineCurrent) {
 // A refused geometry appending nothing is checked through the shapes
 // (DegenerateShapesAreRefusedWhole); trusted storing is how every fixture
 // line is added.
-
-// Each text once, and number 0. The situations are (lines in layer 1, number, layer).
-TEST(LineFailures, EachOperationReportsUnderItsOwnName) {
-  const struct {
-    const char* name;
-    int lines, n, layer;
-    const char* text;
-    std::function<int(App&, int n, int layer)> op;
-  } cases[] = {
-      {"getline", 2, 1, 2, "レイヤーが存在しません",
-       [](App& a, int n, int l) {
-         LineRecord r;
-         return getline(a, n, r, l);
-       }},
-      {"linenow", 2, 0, 1, "該当データが存在しません",
-       [](App& a, int n, int l) { return linenow(a, n, l); }},
-      {"delskl", 0, 1, 1, "データが存在しません",
-       [](App& a, int n, int l) { return delskl(a, n, l); }},
-      {"cutline", 2, 3, 1, "該当データが存在しません",
-       [](App& a, int n, int l) {
-         LineRecord r;
-         int k;
-         PointDir p;
-         return cut_line(a, n, straight(12, -5, 12, 5), r, k, p, l);
-       }},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestApp t;
-    add_tagged(t.app, c.lines);
-    t.clear_log();
-    const Block before = t.app.drawing;
-    EXPECT_EQ(c.op(t.app, c.n, c.layer), 0);
-    EXPECT_EQ(t.messages(), std::vector<std::string>{std::string(c.name) + "\t" + c.text});
-    EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
-  }
-}
 
 TEST(Changeline, OverwritesTheLineButKeepsTheChainAndLinenowTakesTheCurrentPen) {
   TestApp t;
