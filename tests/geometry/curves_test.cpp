@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 #include "drawing/curve_checks.h"
 #include "drawing/line_fixtures.h"
@@ -12,9 +11,6 @@
 
 namespace daub::test {
 namespace {
-
-const double kNan = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
 
 TEST(CurveCheck, EachRefusalHasItsMessageUnderEachCheck) {
   struct Case {
