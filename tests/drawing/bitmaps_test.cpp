@@ -128,6 +128,17 @@ TEST(Bitmaps, DamagedPicturesAreNeverReadPastTheirBytes) {
   }
 }
 
+// A record whose picture would run past the block gives no picture.
+TEST(Bitmaps, APictureIsTakenOnlyWhenTheBlockHoldsAllOfIt) {
+  TestApp t;
+  BitmapRecord r;
+  r.image = static_cast<std::uint32_t>(t.app.drawing.allocated() - 2);
+  r.size = 2;
+  EXPECT_EQ(picture_of(t.app.drawing, r).size(), 2u);
+  r.size = 3;
+  EXPECT_TRUE(picture_of(t.app.drawing, r).empty());
+}
+
 TEST(Bitmaps, BmpchangeKeepsAnchorAndRateAndPackingDropsTheOldPicture) {
   TestApp t;
   place(t.app, picture(t.app, 8, 8), 3, 4, 1.5);
