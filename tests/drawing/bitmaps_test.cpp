@@ -176,7 +176,7 @@ TEST(Bitmaps, DeletingKeepsTheOthersInOrderAndTheLastClearsTheHead) {
 
 TEST(Bitmaps, NearestbmpComparesAnchorsOnly) {
   TestApp t;
-  place(t.app, picture(t.app, 100, 100), 0, 0);  // covers the click
+  place(t.app, picture(t.app, 160, 160), 0, 0);  // covers the click; over 64 KB
   place(t.app, picture(t.app, 2, 2), 60, 60);
   place(t.app, picture(t.app, 2, 2), 60, 60);  // a tie: the first one wins
   DPoint anchor;
