@@ -82,42 +82,6 @@ TEST(Bitmaps, FromTheClipboardAppendsAtTheCurrentPointWithTheSettingsRate) {
   EXPECT_EQ(r.image, t.app.drawing.used() - r.size);  // right behind its record
 }
 
-// Each text once, and number 0; the situations are (bitmaps in layer 1,
-// number, layer).
-TEST(Bitmaps, OperationsNameWhatIsMissingUnderTheirOwnCaption) {
-  const struct {
-    const char* caption;
-    int bitmaps, n, layer;
-    const char* text;
-    std::function<int(App&, int n, int layer)> run;
-  } cases[] = {
-      {"nearestbmp", 1, 1, 2, "レイヤーが存在しません",
-       [](App& a, int, int l) {
-         DPoint anchor;
-         return nearestbmp(a, DPoint{0, 0}, anchor, l);
-       }},
-      {"getbmp", 0, 1, 1, "データが存在しません",
-       [](App& a, int n, int l) {
-         BitmapRecord r;
-         return getbmp(a, n, r, l);
-       }},
-      {"bmpmove", 2, 0, 1, "該当データが存在しません",
-       [](App& a, int n, int l) { return bmpmove(a, n, 5, 5, l); }},
-      {"delbmp", 2, 3, 1, "該当データが存在しません",
-       [](App& a, int n, int l) { return delbmp(a, n, l); }},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.caption);
-    TestApp t;
-    for (int i = 0; i < c.bitmaps; ++i) place(t.app, picture(t.app, 1, 1), i, i);
-    const auto before = t.app.drawing.bytes();
-    t.clear_log();
-    EXPECT_EQ(c.run(t.app, c.n, c.layer), 0);
-    EXPECT_EQ(t.last_message(), std::string(c.caption) + "\t" + c.text);
-    EXPECT_EQ(t.app.drawing.bytes(), before);
-  }
-}
-
 TEST(Bitmaps, APictureAtRateOneIsDrawnAtPixelSizeAndBmpnowScalesIt) {
   struct Case {
     const char* what;
@@ -164,6 +128,17 @@ TEST(Bitmaps, DamagedPicturesAreNeverReadPastTheirBytes) {
   }
 }
 
+// A record whose picture would run past the block gives no picture.
+TEST(Bitmaps, APictureIsTakenOnlyWhenTheBlockHoldsAllOfIt) {
+  TestApp t;
+  BitmapRecord r;
+  r.image = static_cast<std::uint32_t>(t.app.drawing.allocated() - 2);
+  r.size = 2;
+  EXPECT_EQ(picture_of(t.app.drawing, r).size(), 2u);
+  r.size = 3;
+  EXPECT_TRUE(picture_of(t.app.drawing, r).empty());
+}
+
 TEST(Bitmaps, BmpchangeKeepsAnchorAndRateAndPackingDropsTheOldPicture) {
   TestApp t;
   place(t.app, picture(t.app, 8, 8), 3, 4, 1.5);
@@ -201,7 +176,7 @@ TEST(Bitmaps, DeletingKeepsTheOthersInOrderAndTheLastClearsTheHead) {
 
 TEST(Bitmaps, NearestbmpComparesAnchorsOnly) {
   TestApp t;
-  place(t.app, picture(t.app, 100, 100), 0, 0);  // covers the click
+  place(t.app, picture(t.app, 160, 160), 0, 0);  // covers the click; over 64 KB
   place(t.app, picture(t.app, 2, 2), 60, 60);
   place(t.app, picture(t.app, 2, 2), 60, 60);  // a tie: the first one wins
   DPoint anchor;

@@ -12,8 +12,10 @@ int add_line(App& app, int layer, double tag) {
   return append_element(app, layer, ChainKind::kLines, line, nullptr, 0, "test");
 }
 
-int add_text(App& app, int layer, ChainKind kind, const std::string& chars) {
+int add_text(App& app, int layer, ChainKind kind, const std::string& chars, DPoint at) {
   TextRecord text;
+  text.x = at.x;
+  text.y = at.y;
   text.length = static_cast<std::int32_t>(chars.size());
   return append_element(app, layer, kind, text, chars.c_str(),
                         static_cast<std::uint32_t>(chars.size() + 1), "test");
@@ -26,8 +28,10 @@ int add_region(App& app, int layer, const std::vector<BoundaryEntry>& entries) {
                         static_cast<std::uint32_t>(entries.size() * sizeof(BoundaryEntry)), "test");
 }
 
-int add_bitmap(App& app, int layer, const std::vector<std::uint8_t>& image) {
+int add_bitmap(App& app, int layer, const std::vector<std::uint8_t>& image, DPoint at) {
   BitmapRecord bitmap;
+  bitmap.x = at.x;
+  bitmap.y = at.y;
   bitmap.rate = 1.0;
   bitmap.size = static_cast<std::uint32_t>(image.size());
   return append_element(app, layer, ChainKind::kBitmaps, bitmap, image.data(), bitmap.size, "test");

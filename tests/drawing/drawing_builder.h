@@ -13,9 +13,10 @@ namespace daub::test {
 
 // A line whose start x is `tag`, so that a test can tell lines apart.
 int add_line(App& app, int layer, double tag);
-int add_text(App& app, int layer, ChainKind kind, const std::string& chars);
+// Texts and bitmaps are anchored at `at`.
+int add_text(App& app, int layer, ChainKind kind, const std::string& chars, DPoint at = {});
 int add_region(App& app, int layer, const std::vector<BoundaryEntry>& entries);
-int add_bitmap(App& app, int layer, const std::vector<std::uint8_t>& image);
+int add_bitmap(App& app, int layer, const std::vector<std::uint8_t>& image, DPoint at = {});
 
 // Offsets of a chain's records in chain order.
 std::vector<std::uint32_t> chain_offsets(const Block& block, int layer, ChainKind kind);

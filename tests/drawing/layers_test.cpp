@@ -3,9 +3,11 @@
 #include <functional>
 
 #include "drawing/bitmaps.h"
+#include "drawing/chain.h"
 #include "drawing/drawing_builder.h"
 #include "drawing/drawing_file.h"
 #include "drawing/layers.h"
+#include "drawing/line_fixtures.h"
 #include "support/test_app.h"
 
 namespace daub::test {
@@ -72,17 +74,22 @@ TEST(Layers, RefusedOperationsReportAndChangeNothing) {
   }
 }
 
-// Deleting the current last layer is pinned by the layers script.
-TEST(Layers, DeletingTheFirstLayerShiftsTheRest) {
-  TestApp t;
-  three_layers(t);
-  t.app.in.nowlayer = 3;
-  EXPECT_EQ(dellayer(t.app, 1), 1);
-  EXPECT_EQ(layer_tags(t.app.drawing), (std::vector<double>{2, 3}));
-  EXPECT_EQ(t.app.in.nowlayer, 2);
+// More layers could be saved but never read back: the last one is made, one
+// more is refused.
+TEST(Layers, MakelayerStopsAtTheLayerLimit) {
+  for (std::uint32_t count : {kMaxLayers - 1, kMaxLayers}) {
+    SCOPED_TRACE(count);
+    TestApp t;
+    t.app.drawing = long_chain(count, 0);
+    makelayer(t.app, 1);
+    const bool room = count < kMaxLayers;
+    EXPECT_EQ(layer_count(t.app.drawing), static_cast<int>(room ? count + 1 : count));
+    EXPECT_EQ(t.last_message(), room ? "" : "memck\tメモリー不足、データをセーブしてください");
+  }
 }
 
-TEST(Layers, MovesRelinkWholeLayers) {
+// Deleting the current last layer is pinned by the layers script.
+TEST(Layers, MovesAndDeletionRelinkWholeLayers) {
   const struct {
     const char* name;
     std::function<int(App&)> run;
@@ -91,9 +98,11 @@ TEST(Layers, MovesRelinkWholeLayers) {
     int nowlayer;
   } cases[] = {
       {"top of 3", [](App& a) { return layerswaptop(a, 3); }, 1, {3, 1, 2}, 2},
+      {"top of 2", [](App& a) { return layerswaptop(a, 2); }, 1, {2, 1, 3}, 2},
       {"last of 2", [](App& a) { return layerswaplast(a, 2); }, 3, {1, 3, 2}, 2},
       {"back of 2", [](App& a) { return layerswapback(a, 2); }, 1, {2, 1, 3}, 1},
       {"back of 1", [](App& a) { return layerswapback(a, 1); }, 1, {1, 2, 3}, 2},
+      {"delete 1", [](App& a) { return dellayer(a, 1); }, 1, {2, 3}, 2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -106,12 +115,66 @@ TEST(Layers, MovesRelinkWholeLayers) {
     EXPECT_EQ(t.app.in.nowlayer, c.nowlayer);
     EXPECT_EQ(t.app.drawing.used(), used);
     // The layer of lines 2 and 22 keeps both, in their order.
-    for (int n = 1; n <= 3; ++n) {
+    for (int n = 1; n <= layer_count(t.app.drawing); ++n) {
       if (line_tags(t.app.drawing, n)[0] == 2) {
         EXPECT_EQ(line_tags(t.app.drawing, n), (std::vector<double>{2, 22}));
       }
     }
     EXPECT_TRUE(is_valid_drawing(t.app.drawing));
+  }
+}
+
+// The element lookups every operation shares: each text once, and number 0,
+// under the operation's own caption, changing nothing. The situations are
+// (elements of the kind in layer 1, number, layer).
+TEST(Layers, ElementOperationsNameWhatIsMissingUnderTheirOwnCaption) {
+  const struct {
+    const char* caption;
+    ChainKind kind;
+    int elements, n, layer;
+    const char* text;
+    std::function<int(App&, int n, int layer)> op;
+  } cases[] = {
+      {"getline", ChainKind::kLines, 2, 1, 2, "レイヤーが存在しません",
+       [](App& a, int n, int l) {
+         LineRecord r;
+         return getline(a, n, r, l);
+       }},
+      {"linenow", ChainKind::kLines, 2, 0, 1, "該当データが存在しません",
+       [](App& a, int n, int l) { return linenow(a, n, l); }},
+      {"delskl", ChainKind::kLines, 0, 1, 1, "データが存在しません",
+       [](App& a, int n, int l) { return delskl(a, n, l); }},
+      {"cutline", ChainKind::kLines, 2, 3, 1, "該当データが存在しません",
+       [](App& a, int n, int l) {
+         LineRecord r;
+         int k;
+         PointDir p;
+         return cut_line(a, n, straight(12, -5, 12, 5), r, k, p, l);
+       }},
+      {"nearestbmp", ChainKind::kBitmaps, 1, 1, 2, "レイヤーが存在しません",
+       [](App& a, int, int l) {
+         DPoint anchor;
+         return nearestbmp(a, DPoint{0, 0}, anchor, l);
+       }},
+      {"getbmp", ChainKind::kBitmaps, 0, 1, 1, "データが存在しません",
+       [](App& a, int n, int l) {
+         BitmapRecord r;
+         return getbmp(a, n, r, l);
+       }},
+      {"bmpmove", ChainKind::kBitmaps, 2, 0, 1, "該当データが存在しません",
+       [](App& a, int n, int l) { return bmpmove(a, n, 5, 5, l); }},
+      {"delbmp", ChainKind::kBitmaps, 2, 3, 1, "該当データが存在しません",
+       [](App& a, int n, int l) { return delbmp(a, n, l); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    TestApp t;
+    for (int i = 1; i <= c.elements; ++i)
+      c.kind == ChainKind::kLines ? add_line(t.app, 1, 10 * i) : add_bitmap(t.app, 1, {1, 2, 3});
+    const Block before = t.app.drawing;
+    EXPECT_EQ(c.op(t.app, c.n, c.layer), 0);
+    EXPECT_EQ(t.messages(), std::vector<std::string>{std::string(c.caption) + "\t" + c.text});
+    EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
   }
 }
 
@@ -139,7 +202,7 @@ TEST(Layers, LayerdlgTakesOnlyExistingNumbers) {
     int nowlayer;
     std::string message;
   } cases[] = {
-      {ScriptAnswer::kInput, "1", 1, 1, ""},
+      {ScriptAnswer::kInput, "3", 1, 3, ""},
       {ScriptAnswer::kInput, "4", 0, 2, "layerdlg\t4番レイヤーは存在しません"},
       {ScriptAnswer::kCancel, "", 0, 2, ""},
   };

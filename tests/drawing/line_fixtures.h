@@ -2,6 +2,7 @@
 // Line geometries for the line element tests, and a way to store them as
 // they are (bad ones included) and read them back.
 
+#include <limits>
 #include <vector>
 
 #include "drawing/drawing_builder.h"
@@ -11,6 +12,9 @@
 #include "model/app.h"
 
 namespace daub::test {
+
+const double kNan = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
 
 inline LineGeometry straight(double x0, double y0, double x1, double y1) {
   const double a = straight_angle(x0, y0, x1, y1);

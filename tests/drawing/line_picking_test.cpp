@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <functional>
-#include <limits>
 
 #include "drawing/line_fixtures.h"
 #include "drawing/lines.h"
@@ -11,9 +10,6 @@
 
 namespace daub::test {
 namespace {
-
-const double kNan = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
 
 // Snapping with the drawing tolerance of 4 pixels, at two view scales: an end
 // less than 4 pixels away is taken; else a line at most 4 pixels away is cut

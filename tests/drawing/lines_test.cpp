@@ -2,35 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 #include "drawing/drawing_builder.h"
 #include "drawing/line_fixtures.h"
 #include "geometry/angle.h"
+#include "support/region_entries.h"
 #include "support/test_app.h"
 
 namespace daub::test {
 namespace {
-
-// Lines told apart by their start x.
-std::vector<double> starts(const App& app, int layer = 1) {
-  std::vector<double> out;
-  for (const LineGeometry& g : geoms(app, layer)) out.push_back(g.x0);
-  return out;
-}
-
-// The boundary line numbers of each linked region of layer 1, in chain order.
-std::vector<std::vector<int>> region_lines(const App& app) {
-  std::vector<std::vector<int>> out;
-  for (std::uint32_t at : chain_offsets(app.drawing, 1, ChainKind::kRegions)) {
-    const RegionRecord r = app.drawing.get<RegionRecord>(at);
-    std::vector<int> lines;
-    for (int i = 0; i < r.count; ++i)
-      lines.push_back(app.drawing.get<BoundaryEntry>(r.entries + 8u * i).line);
-    out.push_back(lines);
-  }
-  return out;
-}
 
 // Horizontal lines starting at x = 10, 20, ..., 10·count, each 5 long.
 void add_tagged(App& app, int count) {
@@ -56,43 +36,6 @@ TEST(Setskl, AppendsAndMakesTheLineCurrent) {
 // (DegenerateShapesAreRefusedWhole); trusted storing is how every fixture
 // line is added.
 
-// Each text once, and number 0. The situations are (lines in layer 1, number, layer).
-TEST(LineFailures, EachOperationReportsUnderItsOwnName) {
-  const struct {
-    const char* name;
-    int lines, n, layer;
-    const char* text;
-    std::function<int(App&, int n, int layer)> op;
-  } cases[] = {
-      {"getline", 2, 1, 2, "レイヤーが存在しません",
-       [](App& a, int n, int l) {
-         LineRecord r;
-         return getline(a, n, r, l);
-       }},
-      {"linenow", 2, 0, 1, "該当データが存在しません",
-       [](App& a, int n, int l) { return linenow(a, n, l); }},
-      {"delskl", 0, 1, 1, "データが存在しません",
-       [](App& a, int n, int l) { return delskl(a, n, l); }},
-      {"cutline", 2, 3, 1, "該当データが存在しません",
-       [](App& a, int n, int l) {
-         LineRecord r;
-         int k;
-         PointDir p;
-         return cut_line(a, n, straight(12, -5, 12, 5), r, k, p, l);
-       }},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestApp t;
-    add_tagged(t.app, c.lines);
-    t.clear_log();
-    const Block before = t.app.drawing;
-    EXPECT_EQ(c.op(t.app, c.n, c.layer), 0);
-    EXPECT_EQ(t.messages(), std::vector<std::string>{std::string(c.name) + "\t" + c.text});
-    EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
-  }
-}
-
 TEST(Changeline, OverwritesTheLineButKeepsTheChainAndLinenowTakesTheCurrentPen) {
   TestApp t;
   add_tagged(t.app, 3);
@@ -102,7 +45,7 @@ TEST(Changeline, OverwritesTheLineButKeepsTheChainAndLinenowTakesTheCurrentPen) 
   line.pen.color = 7;
   line.next = 0;  // a stale link must not cut the chain
   EXPECT_EQ(changeline(t.app, 2, line, 1), 2);
-  EXPECT_EQ(starts(t.app), (std::vector<double>{10, 99, 30}));
+  EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{10, 99, 30}));
 
   t.app.settings.line_pen.color = 0xABCDEF;
   t.app.settings.line_pen.width = 9;
@@ -119,7 +62,7 @@ TEST(Delskl, RenumbersAndSetsTheCurrentPoint) {
     t.app.in.nowpointvalid = 0;
     t.app.line_stock.push_back({});
     EXPECT_EQ(delskl(t.app, 2, 1, mode), 2);
-    EXPECT_EQ(starts(t.app), (std::vector<double>{10, 30}));
+    EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{10, 30}));
     EXPECT_EQ(t.app.in.nowlinevalid, 0);
     EXPECT_TRUE(t.app.line_stock.empty());
     const bool moved = mode == DeletedPoint::kBecomesNowpoint;
@@ -136,13 +79,12 @@ TEST(Delskl, RemovesRegionsThatUsedTheLineAndRenumbersTheRest) {
   add_region(t.app, 1, {{0, 1}, {5, 1}, {1, -1}});
   add_region(t.app, 1, {{4, 1}, {2, 1}});
   ASSERT_EQ(delskl(t.app, 2, 1), 2);
-  EXPECT_EQ(region_lines(t.app), (std::vector<std::vector<int>>{{1, 2, 3}, {0, 4, 1}}));
+  EXPECT_EQ(region_lines(t.app.drawing), (std::vector<std::vector<int>>{{1, 2, 3}, {0, 4, 1}}));
   // Directions stay with their entries.
-  const RegionRecord r =
-      t.app.drawing.get<RegionRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0]);
-  EXPECT_EQ(t.app.drawing.get<BoundaryEntry>(r.entries + 8).direction, -1);
+  const std::uint32_t first = chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0];
+  EXPECT_EQ(region_entries(t.app.drawing, first)[1].second, -1);
   ASSERT_EQ(delskl(t.app, 1, 1), 1);
-  EXPECT_TRUE(region_lines(t.app).empty());
+  EXPECT_TRUE(region_lines(t.app.drawing).empty());
 }
 
 TEST(CutLine, HalvesTakeTheLastNumbers) {
@@ -156,7 +98,7 @@ TEST(CutLine, HalvesTakeTheLastNumbers) {
   int number = 0;
   PointDir cut;
   ASSERT_EQ(cut_line(t.app, 1, straight(30, -10, 30, 10), out, number, cut, 1), 1);
-  EXPECT_EQ(starts(t.app), (std::vector<double>{200, 400, 0, 30}));
+  EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{200, 400, 0, 30}));
   const std::vector<LineGeometry> g = geoms(t.app);
   EXPECT_EQ(g[2].x1, 30);
   EXPECT_EQ(g[3].x1, 100);
@@ -164,7 +106,7 @@ TEST(CutLine, HalvesTakeTheLastNumbers) {
   EXPECT_EQ(cut.x, 30);
   EXPECT_EQ(t.app.in.nowlinevalid, 4);
   EXPECT_EQ(t.app.in.nowpoint.x, 0);  // delskl's start point of the cut line
-  EXPECT_EQ(region_lines(t.app), (std::vector<std::vector<int>>{{1, 2}}));
+  EXPECT_EQ(region_lines(t.app.drawing), (std::vector<std::vector<int>>{{1, 2}}));
 
   // The halves of a curve meet in its direction at the cut.
   TestApp c;
@@ -233,14 +175,14 @@ TEST(ReverseLine, AppendsTheLineTheOtherWayRound) {
   LineRecord out;
   int number = 0;
   ASSERT_EQ(reverse_line(t.app, 1, out, number, 1), 2);
-  EXPECT_EQ(starts(t.app), (std::vector<double>{50, 10}));
+  EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{50, 10}));
   const LineGeometry g = geoms(t.app)[1];
   EXPECT_EQ(g.x1, 0);
   EXPECT_NEAR(g.a0, 3.0 - kPi, 1e-12);
   EXPECT_NEAR(g.a1, 0.5 - kPi, 1e-12);
   EXPECT_EQ(t.app.in.nowlinevalid, 2);
   EXPECT_EQ(t.app.in.nowpoint.angle, g.a1);
-  EXPECT_TRUE(region_lines(t.app).empty());
+  EXPECT_TRUE(region_lines(t.app.drawing).empty());
 
   // A full block refuses before the line is taken out.
   t.app.block_limit = t.app.drawing.used();

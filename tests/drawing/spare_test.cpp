@@ -15,6 +15,7 @@
 #include "drawing/selection.h"
 #include "drawing/selection_transforms.h"
 #include "drawing/texts.h"
+#include "support/region_entries.h"
 #include "support/test_app.h"
 
 namespace daub::test {
@@ -22,12 +23,6 @@ namespace {
 
 const char kNoData[] = "drawdatapaste\tクリップボードにデータがありません";
 const char kNotDrawing[] = "drawdatapaste\tTORVCADデータではありません";
-
-std::vector<double> starts(const App& app, int layer) {
-  std::vector<double> out;
-  for (const LineGeometry& g : geoms(app, layer)) out.push_back(g.x0);
-  return out;
-}
 
 void select_lines(App& app, std::initializer_list<int> numbers) {
   for (int n : numbers) {
@@ -76,16 +71,10 @@ TEST(Spare, AltapendAddsTheLayerAsTheSelectionAndKeepsEntriesThatNameNoLineAtZer
   add_geom(t.app, straight(2, 0, 2, 5));
   t.app.spare = spare_layer();
   ASSERT_EQ(altapend(t.app, 1), 1);
-  EXPECT_EQ(starts(t.app, 1), (std::vector<double>{1, 2, 10, 11, 12}));
-  const auto region =
-      t.app.drawing.get<RegionRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0]);
-  ASSERT_EQ(region.count, 4);
-  std::vector<std::pair<int, int>> entries;
-  for (int i = 0; i < 4; ++i) {
-    const auto e = t.app.drawing.get<BoundaryEntry>(region.entries + 8u * i);
-    entries.push_back({e.line, e.direction});
-  }
-  EXPECT_EQ(entries, (std::vector<std::pair<int, int>>{{3, 1}, {0, 1}, {5, -1}, {0, 1}}));
+  EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{1, 2, 10, 11, 12}));
+  const std::uint32_t region = chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0];
+  EXPECT_EQ(region_entries(t.app.drawing, region),
+            (std::vector<std::pair<int, int>>{{3, 1}, {0, 1}, {5, -1}, {0, 1}}));
   std::vector<int> lines;
   for (const ExtractionItem& item : t.app.line_stock) lines.push_back(item.line);
   EXPECT_EQ(lines, (std::vector<int>{3, 4, 5}));
@@ -169,9 +158,9 @@ TEST(LayerMoves, TheSelectionGoesToTheNeighbourWhichBecomesCurrent) {
     shift_lines(t.app.line_stock, 100, 0);
     ASSERT_EQ(move_selection_to_layer(t.app, c.step, c.transfer), 1);
     EXPECT_EQ(t.app.in.nowlayer, c.to);
-    EXPECT_EQ(starts(t.app, c.to), (std::vector<double>{7, 102}));
+    EXPECT_EQ(line_tags(t.app.drawing, c.to), (std::vector<double>{7, 102}));
     EXPECT_EQ(geoms(t.app, 2).size(), c.left_behind);
-    EXPECT_EQ(starts(t.app, 2)[0], 1);
+    EXPECT_EQ(line_tags(t.app.drawing, 2)[0], 1);
     ASSERT_EQ(t.app.line_stock.size(), 1u);
     EXPECT_EQ(t.app.line_stock[0].line, 2);
     // The clipboard holds the selection as it lies in the target layer.

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 #include "drawing/curve_checks.h"
 #include "drawing/line_fixtures.h"
@@ -12,9 +11,6 @@
 
 namespace daub::test {
 namespace {
-
-const double kNan = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
 
 TEST(CurveCheck, EachRefusalHasItsMessageUnderEachCheck) {
   struct Case {
@@ -27,6 +23,7 @@ TEST(CurveCheck, EachRefusalHasItsMessageUnderEachCheck) {
       {"quarter circle", curve(0, 0, 0, 100, 100, kPi / 2), ""},
       {"chord on the turn's edge", curve(0, 0, 0, 100, 100, kPi / 4), "楕円で結合できません。"},
       {"half turn", curve(0, 0, 0, 100, 100, kPi), "180度以上のカーブは結合できません。"},
+      {"half turn right", curve(0, 0, 0, 100, -100, -kPi), "180度以上のカーブは結合できません。"},
       {"across ±π, chord left", curve(0, 0, 3.0, 100 * std::cos(3.5), 100 * std::sin(3.5), -3.0),
        "楕円で結合できません。"},
       {"straight with any angles", {0, 0, 2.0, 100, 0.5, -1.0, kShapeStraight, 0}, ""},
@@ -64,6 +61,16 @@ TEST(CurvePointsTest, QuarterCircleRunsFromAToBOnTheCircle) {
     EXPECT_NEAR(p[i].x, 100 * std::sin(theta), 1e-7);
     EXPECT_NEAR(p[i].y, 100 * (1 - std::cos(theta)), 1e-7);
   }
+}
+
+// A line is as long as it is drawn; a hidden one is not drawn.
+TEST(LineLength, StraightCurveAndHidden) {
+  EXPECT_EQ(line_length(straight(0, 0, 3, 4)), 5);
+  // The 30 chords it is drawn by, each 2 · 100 · sin(π / 120).
+  EXPECT_NEAR(line_length(curve(0, 0, 0, 100, 100, kPi / 2)), 6000 * std::sin(kPi / 120), 1e-9);
+  LineGeometry hidden = straight(0, 0, 3, 4);
+  hidden.kind = kShapeHidden;
+  EXPECT_EQ(line_length(hidden), 0);
 }
 
 TEST(SegmentCrossing, EndsCountParallelsDoNot) {
