@@ -37,32 +37,6 @@ struct TestCanvas {
   std::vector<std::uint8_t> bytes;
 };
 
-// A hard dab covers exactly the pixel centres within half the width (width 1
-// on a pixel centre is that pixel alone); a soft dab falls from its centre,
-// scaled by the density; overlapping dabs keep the strongest.
-TEST(Dab, HardDiscSoftFalloffAndOverlaps) {
-  for (double width : {1.0, 7.0}) {
-    SCOPED_TRACE(width);
-    Mask m = make_mask(20, 20);
-    dab_plain(brush(width, 0, 1), 10.5, 10.5, m);
-    for (int y = 0; y < 20; ++y)
-      for (int x = 0; x < 20; ++x) {
-        const double d2 = (x - 10.0) * (x - 10.0) + (y - 10.0) * (y - 10.0);
-        EXPECT_EQ(at(m, x, y), d2 <= width * width / 4 ? 255 : 0) << x << "," << y;
-      }
-  }
-  Mask m = make_mask(40, 40);
-  dab_plain(brush(30, 2, 0.5), 20.5, 20.5, m);
-  EXPECT_EQ(at(m, 20, 20), 127);  // trunc(1 · 0.5 · 255)
-  for (int x = 21; x < 40; ++x) EXPECT_LE(at(m, x, 20), at(m, x - 1, 20));
-  EXPECT_EQ(at(m, 35, 20), 0);  // r = 15 = W/2: cos(π/2)² is zero
-
-  Mask both = make_mask(10, 10);
-  dab_plain(brush(6, 0, 0.4), 5, 5, both);
-  dab_plain(brush(2, 0, 0.2), 5, 5, both);
-  EXPECT_EQ(at(both, 5, 5), 102);
-}
-
 // The fast dab equals the plain one on random dabs of one brush (so its table
 // is built and used) and of many widths, and on parameters no dialog would
 // give; every byte it writes lies inside its row's span, which the fast blend
@@ -296,20 +270,6 @@ TEST(RasteriseSegment, ThinnedEndsAreLimitedToHalfTheSegmentAndFadedEndsFade) {
   EXPECT_EQ(at(faded, 0, 10), 24);
   EXPECT_LT(at(faded, 5, 10), at(faded, 9, 10));
   EXPECT_EQ(at(faded, 25, 10), 255);  // the end is not faded
-}
-
-TEST(RasteriseSegment, CurveFollowsItsSamplePoints) {
-  test::TestApp t;
-  // A quarter circle of radius 20 round (10.5, 30.5), from (10.5, 10.5)
-  // heading right to (30.5, 30.5) heading down.
-  LineGeometry g{10.5, 10.5, 0, 30.5, 30.5, 3.14159265359 / 2, kShapeCurve};
-  Mask m = make_mask(40, 40);
-  EXPECT_EQ(rasterise_segment(t.app, g, brush(2, 0, 1), m), 1);
-  EXPECT_EQ(at(m, 10, 10), 255);
-  EXPECT_EQ(at(m, 30, 30), 255);
-  EXPECT_EQ(at(m, 24, 16), 255);  // on the arc half way
-  EXPECT_EQ(at(m, 30, 10), 0);    // not the corner of the tangents
-  EXPECT_EQ(at(m, 20, 20), 0);    // nor the chord
 }
 
 }  // namespace

@@ -16,8 +16,8 @@
 #include <functional>
 
 #include "model/view.h"
-#include "qt/when_open.h"
 #include "shell/window.h"
+#include "support/qt_app_test.h"
 
 namespace daub {
 namespace {

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "qt/when_open.h"
 #include "reading/file_lists.h"
 #include "render/print_dialogs.h"
 #include "support/qt_app_test.h"

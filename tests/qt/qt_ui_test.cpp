@@ -15,7 +15,6 @@
 
 #include "platform/dialog.h"
 #include "platform/input_box.h"
-#include "qt/when_open.h"
 #include "render/text_dialogs.h"
 #include "support/qt_app_test.h"
 

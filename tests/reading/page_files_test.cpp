@@ -85,24 +85,33 @@ struct Book {
   std::vector<std::uint8_t> user;
 };
 
+// Turning pages and going to a typed page: typed numbers outside 0..9999
+// wrap to 0, nonsense keeps the page.
 TEST(PageFiles, TurningPagesWrapsAndAFailedReadKeepsThePage) {
   struct Case {
     const char* what;
     int from;
     int (*turn)(App&);
-    int read;   // 1 when the page turned
-    int shown;  // the page number afterwards
+    const char* typed;  // the answer pagegoto reads
+    int read;           // 1 when the page turned
+    int shown;          // the page number afterwards
     const char* message;
   } cases[] = {
-      {"next past the last page", 9999, pagenext, 1, 0, ""},
-      {"previous before the first page", 0, pageprev, 1, 0, ""},
-      {"contents", 9999, pagefirst, 1, 1, ""},
-      {"next at the end of the book", 2, pagenext, 0, 2, "pageread\tファイルオープン出来ません"},
+      {"next past the last page", 9999, pagenext, "", 1, 0, ""},
+      {"previous before the first page", 0, pageprev, "", 1, 0, ""},
+      {"contents", 9999, pagefirst, "", 1, 1, ""},
+      {"next at the end of the book", 2, pagenext, "", 0, 2,
+       "pageread\tファイルオープン出来ません"},
+      {"go to 9999", 1, pagegoto, "  9999", 1, 9999, ""},
+      {"go to 10000", 1, pagegoto, "10000", 1, 0, ""},
+      {"go to -5", 1, pagegoto, "-5", 1, 0, ""},
+      {"go to x", 1, pagegoto, "x", 1, 1, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Book b;
     b.at(c.from);
+    if (*c.typed) b.t.answer(ScriptAnswer::kInput, c.typed);
     EXPECT_EQ(c.turn(b.t.app), c.read);
     EXPECT_EQ(b.t.app.reading.pageno, c.shown);
     std::string name = "page0000.skl";
@@ -110,22 +119,6 @@ TEST(PageFiles, TurningPagesWrapsAndAFailedReadKeepsThePage) {
     EXPECT_EQ(b.t.app.files.pagename, name);
     EXPECT_EQ(test::shown_tag(b.t.app), 100 + c.shown);
     EXPECT_EQ(b.t.last_message(), c.message);
-  }
-}
-
-TEST(PageFiles, GoingToATypedPage) {
-  struct Case {
-    const char* typed;
-    int shown;
-  } cases[] = {{"  9999", 9999}, {"10000", 0}, {"-5", 0}, {"x", 1}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed);
-    Book b;
-    b.at(1);
-    b.t.answer(ScriptAnswer::kInput, c.typed);
-    EXPECT_EQ(pagegoto(b.t.app), 1);
-    EXPECT_EQ(b.t.app.reading.pageno, c.shown);
-    EXPECT_EQ(test::shown_tag(b.t.app), 100 + c.shown);
   }
 }
 

@@ -1,10 +1,14 @@
 #pragma once
-// A Qt-backed app for tests that drive real dialogs, and finding their buttons.
+// A Qt-backed app for tests that drive real dialogs, acting on a modal window
+// from inside the test that opened it, and finding its buttons.
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "model/app.h"
 #include "platform/clipboard.h"
@@ -18,6 +22,15 @@ struct QtAppTest : testing::Test {
   MemoryClipboard clipboard;
   App app{ui, clipboard};
 };
+
+// Runs `act` on the next modal window once it is open.
+inline void when_open(std::function<void(QWidget*)> act) {
+  QTimer::singleShot(0, [act = std::move(act)]() mutable {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w) return when_open(std::move(act));
+    act(w);
+  });
+}
 
 // The dialog's push button with this text, or null.
 inline QPushButton* button(QWidget* dialog, const QString& text) {
