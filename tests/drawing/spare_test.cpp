@@ -89,16 +89,25 @@ TEST(Spare, AltapendAddsTheLayerAsTheSelectionAndKeepsEntriesThatNameNoLineAtZer
   EXPECT_TRUE(t.messages().empty());
 }
 
+// The room for the whole layer is made before the first element goes in:
+// one byte short of it, nothing goes in at all.
 TEST(Spare, AFailedAppendChangesNothing) {
   TestApp t;
   add_geom(t.app, straight(1, 0, 1, 5));
   t.app.spare = spare_layer();
   const std::vector<std::uint8_t> before = t.app.drawing.bytes();
-  t.app.block_limit = t.app.drawing.used() + 200;
+  TestApp room;
+  room.app.drawing = t.app.drawing;
+  room.app.spare = t.app.spare;
+  ASSERT_EQ(altapend(room.app, 1), 1);
+  const std::uint32_t needed = room.app.drawing.used() - t.app.drawing.used();
+  t.app.block_limit = t.app.drawing.used() + needed - 1;
   EXPECT_EQ(altapend(t.app, 1), 0);
   EXPECT_EQ(t.last_message(), "altapend\t画面合成に失敗しました");
   EXPECT_EQ(t.app.drawing.bytes(), before);
   EXPECT_TRUE(stocks_empty(t.app));
+  t.app.block_limit = t.app.drawing.used() + needed;
+  EXPECT_EQ(altapend(t.app, 1), 1);
 }
 
 // A paste with nothing sound to paste leaves the drawing, the sets and the
