@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "drawing/drawing_builder.h"
 #include "drawing/line_fixtures.h"
 #include "geometry/angle.h"
