@@ -28,7 +28,6 @@ Segments along_x(std::initializer_list<std::pair<int, int>> xs, int y) {
   return out;
 }
 
-// Draws `line` in a plain view at `scale`, expecting `result`.
 RecordingDc drawn(const LineRecord& line, double scale = 1.0, int result = 2) {
   TestApp t;
   set_plain_view(t.app, scale);

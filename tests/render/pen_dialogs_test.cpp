@@ -17,7 +17,6 @@ namespace {
 using test::DriverApp;
 using test::DriverUi;
 
-// The current pen fields, for comparing whole pens at once.
 struct PenFields {
   int style, width;
   Colorref color;

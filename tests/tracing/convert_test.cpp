@@ -14,6 +14,7 @@
 #include "drawing/regions.h"
 #include "geometry/curves.h"
 #include "model/app.h"
+#include "support/region_entries.h"
 #include "support/test_app.h"
 #include "tracing/outline_lines.h"
 #include "tracing/shadow.h"
@@ -142,14 +143,6 @@ std::vector<LineRecord> lines_of(const App& app) {
   return out;
 }
 
-std::vector<BoundaryEntry> entries_of(const App& app, std::uint32_t region_at) {
-  const RegionRecord r = app.drawing.get<RegionRecord>(region_at);
-  std::vector<BoundaryEntry> out;
-  for (int i = 0; i < r.count; ++i)
-    out.push_back(app.drawing.get<BoundaryEntry>(r.entries + 8u * static_cast<unsigned>(i)));
-  return out;
-}
-
 // The square's corners (1,1) (1,4) (4,4) (4,1) placed at (10, 20), scale 2.5:
 // four straight lines with the current pen and one region of them with the
 // current fill in the outline's colour.
@@ -171,10 +164,8 @@ TEST(ConvertShadow, SquareBecomesFourLinesAndOneRegion) {
   ASSERT_EQ(regions.size(), 1u);
   const RegionRecord r = t.app.drawing.get<RegionRecord>(regions[0]);
   EXPECT_EQ(std::pair(r.param.color, r.param.brush_style), std::pair(0x000000u, 1));
-  std::vector<int> named;
-  for (const BoundaryEntry& e : entries_of(t.app, regions[0]))
-    named.push_back(e.line * e.direction);
-  EXPECT_EQ(named, (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_EQ(test::region_entries(t.app.drawing, regions[0]),
+            (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {3, 1}, {4, 1}}));
   EXPECT_TRUE(t.messages().empty());
 }
 
@@ -198,7 +189,8 @@ TEST(ConvertShadow, RoundedOutlinesCloseIntoOneRegionEach) {
   EXPECT_GT(curves, 8);
   const auto regions = test::chain_offsets(t.app.drawing, 1, ChainKind::kRegions);
   ASSERT_EQ(regions.size(), 2u);
-  EXPECT_EQ(entries_of(t.app, regions[0]).size() + entries_of(t.app, regions[1]).size(),
+  EXPECT_EQ(test::region_entries(t.app.drawing, regions[0]).size() +
+                test::region_entries(t.app.drawing, regions[1]).size(),
             lines_of(t.app).size());
   EXPECT_EQ(t.app.drawing.get<RegionRecord>(regions[1]).param.color, 0xFFFFFFu);
 }
