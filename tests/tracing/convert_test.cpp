@@ -169,32 +169,6 @@ TEST(ConvertShadow, SquareBecomesFourLinesAndOneRegion) {
   EXPECT_TRUE(t.messages().empty());
 }
 
-// A disc's outline turns through every direction, across ±π too: rounded,
-// each outline is one closed region with curves at its gentle corners.
-TEST(ConvertShadow, RoundedOutlinesCloseIntoOneRegionEach) {
-  std::vector<std::string> rows;
-  for (int y = 0; y < 40; ++y) {
-    std::string row;
-    for (int x = 0; x < 40; ++x) {
-      const int dx = x - 20, dy = y - 20, r2 = dx * dx + dy * dy;
-      row += r2 < 18 * 18 && r2 >= 9 * 9 ? '#' : '.';
-    }
-    rows.push_back(row);
-  }
-  TestApp t;
-  const std::vector<std::uint8_t> ring = traced(rows);
-  ASSERT_EQ(convert_shadow(t.app, ring, {0, 0, 3.0}, OutlineShape::kRounded, 1), 2);
-  int curves = 0;
-  for (const LineRecord& l : lines_of(t.app)) curves += l.geom.kind == kShapeCurve;
-  EXPECT_GT(curves, 8);
-  const auto regions = test::chain_offsets(t.app.drawing, 1, ChainKind::kRegions);
-  ASSERT_EQ(regions.size(), 2u);
-  EXPECT_EQ(test::region_entries(t.app.drawing, regions[0]).size() +
-                test::region_entries(t.app.drawing, regions[1]).size(),
-            lines_of(t.app).size());
-  EXPECT_EQ(t.app.drawing.get<RegionRecord>(regions[1]).param.color, 0xFFFFFFu);
-}
-
 // A layer with `lines` lines, appended in one go.
 void fill_lines(App& app, std::uint32_t lines) {
   Block& b = app.drawing;
