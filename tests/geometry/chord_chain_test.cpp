@@ -39,16 +39,5 @@ TEST(ChordChain, KeepsThePointsThatMatter) {
   }
 }
 
-// A pinned point stays even on a straight run; the chain after it is
-// simplified from it as the new anchor, and finish() starts a new chain.
-TEST(ChordChain, PinnedPointsAreKept) {
-  ChordChain chain(1.07);
-  const std::vector<IntPoint> run = pts({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}});
-  for (std::size_t i = 0; i < run.size(); ++i) chain.add(run[i], i == 1 || i == 4);
-  EXPECT_EQ(chain.finish(), pts({{0, 0}, {1, 0}, {4, 0}, {6, 0}}));
-  for (const IntPoint& p : run) chain.add(p);
-  EXPECT_EQ(chain.finish(), pts({{0, 0}, {6, 0}}));
-}
-
 }  // namespace
 }  // namespace daub

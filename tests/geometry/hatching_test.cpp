@@ -128,8 +128,7 @@ TEST(Hatching, LatticeCrossesAtRightAnglesWithPatternsAlignedOnTheCentre) {
   }
   // 10 apart across a diagonal of 141.4: 15 lines of each family cross the
   // inside, the middle ones from corner to corner.
-  EXPECT_EQ(first, 15);
-  EXPECT_EQ(second, 15);
+  EXPECT_EQ(std::pair(first, second), std::pair(15, 15));
 }
 
 TEST(Hatching, UnusableParametersDrawNothing) {
@@ -139,8 +138,7 @@ TEST(Hatching, UnusableParametersDrawNothing) {
   for (int i = 0; i < 2000; ++i)
     circle.push_back({100 * std::cos(i * kPi / 1000), 100 * std::sin(i * kPi / 1000)});
   const OutlineBox box = outline_box(circle);
-  const double radius =
-      std::hypot(box.xmax - (box.xmin + box.xmax) / 2, box.ymax - (box.ymin + box.ymax) / 2);
+  const double radius = std::hypot(box.xmax - box.xmin, box.ymax - box.ymin) / 2;
   const double last_width = 2 * (radius + 1e-10) / (kMaxHatchPieces / 1000 - 1);
   const struct {
     const char* name;

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <tuple>
 
 #include "render/brushes.h"
 #include "resources/dialogs.h"
@@ -121,8 +121,7 @@ TEST(BrushDialog, FieldsShowAndStoreTheBrush) {
   d.app.settings.hatch_angle = -7.5;
   d.ui.steps = {{{}, kIdCancel}};
   pen_dot_input_dialog(d.app);
-  EXPECT_EQ(d.ui.shown[984], "2.13");
-  EXPECT_EQ(d.ui.shown[986], "-7.50");
+  EXPECT_EQ(d.ui.shown[984] + " " + d.ui.shown[986], "2.13 -7.50");
 }
 
 // TEST: the pen sample and swatch, then the entered brush in its rectangle
@@ -137,8 +136,7 @@ TEST(BrushDialog, PreviewFillsTheRectangleWithTheEnteredBrush) {
   std::vector<int> ys;
   for (const auto& [a, b] : d.ui.preview.segments_in(0x00AA00)) {
     if (a.x == 10) continue;  // the pen sample is black anyway
-    EXPECT_EQ(a.x, 270);
-    EXPECT_EQ(b.x, 420);
+    EXPECT_EQ(std::pair(a.x, b.x), std::pair(270, 420));
     ys.push_back(a.y);
   }
   EXPECT_EQ(ys, (std::vector<int>{230, 205, 255, 280}));
@@ -169,11 +167,9 @@ TEST(BrushInputs, StoreWhatIsReadWithoutARangeCheck) {
     d.ui.steps = {{{{292, c.input}}, kIdOk}};
     MenuCommand(d.app, static_cast<std::uint32_t>(c.id), 0);
     EXPECT_EQ(d.ui.shown[292], c.shown);
-    const Settings& s = d.app.settings;
-    EXPECT_EQ(s.fill.brush_style, c.style);
-    EXPECT_EQ(s.fill.hatch_type, c.type);
-    EXPECT_EQ(s.fill.hatch_width, c.width);
-    EXPECT_EQ(s.fill.hatch_angle, c.angle);
+    const RegionParam& f = d.app.settings.fill;
+    EXPECT_EQ(std::tuple(f.brush_style, f.hatch_type, f.hatch_width, f.hatch_angle),
+              std::tuple(c.style, c.type, c.width, c.angle));
     EXPECT_EQ(d.ui.repaint_count(), 0);
   }
 }

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 #include "drawing/layers.h"
+#include "drawing/line_fixtures.h"
 #include "geometry/angle.h"
 #include "geometry/curves.h"
 #include "platform/recording_dc.h"
@@ -22,16 +22,12 @@ namespace {
 using namespace test;
 using Segments = std::vector<std::pair<IntPoint, IntPoint>>;
 
-constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
 Segments along_x(std::initializer_list<std::pair<int, int>> xs, int y) {
   Segments out;
   for (auto [from, to] : xs) out.push_back({{from, y}, {to, y}});
   return out;
 }
 
-// Draws `line` in a plain view at `scale`, expecting `result`.
 RecordingDc drawn(const LineRecord& line, double scale = 1.0, int result = 2) {
   TestApp t;
   set_plain_view(t.app, scale);
@@ -90,16 +86,14 @@ TEST(DrawLine, SolidLinesTruncateToPixelsAndPenWidthFollowsTheScale) {
 // With every piece drawn the pieces chain from A to B along the curve, one
 // for every dot length of its length and a last one at B.
 TEST(DrawLine, DottedCurveCutsAlongItsChords) {
-  TestApp t;
-  set_plain_view(t.app, 1.0);
   LineRecord curve =
       make_line(make_pen(1, 0, 0, 10.0, 0.0, "1"), 0, 0, 100, 100, kShapeCurve, 0, kPi / 2);
   double length = line_length(curve.geom);
   ASSERT_GT(length, 150.0);
   Segments s = drawn(curve, 1.0, 1).segments();
   ASSERT_EQ(s.size(), static_cast<std::size_t>(std::floor(length / 10.0)) + 1);
-  EXPECT_EQ(s.front().first, (IntPoint{0, 0}));
-  EXPECT_EQ(s.back().second, (IntPoint{100, 100}));
+  EXPECT_EQ(std::pair(s.front().first, s.back().second),
+            std::pair(IntPoint{0, 0}, IntPoint{100, 100}));
   for (std::size_t i = 1; i < s.size(); ++i) EXPECT_EQ(s[i].first, s[i - 1].second);
 }
 
@@ -138,25 +132,17 @@ TEST(DrawLine, UnusablePatternsAndLinesThatCannotBeDrawn) {
   }
 }
 
-class LayerPainters : public testing::Test {
- protected:
-  void SetUp() override {
-    set_plain_view(t.app, 1.0);
-    add_line(t.app, 1, make_line(make_pen(0, 3, 0xFF0000), 0, 0, 10, 0));
-    add_line(t.app, 1, make_line(make_pen(2, 3, 0xFF0000), 0, 20, 10, 20));
-    add_line(t.app, 1, make_line(make_pen(1, 3, 0xFF0000), 0, 30, 10, 30, kShapeHidden));
-    add_line(t.app, 1, make_line(make_pen(1, 3, 0xFF0000), 0, 40, 10, 40));
-    t.clear_log();
-  }
-  TestApp t;
-  RecordingDc dc;
-};
-
 // allline strokes every line with its own pen, leaving out style 2 and hidden
 // lines; sketch and guide draw every line shown solid, one pixel wide, in
 // their colour. A missing layer is reported, an empty one is silent, and layer 0
 // is the first.
-TEST_F(LayerPainters, MissingLayerEmptyLayerAndLayerZero) {
+TEST(LayerPainters, MissingLayerEmptyLayerAndLayerZero) {
+  TestApp t;
+  set_plain_view(t.app, 1.0);
+  add_line(t.app, 1, make_line(make_pen(0, 3, 0xFF0000), 0, 0, 10, 0));
+  add_line(t.app, 1, make_line(make_pen(2, 3, 0xFF0000), 0, 20, 10, 20));
+  add_line(t.app, 1, make_line(make_pen(1, 3, 0xFF0000), 0, 30, 10, 30, kShapeHidden));
+  add_line(t.app, 1, make_line(make_pen(1, 3, 0xFF0000), 0, 40, 10, 40));
   const Segments all = {{{0, 0}, {10, 0}}, {{0, 20}, {10, 20}}, {{0, 40}, {10, 40}}};
   struct Case {
     const char* name;
@@ -185,6 +171,7 @@ TEST_F(LayerPainters, MissingLayerEmptyLayerAndLayerZero) {
     EXPECT_EQ(out.ops().back().pen, c.last);
     EXPECT_EQ(t.messages().size(), 1u);
   }
+  RecordingDc dc;
   EXPECT_EQ(allpoint(t.app, dc, 0, 3), 0);
   EXPECT_EQ(t.last_message(), "allpoint\tレイヤーが存在しません");
 }

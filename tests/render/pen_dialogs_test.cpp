@@ -5,16 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <deque>
-#include <map>
 
-#include "geometry/angle.h"
-#include "platform/recording_dc.h"
 #include "resources/dialogs.h"
 #include "shell/command_table.h"
 #include "support/driver_ui.h"
-#include "support/test_app.h"
 
 namespace daub {
 namespace {
@@ -22,7 +17,6 @@ namespace {
 using test::DriverApp;
 using test::DriverUi;
 
-// The current pen fields, for comparing whole pens at once.
 struct PenFields {
   int style, width;
   Colorref color;

@@ -1,5 +1,3 @@
-// Copying parts of the current pen onto one line.
-
 #include "render/pen_operations.h"
 
 #include <gtest/gtest.h>

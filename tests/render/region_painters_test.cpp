@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <set>
+#include <tuple>
 
 #include "drawing/layers.h"
 #include "drawing/line_fixtures.h"
@@ -24,8 +24,6 @@ namespace {
 
 using namespace test;
 using Segments = std::vector<std::pair<IntPoint, IntPoint>>;
-
-const double kNan = std::numeric_limits<double>::quiet_NaN();
 
 // The outline of a region: its corners joined by straight lines added to
 // layer 1, and the region naming them in order.
@@ -51,13 +49,11 @@ RegionParam solid(Colorref c) {
 }
 
 RegionParam hatched(int type, double width, double angle, const PenRecord& pen = make_pen(0)) {
-  RegionParam f;
-  f.brush_style = 1;
-  f.hatch_pen = pen;
-  f.hatch_type = type;
-  f.hatch_width = width;
-  f.hatch_angle = angle;
-  return f;
+  return {.brush_style = 1,
+          .hatch_pen = pen,
+          .hatch_type = type,
+          .hatch_width = width,
+          .hatch_angle = angle};
 }
 
 // Dotted hatch lines continue the pattern of their whole line, which sits
@@ -101,11 +97,11 @@ TEST(RegionPainters, SolidFillsAreOnePolygonOfAnySize) {
   dc.set_pen(DcPen{kPenSolid, 3, 0x111111});
   allrgn(t.app, dc, 1);
   ASSERT_EQ(dc.count(DcOp::kPolygon), 1);
+  // The outline starts where edge 1 ends.
   const DcOp& poly = dc.ops().front();
-  EXPECT_EQ(poly.points.size(), 1000u);
-  EXPECT_EQ(poly.points[0], (IntPoint{700, 301}));  // the outline starts where edge 1 ends
-  EXPECT_EQ(poly.pen, (DcPen{kPenSolid, 1, 0x00FF00}));
-  EXPECT_EQ(poly.brush, (DcBrush{BrushKind::kSolid, 0x00FF00}));
+  EXPECT_EQ(std::tuple(poly.points.size(), poly.points[0], poly.pen, poly.brush),
+            std::tuple(1000u, IntPoint{700, 301}, DcPen{kPenSolid, 1, 0x00FF00},
+                       DcBrush{BrushKind::kSolid, 0x00FF00}));
   // The lattice: two families 20 apart over an ellipse 600 by 400 wide.
   const Segments lines = dc.segments();
   EXPECT_GT(lines.size(), 40u);
@@ -153,15 +149,14 @@ TEST(RegionPainters, GrayButTheCurrentRegionAndTheCurrentOneAlone) {
   dc.set_pen(DcPen{kPenSolid, 1, 0x123456});
   EXPECT_EQ(allrgngraybutspot(t.app, dc, 1), 1);
   EXPECT_EQ(dispspotrgn(t.app, dc, 2, 1), 1);
-  ASSERT_EQ(dc.count(DcOp::kPolygon), 3);
+  using Fill = std::tuple<DcOp::Kind, DcBrush, Colorref, int>;  // outline colour, first x
+  std::vector<Fill> fills;
+  for (const DcOp& op : dc.ops())
+    fills.emplace_back(op.kind, op.brush, op.pen.color, op.points[0].x);
   const DcBrush gray{BrushKind::kSolid, 0xC0C0C0};
-  EXPECT_EQ(dc.ops()[0].brush, gray);
-  EXPECT_EQ(dc.ops()[0].pen.color, 0x123456u);
-  EXPECT_EQ(dc.ops()[0].points[0].x, 200);
-  EXPECT_EQ(dc.ops()[1].brush, gray);
-  EXPECT_EQ(dc.ops()[1].points[0].x, 600);
-  EXPECT_EQ(dc.ops()[2].brush, (DcBrush{BrushKind::kSolid, 0x000011}));
-  EXPECT_EQ(dc.ops()[2].points[0].x, 400);
+  EXPECT_EQ(fills, (std::vector<Fill>{{DcOp::kPolygon, gray, 0x123456, 200},
+                                      {DcOp::kPolygon, gray, 0x123456, 600},
+                                      {DcOp::kPolygon, {BrushKind::kSolid, 0x000011}, 0x11, 400}}));
   dc.clear();
   allrgngray(t.app, dc, 1);
   EXPECT_EQ(dc.count(DcOp::kPolygon), 3);

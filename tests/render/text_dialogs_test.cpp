@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "drawing/texts.h"
 #include "platform/cp932.h"
@@ -14,6 +15,14 @@
 namespace daub::test {
 namespace {
 
+void queue_dialog(TestApp& t, std::vector<std::pair<int, std::string>> values, int click = kIdOk) {
+  ScriptAnswer a;
+  a.kind = ScriptAnswer::kDialog;
+  a.values = std::move(values);
+  a.click = click;
+  t.ui.queue(a);
+}
+
 // The refusals at 0 and the accepted format and rotation of 90 are pinned by
 // the text_dialogs script; here the other sides of the limits.
 TEST(TextDialogs, OneLineInputsStoreOrRefuse) {
@@ -22,40 +31,38 @@ TEST(TextDialogs, OneLineInputsStoreOrRefuse) {
     int (*input)(App&);
     const char* answer;
     int result;
-    std::function<bool(const Settings&)> holds;
     const char* message;  // the last message, "" for none but the explanation
+    std::function<bool(const Settings&)> holds;
   } cases[] = {
-      {"ratio", print_ratio_input, "2.5", 1, [](const Settings& s) { return s.print_ratio == 2.5; },
-       "標準プリント比率の説明"},
+      {"ratio", print_ratio_input, "2.5", 1, "標準プリント比率の説明",
+       [](auto& s) { return s.print_ratio == 2.5; }},
       {"ratio nan", print_ratio_input, "nan", 0,
-       [](const Settings& s) { return s.print_ratio == 4; },
-       "CAUTION\t標準プリント比率は正の数で指定してください"},
-      {"most 1", max_chars_input, "1", 1, [](const Settings& s) { return s.max_chars == 1; },
-       "最大表示文字数の説明"},
-      {"format short", format_input, "5,0.5,30", 0,
-       [](const Settings& s) { return s.chars_per_line == 80; }, ""},
-      {"tabs", tab_input, "3,1.5", 1,
-       [](const Settings& s) { return s.tabs[0] == 3 && s.tabs[1] == 1.5 && s.tabs[2] == 0; }, ""},
-      {"font", font_input, "-20,0,2700,0,700,1,0,0,128,3,2,1,17,@IPAGothic", 1,
-       [](const Settings& s) {
+       "CAUTION\t標準プリント比率は正の数で指定してください",
+       [](auto& s) { return s.print_ratio == 4; }},
+      {"most 1", max_chars_input, "1", 1, "最大表示文字数の説明",
+       [](auto& s) { return s.max_chars == 1; }},
+      {"format short", format_input, "5,0.5,30", 0, "",
+       [](auto& s) { return s.chars_per_line == 80; }},
+      {"tabs", tab_input, "3,1.5", 1, "",
+       [](auto& s) { return s.tabs[0] == 3 && s.tabs[1] == 1.5 && s.tabs[2] == 0; }},
+      {"font", font_input, "-20,0,2700,0,700,1,0,0,128,3,2,1,17,@IPAGothic", 1, "",
+       [](auto& s) {
          return s.font.height == -20 && s.font.escapement == 2700 && s.font.weight == 700 &&
                 s.font.italic == 1 && std::string(s.font.face_name) == "@IPAGothic";
-       },
-       ""},
-      {"font bytes low", font_input, "-20,0,0,0,400,257,0,0,128,3,2,1,17,X", 1,
-       [](const Settings& s) { return s.font.italic == 1; }, ""},
+       }},
+      {"font bytes low", font_input, "-20,0,0,0,400,257,0,0,128,3,2,1,17,X", 1, "",
+       [](auto& s) { return s.font.italic == 1; }},
       {"font face too long", font_input,
-       "-20,0,0,0,400,0,0,0,128,3,2,1,17,ＭＳ明朝ＭＳ明朝ＭＳ明朝ＭＳ明朝", 0,
-       [](const Settings& s) { return s.font.height == -13; }, ""},
-      {"font twelve numbers", font_input, "-20,0,0,0,400,0,0,0,128,3,2,1,X", 0,
-       [](const Settings& s) { return s.font.height == -13; }, ""},
+       "-20,0,0,0,400,0,0,0,128,3,2,1,17,ＭＳ明朝ＭＳ明朝ＭＳ明朝ＭＳ明朝", 0, "",
+       [](auto& s) { return s.font.height == -13; }},
+      {"font twelve numbers", font_input, "-20,0,0,0,400,0,0,0,128,3,2,1,X", 0, "",
+       [](auto& s) { return s.font.height == -13; }},
       // −90 is read as 270, so 90°; 0 gives 3600, stored as 0.
-      {"rotation -90", rotation_input, "-90", 1,
-       [](const Settings& s) { return s.font.escapement == 900; }, ""},
-      {"rotation 0", rotation_input, "0", 1,
-       [](const Settings& s) { return s.font.escapement == 0; }, ""},
-      {"line length", line_length_input, "67.925", 1,
-       [](const Settings& s) { return s.chars_per_line == 10; }, ""},
+      {"rotation -90", rotation_input, "-90", 1, "",
+       [](auto& s) { return s.font.escapement == 900; }},
+      {"rotation 0", rotation_input, "0", 1, "", [](auto& s) { return s.font.escapement == 0; }},
+      {"line length", line_length_input, "67.925", 1, "",
+       [](auto& s) { return s.chars_per_line == 10; }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -73,26 +80,17 @@ TEST(TextDialogs, OneLineInputsStoreOrRefuse) {
 
 TEST(TextDialogs, FormatDialogStoresDirectionAndStretchAndRefusesZeroCharacters) {
   TestApp t;
-  ScriptAnswer a;
-  a.kind = ScriptAnswer::kDialog;
-  a.values = {{967, "0"}, {986, "90"}, {973, "0.25"}};
-  t.ui.queue(a);  // refused: the dialog stays open for the next answer
-  a.values = {{967, "12"}, {986, "90"}, {973, "0.25"}, {1055, "@IPAMincho"}};
-  t.ui.queue(a);
+  queue_dialog(t, {{967, "0"}, {986, "90"}, {973, "0.25"}});  // refused: the dialog stays open
+  queue_dialog(t, {{967, "12"}, {986, "90"}, {973, "0.25"}, {1055, "@IPAMincho"}});
   EXPECT_EQ(format_input_dialog(t.app), 1);
   const Settings& s = t.app.settings;
-  EXPECT_EQ(s.chars_per_line, 12);
-  EXPECT_EQ(s.font.escapement, 2700);
-  EXPECT_DOUBLE_EQ(s.max_stretch, 0.75);
-  EXPECT_STREQ(s.font.face_name, "@IPAMincho");
+  EXPECT_EQ(
+      std::tuple(s.chars_per_line, s.font.escapement, s.max_stretch, std::string(s.font.face_name)),
+      std::tuple(12, 2700, 0.75, std::string("@IPAMincho")));
   EXPECT_EQ(t.messages().front(), "CAUTION\t一行文字数は1以上で指定してください");
   // A cancel puts back what the tab button changed.
-  a.values = {};
-  a.click = 998;
-  t.ui.queue(a);
-  a.values = {{967, "9"}};
-  a.click = kIdOk;
-  t.ui.queue(a);  // the tab dialog's OK
+  queue_dialog(t, {}, 998);
+  queue_dialog(t, {{967, "9"}});  // the tab dialog's OK
   t.answer(ScriptAnswer::kCancel);
   EXPECT_EQ(format_input_dialog(t.app), 0);
   EXPECT_EQ(s.tabs[0], 4);
@@ -101,10 +99,7 @@ TEST(TextDialogs, FormatDialogStoresDirectionAndStretchAndRefusesZeroCharacters)
 TEST(TextDialogs, TextBoxEditsTheBufferWithCrLf) {
   TestApp t;
   t.app.text.buffer = "a\r\nb";
-  ScriptAnswer a;
-  a.kind = ScriptAnswer::kDialog;
-  a.values = {{292, "x\ny"}};
-  t.ui.queue(a);
+  queue_dialog(t, {{292, "x\ny"}});
   EXPECT_EQ(text_buffer_dialog(t.app), 1);
   EXPECT_EQ(t.app.text.buffer, "x\r\ny");
   EXPECT_NE(t.log.str().find("open\tテキスト入力\t\t292=a\\nb"), std::string::npos);

@@ -88,8 +88,10 @@ TEST(TextInput, CommittedCharactersArriveAsOneInsertion) {
   EXPECT_EQ(t.text(), "a" + utf8_to_cp932("あいうえお") + "zb");
 }
 
-TEST(TextInput, HitTestFindsCaretPositions) {
+// A click needs one element of the kind at both ends of its drag.
+TEST(TextInput, HitTestFindsCaretPositionsForClicks) {
   Typing t("ABC", 0);
+  SetZeroStr(t.app, TextKind::kEnglish, {300, 100}, 1);
   RecordingDc dc;
   // Cells are 6.5 wide with spacing 0.325 after each: A ends at 106.5, B
   // starts at 106.825; P1 lies at the top of the line, P2 half a line (6.5)
@@ -106,17 +108,9 @@ TEST(TextInput, HitTestFindsCaretPositions) {
     EXPECT_EQ(hit ? hit->offset : -1, c.offset);
   }
   // An empty element can only be hit before its (missing) first character.
-  SetZeroStr(t.app, TextKind::kEnglish, {300, 100}, 1);
   const auto empty = hit_text(t.app, dc, {303, 106.5}, 1);
   ASSERT_TRUE(empty);
-  EXPECT_EQ(empty->kind, TextKind::kEnglish);
-  EXPECT_EQ(empty->offset, 0);
-}
-
-TEST(TextInput, ClickCaretNeedsOneElementOfTheKind) {
-  Typing t("ABC", 0);
-  SetZeroStr(t.app, TextKind::kEnglish, {300, 100}, 1);
-  RecordingDc dc;
+  EXPECT_EQ(std::pair(empty->kind, empty->offset), std::pair(TextKind::kEnglish, 0));
   auto drag = [&](DPoint from, DPoint to) {
     t.app.in.dragvector = PointDir{from.x, from.y, 0};
     t.app.in.releaseworld = to;
@@ -135,21 +129,19 @@ TEST(TextInput, FrameSetsDirectionLengthAndColumns) {
   TestApp t;
   RecordingDc dc;
   // W = 6.5, s = 0.05: 10 characters need 6.5·10 + 6.5·9·0.05 = 67.925.
+  const Settings& s = t.app.settings;
   text_frame(t.app, dc, {0, 0}, {0, 67.925}, FrameFit::kCharsPerLine);
-  EXPECT_EQ(t.app.settings.chars_per_line, 10);
-  EXPECT_EQ(t.app.settings.font.escapement, 2700);
+  EXPECT_EQ(std::pair(s.chars_per_line, s.font.escapement), std::pair(10, 2700));
   text_frame(t.app, dc, {0, 0}, {67.9, 0}, FrameFit::kCharsPerLine);
-  EXPECT_EQ(t.app.settings.chars_per_line, 9);
-  EXPECT_EQ(t.app.settings.font.escapement, 3600);
+  EXPECT_EQ(std::tuple(s.chars_per_line, s.font.escapement, s.column_spacing),
+            std::tuple(9, 3600, 20.0));
   EXPECT_EQ(chars_for_length(0, 6.5, 0.05), 1);  // at least one
-  EXPECT_DOUBLE_EQ(t.app.settings.column_spacing, 20.0);
   // Keeping 10 characters, a frame twice as long doubles the font height.
   text_frame(t.app, dc, {0, 0}, {135.85, 0}, FrameFit::kFontHeight);
-  EXPECT_EQ(t.app.settings.chars_per_line, 9);
+  EXPECT_EQ(s.chars_per_line, 9);
   t.app.settings.chars_per_line = 10;
   text_frame(t.app, dc, {0, 0}, {135.85, 0}, FrameFit::kFontHeight);
-  EXPECT_EQ(t.app.settings.font.height, -26);
-  EXPECT_DOUBLE_EQ(t.app.settings.column_spacing, 40.0);
+  EXPECT_EQ(std::pair(s.font.height, s.column_spacing), std::pair(-26, 40.0));
 }
 
 }  // namespace

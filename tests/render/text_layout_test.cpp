@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 #include "platform/cp932.h"
 #include "platform/recording_dc.h"
 #include "support/test_app.h"
@@ -39,58 +42,50 @@ TEST(TextLayout, DefaultLineIsL545_675AndTheNextCharacterWraps) {
   TextRecord r = format(80, 0.05);
   const auto cells = lay_out(t, r, std::string(81, 'a'), TextKind::kLetter);
   ASSERT_EQ(cells.size(), 81u);
-  EXPECT_DOUBLE_EQ(cells[0].W, kW);
-  EXPECT_DOUBLE_EQ(cells[0].H, 13);
+  EXPECT_EQ(std::pair(cells[0].W, cells[0].H), std::pair(kW, 13.0));
   // n·W + (n − 1)·W·s = 545.675: the 80th character ends exactly there.
   EXPECT_DOUBLE_EQ(cells[79].p2.x - r.x, 545.675);
-  EXPECT_EQ(cells[79].line, 0);
-  EXPECT_EQ(cells[80].line, 1);
-  EXPECT_EQ(cells[80].p1.y, 20);
+  EXPECT_EQ(std::tuple(cells[79].line, cells[80].line, cells[80].p1.y), std::tuple(0, 1, 20.0));
 }
 
+// Four characters fit in L = 4W; the fifth, at x = L, starts a new line. Two
+// full-width characters fill the line; "。" hangs past its end, any other
+// character goes on; a break after the hanging character is consumed with it.
 TEST(TextLayout, LineLengthBoundaryAndHangingPunctuation) {
+  const struct {
+    const char* text;
+    int cell, line;
+    double x;
+  } cases[] = {{"aaaaa", 3, 0, 19.5},    {"aaaaa", 4, 1, 0},  {"ああ。あ", 2, 0, 26},
+               {"ああ。あ", 3, 1, 0},    {"あああ", 2, 1, 0}, {"ああ。\r\nあ", 3, 0, 39},
+               {"ああ。\r\nあ", 4, 1, 0}};
   TestApp t;
-  // Four characters fit in L = 4W; the fifth, at x = L, starts a new line.
-  auto cells = lay_out(t, format(4), "aaaaa", TextKind::kLetter);
-  EXPECT_EQ(cells[3].line, 0);
-  EXPECT_EQ(cells[4].line, 1);
-  // Two full-width characters fill the line; "。" hangs past its end, any
-  // other character goes on.
-  cells = lay_out(t, format(4), "ああ。あ", TextKind::kLetter);
-  EXPECT_EQ(cells[2].line, 0);
-  EXPECT_DOUBLE_EQ(cells[2].p1.x, 26);
-  EXPECT_EQ(cells[3].line, 1);
-  cells = lay_out(t, format(4), "あああ", TextKind::kLetter);
-  EXPECT_EQ(cells[2].line, 1);
-  EXPECT_DOUBLE_EQ(cells[2].p1.x, 0);
-  // A break after the hanging character is consumed with it.
-  cells = lay_out(t, format(4), "ああ。\r\nあ", TextKind::kLetter);
-  EXPECT_EQ(cells[3].line, 0);
-  EXPECT_DOUBLE_EQ(cells[3].p1.x, 39);
-  EXPECT_EQ(cells[4].line, 1);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.text << " " << c.cell);
+    const auto cells = lay_out(t, format(4), c.text, TextKind::kLetter);
+    EXPECT_EQ(std::pair(cells.at(c.cell).line, cells.at(c.cell).p1.x), std::pair(c.line, c.x));
+  }
 }
 
 TEST(TextLayout, EnglishWrapsWordsShorterThan16) {
   TestApp t;
   const struct {
     const char* text;
-    int last_on_first_line;
+    int n, last_on_first_line;
   } cases[] = {
-      {"aaaa bbbbbbb", 4},  // the word after the space goes whole
+      {"aaaa bbbbbbb", 10, 4},  // the word after the space goes whole
       // Twenty characters fit; 15 between the space and the overflow wrap
       // the word, 16 cut it at the line end (the overflowing one stays).
-      {"aaaa bbbbbbbbbbbbbbbbbbbbbbbb", 4},
-      {"aaa bbbbbbbbbbbbbbbbbbbbbbbbb", 20},
-      {"aaaaaaaaaa a", 10},  // an overflowing space ends the line
+      {"aaaa bbbbbbbbbbbbbbbbbbbbbbbb", 20, 4},
+      {"aaa bbbbbbbbbbbbbbbbbbbbbbbbb", 20, 20},
+      {"aaaaaaaaaa a", 10, 10},  // an overflowing space ends the line
   };
-  const int n[] = {10, 20, 20, 10};
-  for (int i = 0; i < 4; ++i) {
-    SCOPED_TRACE(cases[i].text);
-    const auto cells = lay_out(t, format(n[i]), cases[i].text, TextKind::kEnglish);
-    const int last = cases[i].last_on_first_line;
-    EXPECT_EQ(cells[last].line, 0);
-    EXPECT_EQ(cells[last + 1].line, 1);
-    EXPECT_DOUBLE_EQ(cells[last + 1].p1.x, 0);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const auto cells = lay_out(t, format(c.n), c.text, TextKind::kEnglish);
+    const int last = c.last_on_first_line;
+    EXPECT_EQ(std::tuple(cells[last].line, cells[last + 1].line, cells[last + 1].p1.x),
+              std::tuple(0, 1, 0.0));
   }
 }
 
@@ -161,10 +156,9 @@ TEST(TextLayout, EscapementTurnsTheBlockAboutTheAnchor) {
   cells[0].p2 = {26, 26.5};
   rotate_cells(cells, {100, 50}, 2700);
   // Lines run downwards and follow one another to the left.
-  EXPECT_NEAR(cells[0].p1.x, 80, 1e-9);
-  EXPECT_NEAR(cells[0].p1.y, 63, 1e-9);
-  EXPECT_NEAR(cells[0].p2.x, 73.5, 1e-9);
-  EXPECT_NEAR(cells[0].p2.y, 76, 1e-9);
+  const CharCell& c = cells[0];
+  EXPECT_NEAR(std::hypot(c.p1.x - 80, c.p1.y - 63) + std::hypot(c.p2.x - 73.5, c.p2.y - 76), 0,
+              1e-9);
 }
 
 TEST(TextLayout, MostCharactersShown) {
@@ -184,11 +178,10 @@ TEST(TextLayout, SplittingKeepsDoubleBytesAndCrLfTogether) {
       "\x88\x9F"
       "A\r\n\x88",
       100, cut);
-  ASSERT_EQ(cells.size(), 4u);
-  const int ends[] = {2, 3, 5, 6};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(cells[i].end_offset, ends[i]);
-  EXPECT_TRUE(is_line_break(cells[2]));
-  EXPECT_FALSE(cut);
+  std::vector<int> ends;
+  for (const CharCell& c : cells) ends.push_back(c.end_offset);
+  ASSERT_EQ(ends, (std::vector<int>{2, 3, 5, 6}));
+  EXPECT_EQ(std::pair(is_line_break(cells[2]), cut), std::pair(true, false));
 }
 
 }  // namespace

@@ -48,11 +48,10 @@ TEST(TextPainters, EachVisibleCharacterAtItsScreenPositionInItsColour) {
     const auto texts = ops_of(dc, DcOp::kTextOut);
     ASSERT_EQ(texts.size(), 2u);
     // x = (10 − 400)·2 + 400; the second character 6.5·1.05 world units on.
-    EXPECT_EQ(texts[0].points[0], (IntPoint{-380, -260}));
-    EXPECT_EQ(texts[1].points[0], (IntPoint{-366, -260}));
-    EXPECT_EQ(texts[1].text, "B");
-    EXPECT_EQ(texts[0].font.height, -26);
-    EXPECT_EQ(texts[0].color, c.color);
+    EXPECT_EQ(std::pair(texts[0].points[0], texts[1].points[0]),
+              std::pair(IntPoint{-380, -260}, IntPoint{-366, -260}));
+    EXPECT_EQ(std::tuple(texts[1].text, texts[0].font.height, texts[0].color),
+              std::tuple("B", -26, c.color));
   }
 }
 
@@ -68,8 +67,8 @@ TEST(TextPainters, EditPainterHighlightsTheRange) {
   EXPECT_EQ(boxes[0].brush.color, rgb(0, 0, 127));
   const auto texts = ops_of(dc, DcOp::kTextOut);
   ASSERT_EQ(texts.size(), 6u);
-  EXPECT_EQ(texts[4].text, "B");
-  EXPECT_EQ(texts[4].color, rgb(255, 255, 255));
+  EXPECT_EQ(std::pair(texts[4].text, texts[4].color),
+            std::pair(std::string("B"), rgb(255, 255, 255)));
   // The box runs one character wide and one line high from P1.
   EXPECT_EQ(boxes[0].points[0], texts[1].points[0]);
   EXPECT_EQ(boxes[0].points[2].y - boxes[0].points[0].y, 26);
@@ -85,12 +84,10 @@ TEST(TextPainters, EntryModeShowsTheCaretAndPlacesTheCompositionWindow) {
   RecordingDc dc;
   paint_cycle(t.app, dc);
   // The caret bar after "A" runs down the line at its right edge.
-  const auto bars = dc.segments_in(rgb(1, 2, 3));
-  ASSERT_EQ(bars.size(), 1u);
-  EXPECT_EQ(bars[0].first, (IntPoint{16, 20}));
-  EXPECT_EQ(bars[0].second, (IntPoint{16, 33}));
-  EXPECT_TRUE(t.app.text.composition_placed);
-  EXPECT_EQ(t.app.text.composition, (IntPoint{16, 26}));
+  EXPECT_EQ(dc.segments_in(rgb(1, 2, 3)),
+            (std::vector<std::pair<IntPoint, IntPoint>>{{{16, 20}, {16, 33}}}));
+  EXPECT_EQ(std::pair(t.app.text.composition_placed, t.app.text.composition),
+            std::pair(true, IntPoint{16, 26}));
 }
 
 }  // namespace

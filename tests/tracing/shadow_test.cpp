@@ -26,13 +26,12 @@ std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at) {
 TEST(ShadowBlock, LayoutAndRoundTrip) {
   const std::vector<std::uint8_t> block = shadow_block(two_outlines());
   ASSERT_EQ(block.size(), 8u + 2 * 28 + 5 * 8);
-  EXPECT_EQ(u32(block, 0), 2u);
-  EXPECT_EQ(u32(block, 4), 5u);
+  EXPECT_EQ(std::pair(u32(block, 0), u32(block, 4)), std::pair(2u, 5u));  // outlines, points
   // Record 2: count, area, orientation, extent, start, first, colour.
   const std::uint32_t second[7] = {2, 4, 0xFFFFFFFFu, 2, 50, 3, 0xFFFFFF};
   for (int k = 0; k < 7; ++k) EXPECT_EQ(u32(block, 8 + 28 + 4 * k), second[k]) << "word " << k;
-  EXPECT_EQ(u32(block, 8 + 56 + 4 * 8), 9u);  // x of the last point
-  EXPECT_EQ(u32(block, 8 + 56 + 4 * 9), 8u);
+  EXPECT_EQ(std::pair(u32(block, 8 + 56 + 4 * 8), u32(block, 8 + 56 + 4 * 9)),
+            std::pair(9u, 8u));  // the last point
   const auto back = read_shadow(block);
   ASSERT_TRUE(back);
   EXPECT_EQ(shadow_block(*back), block);

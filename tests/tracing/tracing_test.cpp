@@ -70,13 +70,10 @@ TEST(DrawShadow, SmoothingCutsCorners) {
   ASSERT_EQ(cut.size(), 4u * 9);
   // Corner (0, 0) at scale 2: from (10, 0) through (0, 0) to (0, 10);
   // half way along the parabola lies (2.5, 2.5).
-  EXPECT_EQ(cut[0], (IntPoint{10, 0}));
-  EXPECT_EQ(cut[4], (IntPoint{2, 2}));
-  EXPECT_EQ(cut[8], (IntPoint{0, 10}));
+  EXPECT_EQ((std::vector<IntPoint>{cut[0], cut[4], cut[8]}), pts({{10, 0}, {2, 2}, {0, 10}}));
   // A depth beyond half an edge is held there: the sides vanish.
   const std::vector<IntPoint> round = smoothed_points(square.data(), 4, {0, 0, 1}, 100);
-  EXPECT_EQ(round[0], (IntPoint{20, 0}));
-  EXPECT_EQ(round[8], (IntPoint{0, 20}));
+  EXPECT_EQ((std::vector<IntPoint>{round[0], round[8]}), pts({{20, 0}, {0, 20}}));
 }
 
 // The inputs take what reads as their format and makes sense.
@@ -95,8 +92,7 @@ TEST(TracingInputs, ShowAndTake) {
   ShadowPlace place{3, 4, 1.0};
   t.answer(ScriptAnswer::kInput, "12.9,-3.7");
   EXPECT_EQ(shadow_position_input(t.app, place), 1);
-  EXPECT_EQ(place.x, 12);
-  EXPECT_EQ(place.y, -3);
+  EXPECT_EQ(std::pair(place.x, place.y), std::pair(12, -3));
   t.answer(ScriptAnswer::kInput, "12.9");
   EXPECT_EQ(shadow_position_input(t.app, place), 0);
   // Scale 0 and its message are the tracing script's.
