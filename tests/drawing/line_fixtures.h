@@ -2,6 +2,8 @@
 // Line geometries for the line element tests, and a way to store them as
 // they are (bad ones included) and read them back.
 
+#include <gtest/gtest.h>
+
 #include <limits>
 #include <vector>
 
@@ -40,5 +42,42 @@ inline std::vector<LineGeometry> geoms(const App& app, int layer = 1) {
     out.push_back(app.drawing.get<LineRecord>(at).geom);
   return out;
 }
+
+// Puts lines of the current layer into the line set as they are stored.
+inline void select_lines(App& app, const std::vector<int>& numbers) {
+  for (int n : numbers) {
+    LineRecord line;
+    getline(app, n, line, app.in.nowlayer);
+    app.line_stock.push_back(ExtractionItem{line.geom, n, 1});
+  }
+}
+
+inline DPoint xy(const PointDir& p) { return {p.x, p.y}; }
+
+inline std::vector<double> ends(const LineGeometry& g) {
+  return {g.x0, g.y0, g.a0, g.x1, g.y1, g.a1};
+}
+
+inline void expect_near(const std::vector<double>& got, const std::vector<double>& want,
+                        double tolerance = 1e-12) {
+  ASSERT_EQ(got.size(), want.size());
+  for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], want[i], tolerance) << i;
+}
+
+inline std::vector<double> pen_values(const PenRecord& p) {
+  return {double(p.style), double(p.width), double(p.color),     double(p.reserved),
+          p.dot_length,    p.start_length,  double(p.bit_count), double(p.bits)};
+}
+
+// The numbers in the selection sets: lines, letters, Latin texts, bitmaps.
+inline std::vector<std::vector<int>> stock_numbers(const App& app) {
+  std::vector<std::vector<int>> out(4);
+  for (const ExtractionItem& item : app.line_stock) out[0].push_back(item.line);
+  for (std::size_t k = 0; k < 2; ++k)
+    for (const TextStockItem& item : app.text_stocks[k]) out[1 + k].push_back(item.number);
+  for (const BitmapStockItem& item : app.bitmap_stock) out[3].push_back(item.number);
+  return out;
+}
+using Sets = std::vector<std::vector<int>>;
 
 }  // namespace daub::test

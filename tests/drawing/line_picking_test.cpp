@@ -38,9 +38,7 @@ TEST(Snap, TakesAnEndThenALineWithinFourPixels) {
       add_geom(t.app, straight(200 * px, -100 * px, 200 * px, 100 * px));
       PointDir p{c.x * px, c.y * px, 0.7};
       EXPECT_EQ(snap(t.app, p, kSnapTolerance, 1), c.result);
-      EXPECT_EQ(p.x, c.to_x * px);
-      EXPECT_EQ(p.y, c.to_y * px);
-      EXPECT_EQ(p.angle, 0.7);
+      EXPECT_EQ((std::tuple(p.x, p.y, p.angle)), (std::tuple(c.to_x * px, c.to_y * px, 0.7)));
       EXPECT_EQ(geoms(t.app).size(), c.lines);
       EXPECT_TRUE(t.messages().empty());
     }
@@ -66,8 +64,7 @@ TEST(Nearestvt, ChoosesTheDirectionClosestToTheQuery) {
     SCOPED_TRACE(c.query);
     PointDir out;
     ASSERT_EQ(nearestvt(t.app, {2, 2, c.query}, out, 1), 1);
-    EXPECT_EQ(out.x, 0);
-    EXPECT_EQ(out.y, 0);
+    EXPECT_EQ(xy(out), (DPoint{0, 0}));
     EXPECT_NEAR(std::fabs(out.angle), std::fabs(c.expected), 1e-12);
     EXPECT_NEAR(normalize_angle(out.angle - c.expected), 0, 1e-12);
   }
@@ -102,9 +99,7 @@ TEST(Pickline, ProbesReachThirtyPixelsAlongFourDirections) {
     add_geom(t.app, c.line);
     LineRecord out;
     EXPECT_EQ(pickline(t.app, {0, 0}, out, 1), c.found);
-    if (c.found) {
-      EXPECT_EQ(out.geom.x0, c.line.x0);
-    }
+    EXPECT_EQ(out.geom.x0, c.found ? c.line.x0 : 0);
   }
 }
 
@@ -117,8 +112,7 @@ TEST(Pickline, TiesGoToTheFirstLineAndTwoLinesAreTheTwoNearest) {
   int n1 = 0, n2 = 0;
   EXPECT_EQ(pickline(t.app, {0, 0}, a, 1), 2);
   ASSERT_EQ(picktwoline(t.app, {0, 0}, a, b, n1, n2, 1), 1);
-  EXPECT_EQ(n1, 2);
-  EXPECT_EQ(n2, 3);
+  EXPECT_EQ((std::pair(n1, n2)), (std::pair(2, 3)));
   EXPECT_EQ(b.geom.x0, 10);
 
   TestApp one;
@@ -172,12 +166,9 @@ TEST(NeighberLineTest, CountsOtherLinesEndingAtThePoint) {
   add_geom(t.app, straight(5, 5, 9, 9));
   ExtractionItem item;
   EXPECT_EQ(NeighberLine(t.app, 2, {0, 0, 0}, item, 1), 1);
-  EXPECT_EQ(item.line, 1);
-  EXPECT_EQ(item.direction, -1);
-  EXPECT_EQ(item.geom.x0, -10);
+  EXPECT_EQ(std::tuple(item.line, item.direction, item.geom.x0), std::tuple(1, -1, -10.0));
   EXPECT_EQ(NeighberLine(t.app, 0, {0, 0, 0}, item, 1), 2);
-  EXPECT_EQ(item.line, 2);
-  EXPECT_EQ(item.direction, 1);
+  EXPECT_EQ(std::pair(item.line, item.direction), std::pair(2, 1));
   EXPECT_EQ(NeighberLine(t.app, 0, {1, 1, 0}, item, 1), 0);
 }
 
@@ -188,8 +179,7 @@ TEST(JoinEnds, MovesTheOtherEndOntoTheNearestEnd) {
   EXPECT_EQ(join_ends(t.app, {101, 0}, 1.5, 1), 0);  // the other end is too far
   EXPECT_EQ(join_ends(t.app, {101, 0}, kEndJoinDistance, 1), 1);
   const LineGeometry g = geoms(t.app)[1];
-  EXPECT_EQ(g.x0, 100);
-  EXPECT_EQ(g.y0, 0);
+  EXPECT_EQ((DPoint{g.x0, g.y0}), (DPoint{100, 0}));
   // A straight line keeps pointing along itself.
   EXPECT_EQ(g.a0, std::atan2(2.0, 100.0));
   EXPECT_EQ(g.a1, g.a0);

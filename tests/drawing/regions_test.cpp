@@ -21,16 +21,12 @@ namespace {
 const char kNotClosed[] = "rgnsort\tデータが閉じていません";
 
 ExtractionItem line(int number, double x0, double y0, double x1, double y1) {
-  ExtractionItem item;
-  item.geom = {x0, y0, 0, x1, y1, 0, kShapeStraight, 0};
-  item.line = number;
-  item.direction = 1;
-  return item;
+  return {{x0, y0, 0, x1, y1, 0, kShapeStraight, 0}, number, 1};
 }
 
 // The start of each ordered item as walked.
-std::vector<std::pair<double, double>> walk(const std::vector<ExtractionItem>& items) {
-  std::vector<std::pair<double, double>> corners;
+std::vector<DPoint> walk(const std::vector<ExtractionItem>& items) {
+  std::vector<DPoint> corners;
   for (const ExtractionItem& item : items) {
     const LineGeometry g = walked_geometry(item);
     corners.push_back({g.x0, g.y0});
@@ -61,8 +57,7 @@ TEST(OutlineOrder, AnyOrderAndOrientationOfAQuadrilateralCloses) {
       for (std::size_t i = 0; i < items.size(); ++i) {
         const LineGeometry a = walked_geometry(items[i]);
         const LineGeometry b = walked_geometry(items[(i + 1) % items.size()]);
-        EXPECT_EQ(a.x1, b.x0);
-        EXPECT_EQ(a.y1, b.y0);
+        EXPECT_EQ((DPoint{a.x1, a.y1}), (DPoint{b.x0, b.y0}));
       }
     }
   } while (std::next_permutation(order.begin(), order.end()));
@@ -76,17 +71,15 @@ TEST(OutlineOrder, AnOpenPolylineIsRefusedOrAcceptedAsOpen) {
   PointDir out;
   EXPECT_EQ(order_outline(t.app, items, out, ChainEnds::kClosed), 0);
   EXPECT_EQ(t.last_message(), kNotClosed);
-  EXPECT_EQ(out.x, 20);  // the chain broke at the free end (20, 10)
-  EXPECT_EQ(out.y, 10);
+  EXPECT_EQ(xy(out), (DPoint{20, 10}));  // the chain broke at the free end
 
   t.clear_log();
   items = polyline;
   // It cannot go on from (20, 10), turns round and grows on to (0, 0).
   EXPECT_EQ(order_outline(t.app, items, out, ChainEnds::kOpenAllowed), 2);
   EXPECT_TRUE(t.messages().empty());
-  EXPECT_EQ(out.x, 0);
-  EXPECT_EQ(out.y, 0);
-  EXPECT_EQ(walk(items), (std::vector<std::pair<double, double>>{{20, 10}, {20, 0}, {10, 0}}));
+  EXPECT_EQ(xy(out), (DPoint{0, 0}));
+  EXPECT_EQ(walk(items), (std::vector<DPoint>{{20, 10}, {20, 0}, {10, 0}}));
 }
 
 TEST(OutlineOrder, ItemsThatAreNotOneChainOrNoItemsFail) {
@@ -137,10 +130,8 @@ TEST(Setrgn, StoresTheChainedListAfterTheFill) {
             (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {3, -1}, {4, 1}}));
   const RegionRecord r = t.app.drawing.get<RegionRecord>(at);
   EXPECT_EQ(std::memcmp(&r.param, &fill, sizeof fill), 0);
-  EXPECT_EQ(r.entries, at + 96);
-  EXPECT_EQ(r.count, 4);
-  EXPECT_EQ(r.reserved, 0u);
-  EXPECT_EQ(r.next, 0u);
+  EXPECT_EQ((std::vector<std::uint32_t>{r.entries, std::uint32_t(r.count), r.reserved, r.next}),
+            (std::vector<std::uint32_t>{at + 96, 4, 0, 0}));
   EXPECT_EQ(t.app.drawing.used(), at + 96 + 4 * 8);
   EXPECT_TRUE(t.messages().empty());
 }
@@ -160,8 +151,7 @@ TEST(Setrgn, AListThatDoesNotCloseShowsWhereItBreaks) {
   EXPECT_EQ(t.last_message(), "rgnsort\tデータが閉じていません");
   EXPECT_EQ(t.app.in.nowpointvalid, 1);
   // The first line is walked backwards and nothing goes on from its A.
-  EXPECT_EQ(t.app.in.nowpoint.x, 100);
-  EXPECT_EQ(t.app.in.nowpoint.y, 100);
+  EXPECT_EQ(xy(t.app.in.nowpoint), (DPoint{100, 100}));
   pick_stock_line(t.app, {100, 150}, 1);
   EXPECT_EQ(setrgn(t.app, {}, number, 2), 0);
   EXPECT_EQ(t.last_message(), "setrgn\tレイヤーが存在しません");
@@ -176,21 +166,18 @@ TEST(StockLines, AClickTogglesTheLineUnderIt) {
   EXPECT_EQ(pick_stock_line(t.app, {500, 500}, 1), 0);
   for (DPoint click : {DPoint{150, 100}, DPoint{200, 150}, DPoint{150, 200}, DPoint{150, 102}})
     pick_stock_line(t.app, click, 1);
-  ASSERT_EQ(t.app.line_stock.size(), 2u);
-  EXPECT_EQ(t.app.line_stock[0].line, 2);
-  EXPECT_EQ(t.app.line_stock[1].line, 3);
+  EXPECT_EQ(stock_numbers(t.app)[0], (std::vector<int>{2, 3}));
   add_stock_line_front(t.app, {straight(0, 0, 1, 1), 9, 1});
-  EXPECT_EQ(t.app.line_stock.front().line, 9);
+  EXPECT_EQ(stock_numbers(t.app)[0], (std::vector<int>{9, 2, 3}));
 }
 
 // One row per refusal and operation (a reader, a mover, a restyler, the
 // deletion and the pick): the caption is the operation's name and the
 // drawing does not change. Layer 1 has two regions, layer 2 none.
 TEST(RegionFailures, EachOperationReportsUnderItsOwnName) {
-  using Op = std::function<int(App&, int n, int layer)>;
   const struct {
     const char* name;
-    Op op;
+    std::function<int(App&, int n, int layer)> op;
   } ops[] = {
       {"getrgn",
        [](App& a, int n, int l) {

@@ -24,14 +24,6 @@ namespace {
 const char kNoData[] = "drawdatapaste\tクリップボードにデータがありません";
 const char kNotDrawing[] = "drawdatapaste\tTORVCADデータではありません";
 
-void select_lines(App& app, std::initializer_list<int> numbers) {
-  for (int n : numbers) {
-    LineRecord line;
-    getline(app, n, line, app.in.nowlayer);
-    app.line_stock.push_back(ExtractionItem{line.geom, n, 1});
-  }
-}
-
 TEST(Spare, AltswapTwiceGivesBackTheDrawingByteForByte) {
   TestApp t;
   EXPECT_EQ(altswap(t.app), 0);
@@ -75,13 +67,8 @@ TEST(Spare, AltapendAddsTheLayerAsTheSelectionAndKeepsEntriesThatNameNoLineAtZer
   const std::uint32_t region = chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0];
   EXPECT_EQ(region_entries(t.app.drawing, region),
             (std::vector<std::pair<int, int>>{{3, 1}, {0, 1}, {5, -1}, {0, 1}}));
-  std::vector<int> lines;
-  for (const ExtractionItem& item : t.app.line_stock) lines.push_back(item.line);
-  EXPECT_EQ(lines, (std::vector<int>{3, 4, 5}));
-  ASSERT_EQ(text_stock(t.app, TextKind::kLetter).size(), 1u);
+  ASSERT_EQ(stock_numbers(t.app), (Sets{{3, 4, 5}, {1}, {1}, {1}}));
   EXPECT_EQ(text_bytes(t.app.drawing, text_stock(t.app, TextKind::kLetter)[0].record), "\x82\xa0");
-  EXPECT_EQ(text_stock(t.app, TextKind::kEnglish)[0].number, 1);
-  ASSERT_EQ(t.app.bitmap_stock.size(), 1u);
   EXPECT_EQ(picture_of(t.app.drawing, t.app.bitmap_stock[0].record),
             std::vector<std::uint8_t>(44, 7));
   EXPECT_EQ(t.app.in.nowlinevalid, 5);
@@ -115,17 +102,15 @@ TEST(Spare, AFailedAppendChangesNothing) {
 TEST(SelectionClipboard, PasteWithoutSoundDrawingDataChangesNothing) {
   TestApp donor;
   add_geom(donor.app, straight(0, 0, 1, 1));
-  std::vector<std::uint8_t> hostile = used_bytes(donor.app.drawing);
   // The line's link points past the end: magic and length alone would pass.
-  Block b(hostile);
-  b.put<std::uint32_t>(chain_offsets(b, 1, ChainKind::kLines)[0] + offsetof(LineRecord, next),
-                       0x7FFFFFF0u);
-  hostile = b.bytes();
+  Block hostile(used_bytes(donor.app.drawing));
+  hostile.put<std::uint32_t>(
+      chain_offsets(hostile, 1, ChainKind::kLines)[0] + offsetof(LineRecord, next), 0x7FFFFFF0u);
   struct Case {
     std::optional<std::vector<std::uint8_t>> data;
     const char* message;
   };
-  const Case cases[] = {{std::nullopt, kNoData}, {hostile, kNotDrawing}};
+  const Case cases[] = {{std::nullopt, kNoData}, {hostile.bytes(), kNotDrawing}};
   for (const Case& c : cases) {
     TestApp t;
     fill_sample(t.app);
@@ -170,8 +155,7 @@ TEST(LayerMoves, TheSelectionGoesToTheNeighbourWhichBecomesCurrent) {
     EXPECT_EQ(line_tags(t.app.drawing, c.to), (std::vector<double>{7, 102}));
     EXPECT_EQ(geoms(t.app, 2).size(), c.left_behind);
     EXPECT_EQ(line_tags(t.app.drawing, 2)[0], 1);
-    ASSERT_EQ(t.app.line_stock.size(), 1u);
-    EXPECT_EQ(t.app.line_stock[0].line, 2);
+    EXPECT_EQ(stock_numbers(t.app), (Sets{{2}, {}, {}, {}}));
     // The clipboard holds the selection as it lies in the target layer.
     Block held(*t.clipboard.drawing());
     EXPECT_EQ(chain_offsets(held, c.to, ChainKind::kLines).size(), 1u);
