@@ -63,19 +63,8 @@ TEST(ParamTexts, CopiesOfTheStartUpSettings) {
   }
 }
 
-TEST(ParamTexts, ByteFieldsAreWrittenUnsignedAndTakeTheLowByte) {
-  Settings s = defaults();
-  PointDir p;
-  ASSERT_TRUE(
-      read_param_text(ParamKind::kFont, "-20,5,2700,0,700,1,257,-1,0,0,0,0,0,Face B", s, p));
-  EXPECT_EQ(s.font.escapement, 2700);
-  EXPECT_EQ(s.font.underline, 1);
-  EXPECT_EQ(s.font.strike_out, 255);
-  EXPECT_STREQ(s.font.face_name, "Face B");
-  EXPECT_EQ(param_text(ParamKind::kFont, s, p), "-20,5,2700,0,700,1,1,255,0,0,0,0,0,Face B");
-}
-
-// What a paste takes and refuses. Refused texts change nothing at all.
+// What a paste takes and refuses. Refused texts change nothing at all. The
+// settings start with a last tab, which tabs not given clear.
 TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
   const std::string face31(31, 'f');
   const std::string font = "1,2,3,4,5,6,7,8,9,10,11,12,13,";
@@ -122,30 +111,24 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
       {ParamKind::kFont, font + face31 + "g", false, ""},
       {ParamKind::kFont, "1,2,3,4,5,6,7,8,9,10,11,12,13", false, ""},
       {ParamKind::kFont, font, true, font},
+      // Byte fields take the low byte and are written unsigned.
+      {ParamKind::kFont, "-20,5,2700,0,700,1,257,-1,0,0,0,0,0,Face B", true,
+       "-20,5,2700,0,700,1,1,255,0,0,0,0,0,Face B"},
   };
+  Settings start = defaults();
+  start.tabs[9] = 7;
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << static_cast<int>(c.kind) << " " << c.text);
-    Settings s = defaults();
+    Settings s = start;
     PointDir p{1, 1, 1};
     EXPECT_EQ(read_param_text(c.kind, c.text, s, p), c.ok);
     if (!c.ok) {
-      EXPECT_TRUE(same_settings(s, defaults()));
+      EXPECT_TRUE(same_settings(s, start));
       EXPECT_EQ(p.x, 1);
     } else if (!c.copy.empty()) {
       EXPECT_EQ(param_text(c.kind, s, p), c.copy);
     }
   }
-}
-
-// The point's angle in degrees and the colour's channel order are the paste
-// refresh step's checks below.
-TEST(ParamTexts, TabsNotGivenAreZero) {
-  Settings s = defaults();
-  PointDir p;
-  s.tabs[9] = 7;
-  ASSERT_TRUE(read_param_text(ParamKind::kTabs, "4,8", s, p));
-  EXPECT_EQ(s.tabs[1], 8);
-  EXPECT_EQ(s.tabs[9], 0);
 }
 
 TEST(ParamTexts, ABitmapNameKeeps128BytesAndNeverHalfACharacter) {
@@ -223,13 +206,11 @@ TEST(Pickups, CurrentLineAndRegionParametersIntoTheSettings) {
   EXPECT_EQ(t.last_message(), "NowLineDotParam\t注目線はドットではありません");
   EXPECT_EQ(NowLinePenwidth(t.app), 1);
   EXPECT_EQ(NowLineColor(t.app), 1);
-  EXPECT_EQ(t.app.settings.line_pen.width, 6);
-  EXPECT_EQ(t.app.settings.line_pen.color, 0x00AA00u);
   t.app.in.nowline.pen.style = 1;
   EXPECT_EQ(NowLineDotParam(t.app), 1);
-  EXPECT_EQ(t.app.settings.line_pen.dot_length, 2.5);
-  EXPECT_EQ(t.app.settings.line_pen.bits, 5u);
-  EXPECT_EQ(t.app.settings.line_pen.style, 0);  // the style is NowLinePenstyle's
+  // The style is NowLinePenstyle's.
+  EXPECT_EQ(pen_values(t.app.settings.line_pen),
+            pen_values(PenRecord{0, 6, 0x00AA00, 0, 2.5, 1, 3, 5}));
 
   RegionParam fill;
   fill.brush_style = 0;
