@@ -31,11 +31,6 @@ Sample sample() {
   return s;
 }
 
-template <class T>
-void put_field(Block& b, std::uint64_t record, std::size_t field, T value) {
-  b.put<T>(record + field, value);
-}
-
 // One row per refusal class; the damaged_files script and the drawing file
 // fuzzer cover further damage.
 TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
@@ -48,13 +43,12 @@ TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
   } damages[] = {
       {"magic without its NUL", [](Sample& s) { s.b.put<char>(19, 'X'); }},
       {"layer cut by the used end", [](Sample& s) { s.b.set_first_layer(s.b.used() - 10); }},
-      {"two layers share a chain",
-       [](Sample& s) { put_field<std::uint32_t>(s.b, s.layer2, 0, s.line1); }},
-      {"line link into a record", [](Sample& s) { put_field(s.b, s.line1, 96, s.line2 + 8); }},
+      {"two layers share a chain", [](Sample& s) { s.b.put<std::uint32_t>(s.layer2, s.line1); }},
+      {"line link into a record", [](Sample& s) { s.b.put(s.line1 + 96, s.line2 + 8); }},
       {"region entries over its record",
-       [](Sample& s) { put_field(s.b, s.region, offsetof(R, entries), s.region); }},
+       [](Sample& s) { s.b.put(s.region + offsetof(R, entries), s.region); }},
       {"region count above the limit",
-       [](Sample& s) { put_field(s.b, s.region, offsetof(R, count), 65536); }},
+       [](Sample& s) { s.b.put(s.region + offsetof(R, count), 65536); }},
       {"text without its NUL",
        [](Sample& s) {
          const auto t = s.b.get<T>(s.letter);
@@ -62,8 +56,8 @@ TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
        }},
       {"bitmap image over the header",
        [](Sample& s) {
-         put_field<std::uint32_t>(s.b, s.bitmap, offsetof(BR, image), 0);
-         put_field<std::uint32_t>(s.b, s.bitmap, offsetof(BR, size), kHeaderSize);
+         s.b.put<std::uint32_t>(s.bitmap + offsetof(BR, image), 0);
+         s.b.put<std::uint32_t>(s.bitmap + offsetof(BR, size), kHeaderSize);
        }},
   };
   TestApp t;
