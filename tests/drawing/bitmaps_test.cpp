@@ -118,10 +118,7 @@ TEST(Bitmaps, DamagedPicturesAreNeverReadPastTheirBytes) {
     EXPECT_TRUE(painted_images(t.app).empty());
     EXPECT_EQ(t.last_message(), c.message);
   }
-}
-
-// A record whose picture would run past the block gives no picture.
-TEST(Bitmaps, APictureIsTakenOnlyWhenTheBlockHoldsAllOfIt) {
+  // A record whose picture would run past the block gives no picture.
   TestApp t;
   BitmapRecord r;
   r.image = static_cast<std::uint32_t>(t.app.drawing.allocated() - 2);

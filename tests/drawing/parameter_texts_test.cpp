@@ -68,6 +68,7 @@ TEST(ParamTexts, CopiesOfTheStartUpSettings) {
 TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
   const std::string face31(31, 'f');
   const std::string font = "1,2,3,4,5,6,7,8,9,10,11,12,13,";
+  const std::string name(127, 'n');
   struct Case {
     ParamKind kind;
     std::string text;
@@ -111,6 +112,9 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
       {ParamKind::kFont, font + face31 + "g", false, ""},
       {ParamKind::kFont, "1,2,3,4,5,6,7,8,9,10,11,12,13", false, ""},
       {ParamKind::kFont, font, true, font},
+      // A bitmap name keeps 128 bytes and never half a character.
+      {ParamKind::kBmpName, name + "\x82\xa0", true, name},
+      {ParamKind::kBmpName, name + "ab", true, name + "a"},
       // Byte fields take the low byte and are written unsigned.
       {ParamKind::kFont, "-20,5,2700,0,700,1,257,-1,0,0,0,0,0,Face B", true,
        "-20,5,2700,0,700,1,1,255,0,0,0,0,0,Face B"},
@@ -129,16 +133,6 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
       EXPECT_EQ(param_text(c.kind, s, p), c.copy);
     }
   }
-}
-
-TEST(ParamTexts, ABitmapNameKeeps128BytesAndNeverHalfACharacter) {
-  Settings s = defaults();
-  PointDir p;
-  std::string name(127, 'n');
-  ASSERT_TRUE(read_param_text(ParamKind::kBmpName, name + "\x82\xa0", s, p));
-  EXPECT_EQ(std::string(s.bmp_name), name);
-  ASSERT_TRUE(read_param_text(ParamKind::kBmpName, name + "ab", s, p));
-  EXPECT_EQ(std::string(s.bmp_name), name + "a");
 }
 
 // A paste's two captions, as users have seen them (two differ from the

@@ -63,7 +63,7 @@ TEST(OutlineOrder, AnyOrderAndOrientationOfAQuadrilateralCloses) {
   } while (std::next_permutation(order.begin(), order.end()));
 }
 
-TEST(OutlineOrder, AnOpenPolylineIsRefusedOrAcceptedAsOpen) {
+TEST(OutlineOrder, AnOpenPolylineIsRefusedOrAcceptedAsOpenTwoChainsFail) {
   const std::vector<ExtractionItem> polyline = {line(1, 10, 0, 20, 0), line(2, 20, 0, 20, 10),
                                                 line(3, 0, 0, 10, 0)};
   TestApp t;
@@ -80,13 +80,8 @@ TEST(OutlineOrder, AnOpenPolylineIsRefusedOrAcceptedAsOpen) {
   EXPECT_TRUE(t.messages().empty());
   EXPECT_EQ(xy(out), (DPoint{0, 0}));
   EXPECT_EQ(walk(items), (std::vector<DPoint>{{20, 10}, {20, 0}, {10, 0}}));
-}
-
-TEST(OutlineOrder, ItemsThatAreNotOneChainOrNoItemsFail) {
-  TestApp t;
-  std::vector<ExtractionItem> items = {line(1, 0, 0, 1, 0), line(2, 5, 5, 6, 5),
-                                       line(3, 1, 0, 2, 0)};
-  PointDir out;
+  // Items that are not one chain, and no items at all.
+  items = {line(1, 0, 0, 1, 0), line(2, 5, 5, 6, 5), line(3, 1, 0, 2, 0)};
   EXPECT_EQ(order_outline(t.app, items, out, ChainEnds::kOpenAllowed), 0);
   EXPECT_EQ(t.last_message(), kNotClosed);
   EXPECT_EQ(rgnsort(t.app, out), 0);

@@ -50,22 +50,20 @@ TEST(EnclosurePick, PicksWhatLiesWhollyInsideByItsEndsOrAnchor) {
 }
 
 // The ray leaves from below the lowest point: had it ended one unit above,
-// it would end on this enclosure's vertex (100, 99) and count both edges.
-TEST(EnclosurePick, TheRayEndsBelowTheEnclosure) {
+// it would end on this enclosure's vertex (100, 99) and count both edges. An
+// empty enclosure is reported once and keeps the sets.
+TEST(EnclosurePick, TheRayEndsBelowTheEnclosureAndAnEmptyOneIsReported) {
   TestApp t;
   add_bitmap(t.app, 1, {}, {50, 50});
   t.app.enclosure = {{0, 0}, {100, 0}, {100, 99}, {50, 100}, {0, 100}};
   EXPECT_EQ(jordenbmppick(t.app, 1), 1);
   EXPECT_EQ(stock_numbers(t.app), (Sets{{}, {}, {}, {1}}));
-}
-
-TEST(EnclosurePick, AnEmptyEnclosureIsReportedOnceAndKeepsTheSets) {
-  TestApp t;
+  t.app.enclosure.clear();
   add_geom(t.app, straight(10, 10, 40, 40));
   t.app.line_stock = {ExtractionItem{straight(1, 1, 2, 2), 1, 1}};
   EXPECT_EQ(jordenpickall(t.app, 1), 0);
   EXPECT_EQ(t.messages(), std::vector<std::string>{"jordenpick\t囲み線が存在しません"});
-  EXPECT_EQ(t.app.line_stock.size(), 1u);
+  EXPECT_EQ(stock_numbers(t.app), (Sets{{1}, {}, {}, {1}}));
   t.clear_log();
   EXPECT_EQ(jordenbmppick(t.app, 1), 0);
   EXPECT_EQ(t.last_message(), "jordenbmppick\t囲み線が存在しません");
@@ -106,7 +104,7 @@ TEST(StockTransforms, RatiosOutsideOneHundredthToAHundredAreRefused) {
   }
 }
 
-TEST(StockTransforms, ScalingMovesEndsAboutTheCentreAndBendsDirections) {
+TEST(StockTransforms, ScalingTurningAndMirroring) {
   std::vector<ExtractionItem> lines = {
       ExtractionItem{curve(3, 4, kPi / 4, 7, 2, -3 * kPi / 4), 1, 1}};
   rate_lines(lines, {1, 2}, 2, 1);
@@ -129,10 +127,8 @@ TEST(StockTransforms, ScalingMovesEndsAboutTheCentreAndBendsDirections) {
   bitmaps[0].record.rate = 2;
   rate_bitmaps(bitmaps, {0, 0}, 3, 1);
   EXPECT_EQ(bitmaps[0].record.rate, 4);
-}
 
-TEST(StockTransforms, TurningAndMirroring) {
-  std::vector<ExtractionItem> lines = {ExtractionItem{curve(2, 0, 3.0, 1, 1, kPi / 2), 1, 1}};
+  lines = {ExtractionItem{curve(2, 0, 3.0, 1, 1, kPi / 2), 1, 1}};
   rotate_lines(lines, {1, 0}, kPi / 2);
   // 3 + π/2 is brought into -π..π.
   expect_near(ends(lines[0].geom), {1, 1, 3.0 + kPi / 2 - 2 * kPi, 0, 0, kPi});

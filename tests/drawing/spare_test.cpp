@@ -128,28 +128,49 @@ TEST(SelectionClipboard, PasteWithoutSoundDrawingDataChangesNothing) {
   }
 }
 
+// From layer 2 the selection goes to layer 3 or 1; from the last or the
+// first layer there is no neighbour and nothing changes.
 TEST(LayerMoves, TheSelectionGoesToTheNeighbourWhichBecomesCurrent) {
+  const char* kText = "\t上のレイヤーが存在しません。上のレイヤーを作ってください";
+  const LayerStep kNext = LayerStep::kNext, kPrevious = LayerStep::kPrevious;
+  const Transfer kMove = Transfer::kMove, kCopy = Transfer::kCopy;
   struct Case {
     LayerStep step;
     Transfer transfer;
-    int from, to;
+    int from, to;  // to 0: refused under the caption
     std::size_t left_behind;
+    std::string caption;
   };
-  const Case cases[] = {{LayerStep::kNext, Transfer::kMove, 2, 3, 1},
-                        {LayerStep::kNext, Transfer::kCopy, 2, 3, 2},
-                        {LayerStep::kPrevious, Transfer::kMove, 2, 1, 1},
-                        {LayerStep::kPrevious, Transfer::kCopy, 2, 1, 2}};
+  const Case cases[] = {{kNext, kMove, 2, 3, 1, ""},
+                        {kNext, kCopy, 2, 3, 2, ""},
+                        {kPrevious, kMove, 2, 1, 1, ""},
+                        {kPrevious, kCopy, 2, 1, 2, ""},
+                        {kNext, kMove, 3, 0, 0, "stockmovenextlayer"},
+                        {kNext, kCopy, 3, 0, 0, "stockcopynextlayer"},
+                        {kPrevious, kMove, 1, 0, 0, "stockmovelowerlayer"},
+                        {kPrevious, kCopy, 1, 0, 0, "stockcopylowerlayer"}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.to * 10 + static_cast<int>(c.transfer));
+    SCOPED_TRACE(testing::Message()
+                 << c.from << " to " << c.to << " " << static_cast<int>(c.transfer));
     TestApp t;
     makelayer(t.app, 2);
     makelayer(t.app, 3);
-    add_geom(t.app, straight(7, 0, 7, 1), c.to);
+    add_geom(t.app, straight(7, 0, 7, 1), 1);
+    add_geom(t.app, straight(7, 0, 7, 1), 3);
     add_geom(t.app, straight(1, 0, 1, 1), 2);
     add_geom(t.app, straight(2, 0, 2, 1), 2);
-    t.app.in.nowlayer = 2;
-    select_lines(t.app, {2});
+    t.app.in.nowlayer = c.from;
+    select_lines(t.app, {c.to == 0 ? 1 : 2});
     shift_lines(t.app.line_stock, 100, 0);
+    const std::vector<std::uint8_t> before = t.app.drawing.bytes();
+    if (c.to == 0) {
+      EXPECT_EQ(move_selection_to_layer(t.app, c.step, c.transfer), 0);
+      EXPECT_EQ(t.last_message(), c.caption + kText);
+      EXPECT_EQ(t.app.drawing.bytes(), before);
+      EXPECT_EQ(t.app.line_stock.size(), 1u);
+      EXPECT_FALSE(t.clipboard.drawing());
+      continue;
+    }
     ASSERT_EQ(move_selection_to_layer(t.app, c.step, c.transfer), 1);
     EXPECT_EQ(t.app.in.nowlayer, c.to);
     EXPECT_EQ(line_tags(t.app.drawing, c.to), (std::vector<double>{7, 102}));
@@ -160,33 +181,6 @@ TEST(LayerMoves, TheSelectionGoesToTheNeighbourWhichBecomesCurrent) {
     Block held(*t.clipboard.drawing());
     EXPECT_EQ(chain_offsets(held, c.to, ChainKind::kLines).size(), 1u);
     EXPECT_TRUE(t.messages().empty());
-  }
-}
-
-TEST(LayerMoves, WithoutANeighbourNothingChanges) {
-  const char* kText = "\t上のレイヤーが存在しません。上のレイヤーを作ってください";
-  struct Case {
-    LayerStep step;
-    Transfer transfer;
-    int layer;
-    std::string caption;
-  };
-  const Case cases[] = {{LayerStep::kNext, Transfer::kMove, 2, "stockmovenextlayer"},
-                        {LayerStep::kNext, Transfer::kCopy, 2, "stockcopynextlayer"},
-                        {LayerStep::kPrevious, Transfer::kMove, 1, "stockmovelowerlayer"},
-                        {LayerStep::kPrevious, Transfer::kCopy, 1, "stockcopylowerlayer"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.caption);
-    TestApp t;
-    fill_sample(t.app);
-    t.app.in.nowlayer = c.layer;
-    select_lines(t.app, {1});
-    const std::vector<std::uint8_t> before = t.app.drawing.bytes();
-    EXPECT_EQ(move_selection_to_layer(t.app, c.step, c.transfer), 0);
-    EXPECT_EQ(t.last_message(), c.caption + kText);
-    EXPECT_EQ(t.app.drawing.bytes(), before);
-    EXPECT_EQ(t.app.line_stock.size(), 1u);
-    EXPECT_FALSE(t.clipboard.drawing());
   }
 }
 
