@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <source_location>
+#include <string>
 #include <vector>
 
 #include "drawing/drawing_builder.h"
@@ -12,6 +14,7 @@
 #include "drawing/lines.h"
 #include "geometry/curves.h"
 #include "model/app.h"
+#include "support/test_app.h"
 
 namespace daub::test {
 
@@ -50,6 +53,14 @@ inline void select_lines(App& app, const std::vector<int>& numbers) {
     getline(app, n, line, app.in.nowlayer);
     app.line_stock.push_back(ExtractionItem{line.geom, n, 1});
   }
+}
+
+// An operation refused: it returned 0 and its last message is `message`.
+inline void expect_refused(const TestApp& t, int result, const std::string& message,
+                           std::source_location at = std::source_location::current()) {
+  const testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "refused here");
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(t.last_message(), message);
 }
 
 inline DPoint xy(const PointDir& p) { return {p.x, p.y}; }

@@ -158,8 +158,8 @@ TEST(ParamPaste, CaptionsOfThePastesAndTheRefreshStep) {
     EXPECT_EQ(command->paste_id, c.id);
     const Settings before = t.app.settings;
     t.app.in.nowpointvalid = 0;
-    EXPECT_EQ(param_paste(t.app, *command), 0);
-    EXPECT_EQ(t.last_message(), std::string(c.none) + "\tクリップボードにデータがありません");
+    expect_refused(t, param_paste(t.app, *command),
+                   std::string(c.none) + "\tクリップボードにデータがありません");
     t.clipboard.set_text("x");
     EXPECT_EQ(param_paste(t.app, *command), c.bad ? 0 : 1);
     if (c.bad) {
@@ -183,8 +183,7 @@ TEST(ParamPaste, CaptionsOfThePastesAndTheRefreshStep) {
 
 TEST(ParamPaste, ClipdispShowsTheTextOrSaysThereIsNone) {
   TestApp t;
-  EXPECT_EQ(clipdisp(t.app), 0);
-  EXPECT_EQ(t.last_message(), "clipdisp\tクリップボードにデータがありません");
+  expect_refused(t, clipdisp(t.app), "clipdisp\tクリップボードにデータがありません");
   t.clipboard.set_text(utf8_to_cp932("見出し"));
   EXPECT_EQ(clipdisp(t.app), 1);
   EXPECT_EQ(t.last_message(), "clipbord\t見出し");
@@ -192,12 +191,10 @@ TEST(ParamPaste, ClipdispShowsTheTextOrSaysThereIsNone) {
 
 TEST(Pickups, CurrentLineAndRegionParametersIntoTheSettings) {
   TestApp t;
-  EXPECT_EQ(NowLineColor(t.app), 0);
-  EXPECT_EQ(t.last_message(), "NowLineColor\t注目線が存在しません");
+  expect_refused(t, NowLineColor(t.app), "NowLineColor\t注目線が存在しません");
   t.app.in.nowlinevalid = 1;
   t.app.in.nowline.pen = PenRecord{0, 6, 0x00AA00, 0, 2.5, 1, 3, 5};
-  EXPECT_EQ(NowLineDotParam(t.app), 0);
-  EXPECT_EQ(t.last_message(), "NowLineDotParam\t注目線はドットではありません");
+  expect_refused(t, NowLineDotParam(t.app), "NowLineDotParam\t注目線はドットではありません");
   EXPECT_EQ(NowLinePenwidth(t.app), 1);
   EXPECT_EQ(NowLineColor(t.app), 1);
   t.app.in.nowline.pen.style = 1;
@@ -215,16 +212,16 @@ TEST(Pickups, CurrentLineAndRegionParametersIntoTheSettings) {
   region.param = fill;
   append_element(t.app, 1, ChainKind::kRegions, region, nullptr, 0, "test");
   t.app.in.nowrgn = 1;
-  EXPECT_EQ(NowRgnHatchParam(t.app), 0);
-  EXPECT_EQ(t.last_message(), "NowRgnHatchParam\t注目リージョンはハッチではありません");
+  expect_refused(t, NowRgnHatchParam(t.app),
+                 "NowRgnHatchParam\t注目リージョンはハッチではありません");
   EXPECT_EQ(NowRgnColor(t.app), 1);
   EXPECT_EQ(t.app.settings.color, 0x0000CCu);
   region.param.brush_style = 1;
   region.param.hatch_width = 12;
   append_element(t.app, 1, ChainKind::kRegions, region, nullptr, 0, "test");
   t.app.in.nowrgn = 2;
-  EXPECT_EQ(NowRgnHatchPenDotParam(t.app), 0);
-  EXPECT_EQ(t.last_message(), "NowRgnHatchPenDotParam\t注目ハッチペンはドットではありません");
+  expect_refused(t, NowRgnHatchPenDotParam(t.app),
+                 "NowRgnHatchPenDotParam\t注目ハッチペンはドットではありません");
   EXPECT_EQ(NowRgnHatchParam(t.app), 1);
   EXPECT_EQ(t.app.settings.fill.hatch_width, 12);
   EXPECT_EQ(NowRgnBrstyle(t.app), 1);

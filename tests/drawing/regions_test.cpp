@@ -69,8 +69,7 @@ TEST(OutlineOrder, AnOpenPolylineIsRefusedOrAcceptedAsOpenTwoChainsFail) {
   TestApp t;
   auto items = polyline;
   PointDir out;
-  EXPECT_EQ(order_outline(t.app, items, out, ChainEnds::kClosed), 0);
-  EXPECT_EQ(t.last_message(), kNotClosed);
+  expect_refused(t, order_outline(t.app, items, out, ChainEnds::kClosed), kNotClosed);
   EXPECT_EQ(xy(out), (DPoint{20, 10}));  // the chain broke at the free end
 
   t.clear_log();
@@ -82,10 +81,8 @@ TEST(OutlineOrder, AnOpenPolylineIsRefusedOrAcceptedAsOpenTwoChainsFail) {
   EXPECT_EQ(walk(items), (std::vector<DPoint>{{20, 10}, {20, 0}, {10, 0}}));
   // Items that are not one chain, and no items at all.
   items = {line(1, 0, 0, 1, 0), line(2, 5, 5, 6, 5), line(3, 1, 0, 2, 0)};
-  EXPECT_EQ(order_outline(t.app, items, out, ChainEnds::kOpenAllowed), 0);
-  EXPECT_EQ(t.last_message(), kNotClosed);
-  EXPECT_EQ(rgnsort(t.app, out), 0);
-  EXPECT_EQ(t.last_message(), "rgnsort\t抽出線はありません");
+  expect_refused(t, order_outline(t.app, items, out, ChainEnds::kOpenAllowed), kNotClosed);
+  expect_refused(t, rgnsort(t.app, out), "rgnsort\t抽出線はありません");
 }
 
 // A square of side 100 at (100, 100) from four lines, in chain order
@@ -137,19 +134,16 @@ TEST(Setrgn, AListThatDoesNotCloseShowsWhereItBreaks) {
   const Block before = t.app.drawing;
   t.app.in.nowpointvalid = 0;
   int number = 0;
-  EXPECT_EQ(setrgn(t.app, {}, number, 1), 0);
-  EXPECT_EQ(t.last_message(), "rgnsort\t抽出線はありません");
+  expect_refused(t, setrgn(t.app, {}, number, 1), "rgnsort\t抽出線はありません");
   EXPECT_EQ(t.app.in.nowpointvalid, 0);  // no break to show
   for (DPoint click : {DPoint{150, 100}, DPoint{200, 150}, DPoint{150, 200}})
     pick_stock_line(t.app, click, 1);
-  EXPECT_EQ(setrgn(t.app, {}, number, 1), 0);
-  EXPECT_EQ(t.last_message(), "rgnsort\tデータが閉じていません");
+  expect_refused(t, setrgn(t.app, {}, number, 1), "rgnsort\tデータが閉じていません");
   EXPECT_EQ(t.app.in.nowpointvalid, 1);
   // The first line is walked backwards and nothing goes on from its A.
   EXPECT_EQ(xy(t.app.in.nowpoint), (DPoint{100, 100}));
   pick_stock_line(t.app, {100, 150}, 1);
-  EXPECT_EQ(setrgn(t.app, {}, number, 2), 0);
-  EXPECT_EQ(t.last_message(), "setrgn\tレイヤーが存在しません");
+  expect_refused(t, setrgn(t.app, {}, number, 2), "setrgn\tレイヤーが存在しません");
   EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
   EXPECT_EQ(number, 0);
 }
@@ -207,16 +201,15 @@ TEST(RegionFailures, EachOperationReportsUnderItsOwnName) {
       add_coloured_region(t.app, 2, {});
       const Block before = t.app.drawing;
       t.clear_log();
-      EXPECT_EQ(op.op(t.app, s.n, s.layer), 0);
-      EXPECT_EQ(t.last_message(), std::string(op.name) + "\t" + s.text);
+      expect_refused(t, op.op(t.app, s.n, s.layer), std::string(op.name) + "\t" + s.text);
       EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
     }
   }
   TestApp t;
   add_square(t.app);
   add_coloured_region(t.app, 1, {{1, 1}, {2, 1}, {3, -1}, {4, 1}});
-  EXPECT_EQ(polygonnum(t.app, {250, 150}, 1), 0);
-  EXPECT_EQ(t.last_message(), "polygonnum\t指定された場所にポリゴンはありません");
+  expect_refused(t, polygonnum(t.app, {250, 150}, 1),
+                 "polygonnum\t指定された場所にポリゴンはありません");
 }
 
 // The later of two overlapping regions wins; moved to the bottom, the other.

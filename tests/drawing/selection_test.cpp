@@ -65,8 +65,7 @@ TEST(EnclosurePick, TheRayEndsBelowTheEnclosureAndAnEmptyOneIsReported) {
   EXPECT_EQ(t.messages(), std::vector<std::string>{"jordenpick\t囲み線が存在しません"});
   EXPECT_EQ(stock_numbers(t.app), (Sets{{1}, {}, {}, {1}}));
   t.clear_log();
-  EXPECT_EQ(jordenbmppick(t.app, 1), 0);
-  EXPECT_EQ(t.last_message(), "jordenbmppick\t囲み線が存在しません");
+  expect_refused(t, jordenbmppick(t.app, 1), "jordenbmppick\t囲み線が存在しません");
 }
 
 TEST(StockToggle, TheNearerTextIsTakenAndGivenBackTheLetterOnATie) {

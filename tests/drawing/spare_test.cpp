@@ -26,8 +26,7 @@ const char kNotDrawing[] = "drawdatapaste\tTORVCADデータではありません
 
 TEST(Spare, AltswapTwiceGivesBackTheDrawingByteForByte) {
   TestApp t;
-  EXPECT_EQ(altswap(t.app), 0);
-  EXPECT_EQ(t.last_message(), "altswap\t予備画面が存在しません");
+  expect_refused(t, altswap(t.app), "altswap\t予備画面が存在しません");
   fill_sample(t.app);
   save_to_spare(t.app);
   const std::vector<std::uint8_t> first = t.app.drawing.bytes();
@@ -56,8 +55,7 @@ Block spare_layer() {
 
 TEST(Spare, AltapendAddsTheLayerAsTheSelectionAndKeepsEntriesThatNameNoLineAtZero) {
   TestApp t;
-  EXPECT_EQ(altapend(t.app, 1), 0);
-  EXPECT_EQ(t.last_message(), "altapend\t予備画面が存在しません");
+  expect_refused(t, altapend(t.app, 1), "altapend\t予備画面が存在しません");
   t.clear_log();
   add_geom(t.app, straight(1, 0, 1, 5));
   add_geom(t.app, straight(2, 0, 2, 5));
@@ -89,8 +87,7 @@ TEST(Spare, AFailedAppendChangesNothing) {
   ASSERT_EQ(altapend(room.app, 1), 1);
   const std::uint32_t needed = room.app.drawing.used() - t.app.drawing.used();
   t.app.block_limit = t.app.drawing.used() + needed - 1;
-  EXPECT_EQ(altapend(t.app, 1), 0);
-  EXPECT_EQ(t.last_message(), "altapend\t画面合成に失敗しました");
+  expect_refused(t, altapend(t.app, 1), "altapend\t画面合成に失敗しました");
   EXPECT_EQ(t.app.drawing.bytes(), before);
   EXPECT_TRUE(stocks_empty(t.app));
   t.app.block_limit = t.app.drawing.used() + needed;
@@ -118,8 +115,7 @@ TEST(SelectionClipboard, PasteWithoutSoundDrawingDataChangesNothing) {
     save_to_spare(t.app);
     select_lines(t.app, {1});
     const std::vector<std::uint8_t> before = t.app.drawing.bytes();
-    EXPECT_EQ(paste_selection(t.app), 0);
-    EXPECT_EQ(t.last_message(), c.message);
+    expect_refused(t, paste_selection(t.app), c.message);
     EXPECT_EQ(t.app.drawing.bytes(), before);
     EXPECT_TRUE(t.app.spare);
     EXPECT_EQ(t.app.line_stock.size(), 1u);
@@ -164,8 +160,7 @@ TEST(LayerMoves, TheSelectionGoesToTheNeighbourWhichBecomesCurrent) {
     shift_lines(t.app.line_stock, 100, 0);
     const std::vector<std::uint8_t> before = t.app.drawing.bytes();
     if (c.to == 0) {
-      EXPECT_EQ(move_selection_to_layer(t.app, c.step, c.transfer), 0);
-      EXPECT_EQ(t.last_message(), c.caption + kText);
+      expect_refused(t, move_selection_to_layer(t.app, c.step, c.transfer), c.caption + kText);
       EXPECT_EQ(t.app.drawing.bytes(), before);
       EXPECT_EQ(t.app.line_stock.size(), 1u);
       EXPECT_FALSE(t.clipboard.drawing());
