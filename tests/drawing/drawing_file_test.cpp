@@ -63,14 +63,12 @@ TEST(DrawingFile, NameCheck) {
   const struct {
     std::string name;
     int passes;
-  } cases[] = {
-      {"PAGE0001.SKL", 1},
-      {"skl", 1},
-      {"x.skx", 0},
-      {std::string(125, 'a') + "skl", 0},
-      {std::string(124, 'a') + "skl", 1},
-      {std::string("a.skl\0x", 7), 1},
-  };
+  } cases[] = {{"PAGE0001.SKL", 1},
+               {"skl", 1},
+               {"x.skx", 0},
+               {std::string(125, 'a') + "skl", 0},
+               {std::string(124, 'a') + "skl", 1},
+               {std::string("a.skl\0x", 7), 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     TestApp t;

@@ -22,12 +22,10 @@ TEST(Snap, TakesAnEndThenALineWithinFourPixels) {
     int result;         // what snap returns
     double to_x, to_y;  // where the point ends up
     std::size_t lines;  // lines afterwards
-  } cases[] = {
-      {"end at 3 px", 103, 0, 1, 100, 0, 2},
-      {"end at 4 px", 104, 0, 0, 104, 0, 2},
-      {"line at 4 px", 196, 0, 1, 200, 0, 3},
-      {"line at 5 px", 195, 0, 0, 195, 0, 2},
-  };
+  } cases[] = {{"end at 3 px", 103, 0, 1, 100, 0, 2},
+               {"end at 4 px", 104, 0, 0, 104, 0, 2},
+               {"line at 4 px", 196, 0, 1, 200, 0, 3},
+               {"line at 5 px", 195, 0, 0, 195, 0, 2}};
   for (double scale : {1.0, 2.0}) {
     for (const auto& c : cases) {
       SCOPED_TRACE(testing::Message() << c.name << " at scale " << scale);

@@ -48,8 +48,7 @@ TEST(ParamTexts, CopiesOfTheStartUpSettings) {
       {ParamKind::kDotParam, "5.000000,0.000000,2,1"},
       {ParamKind::kColor, "0,0,0"},
       {ParamKind::kPrintParam, "0.000000,0.000000,4.700000"},
-      {ParamKind::kGridParam, "630.000000,891.000000,20.000000"},
-  };
+      {ParamKind::kGridParam, "630.000000,891.000000,20.000000"}};
   const Settings s = defaults();
   const PointDir point{1.5, -2, kPi / 6};
   for (const auto& [kind, text] : cases) {
@@ -143,13 +142,11 @@ TEST(ParamPaste, CaptionsOfThePastesAndTheRefreshStep) {
     const char* none;
     const char* bad;
   };
-  const Case cases[] = {
-      {119, "spotvtpaste", "spotvtpaste"},
-      {214, "nowformatpaste", "nowformtpaste"},
-      {508, "nowhatchparampaste", "nowatchparampaste"},
-      {222, "nowbmppaste", nullptr},
-      {230, "nowcolorpaste", "nowcolorpaste"},
-  };
+  const Case cases[] = {{119, "spotvtpaste", "spotvtpaste"},
+                        {214, "nowformatpaste", "nowformtpaste"},
+                        {508, "nowhatchparampaste", "nowatchparampaste"},
+                        {222, "nowbmppaste", nullptr},
+                        {230, "nowcolorpaste", "nowcolorpaste"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
     TestApp t;

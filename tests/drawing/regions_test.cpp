@@ -184,12 +184,10 @@ TEST(RegionFailures, EachOperationReportsUnderItsOwnName) {
   const struct {
     int n, layer;
     const char* text;
-  } situations[] = {
-      {1, 3, "レイヤーが存在しません"},
-      {1, 2, "データが存在しません"},
-      {3, 1, "該当データが存在しません"},
-      {0, 1, "該当データが存在しません"},
-  };
+  } situations[] = {{1, 3, "レイヤーが存在しません"},
+                    {1, 2, "データが存在しません"},
+                    {3, 1, "該当データが存在しません"},
+                    {0, 1, "該当データが存在しません"}};
   for (const auto& op : ops) {
     for (const auto& s : situations) {
       const bool picks = std::string(op.name) == "polygonnum";
