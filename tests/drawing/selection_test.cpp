@@ -160,8 +160,7 @@ TEST(StockBox, CoversLineEndsAndAnchorsOnly) {
   t.app.bitmap_stock[0].record.y = 12;
   const std::optional<StockBox> box = stockbox(t.app);
   ASSERT_TRUE(box);
-  EXPECT_EQ(box->low, (DPoint{-4, 0}));
-  EXPECT_EQ(box->high, (DPoint{10, 12}));
+  EXPECT_EQ(std::pair(box->low, box->high), std::pair(DPoint{-4, 0}, DPoint{10, 12}));
   enclose_selection(t.app);
   EXPECT_EQ(t.app.enclosure, (std::vector<DPoint>{{-4, 0}, {10, 0}, {10, 12}, {-4, 12}}));
 }
@@ -287,8 +286,7 @@ TEST(StockRestyle, CurrentPenPartsGoToSelectedLinesAndTextStylesToTheSetsToo) {
   ASSERT_EQ(stockmove(t.app, 1), 1);
   const auto text =
       t.app.drawing.get<TextRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kLetters)[0]);
-  EXPECT_EQ(text.color, 0x123456u);
-  EXPECT_EQ(text.font.height, 0);
+  EXPECT_EQ(std::pair(text.color, text.font.height), std::pair(0x123456u, 0));
 }
 
 }  // namespace
