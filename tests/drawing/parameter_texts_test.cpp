@@ -135,8 +135,8 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
 }
 
 // A paste's two captions, as users have seen them (two differ from the
-// command's name, one paste never refuses), and its effects.
-TEST(ParamPaste, CaptionsOfThePastesAndTheRefreshStep) {
+// command's name, one paste never refuses), its effects, and clipdisp.
+TEST(ParamPaste, CaptionsOfThePastesTheRefreshStepAndClipdisp) {
   struct Case {
     int id;
     const char* none;
@@ -166,21 +166,17 @@ TEST(ParamPaste, CaptionsOfThePastesAndTheRefreshStep) {
     }
   }
   TestApp t;
+  expect_refused(t, clipdisp(t.app), "clipdisp\tクリップボードにデータがありません");
   t.clipboard.set_text("1,2,3");
   param_paste(t.app, *param_command(230));
-  EXPECT_EQ(t.app.settings.line_pen.color, 0x030201u);
-  EXPECT_EQ(t.app.settings.fill.color, 0x030201u);
+  EXPECT_EQ(std::pair(t.app.settings.line_pen.color, t.app.settings.fill.color),
+            std::pair(0x030201u, 0x030201u));
   param_copy(t.app, *param_command(229));
   EXPECT_EQ(t.clipboard.text(), "1,2,3");
   t.clipboard.set_text("3,4,-90");
   param_paste(t.app, *param_command(119));
   EXPECT_EQ(t.app.in.nowpointvalid, 1);
   EXPECT_NEAR(t.app.in.nowpoint.angle, -kPi / 2, 1e-12);
-}
-
-TEST(ParamPaste, ClipdispShowsTheTextOrSaysThereIsNone) {
-  TestApp t;
-  expect_refused(t, clipdisp(t.app), "clipdisp\tクリップボードにデータがありません");
   t.clipboard.set_text(utf8_to_cp932("見出し"));
   EXPECT_EQ(clipdisp(t.app), 1);
   EXPECT_EQ(t.last_message(), "clipbord\t見出し");
@@ -200,13 +196,10 @@ TEST(Pickups, CurrentLineAndRegionParametersIntoTheSettings) {
   EXPECT_EQ(pen_values(t.app.settings.line_pen),
             pen_values(PenRecord{0, 6, 0x00AA00, 0, 2.5, 1, 3, 5}));
 
-  RegionParam fill;
-  fill.brush_style = 0;
-  fill.color = 0x0000CC;
-  fill.hatch_pen = PenRecord{0, 3, 0, 0, 7, 0, 2, 1};
   add_geom(t.app, straight(0, 0, 1, 0));
-  RegionRecord region;
-  region.param = fill;
+  RegionRecord region;  // a solid brush
+  region.param.color = 0x0000CC;
+  region.param.hatch_pen = PenRecord{0, 3, 0, 0, 7, 0, 2, 1};
   append_element(t.app, 1, ChainKind::kRegions, region, nullptr, 0, "test");
   t.app.in.nowrgn = 1;
   expect_refused(t, NowRgnHatchParam(t.app),
