@@ -53,13 +53,18 @@ Block spare_layer() {
   return s.app.drawing;
 }
 
-TEST(Spare, AltapendAddsTheLayerAsTheSelectionAndKeepsEntriesThatNameNoLineAtZero) {
-  TestApp t;
+// The room for the whole layer is made before the first element goes in: one
+// byte short of it, nothing goes in at all.
+TEST(Spare, AltapendAddsTheLayerAsTheSelectionOrNothingWithoutRoomForAll) {
+  TestApp t, short_of_room;
   expect_refused(t, altapend(t.app, 1), "altapend\t予備画面が存在しません");
   t.clear_log();
   add_geom(t.app, straight(1, 0, 1, 5));
   add_geom(t.app, straight(2, 0, 2, 5));
   t.app.spare = spare_layer();
+  App& s = short_of_room.app;
+  s.drawing = t.app.drawing;
+  s.spare = t.app.spare;
   ASSERT_EQ(altapend(t.app, 1), 1);
   EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{1, 2, 10, 11, 12}));
   const std::uint32_t region = chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0];
@@ -72,26 +77,15 @@ TEST(Spare, AltapendAddsTheLayerAsTheSelectionAndKeepsEntriesThatNameNoLineAtZer
   EXPECT_EQ(t.app.in.nowlinevalid, 5);
   EXPECT_TRUE(is_valid_drawing(t.app.drawing));
   EXPECT_TRUE(t.messages().empty());
-}
 
-// The room for the whole layer is made before the first element goes in:
-// one byte short of it, nothing goes in at all.
-TEST(Spare, AFailedAppendChangesNothing) {
-  TestApp t;
-  add_geom(t.app, straight(1, 0, 1, 5));
-  t.app.spare = spare_layer();
-  const std::vector<std::uint8_t> before = t.app.drawing.bytes();
-  TestApp room;
-  room.app.drawing = t.app.drawing;
-  room.app.spare = t.app.spare;
-  ASSERT_EQ(altapend(room.app, 1), 1);
-  const std::uint32_t needed = room.app.drawing.used() - t.app.drawing.used();
-  t.app.block_limit = t.app.drawing.used() + needed - 1;
-  expect_refused(t, altapend(t.app, 1), "altapend\t画面合成に失敗しました");
-  EXPECT_EQ(t.app.drawing.bytes(), before);
-  EXPECT_TRUE(stocks_empty(t.app));
-  t.app.block_limit = t.app.drawing.used() + needed;
-  EXPECT_EQ(altapend(t.app, 1), 1);
+  const std::uint32_t needed = t.app.drawing.used() - s.drawing.used();
+  const std::vector<std::uint8_t> before = s.drawing.bytes();
+  s.block_limit = s.drawing.used() + needed - 1;
+  expect_refused(short_of_room, altapend(s, 1), "altapend\t画面合成に失敗しました");
+  EXPECT_EQ(s.drawing.bytes(), before);
+  EXPECT_TRUE(stocks_empty(s));
+  s.block_limit = s.drawing.used() + needed;
+  EXPECT_EQ(altapend(s, 1), 1);
 }
 
 // A paste with nothing sound to paste leaves the drawing, the sets and the
