@@ -174,22 +174,6 @@ TEST(Layers, ElementOperationsNameWhatIsMissingUnderTheirOwnCaption) {
   }
 }
 
-TEST(Layers, NextAndPreviousWrapAndLayerfixClampsTheCurrentLayer) {
-  TestApp t;
-  three_layers(t);
-  t.app.in.nowlayer = 3;
-  EXPECT_EQ(nextlayer(t.app), 1);
-  EXPECT_EQ(nextlayer(t.app), 2);
-  EXPECT_EQ(prevlayer(t.app), 1);
-  EXPECT_EQ(prevlayer(t.app), 3);
-  layerfix(t.app);
-  EXPECT_TRUE(t.messages().empty());
-  t.app.in.nowlayer = 7;
-  layerfix(t.app);
-  EXPECT_EQ(t.last_message(), "layerfix\t7番レイヤーは存在しません。注目レイヤーは3番に変更します");
-  EXPECT_EQ(t.app.in.nowlayer, 3);
-}
-
 TEST(Layers, LayerdlgTakesOnlyExistingNumbers) {
   const struct {
     ScriptAnswer::Kind kind;
