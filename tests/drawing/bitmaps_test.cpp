@@ -1,5 +1,3 @@
-// Bitmap elements: creation, picking, editing, deletion and the painter.
-
 #include "drawing/bitmaps.h"
 
 #include <gtest/gtest.h>

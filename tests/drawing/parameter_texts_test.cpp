@@ -1,11 +1,7 @@
-// Parameter texts: what each copy writes, what each paste accepts and
-// refuses, the captions of the refusals, and the pick-ups.
-
 #include "drawing/parameter_texts.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 
 #include "drawing/line_fixtures.h"

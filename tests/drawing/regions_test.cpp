@@ -1,6 +1,3 @@
-// Regions: lines chained into outlines, regions made, read, restyled,
-// reordered and found under a point, and the outline a region is drawn by.
-
 #include "drawing/regions.h"
 
 #include <gtest/gtest.h>

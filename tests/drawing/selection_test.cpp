@@ -1,6 +1,3 @@
-// The selection sets: enclosure picks, toggles, the transformations, the
-// commit and what it does to regions, keeping and deleting the selection.
-
 #include "drawing/selection.h"
 
 #include <gtest/gtest.h>

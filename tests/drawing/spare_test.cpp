@@ -1,7 +1,5 @@
-// The spare screen and the selection through the clipboard: exchanging
-// drawings, appending a layer as the selection, the layer moves, and drawing
-// data refused at the door. Copy, paste and duplicate of the selection are
-// pinned by the selection scripts.
+// Copy, paste and duplicate of the selection are pinned by the selection
+// scripts.
 
 #include "drawing/spare.h"
 

@@ -1,6 +1,3 @@
-// Text elements: creation, the range operations, splitting, restyling and
-// the entry checks, on both element kinds.
-
 #include "drawing/texts.h"
 
 #include <gtest/gtest.h>
