@@ -14,7 +14,7 @@ namespace {
 // The packed sample drawing and where its records lie.
 struct Sample {
   Block b;
-  std::uint32_t layer2 = 0, line1 = 0, line2 = 0, region = 0, letter = 0, bitmap = 0;
+  std::uint32_t layer2 = 0, line1 = 0, line2 = 0, region = 0, letter_nul = 0, bitmap = 0;
 };
 
 Sample sample() {
@@ -25,7 +25,8 @@ Sample sample() {
   s.layer2 = layer_offset(s.b, 2);
   const auto lines = chain_offsets(s.b, 1, ChainKind::kLines);
   s.line1 = lines[0], s.line2 = lines[1];
-  s.letter = chain_offsets(s.b, 1, ChainKind::kLetters)[0];
+  const auto letter = s.b.get<TextRecord>(chain_offsets(s.b, 1, ChainKind::kLetters)[0]);
+  s.letter_nul = letter.chars + letter.length;
   s.region = chain_offsets(s.b, 1, ChainKind::kRegions)[0];
   s.bitmap = chain_offsets(s.b, 1, ChainKind::kBitmaps)[0];
   return s;
@@ -35,7 +36,6 @@ Sample sample() {
 // fuzzer cover further damage.
 TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
   using R = RegionRecord;
-  using T = TextRecord;
   using BR = BitmapRecord;
   const struct {
     const char* name;
@@ -49,11 +49,7 @@ TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
        [](Sample& s) { s.b.put(s.region + offsetof(R, entries), s.region); }},
       {"region count above the limit",
        [](Sample& s) { s.b.put(s.region + offsetof(R, count), 65536); }},
-      {"text without its NUL",
-       [](Sample& s) {
-         const auto t = s.b.get<T>(s.letter);
-         s.b.put<char>(t.chars + t.length, 'x');
-       }},
+      {"text without its NUL", [](Sample& s) { s.b.put<char>(s.letter_nul, 'x'); }},
       {"bitmap image over the header",
        [](Sample& s) {
          s.b.put<std::uint32_t>(s.bitmap + offsetof(BR, image), 0);
