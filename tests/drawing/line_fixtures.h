@@ -1,6 +1,6 @@
 #pragma once
-// Line geometries for the line element tests, and a way to store them as
-// they are (bad ones included) and read them back.
+// Line geometries for the drawing tests, a way to store them as they are (bad
+// ones included) and read them back, and the comparisons the tests share.
 
 #include <gtest/gtest.h>
 
@@ -89,6 +89,6 @@ inline std::vector<std::vector<int>> stock_numbers(const App& app) {
   for (const BitmapStockItem& item : app.bitmap_stock) out[3].push_back(item.number);
   return out;
 }
-using Sets = std::vector<std::vector<int>>;
+using Sets = std::vector<std::vector<int>>;  // what stock_numbers returns
 
 }  // namespace daub::test
