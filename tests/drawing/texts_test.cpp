@@ -159,10 +159,7 @@ TEST(Texts, PageMarks) {
                {"12", false},  {"-12", false}, {"12-", false}};
   for (const auto& c : cases) EXPECT_EQ(is_page_mark(c.text), c.mark) << c.text;
   TestApp t;
-  make_text(t, TextKind::kLetter, "-1-");
-  make_text(t, TextKind::kLetter, "x");
-  make_text(t, TextKind::kLetter, "-22-");
-  make_text(t, TextKind::kLetter, "y");
+  for (const char* text : {"-1-", "x", "-22-", "y"}) make_text(t, TextKind::kLetter, text);
   EXPECT_EQ(letterpagestrnum(t.app, 1), 3);
 }
 
