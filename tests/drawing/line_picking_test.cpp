@@ -125,8 +125,7 @@ TEST(CutAtClick, CutsTheNearestLineHoweverFar) {
   EXPECT_EQ(cut_at_click(t.app, {18, 40}, 1), 2);
   const std::vector<LineGeometry> g = geoms(t.app);
   ASSERT_EQ(g.size(), 3u);
-  EXPECT_EQ(g[1].y1, 40);
-  EXPECT_EQ(g[2].y0, 40);
+  EXPECT_EQ(std::pair(g[1].y1, g[2].y0), std::pair(40.0, 40.0));
   EXPECT_EQ(cut_at_click(t.app, {500, 500}, 1), 0);
 }
 
@@ -198,16 +197,15 @@ TEST(Shapes, EllipseAndCircleAreFourQuarterCurves) {
   for (int i = 0; i < 4; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(g[i].kind, kShapeCurve);
-    EXPECT_EQ(g[i].x1, g[(i + 1) % 4].x0);
-    EXPECT_EQ(g[i].y1, g[(i + 1) % 4].y0);
+    const LineGeometry& next = g[(i + 1) % 4];
+    EXPECT_EQ((DPoint{g[i].x1, g[i].y1}), (DPoint{next.x0, next.y0}));
     for (const DPoint& p : curve_points(g[i]))
       EXPECT_NEAR(std::pow((p.x - 60) / 40, 2) + std::pow((p.y - 30) / 20, 2), 1.0, 1e-9);
   }
   EXPECT_EQ(t.app.in.nowlinevalid, 4);
   // A circle takes its radius from the point.
   ASSERT_EQ(circle_lines(t.app, {0, 0}, {3, 4}, 1), 4);
-  EXPECT_EQ(geoms(t.app)[4].x0, 5);
-  EXPECT_EQ(geoms(t.app)[5].y0, 5);
+  EXPECT_EQ(std::pair(geoms(t.app)[4].x0, geoms(t.app)[5].y0), std::pair(5.0, 5.0));
 }
 
 TEST(Shapes, DegenerateShapesAreRefusedWhole) {
