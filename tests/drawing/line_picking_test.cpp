@@ -176,10 +176,8 @@ TEST(JoinEnds, MovesTheOtherEndOntoTheNearestEnd) {
   EXPECT_EQ(join_ends(t.app, {101, 0}, 1.5, 1), 0);  // the other end is too far
   EXPECT_EQ(join_ends(t.app, {101, 0}, kEndJoinDistance, 1), 1);
   const LineGeometry g = geoms(t.app)[1];
-  EXPECT_EQ((DPoint{g.x0, g.y0}), (DPoint{100, 0}));
-  // A straight line keeps pointing along itself.
-  EXPECT_EQ(g.a0, std::atan2(2.0, 100.0));
-  EXPECT_EQ(g.a1, g.a0);
+  const double a = std::atan2(2.0, 100.0);  // a straight line keeps pointing along itself
+  EXPECT_EQ(std::tuple(g.x0, g.y0, g.a0, g.a1), std::tuple(100.0, 0.0, a, a));
   EXPECT_EQ(join_ends(t.app, {500, 500}, kEndJoinDistance, 1), 0);
   // Each end within reach of the point, but not of the other: no join.
   TestApp apart;
