@@ -1,5 +1,3 @@
-// Bitmap elements: creation, picking, editing, deletion and the painter.
-
 #include "drawing/bitmaps.h"
 
 #include <gtest/gtest.h>
@@ -42,11 +40,7 @@ Dib one_bit_picture(int w) {
 
 // Adds a picture at (x, y) with the given rate; returns its number.
 int place(App& app, const Dib& dib, double x, double y, double rate = 1.0, int layer = 1) {
-  BitmapRecord r;
-  r.x = x;
-  r.y = y;
-  r.rate = rate;
-  return setbmp(app, r, dib, layer);
+  return setbmp(app, BitmapRecord{x, y, rate}, dib, layer);
 }
 
 // The picture primitives of a full paint in display mode 0, without the
@@ -74,9 +68,7 @@ TEST(Bitmaps, FromTheClipboardAppendsAtTheCurrentPointWithTheSettingsRate) {
   EXPECT_TRUE(t.messages().empty());
   BitmapRecord r;
   const std::optional<Dib> image = getbmphandle(t.app, 2, r, 1);
-  EXPECT_EQ(r.x, 12.5);
-  EXPECT_EQ(r.y, -7.0);
-  EXPECT_EQ(r.rate, 0.5);
+  EXPECT_EQ(std::tuple(r.x, r.y, r.rate), std::tuple(12.5, -7.0, 0.5));
   EXPECT_EQ(image, dib_from_packed(small_dib()).dib);
   EXPECT_EQ(r.size, image->size());
   EXPECT_EQ(r.image, t.app.drawing.used() - r.size);  // right behind its record
@@ -95,16 +87,14 @@ TEST(Bitmaps, APictureAtRateOneIsDrawnAtPixelSizeAndBmpnowScalesIt) {
     const int n = place(t.app, dib, 10, 20);  // world = client at start
     auto images = painted_images(t.app);
     ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0].points[0], (IntPoint{10, 20}));
-    EXPECT_EQ(images[0].points[1], (IntPoint{3, h}));
+    EXPECT_EQ(images[0].points, (std::vector<IntPoint>{{10, 20}, {3, h}}));
     EXPECT_EQ(images[0].image.pixels, dib_to_dc_image(dib)->pixels);
 
     t.app.settings.bmp_rate = 2.0;
     ASSERT_EQ(bmpnow(t.app, n, 1), n);
     images = painted_images(t.app);
     ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0].points[0], (IntPoint{10, 20}));
-    EXPECT_EQ(images[0].points[1], (IntPoint{6, 2 * h}));
+    EXPECT_EQ(images[0].points, (std::vector<IntPoint>{{10, 20}, {6, 2 * h}}));
   }
 }
 
@@ -126,10 +116,7 @@ TEST(Bitmaps, DamagedPicturesAreNeverReadPastTheirBytes) {
     EXPECT_TRUE(painted_images(t.app).empty());
     EXPECT_EQ(t.last_message(), c.message);
   }
-}
-
-// A record whose picture would run past the block gives no picture.
-TEST(Bitmaps, APictureIsTakenOnlyWhenTheBlockHoldsAllOfIt) {
+  // A record whose picture would run past the block gives no picture.
   TestApp t;
   BitmapRecord r;
   r.image = static_cast<std::uint32_t>(t.app.drawing.allocated() - 2);
@@ -146,9 +133,7 @@ TEST(Bitmaps, BmpchangeKeepsAnchorAndRateAndPackingDropsTheOldPicture) {
   ASSERT_EQ(bmpchange(t.app, 1, small, 1), 1);
   BitmapRecord r;
   EXPECT_EQ(getbmphandle(t.app, 1, r, 1), small);
-  EXPECT_EQ(r.x, 3.0);
-  EXPECT_EQ(r.y, 4.0);
-  EXPECT_EQ(r.rate, 1.5);
+  EXPECT_EQ(std::tuple(r.x, r.y, r.rate), std::tuple(3.0, 4.0, 1.5));
   EXPECT_EQ(t.app.drawing.used(), kEmptyDrawing + sizeof(BitmapRecord) + small.size());
 }
 
@@ -167,10 +152,8 @@ TEST(Bitmaps, DeletingKeepsTheOthersInOrderAndTheLastClearsTheHead) {
   ASSERT_EQ(delbmp(t.app, 1, 1), 1);
   EXPECT_EQ(chain_head(t.app.drawing, layer_offset(t.app.drawing, 1), ChainKind::kBitmaps), 0u);
   // The deleted anchor becomes the current point.
-  EXPECT_EQ(t.app.in.nowpoint.x, 30.0);
-  EXPECT_EQ(t.app.in.nowpoint.y, 40.0);
-  EXPECT_EQ(t.app.in.nowpoint.angle, 0.0);
-  EXPECT_EQ(t.app.in.nowpointvalid, 1);
+  const PointDir& p = t.app.in.nowpoint;
+  EXPECT_EQ(std::tuple(p.x, p.y, p.angle, t.app.in.nowpointvalid), std::tuple(30.0, 40.0, 0.0, 1));
   EXPECT_EQ(t.app.drawing.used(), kEmptyDrawing);
 }
 

@@ -40,27 +40,22 @@ TEST(DrawingFile, SavingACopyWritesTheBlockAsReadAndKeepsTheName) {
 }
 
 // Declining is pinned by the overwrite script.
-TEST(DrawingFile, AnsweringYesOverwritesAPageFile) {
+TEST(DrawingFile, AnsweringYesOverwritesAPageFileAFailedSaveKeepsTheName) {
   TestApp t;
   TempDir dir;
   t.app.files.page_folder = dir.path;
+  t.app.files.working_folder = dir.path;
   write_bytes(dir.file("old.skl"), {1, 2, 3, 4, 5});
   add_line(t.app, 1, 1);
   t.answer(ScriptAnswer::kYes);
   EXPECT_EQ(sklpagefileout(t.app, "old.skl"), 1);
   EXPECT_EQ(t.last_message(), "CAUTION\t既存ファイルを更新しますか？");
   EXPECT_EQ(read_bytes(dir.file("old.skl")), used_bytes(t.app.drawing));
-}
-
-TEST(DrawingFile, FailedSaveReportsAndKeepsTheName) {
-  TestApp t;
-  TempDir dir;
-  t.app.files.working_folder = dir.path;
   const std::string title = t.ui.title();
   t.answer(ScriptAnswer::kYes);
   EXPECT_EQ(sklfileout(t.app, "missing/x.skl"), 0);
   EXPECT_EQ(t.last_message(), "CAUTION\tファイルオープン出来ません");
-  EXPECT_EQ(t.app.files.current_file, "drawdata.skl");
+  EXPECT_EQ(t.app.files.current_file, "old.skl");
   EXPECT_EQ(t.ui.title(), title);
 }
 
@@ -68,14 +63,12 @@ TEST(DrawingFile, NameCheck) {
   const struct {
     std::string name;
     int passes;
-  } cases[] = {
-      {"PAGE0001.SKL", 1},
-      {"skl", 1},
-      {"x.skx", 0},
-      {std::string(125, 'a') + "skl", 0},
-      {std::string(124, 'a') + "skl", 1},
-      {std::string("a.skl\0x", 7), 1},
-  };
+  } cases[] = {{"PAGE0001.SKL", 1},
+               {"skl", 1},
+               {"x.skx", 0},
+               {std::string(125, 'a') + "skl", 0},
+               {std::string(124, 'a') + "skl", 1},
+               {std::string("a.skl\0x", 7), 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     TestApp t;

@@ -32,7 +32,7 @@ void three_layers(TestApp& t) {
 }
 
 // Appending zero layers, byte for byte, is pinned by the layers script.
-TEST(Layers, MakelayerInsertsBeforeLayerN) {
+TEST(Layers, MakelayerInsertsBeforeLayerNUpToTheLayerLimit) {
   TestApp t;
   three_layers(t);
   makelayer(t.app, 3);
@@ -40,6 +40,16 @@ TEST(Layers, MakelayerInsertsBeforeLayerN) {
   makelayer(t.app, 1);
   EXPECT_EQ(layer_tags(t.app.drawing), (std::vector<double>{0, 1, 2, 0, 3}));
   EXPECT_EQ(t.messages().size(), 0u);
+  // More layers could be saved but never read back: the last one is made, one
+  // more is refused.
+  for (std::uint32_t count : {kMaxLayers - 1, kMaxLayers}) {
+    SCOPED_TRACE(count);
+    t.app.drawing = long_chain(count, 0);
+    makelayer(t.app, 1);
+    const bool room = count < kMaxLayers;
+    EXPECT_EQ(layer_count(t.app.drawing), static_cast<int>(room ? count + 1 : count));
+    EXPECT_EQ(t.last_message(), room ? "" : "memck\tメモリー不足、データをセーブしてください");
+  }
 }
 
 TEST(Layers, RefusedOperationsReportAndChangeNothing) {
@@ -71,20 +81,6 @@ TEST(Layers, RefusedOperationsReportAndChangeNothing) {
     EXPECT_EQ(t.messages(), std::vector<std::string>{c.message});
     EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
     EXPECT_EQ(t.app.in.nowlayer, 2);
-  }
-}
-
-// More layers could be saved but never read back: the last one is made, one
-// more is refused.
-TEST(Layers, MakelayerStopsAtTheLayerLimit) {
-  for (std::uint32_t count : {kMaxLayers - 1, kMaxLayers}) {
-    SCOPED_TRACE(count);
-    TestApp t;
-    t.app.drawing = long_chain(count, 0);
-    makelayer(t.app, 1);
-    const bool room = count < kMaxLayers;
-    EXPECT_EQ(layer_count(t.app.drawing), static_cast<int>(room ? count + 1 : count));
-    EXPECT_EQ(t.last_message(), room ? "" : "memck\tメモリー不足、データをセーブしてください");
   }
 }
 
@@ -176,22 +172,6 @@ TEST(Layers, ElementOperationsNameWhatIsMissingUnderTheirOwnCaption) {
     EXPECT_EQ(t.messages(), std::vector<std::string>{std::string(c.caption) + "\t" + c.text});
     EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
   }
-}
-
-TEST(Layers, NextAndPreviousWrapAndLayerfixClampsTheCurrentLayer) {
-  TestApp t;
-  three_layers(t);
-  t.app.in.nowlayer = 3;
-  EXPECT_EQ(nextlayer(t.app), 1);
-  EXPECT_EQ(nextlayer(t.app), 2);
-  EXPECT_EQ(prevlayer(t.app), 1);
-  EXPECT_EQ(prevlayer(t.app), 3);
-  layerfix(t.app);
-  EXPECT_TRUE(t.messages().empty());
-  t.app.in.nowlayer = 7;
-  layerfix(t.app);
-  EXPECT_EQ(t.last_message(), "layerfix\t7番レイヤーは存在しません。注目レイヤーは3番に変更します");
-  EXPECT_EQ(t.app.in.nowlayer, 3);
 }
 
 TEST(Layers, LayerdlgTakesOnlyExistingNumbers) {

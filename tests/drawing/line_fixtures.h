@@ -1,8 +1,12 @@
 #pragma once
-// Line geometries for the line element tests, and a way to store them as
-// they are (bad ones included) and read them back.
+// Line geometries for the drawing tests, a way to store them as they are (bad
+// ones included) and read them back, and the comparisons the tests share.
+
+#include <gtest/gtest.h>
 
 #include <limits>
+#include <source_location>
+#include <string>
 #include <vector>
 
 #include "drawing/drawing_builder.h"
@@ -10,6 +14,7 @@
 #include "drawing/lines.h"
 #include "geometry/curves.h"
 #include "model/app.h"
+#include "support/test_app.h"
 
 namespace daub::test {
 
@@ -40,5 +45,50 @@ inline std::vector<LineGeometry> geoms(const App& app, int layer = 1) {
     out.push_back(app.drawing.get<LineRecord>(at).geom);
   return out;
 }
+
+// Puts lines of the current layer into the line set as they are stored.
+inline void select_lines(App& app, const std::vector<int>& numbers) {
+  for (int n : numbers) {
+    LineRecord line;
+    getline(app, n, line, app.in.nowlayer);
+    app.line_stock.push_back(ExtractionItem{line.geom, n, 1});
+  }
+}
+
+// An operation refused: it returned 0 and its last message is `message`.
+inline void expect_refused(const TestApp& t, int result, const std::string& message,
+                           std::source_location at = std::source_location::current()) {
+  const testing::ScopedTrace trace(at.file_name(), static_cast<int>(at.line()), "refused here");
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(t.last_message(), message);
+}
+
+inline DPoint xy(const PointDir& p) { return {p.x, p.y}; }
+
+inline std::vector<double> ends(const LineGeometry& g) {
+  return {g.x0, g.y0, g.a0, g.x1, g.y1, g.a1};
+}
+
+inline void expect_near(const std::vector<double>& got, const std::vector<double>& want,
+                        double tolerance = 1e-12) {
+  ASSERT_EQ(got.size(), want.size());
+  for (std::size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], want[i], tolerance) << i;
+}
+
+inline std::vector<double> pen_values(const PenRecord& p) {
+  return {double(p.style), double(p.width), double(p.color),     double(p.reserved),
+          p.dot_length,    p.start_length,  double(p.bit_count), double(p.bits)};
+}
+
+// The numbers in the selection sets: lines, letters, Latin texts, bitmaps.
+inline std::vector<std::vector<int>> stock_numbers(const App& app) {
+  std::vector<std::vector<int>> out(4);
+  for (const ExtractionItem& item : app.line_stock) out[0].push_back(item.line);
+  for (std::size_t k = 0; k < 2; ++k)
+    for (const TextStockItem& item : app.text_stocks[k]) out[1 + k].push_back(item.number);
+  for (const BitmapStockItem& item : app.bitmap_stock) out[3].push_back(item.number);
+  return out;
+}
+using Sets = std::vector<std::vector<int>>;  // what stock_numbers returns
 
 }  // namespace daub::test

@@ -22,12 +22,10 @@ TEST(Snap, TakesAnEndThenALineWithinFourPixels) {
     int result;         // what snap returns
     double to_x, to_y;  // where the point ends up
     std::size_t lines;  // lines afterwards
-  } cases[] = {
-      {"end at 3 px", 103, 0, 1, 100, 0, 2},
-      {"end at 4 px", 104, 0, 0, 104, 0, 2},
-      {"line at 4 px", 196, 0, 1, 200, 0, 3},
-      {"line at 5 px", 195, 0, 0, 195, 0, 2},
-  };
+  } cases[] = {{"end at 3 px", 103, 0, 1, 100, 0, 2},
+               {"end at 4 px", 104, 0, 0, 104, 0, 2},
+               {"line at 4 px", 196, 0, 1, 200, 0, 3},
+               {"line at 5 px", 195, 0, 0, 195, 0, 2}};
   for (double scale : {1.0, 2.0}) {
     for (const auto& c : cases) {
       SCOPED_TRACE(testing::Message() << c.name << " at scale " << scale);
@@ -38,9 +36,7 @@ TEST(Snap, TakesAnEndThenALineWithinFourPixels) {
       add_geom(t.app, straight(200 * px, -100 * px, 200 * px, 100 * px));
       PointDir p{c.x * px, c.y * px, 0.7};
       EXPECT_EQ(snap(t.app, p, kSnapTolerance, 1), c.result);
-      EXPECT_EQ(p.x, c.to_x * px);
-      EXPECT_EQ(p.y, c.to_y * px);
-      EXPECT_EQ(p.angle, 0.7);
+      EXPECT_EQ((std::tuple(p.x, p.y, p.angle)), (std::tuple(c.to_x * px, c.to_y * px, 0.7)));
       EXPECT_EQ(geoms(t.app).size(), c.lines);
       EXPECT_TRUE(t.messages().empty());
     }
@@ -66,8 +62,7 @@ TEST(Nearestvt, ChoosesTheDirectionClosestToTheQuery) {
     SCOPED_TRACE(c.query);
     PointDir out;
     ASSERT_EQ(nearestvt(t.app, {2, 2, c.query}, out, 1), 1);
-    EXPECT_EQ(out.x, 0);
-    EXPECT_EQ(out.y, 0);
+    EXPECT_EQ(xy(out), (DPoint{0, 0}));
     EXPECT_NEAR(std::fabs(out.angle), std::fabs(c.expected), 1e-12);
     EXPECT_NEAR(normalize_angle(out.angle - c.expected), 0, 1e-12);
   }
@@ -102,9 +97,7 @@ TEST(Pickline, ProbesReachThirtyPixelsAlongFourDirections) {
     add_geom(t.app, c.line);
     LineRecord out;
     EXPECT_EQ(pickline(t.app, {0, 0}, out, 1), c.found);
-    if (c.found) {
-      EXPECT_EQ(out.geom.x0, c.line.x0);
-    }
+    EXPECT_EQ(out.geom.x0, c.found ? c.line.x0 : 0);
   }
 }
 
@@ -117,8 +110,7 @@ TEST(Pickline, TiesGoToTheFirstLineAndTwoLinesAreTheTwoNearest) {
   int n1 = 0, n2 = 0;
   EXPECT_EQ(pickline(t.app, {0, 0}, a, 1), 2);
   ASSERT_EQ(picktwoline(t.app, {0, 0}, a, b, n1, n2, 1), 1);
-  EXPECT_EQ(n1, 2);
-  EXPECT_EQ(n2, 3);
+  EXPECT_EQ((std::pair(n1, n2)), (std::pair(2, 3)));
   EXPECT_EQ(b.geom.x0, 10);
 
   TestApp one;
@@ -133,8 +125,7 @@ TEST(CutAtClick, CutsTheNearestLineHoweverFar) {
   EXPECT_EQ(cut_at_click(t.app, {18, 40}, 1), 2);
   const std::vector<LineGeometry> g = geoms(t.app);
   ASSERT_EQ(g.size(), 3u);
-  EXPECT_EQ(g[1].y1, 40);
-  EXPECT_EQ(g[2].y0, 40);
+  EXPECT_EQ(std::pair(g[1].y1, g[2].y0), std::pair(40.0, 40.0));
   EXPECT_EQ(cut_at_click(t.app, {500, 500}, 1), 0);
 }
 
@@ -172,12 +163,9 @@ TEST(NeighberLineTest, CountsOtherLinesEndingAtThePoint) {
   add_geom(t.app, straight(5, 5, 9, 9));
   ExtractionItem item;
   EXPECT_EQ(NeighberLine(t.app, 2, {0, 0, 0}, item, 1), 1);
-  EXPECT_EQ(item.line, 1);
-  EXPECT_EQ(item.direction, -1);
-  EXPECT_EQ(item.geom.x0, -10);
+  EXPECT_EQ(std::tuple(item.line, item.direction, item.geom.x0), std::tuple(1, -1, -10.0));
   EXPECT_EQ(NeighberLine(t.app, 0, {0, 0, 0}, item, 1), 2);
-  EXPECT_EQ(item.line, 2);
-  EXPECT_EQ(item.direction, 1);
+  EXPECT_EQ(std::pair(item.line, item.direction), std::pair(2, 1));
   EXPECT_EQ(NeighberLine(t.app, 0, {1, 1, 0}, item, 1), 0);
 }
 
@@ -188,11 +176,8 @@ TEST(JoinEnds, MovesTheOtherEndOntoTheNearestEnd) {
   EXPECT_EQ(join_ends(t.app, {101, 0}, 1.5, 1), 0);  // the other end is too far
   EXPECT_EQ(join_ends(t.app, {101, 0}, kEndJoinDistance, 1), 1);
   const LineGeometry g = geoms(t.app)[1];
-  EXPECT_EQ(g.x0, 100);
-  EXPECT_EQ(g.y0, 0);
-  // A straight line keeps pointing along itself.
-  EXPECT_EQ(g.a0, std::atan2(2.0, 100.0));
-  EXPECT_EQ(g.a1, g.a0);
+  const double a = std::atan2(2.0, 100.0);  // a straight line keeps pointing along itself
+  EXPECT_EQ(std::tuple(g.x0, g.y0, g.a0, g.a1), std::tuple(100.0, 0.0, a, a));
   EXPECT_EQ(join_ends(t.app, {500, 500}, kEndJoinDistance, 1), 0);
   // Each end within reach of the point, but not of the other: no join.
   TestApp apart;
@@ -210,16 +195,15 @@ TEST(Shapes, EllipseAndCircleAreFourQuarterCurves) {
   for (int i = 0; i < 4; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(g[i].kind, kShapeCurve);
-    EXPECT_EQ(g[i].x1, g[(i + 1) % 4].x0);
-    EXPECT_EQ(g[i].y1, g[(i + 1) % 4].y0);
+    const LineGeometry& next = g[(i + 1) % 4];
+    EXPECT_EQ((DPoint{g[i].x1, g[i].y1}), (DPoint{next.x0, next.y0}));
     for (const DPoint& p : curve_points(g[i]))
       EXPECT_NEAR(std::pow((p.x - 60) / 40, 2) + std::pow((p.y - 30) / 20, 2), 1.0, 1e-9);
   }
   EXPECT_EQ(t.app.in.nowlinevalid, 4);
   // A circle takes its radius from the point.
   ASSERT_EQ(circle_lines(t.app, {0, 0}, {3, 4}, 1), 4);
-  EXPECT_EQ(geoms(t.app)[4].x0, 5);
-  EXPECT_EQ(geoms(t.app)[5].y0, 5);
+  EXPECT_EQ(std::pair(geoms(t.app)[4].x0, geoms(t.app)[5].y0), std::pair(5.0, 5.0));
 }
 
 TEST(Shapes, DegenerateShapesAreRefusedWhole) {

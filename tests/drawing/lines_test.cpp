@@ -25,9 +25,7 @@ TEST(Setskl, AppendsAndMakesTheLineCurrent) {
   int number = 0;
   EXPECT_EQ(setskl(t.app, line, out, number, 1), 1);
   EXPECT_EQ(setskl(t.app, line, out, number, 0), 2);  // layer 0 means layer 1
-  EXPECT_EQ(number, 2);
-  EXPECT_EQ(out.next, 0u);
-  EXPECT_EQ(t.app.in.nowlinevalid, 2);
+  EXPECT_EQ(std::tuple(number, out.next, t.app.in.nowlinevalid), std::tuple(2, 0u, 2));
   EXPECT_EQ(totalskl(t.app, 1), 2);
 }
 
@@ -50,8 +48,7 @@ TEST(Changeline, OverwritesTheLineButKeepsTheChainAndLinenowTakesTheCurrentPen) 
   t.app.settings.line_pen.width = 9;
   EXPECT_EQ(linenow(t.app, 3, 1), 3);
   getline(t.app, 3, line, 1);
-  EXPECT_EQ(line.pen.color, 0xABCDEFu);
-  EXPECT_EQ(line.geom.x0, 30);
+  EXPECT_EQ(std::pair(line.pen.color, line.geom.x0), std::pair(0xABCDEFu, 30.0));
 }
 
 TEST(Delskl, RenumbersAndSetsTheCurrentPoint) {
@@ -65,8 +62,8 @@ TEST(Delskl, RenumbersAndSetsTheCurrentPoint) {
     EXPECT_EQ(t.app.in.nowlinevalid, 0);
     EXPECT_TRUE(t.app.line_stock.empty());
     const bool moved = mode == DeletedPoint::kBecomesNowpoint;
-    EXPECT_EQ(t.app.in.nowpointvalid, moved ? 1 : 0);
-    EXPECT_EQ(t.app.in.nowpoint.x, moved ? 20 : 0);
+    EXPECT_EQ(std::pair(t.app.in.nowpointvalid, t.app.in.nowpoint.x),
+              moved ? std::pair(1, 20.0) : std::pair(0, 0.0));
   }
 }
 
@@ -99,11 +96,8 @@ TEST(CutLine, HalvesTakeTheLastNumbers) {
   ASSERT_EQ(cut_line(t.app, 1, straight(30, -10, 30, 10), out, number, cut, 1), 1);
   EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{200, 400, 0, 30}));
   const std::vector<LineGeometry> g = geoms(t.app);
-  EXPECT_EQ(g[2].x1, 30);
-  EXPECT_EQ(g[3].x1, 100);
-  EXPECT_EQ(number, 4);
-  EXPECT_EQ(cut.x, 30);
-  EXPECT_EQ(t.app.in.nowlinevalid, 4);
+  EXPECT_EQ(std::tuple(g[2].x1, g[3].x1, cut.x), std::tuple(30.0, 100.0, 30.0));
+  EXPECT_EQ(std::pair(number, t.app.in.nowlinevalid), std::pair(4, 4));
   EXPECT_EQ(t.app.in.nowpoint.x, 0);  // delskl's start point of the cut line
   EXPECT_EQ(region_lines(t.app.drawing), (std::vector<std::vector<int>>{{1, 2}}));
 
@@ -112,8 +106,7 @@ TEST(CutLine, HalvesTakeTheLastNumbers) {
   add_geom(c.app, curve(0, 0, 0, 100, 100, kPi / 2));
   ASSERT_EQ(cut_line(c.app, 1, straight(70, -10, 70, 200), out, number, cut, 1), 1);
   const std::vector<LineGeometry> halves = geoms(c.app);
-  EXPECT_EQ(halves[0].a1, cut.angle);
-  EXPECT_EQ(halves[1].a0, cut.angle);
+  EXPECT_EQ(std::pair(halves[0].a1, halves[1].a0), std::pair(cut.angle, cut.angle));
   EXPECT_TRUE(cut.angle > 0.1 && cut.angle < kPi / 2 - 0.1) << cut.angle;
 }
 
@@ -176,9 +169,7 @@ TEST(ReverseLine, AppendsTheLineTheOtherWayRound) {
   ASSERT_EQ(reverse_line(t.app, 1, out, number, 1), 2);
   EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{50, 10}));
   const LineGeometry g = geoms(t.app)[1];
-  EXPECT_EQ(g.x1, 0);
-  EXPECT_NEAR(g.a0, 3.0 - kPi, 1e-12);
-  EXPECT_NEAR(g.a1, 0.5 - kPi, 1e-12);
+  expect_near(ends(g), {10, 0, 3.0 - kPi, 0, 0, 0.5 - kPi});
   EXPECT_EQ(t.app.in.nowlinevalid, 2);
   EXPECT_EQ(t.app.in.nowpoint.angle, g.a1);
   EXPECT_TRUE(region_lines(t.app.drawing).empty());

@@ -104,9 +104,8 @@ TEST(Memory, RefusesGrowthPastTheLimitAndLeavesTheBlock) {
   t.clear_log();
   EXPECT_EQ(add_line(t.app, 1, 1), 0);
   makelayer(t.app, 2);
-  EXPECT_EQ(t.messages().size(), 2u);
-  EXPECT_EQ(t.app.drawing.allocated(), 44u);
-  EXPECT_EQ(layer_count(t.app.drawing), 1);
+  EXPECT_EQ(std::tuple(t.messages().size(), t.app.drawing.allocated(), layer_count(t.app.drawing)),
+            std::tuple(2u, 44u, 1));
 
   memdisp(t.app);
   EXPECT_EQ(t.last_message(), "memdisp\t使用メモリー44バイト");

@@ -1,11 +1,7 @@
-// Parameter texts: what each copy writes, what each paste accepts and
-// refuses, the captions of the refusals, and the pick-ups.
-
 #include "drawing/parameter_texts.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 
 #include "drawing/line_fixtures.h"
@@ -48,8 +44,7 @@ TEST(ParamTexts, CopiesOfTheStartUpSettings) {
       {ParamKind::kDotParam, "5.000000,0.000000,2,1"},
       {ParamKind::kColor, "0,0,0"},
       {ParamKind::kPrintParam, "0.000000,0.000000,4.700000"},
-      {ParamKind::kGridParam, "630.000000,891.000000,20.000000"},
-  };
+      {ParamKind::kGridParam, "630.000000,891.000000,20.000000"}};
   const Settings s = defaults();
   const PointDir point{1.5, -2, kPi / 6};
   for (const auto& [kind, text] : cases) {
@@ -63,22 +58,12 @@ TEST(ParamTexts, CopiesOfTheStartUpSettings) {
   }
 }
 
-TEST(ParamTexts, ByteFieldsAreWrittenUnsignedAndTakeTheLowByte) {
-  Settings s = defaults();
-  PointDir p;
-  ASSERT_TRUE(
-      read_param_text(ParamKind::kFont, "-20,5,2700,0,700,1,257,-1,0,0,0,0,0,Face B", s, p));
-  EXPECT_EQ(s.font.escapement, 2700);
-  EXPECT_EQ(s.font.underline, 1);
-  EXPECT_EQ(s.font.strike_out, 255);
-  EXPECT_STREQ(s.font.face_name, "Face B");
-  EXPECT_EQ(param_text(ParamKind::kFont, s, p), "-20,5,2700,0,700,1,1,255,0,0,0,0,0,Face B");
-}
-
-// What a paste takes and refuses. Refused texts change nothing at all.
+// What a paste takes and refuses. Refused texts change nothing at all. The
+// settings start with a last tab, which tabs not given clear.
 TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
   const std::string face31(31, 'f');
   const std::string font = "1,2,3,4,5,6,7,8,9,10,11,12,13,";
+  const std::string name(127, 'n');
   struct Case {
     ParamKind kind;
     std::string text;
@@ -122,14 +107,22 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
       {ParamKind::kFont, font + face31 + "g", false, ""},
       {ParamKind::kFont, "1,2,3,4,5,6,7,8,9,10,11,12,13", false, ""},
       {ParamKind::kFont, font, true, font},
+      // A bitmap name keeps 128 bytes and never half a character.
+      {ParamKind::kBmpName, name + "\x82\xa0", true, name},
+      {ParamKind::kBmpName, name + "ab", true, name + "a"},
+      // Byte fields take the low byte and are written unsigned.
+      {ParamKind::kFont, "-20,5,2700,0,700,1,257,-1,0,0,0,0,0,Face B", true,
+       "-20,5,2700,0,700,1,1,255,0,0,0,0,0,Face B"},
   };
+  Settings start = defaults();
+  start.tabs[9] = 7;
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << static_cast<int>(c.kind) << " " << c.text);
-    Settings s = defaults();
+    Settings s = start;
     PointDir p{1, 1, 1};
     EXPECT_EQ(read_param_text(c.kind, c.text, s, p), c.ok);
     if (!c.ok) {
-      EXPECT_TRUE(same_settings(s, defaults()));
+      EXPECT_TRUE(same_settings(s, start));
       EXPECT_EQ(p.x, 1);
     } else if (!c.copy.empty()) {
       EXPECT_EQ(param_text(c.kind, s, p), c.copy);
@@ -137,42 +130,19 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
   }
 }
 
-// The point's angle in degrees and the colour's channel order are the paste
-// refresh step's checks below.
-TEST(ParamTexts, TabsNotGivenAreZero) {
-  Settings s = defaults();
-  PointDir p;
-  s.tabs[9] = 7;
-  ASSERT_TRUE(read_param_text(ParamKind::kTabs, "4,8", s, p));
-  EXPECT_EQ(s.tabs[1], 8);
-  EXPECT_EQ(s.tabs[9], 0);
-}
-
-TEST(ParamTexts, ABitmapNameKeeps128BytesAndNeverHalfACharacter) {
-  Settings s = defaults();
-  PointDir p;
-  std::string name(127, 'n');
-  ASSERT_TRUE(read_param_text(ParamKind::kBmpName, name + "\x82\xa0", s, p));
-  EXPECT_EQ(std::string(s.bmp_name), name);
-  ASSERT_TRUE(read_param_text(ParamKind::kBmpName, name + "ab", s, p));
-  EXPECT_EQ(std::string(s.bmp_name), name + "a");
-}
-
 // A paste's two captions, as users have seen them (two differ from the
-// command's name, one paste never refuses), and its effects.
-TEST(ParamPaste, CaptionsOfThePastesAndTheRefreshStep) {
+// command's name, one paste never refuses), its effects, and clipdisp.
+TEST(ParamPaste, CaptionsOfThePastesTheRefreshStepAndClipdisp) {
   struct Case {
     int id;
     const char* none;
     const char* bad;
   };
-  const Case cases[] = {
-      {119, "spotvtpaste", "spotvtpaste"},
-      {214, "nowformatpaste", "nowformtpaste"},
-      {508, "nowhatchparampaste", "nowatchparampaste"},
-      {222, "nowbmppaste", nullptr},
-      {230, "nowcolorpaste", "nowcolorpaste"},
-  };
+  const Case cases[] = {{119, "spotvtpaste", "spotvtpaste"},
+                        {214, "nowformatpaste", "nowformtpaste"},
+                        {508, "nowhatchparampaste", "nowatchparampaste"},
+                        {222, "nowbmppaste", nullptr},
+                        {230, "nowcolorpaste", "nowcolorpaste"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
     TestApp t;
@@ -181,8 +151,8 @@ TEST(ParamPaste, CaptionsOfThePastesAndTheRefreshStep) {
     EXPECT_EQ(command->paste_id, c.id);
     const Settings before = t.app.settings;
     t.app.in.nowpointvalid = 0;
-    EXPECT_EQ(param_paste(t.app, *command), 0);
-    EXPECT_EQ(t.last_message(), std::string(c.none) + "\tクリップボードにデータがありません");
+    expect_refused(t, param_paste(t.app, *command),
+                   std::string(c.none) + "\tクリップボードにデータがありません");
     t.clipboard.set_text("x");
     EXPECT_EQ(param_paste(t.app, *command), c.bad ? 0 : 1);
     if (c.bad) {
@@ -192,22 +162,17 @@ TEST(ParamPaste, CaptionsOfThePastesAndTheRefreshStep) {
     }
   }
   TestApp t;
+  expect_refused(t, clipdisp(t.app), "clipdisp\tクリップボードにデータがありません");
   t.clipboard.set_text("1,2,3");
   param_paste(t.app, *param_command(230));
-  EXPECT_EQ(t.app.settings.line_pen.color, 0x030201u);
-  EXPECT_EQ(t.app.settings.fill.color, 0x030201u);
+  EXPECT_EQ(std::pair(t.app.settings.line_pen.color, t.app.settings.fill.color),
+            std::pair(0x030201u, 0x030201u));
   param_copy(t.app, *param_command(229));
   EXPECT_EQ(t.clipboard.text(), "1,2,3");
   t.clipboard.set_text("3,4,-90");
   param_paste(t.app, *param_command(119));
   EXPECT_EQ(t.app.in.nowpointvalid, 1);
   EXPECT_NEAR(t.app.in.nowpoint.angle, -kPi / 2, 1e-12);
-}
-
-TEST(ParamPaste, ClipdispShowsTheTextOrSaysThereIsNone) {
-  TestApp t;
-  EXPECT_EQ(clipdisp(t.app), 0);
-  EXPECT_EQ(t.last_message(), "clipdisp\tクリップボードにデータがありません");
   t.clipboard.set_text(utf8_to_cp932("見出し"));
   EXPECT_EQ(clipdisp(t.app), 1);
   EXPECT_EQ(t.last_message(), "clipbord\t見出し");
@@ -215,41 +180,34 @@ TEST(ParamPaste, ClipdispShowsTheTextOrSaysThereIsNone) {
 
 TEST(Pickups, CurrentLineAndRegionParametersIntoTheSettings) {
   TestApp t;
-  EXPECT_EQ(NowLineColor(t.app), 0);
-  EXPECT_EQ(t.last_message(), "NowLineColor\t注目線が存在しません");
+  expect_refused(t, NowLineColor(t.app), "NowLineColor\t注目線が存在しません");
   t.app.in.nowlinevalid = 1;
   t.app.in.nowline.pen = PenRecord{0, 6, 0x00AA00, 0, 2.5, 1, 3, 5};
-  EXPECT_EQ(NowLineDotParam(t.app), 0);
-  EXPECT_EQ(t.last_message(), "NowLineDotParam\t注目線はドットではありません");
+  expect_refused(t, NowLineDotParam(t.app), "NowLineDotParam\t注目線はドットではありません");
   EXPECT_EQ(NowLinePenwidth(t.app), 1);
   EXPECT_EQ(NowLineColor(t.app), 1);
-  EXPECT_EQ(t.app.settings.line_pen.width, 6);
-  EXPECT_EQ(t.app.settings.line_pen.color, 0x00AA00u);
   t.app.in.nowline.pen.style = 1;
   EXPECT_EQ(NowLineDotParam(t.app), 1);
-  EXPECT_EQ(t.app.settings.line_pen.dot_length, 2.5);
-  EXPECT_EQ(t.app.settings.line_pen.bits, 5u);
-  EXPECT_EQ(t.app.settings.line_pen.style, 0);  // the style is NowLinePenstyle's
+  // The style is NowLinePenstyle's.
+  EXPECT_EQ(pen_values(t.app.settings.line_pen),
+            pen_values(PenRecord{0, 6, 0x00AA00, 0, 2.5, 1, 3, 5}));
 
-  RegionParam fill;
-  fill.brush_style = 0;
-  fill.color = 0x0000CC;
-  fill.hatch_pen = PenRecord{0, 3, 0, 0, 7, 0, 2, 1};
   add_geom(t.app, straight(0, 0, 1, 0));
-  RegionRecord region;
-  region.param = fill;
+  RegionRecord region;  // a solid brush
+  region.param.color = 0x0000CC;
+  region.param.hatch_pen = PenRecord{0, 3, 0, 0, 7, 0, 2, 1};
   append_element(t.app, 1, ChainKind::kRegions, region, nullptr, 0, "test");
   t.app.in.nowrgn = 1;
-  EXPECT_EQ(NowRgnHatchParam(t.app), 0);
-  EXPECT_EQ(t.last_message(), "NowRgnHatchParam\t注目リージョンはハッチではありません");
+  expect_refused(t, NowRgnHatchParam(t.app),
+                 "NowRgnHatchParam\t注目リージョンはハッチではありません");
   EXPECT_EQ(NowRgnColor(t.app), 1);
   EXPECT_EQ(t.app.settings.color, 0x0000CCu);
   region.param.brush_style = 1;
   region.param.hatch_width = 12;
   append_element(t.app, 1, ChainKind::kRegions, region, nullptr, 0, "test");
   t.app.in.nowrgn = 2;
-  EXPECT_EQ(NowRgnHatchPenDotParam(t.app), 0);
-  EXPECT_EQ(t.last_message(), "NowRgnHatchPenDotParam\t注目ハッチペンはドットではありません");
+  expect_refused(t, NowRgnHatchPenDotParam(t.app),
+                 "NowRgnHatchPenDotParam\t注目ハッチペンはドットではありません");
   EXPECT_EQ(NowRgnHatchParam(t.app), 1);
   EXPECT_EQ(t.app.settings.fill.hatch_width, 12);
   EXPECT_EQ(NowRgnBrstyle(t.app), 1);

@@ -1,6 +1,3 @@
-// Regions: lines chained into outlines, regions made, read, restyled,
-// reordered and found under a point, and the outline a region is drawn by.
-
 #include "drawing/regions.h"
 
 #include <gtest/gtest.h>
@@ -21,16 +18,12 @@ namespace {
 const char kNotClosed[] = "rgnsort\tデータが閉じていません";
 
 ExtractionItem line(int number, double x0, double y0, double x1, double y1) {
-  ExtractionItem item;
-  item.geom = {x0, y0, 0, x1, y1, 0, kShapeStraight, 0};
-  item.line = number;
-  item.direction = 1;
-  return item;
+  return {{x0, y0, 0, x1, y1, 0, kShapeStraight, 0}, number, 1};
 }
 
 // The start of each ordered item as walked.
-std::vector<std::pair<double, double>> walk(const std::vector<ExtractionItem>& items) {
-  std::vector<std::pair<double, double>> corners;
+std::vector<DPoint> walk(const std::vector<ExtractionItem>& items) {
+  std::vector<DPoint> corners;
   for (const ExtractionItem& item : items) {
     const LineGeometry g = walked_geometry(item);
     corners.push_back({g.x0, g.y0});
@@ -61,43 +54,32 @@ TEST(OutlineOrder, AnyOrderAndOrientationOfAQuadrilateralCloses) {
       for (std::size_t i = 0; i < items.size(); ++i) {
         const LineGeometry a = walked_geometry(items[i]);
         const LineGeometry b = walked_geometry(items[(i + 1) % items.size()]);
-        EXPECT_EQ(a.x1, b.x0);
-        EXPECT_EQ(a.y1, b.y0);
+        EXPECT_EQ((DPoint{a.x1, a.y1}), (DPoint{b.x0, b.y0}));
       }
     }
   } while (std::next_permutation(order.begin(), order.end()));
 }
 
-TEST(OutlineOrder, AnOpenPolylineIsRefusedOrAcceptedAsOpen) {
+TEST(OutlineOrder, AnOpenPolylineIsRefusedOrAcceptedAsOpenTwoChainsFail) {
   const std::vector<ExtractionItem> polyline = {line(1, 10, 0, 20, 0), line(2, 20, 0, 20, 10),
                                                 line(3, 0, 0, 10, 0)};
   TestApp t;
   auto items = polyline;
   PointDir out;
-  EXPECT_EQ(order_outline(t.app, items, out, ChainEnds::kClosed), 0);
-  EXPECT_EQ(t.last_message(), kNotClosed);
-  EXPECT_EQ(out.x, 20);  // the chain broke at the free end (20, 10)
-  EXPECT_EQ(out.y, 10);
+  expect_refused(t, order_outline(t.app, items, out, ChainEnds::kClosed), kNotClosed);
+  EXPECT_EQ(xy(out), (DPoint{20, 10}));  // the chain broke at the free end
 
   t.clear_log();
   items = polyline;
   // It cannot go on from (20, 10), turns round and grows on to (0, 0).
   EXPECT_EQ(order_outline(t.app, items, out, ChainEnds::kOpenAllowed), 2);
   EXPECT_TRUE(t.messages().empty());
-  EXPECT_EQ(out.x, 0);
-  EXPECT_EQ(out.y, 0);
-  EXPECT_EQ(walk(items), (std::vector<std::pair<double, double>>{{20, 10}, {20, 0}, {10, 0}}));
-}
-
-TEST(OutlineOrder, ItemsThatAreNotOneChainOrNoItemsFail) {
-  TestApp t;
-  std::vector<ExtractionItem> items = {line(1, 0, 0, 1, 0), line(2, 5, 5, 6, 5),
-                                       line(3, 1, 0, 2, 0)};
-  PointDir out;
-  EXPECT_EQ(order_outline(t.app, items, out, ChainEnds::kOpenAllowed), 0);
-  EXPECT_EQ(t.last_message(), kNotClosed);
-  EXPECT_EQ(rgnsort(t.app, out), 0);
-  EXPECT_EQ(t.last_message(), "rgnsort\t抽出線はありません");
+  EXPECT_EQ(xy(out), (DPoint{0, 0}));
+  EXPECT_EQ(walk(items), (std::vector<DPoint>{{20, 10}, {20, 0}, {10, 0}}));
+  // Items that are not one chain, and no items at all.
+  items = {line(1, 0, 0, 1, 0), line(2, 5, 5, 6, 5), line(3, 1, 0, 2, 0)};
+  expect_refused(t, order_outline(t.app, items, out, ChainEnds::kOpenAllowed), kNotClosed);
+  expect_refused(t, rgnsort(t.app, out), "rgnsort\t抽出線はありません");
 }
 
 // A square of side 100 at (100, 100) from four lines, in chain order
@@ -124,8 +106,8 @@ TEST(Setrgn, StoresTheChainedListAfterTheFill) {
   // (200, 100) is the B of line 1 (and the A of line 2, which comes later).
   for (DPoint click : {DPoint{200, 100}, DPoint{100, 150}, DPoint{150, 200}, DPoint{200, 150}})
     EXPECT_NE(pick_stock_line(t.app, click, 1), 0);
-  EXPECT_EQ(t.app.line_stock[0].direction, 1);
-  EXPECT_EQ(t.app.line_stock[1].direction, -1);
+  EXPECT_EQ(std::pair(t.app.line_stock[0].direction, t.app.line_stock[1].direction),
+            std::pair(1, -1));
   RegionParam fill;
   fill.color = 0x123456;
   fill.hatch_width = 7.5;
@@ -137,10 +119,8 @@ TEST(Setrgn, StoresTheChainedListAfterTheFill) {
             (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {3, -1}, {4, 1}}));
   const RegionRecord r = t.app.drawing.get<RegionRecord>(at);
   EXPECT_EQ(std::memcmp(&r.param, &fill, sizeof fill), 0);
-  EXPECT_EQ(r.entries, at + 96);
-  EXPECT_EQ(r.count, 4);
-  EXPECT_EQ(r.reserved, 0u);
-  EXPECT_EQ(r.next, 0u);
+  EXPECT_EQ((std::vector<std::uint32_t>{r.entries, std::uint32_t(r.count), r.reserved, r.next}),
+            (std::vector<std::uint32_t>{at + 96, 4, 0, 0}));
   EXPECT_EQ(t.app.drawing.used(), at + 96 + 4 * 8);
   EXPECT_TRUE(t.messages().empty());
 }
@@ -151,20 +131,16 @@ TEST(Setrgn, AListThatDoesNotCloseShowsWhereItBreaks) {
   const Block before = t.app.drawing;
   t.app.in.nowpointvalid = 0;
   int number = 0;
-  EXPECT_EQ(setrgn(t.app, {}, number, 1), 0);
-  EXPECT_EQ(t.last_message(), "rgnsort\t抽出線はありません");
+  expect_refused(t, setrgn(t.app, {}, number, 1), "rgnsort\t抽出線はありません");
   EXPECT_EQ(t.app.in.nowpointvalid, 0);  // no break to show
   for (DPoint click : {DPoint{150, 100}, DPoint{200, 150}, DPoint{150, 200}})
     pick_stock_line(t.app, click, 1);
-  EXPECT_EQ(setrgn(t.app, {}, number, 1), 0);
-  EXPECT_EQ(t.last_message(), "rgnsort\tデータが閉じていません");
+  expect_refused(t, setrgn(t.app, {}, number, 1), "rgnsort\tデータが閉じていません");
   EXPECT_EQ(t.app.in.nowpointvalid, 1);
   // The first line is walked backwards and nothing goes on from its A.
-  EXPECT_EQ(t.app.in.nowpoint.x, 100);
-  EXPECT_EQ(t.app.in.nowpoint.y, 100);
+  EXPECT_EQ(xy(t.app.in.nowpoint), (DPoint{100, 100}));
   pick_stock_line(t.app, {100, 150}, 1);
-  EXPECT_EQ(setrgn(t.app, {}, number, 2), 0);
-  EXPECT_EQ(t.last_message(), "setrgn\tレイヤーが存在しません");
+  expect_refused(t, setrgn(t.app, {}, number, 2), "setrgn\tレイヤーが存在しません");
   EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
   EXPECT_EQ(number, 0);
 }
@@ -176,21 +152,18 @@ TEST(StockLines, AClickTogglesTheLineUnderIt) {
   EXPECT_EQ(pick_stock_line(t.app, {500, 500}, 1), 0);
   for (DPoint click : {DPoint{150, 100}, DPoint{200, 150}, DPoint{150, 200}, DPoint{150, 102}})
     pick_stock_line(t.app, click, 1);
-  ASSERT_EQ(t.app.line_stock.size(), 2u);
-  EXPECT_EQ(t.app.line_stock[0].line, 2);
-  EXPECT_EQ(t.app.line_stock[1].line, 3);
+  EXPECT_EQ(stock_numbers(t.app)[0], (std::vector<int>{2, 3}));
   add_stock_line_front(t.app, {straight(0, 0, 1, 1), 9, 1});
-  EXPECT_EQ(t.app.line_stock.front().line, 9);
+  EXPECT_EQ(stock_numbers(t.app)[0], (std::vector<int>{9, 2, 3}));
 }
 
 // One row per refusal and operation (a reader, a mover, a restyler, the
 // deletion and the pick): the caption is the operation's name and the
 // drawing does not change. Layer 1 has two regions, layer 2 none.
 TEST(RegionFailures, EachOperationReportsUnderItsOwnName) {
-  using Op = std::function<int(App&, int n, int layer)>;
   const struct {
     const char* name;
-    Op op;
+    std::function<int(App&, int n, int layer)> op;
   } ops[] = {
       {"getrgn",
        [](App& a, int n, int l) {
@@ -208,12 +181,10 @@ TEST(RegionFailures, EachOperationReportsUnderItsOwnName) {
   const struct {
     int n, layer;
     const char* text;
-  } situations[] = {
-      {1, 3, "レイヤーが存在しません"},
-      {1, 2, "データが存在しません"},
-      {3, 1, "該当データが存在しません"},
-      {0, 1, "該当データが存在しません"},
-  };
+  } situations[] = {{1, 3, "レイヤーが存在しません"},
+                    {1, 2, "データが存在しません"},
+                    {3, 1, "該当データが存在しません"},
+                    {0, 1, "該当データが存在しません"}};
   for (const auto& op : ops) {
     for (const auto& s : situations) {
       const bool picks = std::string(op.name) == "polygonnum";
@@ -225,16 +196,10 @@ TEST(RegionFailures, EachOperationReportsUnderItsOwnName) {
       add_coloured_region(t.app, 2, {});
       const Block before = t.app.drawing;
       t.clear_log();
-      EXPECT_EQ(op.op(t.app, s.n, s.layer), 0);
-      EXPECT_EQ(t.last_message(), std::string(op.name) + "\t" + s.text);
+      expect_refused(t, op.op(t.app, s.n, s.layer), std::string(op.name) + "\t" + s.text);
       EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
     }
   }
-  TestApp t;
-  add_square(t.app);
-  add_coloured_region(t.app, 1, {{1, 1}, {2, 1}, {3, -1}, {4, 1}});
-  EXPECT_EQ(polygonnum(t.app, {250, 150}, 1), 0);
-  EXPECT_EQ(t.last_message(), "polygonnum\t指定された場所にポリゴンはありません");
 }
 
 // The later of two overlapping regions wins; moved to the bottom, the other.
@@ -247,14 +212,16 @@ TEST(Polygonnum, TheTopmostRegionUnderThePointWins) {
   add_coloured_region(t.app, 1, {{1, 1}, {2, 1}, {3, -1}, {4, 1}});
   add_coloured_region(t.app, 2, {{5, 1}, {0, 1}, {6, 1}, {7, -1}, {8, 1}, {9, 1}, {99, 1}});
   EXPECT_EQ(polygonnum(t.app, {175, 175}, 1), 2);
-  ASSERT_EQ(t.app.line_stock.size(), 4u);
-  EXPECT_EQ(t.app.line_stock[2].line, 7);
-  EXPECT_EQ(t.app.line_stock[2].direction, -1);
-  EXPECT_EQ(t.app.line_stock[2].geom.x0, 150);  // as stored, not reversed
+  ASSERT_EQ(stock_numbers(t.app)[0], (std::vector<int>{5, 6, 7, 8}));
+  const ExtractionItem& third = t.app.line_stock[2];  // as stored, not reversed
+  EXPECT_EQ(std::pair(third.direction, third.geom.x0), std::pair(-1, 150.0));
   EXPECT_EQ(polygonnum(t.app, {125, 125}, 1), 1);
   rgnswaptop(t.app, 2, 1);
   EXPECT_EQ(polygonnum(t.app, {175, 175}, 1), 2);  // the first square, now second
   EXPECT_EQ(t.app.line_stock.front().line, 1);
+  // Below the first square and left of the second: rays cross both outlines twice.
+  expect_refused(t, polygonnum(t.app, {125, 225}, 1),
+                 "polygonnum\t指定された場所にポリゴンはありません");
 }
 
 // Each operation copies its part of the current settings and nothing else.

@@ -1,6 +1,3 @@
-// The selection sets: enclosure picks, toggles, the transformations, the
-// commit and what it does to regions, keeping and deleting the selection.
-
 #include "drawing/selection.h"
 
 #include <gtest/gtest.h>
@@ -17,12 +14,6 @@
 
 namespace daub::test {
 namespace {
-
-std::vector<int> stocked_lines(const App& app) {
-  std::vector<int> out;
-  for (const ExtractionItem& item : app.line_stock) out.push_back(item.line);
-  return out;
-}
 
 // An L-shaped enclosure: the square (0, 0)-(100, 100) without its top right
 // quarter, so that a straight line between two inside points can leave it.
@@ -44,43 +35,34 @@ TEST(EnclosurePick, PicksWhatLiesWhollyInsideByItsEndsOrAnchor) {
   add_bitmap(t.app, 1, {}, {60, 40});
   add_bitmap(t.app, 1, {}, {60, 60});
   t.app.enclosure = kEll;
+  const Sets picked = {{1, 3, 5}, {1}, {1, 2}, {2}};
   ASSERT_EQ(jordenpickall(t.app, 1), 1);
-  EXPECT_EQ(stocked_lines(t.app), (std::vector<int>{1, 3, 5}));
-  ASSERT_EQ(text_stock(t.app, TextKind::kLetter).size(), 1u);
-  EXPECT_EQ(text_stock(t.app, TextKind::kLetter)[0].number, 1);
-  EXPECT_EQ(text_stock(t.app, TextKind::kEnglish).size(), 2u);
-  ASSERT_EQ(t.app.bitmap_stock.size(), 1u);
-  EXPECT_EQ(t.app.bitmap_stock[0].number, 2);
+  EXPECT_EQ(stock_numbers(t.app), picked);
   // A second pick replaces the sets: nothing is held twice.
   EXPECT_EQ(jordenpick(t.app, 1), 5);
   jordentextpick(t.app, TextKind::kLetter, 1);
   jordenbmppick(t.app, 1);
-  EXPECT_EQ(stocked_lines(t.app), (std::vector<int>{1, 3, 5}));
-  EXPECT_EQ(text_stock(t.app, TextKind::kLetter).size(), 1u);
-  EXPECT_EQ(t.app.bitmap_stock.size(), 1u);
+  EXPECT_EQ(stock_numbers(t.app), picked);
   EXPECT_TRUE(t.messages().empty());
 }
 
 // The ray leaves from below the lowest point: had it ended one unit above,
-// it would end on this enclosure's vertex (100, 99) and count both edges.
-TEST(EnclosurePick, TheRayEndsBelowTheEnclosure) {
+// it would end on this enclosure's vertex (100, 99) and count both edges. An
+// empty enclosure is reported once and keeps the sets.
+TEST(EnclosurePick, TheRayEndsBelowTheEnclosureAndAnEmptyOneIsReported) {
   TestApp t;
   add_bitmap(t.app, 1, {}, {50, 50});
   t.app.enclosure = {{0, 0}, {100, 0}, {100, 99}, {50, 100}, {0, 100}};
   EXPECT_EQ(jordenbmppick(t.app, 1), 1);
-  EXPECT_EQ(t.app.bitmap_stock.size(), 1u);
-}
-
-TEST(EnclosurePick, AnEmptyEnclosureIsReportedOnceAndKeepsTheSets) {
-  TestApp t;
+  EXPECT_EQ(stock_numbers(t.app), (Sets{{}, {}, {}, {1}}));
+  t.app.enclosure.clear();
   add_geom(t.app, straight(10, 10, 40, 40));
   t.app.line_stock = {ExtractionItem{straight(1, 1, 2, 2), 1, 1}};
   EXPECT_EQ(jordenpickall(t.app, 1), 0);
   EXPECT_EQ(t.messages(), std::vector<std::string>{"jordenpick\t囲み線が存在しません"});
-  EXPECT_EQ(t.app.line_stock.size(), 1u);
+  EXPECT_EQ(stock_numbers(t.app), (Sets{{1}, {}, {}, {1}}));
   t.clear_log();
-  EXPECT_EQ(jordenbmppick(t.app, 1), 0);
-  EXPECT_EQ(t.last_message(), "jordenbmppick\t囲み線が存在しません");
+  expect_refused(t, jordenbmppick(t.app, 1), "jordenbmppick\t囲み線が存在しません");
 }
 
 TEST(StockToggle, TheNearerTextIsTakenAndGivenBackTheLetterOnATie) {
@@ -88,13 +70,12 @@ TEST(StockToggle, TheNearerTextIsTakenAndGivenBackTheLetterOnATie) {
   add_text(t.app, 1, ChainKind::kLetters, "a", {0, 0});
   add_text(t.app, 1, ChainKind::kEnglishes, "a", {10, 0});
   EXPECT_EQ(toggle_stock_text(t.app, {5, 0}, 1), 1);  // a tie
-  EXPECT_EQ(text_stock(t.app, TextKind::kLetter).size(), 1u);
+  EXPECT_EQ(stock_numbers(t.app), (Sets{{}, {1}, {}, {}}));
   EXPECT_EQ(toggle_stock_text(t.app, {5.001, 0}, 1), 1);
-  EXPECT_EQ(text_stock(t.app, TextKind::kEnglish).size(), 1u);
   EXPECT_EQ(toggle_stock_text(t.app, {4.999, 0}, 1), 1);
-  EXPECT_TRUE(text_stock(t.app, TextKind::kLetter).empty());
   add_bitmap(t.app, 1, {}, {3, 3});
   EXPECT_EQ(toggle_stock_bmp(t.app, {0, 0}, 1), 1);
+  EXPECT_EQ(stock_numbers(t.app), (Sets{{}, {}, {1}, {1}}));
   EXPECT_EQ(toggle_stock_bmp(t.app, {0, 0}, 1), 1);
   EXPECT_TRUE(t.app.bitmap_stock.empty());
   EXPECT_TRUE(t.messages().empty());
@@ -119,48 +100,36 @@ TEST(StockTransforms, RatiosOutsideOneHundredthToAHundredAreRefused) {
   }
 }
 
-TEST(StockTransforms, ScalingMovesEndsAboutTheCentreAndBendsDirections) {
+TEST(StockTransforms, ScalingTurningAndMirroring) {
   std::vector<ExtractionItem> lines = {
       ExtractionItem{curve(3, 4, kPi / 4, 7, 2, -3 * kPi / 4), 1, 1}};
   rate_lines(lines, {1, 2}, 2, 1);
-  const LineGeometry& g = lines[0].geom;
-  EXPECT_DOUBLE_EQ(g.x0, 5);
-  EXPECT_DOUBLE_EQ(g.y0, 4);
-  EXPECT_DOUBLE_EQ(g.x1, 13);
-  EXPECT_NEAR(g.a0 * 180 / kPi, 26.565051, 1e-6);
-  EXPECT_NEAR(g.a1 * 180 / kPi, -180 + 26.565051, 1e-6);
+  const double a = std::atan(0.5);  // (1, 1) scaled to (2, 1)
+  expect_near(ends(lines[0].geom), {5, 4, a, 13, 2, a - kPi});
 
   TextStock texts(1);
-  texts[0].record.x = 3;
-  texts[0].record.font.height = -13;
-  texts[0].record.font.width = 1;
-  texts[0].record.column_spacing = 20;
-  rate_texts(texts, {1, 2}, 2, 1);  // by the mean, 1.5
-  EXPECT_EQ(texts[0].record.x, 5);
-  EXPECT_EQ(texts[0].record.font.height, -20);  // -19.5 rounded away from 0
-  EXPECT_EQ(texts[0].record.font.width, 2);
-  EXPECT_EQ(texts[0].record.column_spacing, 30);
+  TextRecord& r = texts[0].record;
+  r.x = 3;
+  r.font.height = -13;
+  r.font.width = 1;
+  r.column_spacing = 20;
+  rate_texts(texts, {1, 2}, 2, 1);  // by the mean, 1.5; height -19.5 rounds away from 0
+  EXPECT_EQ((std::vector<double>{r.x, r.font.height, r.font.width, r.column_spacing}),
+            (std::vector<double>{5, -20, 2, 30}));
   rate_texts(texts, {1, 2}, 0.01, 0.01);
-  EXPECT_EQ(texts[0].record.font.width, 1);  // never 0, which would mean the face's own
+  EXPECT_EQ(r.font.width, 1);  // never 0, which would mean the face's own
 
   BitmapStock bitmaps(1);
   bitmaps[0].record.rate = 2;
   rate_bitmaps(bitmaps, {0, 0}, 3, 1);
   EXPECT_EQ(bitmaps[0].record.rate, 4);
-}
 
-TEST(StockTransforms, TurningAndMirroring) {
-  std::vector<ExtractionItem> lines = {ExtractionItem{curve(2, 0, 3.0, 1, 1, kPi / 2), 1, 1}};
+  lines = {ExtractionItem{curve(2, 0, 3.0, 1, 1, kPi / 2), 1, 1}};
   rotate_lines(lines, {1, 0}, kPi / 2);
-  EXPECT_NEAR(lines[0].geom.x0, 1, 1e-12);
-  EXPECT_NEAR(lines[0].geom.y0, 1, 1e-12);
-  EXPECT_NEAR(lines[0].geom.x1, 0, 1e-12);
-  EXPECT_NEAR(lines[0].geom.a0, 3.0 + kPi / 2 - 2 * kPi, 1e-12);  // brought into -π..π
-  EXPECT_NEAR(lines[0].geom.a1, kPi, 1e-12);
+  // 3 + π/2 is brought into -π..π.
+  expect_near(ends(lines[0].geom), {1, 1, 3.0 + kPi / 2 - 2 * kPi, 0, 0, kPi});
   mirror_lines(lines, {3, 0});
-  EXPECT_NEAR(lines[0].geom.x0, 5, 1e-12);
-  EXPECT_NEAR(lines[0].geom.x1, 6, 1e-12);
-  EXPECT_NEAR(lines[0].geom.a1, 0, 1e-12);
+  expect_near(ends(lines[0].geom), {5, 1, kPi / 2 - 3.0, 6, 0, 0});
 
   // Escapement runs the other way and stays within 0..3600.
   struct Case {
@@ -188,8 +157,7 @@ TEST(StockBox, CoversLineEndsAndAnchorsOnly) {
   t.app.bitmap_stock[0].record.y = 12;
   const std::optional<StockBox> box = stockbox(t.app);
   ASSERT_TRUE(box);
-  EXPECT_EQ(box->low, (DPoint{-4, 0}));
-  EXPECT_EQ(box->high, (DPoint{10, 12}));
+  EXPECT_EQ(std::pair(box->low, box->high), std::pair(DPoint{-4, 0}, DPoint{10, 12}));
   enclose_selection(t.app);
   EXPECT_EQ(t.app.enclosure, (std::vector<DPoint>{{-4, 0}, {10, 0}, {10, 12}, {-4, 12}}));
 }
@@ -222,11 +190,7 @@ TEST(StockMove, WholeRegionsFollowTheirLinesTornOnesGo) {
     SCOPED_TRACE(c.selected.size());
     TestApp t;
     two_triangles(t.app);
-    for (int n : c.selected) {
-      LineRecord line;
-      getline(t.app, n, line, 1);
-      t.app.line_stock.push_back(ExtractionItem{line.geom, n, 1});
-    }
+    select_lines(t.app, c.selected);
     shift_lines(t.app.line_stock, 1000, 0);
     ASSERT_EQ(stockmove(t.app, 1), 1);
     EXPECT_EQ(region_lines(t.app.drawing), c.regions);
@@ -248,7 +212,7 @@ TEST(StockMove, TextsTakeAnchorFontAndFormatBitmapsAnchorAndRate) {
   item.record.x = 7;
   item.record.font.height = -40;
   item.record.column_spacing = 33;
-  item.record.tabs[0] = 9;  // not written back
+  item.record.tabs[0] = 9;  // tabs and colour are not written back
   item.record.color = 0xFF;
   text_stock(t.app, TextKind::kEnglish).push_back(item);
   t.app.bitmap_stock.push_back(BitmapStockItem{{}, 1, 0});
@@ -256,18 +220,14 @@ TEST(StockMove, TextsTakeAnchorFontAndFormatBitmapsAnchorAndRate) {
   t.app.bitmap_stock[0].record.rate = 0.5;
   ASSERT_EQ(stockmove(t.app, 1), 1);
   const auto texts = chain_offsets(t.app.drawing, 1, ChainKind::kEnglishes);
-  const auto moved = t.app.drawing.get<TextRecord>(texts[1]);
-  EXPECT_EQ(moved.x, 7);
-  EXPECT_EQ(moved.font.height, -40);
-  EXPECT_EQ(moved.column_spacing, 33);
-  EXPECT_EQ(moved.tabs[0], 0);
-  EXPECT_EQ(moved.color, 0u);
-  EXPECT_EQ(text_bytes(t.app.drawing, moved), "a");
+  const auto m = t.app.drawing.get<TextRecord>(texts[1]);
+  EXPECT_EQ((std::vector<double>{m.x, m.font.height, m.column_spacing, m.tabs[0], double(m.color)}),
+            (std::vector<double>{7, -40, 33, 0, 0}));
+  EXPECT_EQ(text_bytes(t.app.drawing, m), "a");
   EXPECT_EQ(t.app.drawing.get<TextRecord>(texts[0]).x, 1);
-  const auto bitmap =
+  const auto b =
       t.app.drawing.get<BitmapRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kBitmaps)[0]);
-  EXPECT_EQ(bitmap.x, -3);
-  EXPECT_EQ(bitmap.rate, 0.5);
+  EXPECT_EQ((std::vector<double>{b.x, b.rate}), (std::vector<double>{-3, 0.5}));
 }
 
 TEST(KeepSelection, DeletesTheRestOrTheSelectionAndRenumbersRegions) {
@@ -309,11 +269,7 @@ TEST(StockRestyle, CurrentPenPartsGoToSelectedLinesAndTextStylesToTheSetsToo) {
   EXPECT_EQ(stocknowpenparts(t.app, kPenWidth | kPenDots, 1), 1);
   LineRecord line;
   getline(t.app, 2, line, 1);
-  EXPECT_EQ(line.pen.width, 7);
-  EXPECT_EQ(line.pen.style, 0);
-  EXPECT_EQ(line.pen.color, 0u);
-  EXPECT_EQ(line.pen.bits, 0b1011u);
-  EXPECT_EQ(line.pen.dot_length, 3.5);
+  EXPECT_EQ(pen_values(line.pen), pen_values(PenRecord{0, 7, 0, 0, 3.5, 1.5, 4, 0b1011}));
   getline(t.app, 1, line, 1);
   EXPECT_EQ(line.pen.width, 1);
 
@@ -327,8 +283,7 @@ TEST(StockRestyle, CurrentPenPartsGoToSelectedLinesAndTextStylesToTheSetsToo) {
   ASSERT_EQ(stockmove(t.app, 1), 1);
   const auto text =
       t.app.drawing.get<TextRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kLetters)[0]);
-  EXPECT_EQ(text.color, 0x123456u);
-  EXPECT_EQ(text.font.height, 0);
+  EXPECT_EQ(std::pair(text.color, text.font.height), std::pair(0x123456u, 0));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// The spare screen and the selection through the clipboard: exchanging
-// drawings, appending a layer as the selection, the layer moves, and drawing
-// data refused at the door. Copy, paste and duplicate of the selection are
-// pinned by the selection scripts.
+// Copy, paste and duplicate of the selection are pinned by the selection
+// scripts.
 
 #include "drawing/spare.h"
 
@@ -24,18 +22,9 @@ namespace {
 const char kNoData[] = "drawdatapaste\tクリップボードにデータがありません";
 const char kNotDrawing[] = "drawdatapaste\tTORVCADデータではありません";
 
-void select_lines(App& app, std::initializer_list<int> numbers) {
-  for (int n : numbers) {
-    LineRecord line;
-    getline(app, n, line, app.in.nowlayer);
-    app.line_stock.push_back(ExtractionItem{line.geom, n, 1});
-  }
-}
-
 TEST(Spare, AltswapTwiceGivesBackTheDrawingByteForByte) {
   TestApp t;
-  EXPECT_EQ(altswap(t.app), 0);
-  EXPECT_EQ(t.last_message(), "altswap\t予備画面が存在しません");
+  expect_refused(t, altswap(t.app), "altswap\t予備画面が存在しません");
   fill_sample(t.app);
   save_to_spare(t.app);
   const std::vector<std::uint8_t> first = t.app.drawing.bytes();
@@ -62,52 +51,39 @@ Block spare_layer() {
   return s.app.drawing;
 }
 
-TEST(Spare, AltapendAddsTheLayerAsTheSelectionAndKeepsEntriesThatNameNoLineAtZero) {
-  TestApp t;
-  EXPECT_EQ(altapend(t.app, 1), 0);
-  EXPECT_EQ(t.last_message(), "altapend\t予備画面が存在しません");
+// The room for the whole layer is made before the first element goes in: one
+// byte short of it, nothing goes in at all.
+TEST(Spare, AltapendAddsTheLayerAsTheSelectionOrNothingWithoutRoomForAll) {
+  TestApp t, short_of_room;
+  expect_refused(t, altapend(t.app, 1), "altapend\t予備画面が存在しません");
   t.clear_log();
   add_geom(t.app, straight(1, 0, 1, 5));
   add_geom(t.app, straight(2, 0, 2, 5));
   t.app.spare = spare_layer();
+  App& s = short_of_room.app;
+  s.drawing = t.app.drawing;
+  s.spare = t.app.spare;
   ASSERT_EQ(altapend(t.app, 1), 1);
   EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{1, 2, 10, 11, 12}));
   const std::uint32_t region = chain_offsets(t.app.drawing, 1, ChainKind::kRegions)[0];
   EXPECT_EQ(region_entries(t.app.drawing, region),
             (std::vector<std::pair<int, int>>{{3, 1}, {0, 1}, {5, -1}, {0, 1}}));
-  std::vector<int> lines;
-  for (const ExtractionItem& item : t.app.line_stock) lines.push_back(item.line);
-  EXPECT_EQ(lines, (std::vector<int>{3, 4, 5}));
-  ASSERT_EQ(text_stock(t.app, TextKind::kLetter).size(), 1u);
+  ASSERT_EQ(stock_numbers(t.app), (Sets{{3, 4, 5}, {1}, {1}, {1}}));
   EXPECT_EQ(text_bytes(t.app.drawing, text_stock(t.app, TextKind::kLetter)[0].record), "\x82\xa0");
-  EXPECT_EQ(text_stock(t.app, TextKind::kEnglish)[0].number, 1);
-  ASSERT_EQ(t.app.bitmap_stock.size(), 1u);
   EXPECT_EQ(picture_of(t.app.drawing, t.app.bitmap_stock[0].record),
             std::vector<std::uint8_t>(44, 7));
   EXPECT_EQ(t.app.in.nowlinevalid, 5);
   EXPECT_TRUE(is_valid_drawing(t.app.drawing));
   EXPECT_TRUE(t.messages().empty());
-}
 
-// The room for the whole layer is made before the first element goes in:
-// one byte short of it, nothing goes in at all.
-TEST(Spare, AFailedAppendChangesNothing) {
-  TestApp t;
-  add_geom(t.app, straight(1, 0, 1, 5));
-  t.app.spare = spare_layer();
-  const std::vector<std::uint8_t> before = t.app.drawing.bytes();
-  TestApp room;
-  room.app.drawing = t.app.drawing;
-  room.app.spare = t.app.spare;
-  ASSERT_EQ(altapend(room.app, 1), 1);
-  const std::uint32_t needed = room.app.drawing.used() - t.app.drawing.used();
-  t.app.block_limit = t.app.drawing.used() + needed - 1;
-  EXPECT_EQ(altapend(t.app, 1), 0);
-  EXPECT_EQ(t.last_message(), "altapend\t画面合成に失敗しました");
-  EXPECT_EQ(t.app.drawing.bytes(), before);
-  EXPECT_TRUE(stocks_empty(t.app));
-  t.app.block_limit = t.app.drawing.used() + needed;
-  EXPECT_EQ(altapend(t.app, 1), 1);
+  const std::uint32_t needed = t.app.drawing.used() - s.drawing.used();
+  const std::vector<std::uint8_t> before = s.drawing.bytes();
+  s.block_limit = s.drawing.used() + needed - 1;
+  expect_refused(short_of_room, altapend(s, 1), "altapend\t画面合成に失敗しました");
+  EXPECT_EQ(s.drawing.bytes(), before);
+  EXPECT_TRUE(stocks_empty(s));
+  s.block_limit = s.drawing.used() + needed;
+  EXPECT_EQ(altapend(s, 1), 1);
 }
 
 // A paste with nothing sound to paste leaves the drawing, the sets and the
@@ -115,17 +91,15 @@ TEST(Spare, AFailedAppendChangesNothing) {
 TEST(SelectionClipboard, PasteWithoutSoundDrawingDataChangesNothing) {
   TestApp donor;
   add_geom(donor.app, straight(0, 0, 1, 1));
-  std::vector<std::uint8_t> hostile = used_bytes(donor.app.drawing);
   // The line's link points past the end: magic and length alone would pass.
-  Block b(hostile);
-  b.put<std::uint32_t>(chain_offsets(b, 1, ChainKind::kLines)[0] + offsetof(LineRecord, next),
-                       0x7FFFFFF0u);
-  hostile = b.bytes();
+  Block hostile(used_bytes(donor.app.drawing));
+  hostile.put<std::uint32_t>(
+      chain_offsets(hostile, 1, ChainKind::kLines)[0] + offsetof(LineRecord, next), 0x7FFFFFF0u);
   struct Case {
     std::optional<std::vector<std::uint8_t>> data;
     const char* message;
   };
-  const Case cases[] = {{std::nullopt, kNoData}, {hostile, kNotDrawing}};
+  const Case cases[] = {{std::nullopt, kNoData}, {hostile.bytes(), kNotDrawing}};
   for (const Case& c : cases) {
     TestApp t;
     fill_sample(t.app);
@@ -133,8 +107,7 @@ TEST(SelectionClipboard, PasteWithoutSoundDrawingDataChangesNothing) {
     save_to_spare(t.app);
     select_lines(t.app, {1});
     const std::vector<std::uint8_t> before = t.app.drawing.bytes();
-    EXPECT_EQ(paste_selection(t.app), 0);
-    EXPECT_EQ(t.last_message(), c.message);
+    expect_refused(t, paste_selection(t.app), c.message);
     EXPECT_EQ(t.app.drawing.bytes(), before);
     EXPECT_TRUE(t.app.spare);
     EXPECT_EQ(t.app.line_stock.size(), 1u);
@@ -143,66 +116,58 @@ TEST(SelectionClipboard, PasteWithoutSoundDrawingDataChangesNothing) {
   }
 }
 
+// From layer 2 the selection goes to layer 3 or 1; from the last or the
+// first layer there is no neighbour and nothing changes.
 TEST(LayerMoves, TheSelectionGoesToTheNeighbourWhichBecomesCurrent) {
+  const char* kText = "\t上のレイヤーが存在しません。上のレイヤーを作ってください";
+  const LayerStep kNext = LayerStep::kNext, kPrevious = LayerStep::kPrevious;
+  const Transfer kMove = Transfer::kMove, kCopy = Transfer::kCopy;
   struct Case {
     LayerStep step;
     Transfer transfer;
-    int from, to;
+    int from, to;  // to 0: refused under the caption
     std::size_t left_behind;
+    std::string caption;
   };
-  const Case cases[] = {{LayerStep::kNext, Transfer::kMove, 2, 3, 1},
-                        {LayerStep::kNext, Transfer::kCopy, 2, 3, 2},
-                        {LayerStep::kPrevious, Transfer::kMove, 2, 1, 1},
-                        {LayerStep::kPrevious, Transfer::kCopy, 2, 1, 2}};
+  const Case cases[] = {{kNext, kMove, 2, 3, 1, ""},
+                        {kNext, kCopy, 2, 3, 2, ""},
+                        {kPrevious, kMove, 2, 1, 1, ""},
+                        {kPrevious, kCopy, 2, 1, 2, ""},
+                        {kNext, kMove, 3, 0, 0, "stockmovenextlayer"},
+                        {kNext, kCopy, 3, 0, 0, "stockcopynextlayer"},
+                        {kPrevious, kMove, 1, 0, 0, "stockmovelowerlayer"},
+                        {kPrevious, kCopy, 1, 0, 0, "stockcopylowerlayer"}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.to * 10 + static_cast<int>(c.transfer));
+    SCOPED_TRACE(testing::Message()
+                 << c.from << " to " << c.to << " " << static_cast<int>(c.transfer));
     TestApp t;
     makelayer(t.app, 2);
     makelayer(t.app, 3);
-    add_geom(t.app, straight(7, 0, 7, 1), c.to);
+    add_geom(t.app, straight(7, 0, 7, 1), 1);
+    add_geom(t.app, straight(7, 0, 7, 1), 3);
     add_geom(t.app, straight(1, 0, 1, 1), 2);
     add_geom(t.app, straight(2, 0, 2, 1), 2);
-    t.app.in.nowlayer = 2;
-    select_lines(t.app, {2});
+    t.app.in.nowlayer = c.from;
+    select_lines(t.app, {c.to == 0 ? 1 : 2});
     shift_lines(t.app.line_stock, 100, 0);
+    const std::vector<std::uint8_t> before = t.app.drawing.bytes();
+    if (c.to == 0) {
+      expect_refused(t, move_selection_to_layer(t.app, c.step, c.transfer), c.caption + kText);
+      EXPECT_EQ(t.app.drawing.bytes(), before);
+      EXPECT_EQ(t.app.line_stock.size(), 1u);
+      EXPECT_FALSE(t.clipboard.drawing());
+      continue;
+    }
     ASSERT_EQ(move_selection_to_layer(t.app, c.step, c.transfer), 1);
     EXPECT_EQ(t.app.in.nowlayer, c.to);
     EXPECT_EQ(line_tags(t.app.drawing, c.to), (std::vector<double>{7, 102}));
     EXPECT_EQ(geoms(t.app, 2).size(), c.left_behind);
     EXPECT_EQ(line_tags(t.app.drawing, 2)[0], 1);
-    ASSERT_EQ(t.app.line_stock.size(), 1u);
-    EXPECT_EQ(t.app.line_stock[0].line, 2);
+    EXPECT_EQ(stock_numbers(t.app), (Sets{{2}, {}, {}, {}}));
     // The clipboard holds the selection as it lies in the target layer.
     Block held(*t.clipboard.drawing());
     EXPECT_EQ(chain_offsets(held, c.to, ChainKind::kLines).size(), 1u);
     EXPECT_TRUE(t.messages().empty());
-  }
-}
-
-TEST(LayerMoves, WithoutANeighbourNothingChanges) {
-  const char* kText = "\t上のレイヤーが存在しません。上のレイヤーを作ってください";
-  struct Case {
-    LayerStep step;
-    Transfer transfer;
-    int layer;
-    std::string caption;
-  };
-  const Case cases[] = {{LayerStep::kNext, Transfer::kMove, 2, "stockmovenextlayer"},
-                        {LayerStep::kNext, Transfer::kCopy, 2, "stockcopynextlayer"},
-                        {LayerStep::kPrevious, Transfer::kMove, 1, "stockmovelowerlayer"},
-                        {LayerStep::kPrevious, Transfer::kCopy, 1, "stockcopylowerlayer"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.caption);
-    TestApp t;
-    fill_sample(t.app);
-    t.app.in.nowlayer = c.layer;
-    select_lines(t.app, {1});
-    const std::vector<std::uint8_t> before = t.app.drawing.bytes();
-    EXPECT_EQ(move_selection_to_layer(t.app, c.step, c.transfer), 0);
-    EXPECT_EQ(t.last_message(), c.caption + kText);
-    EXPECT_EQ(t.app.drawing.bytes(), before);
-    EXPECT_EQ(t.app.line_stock.size(), 1u);
-    EXPECT_FALSE(t.clipboard.drawing());
   }
 }
 
@@ -222,8 +187,7 @@ TEST(DrawingData, CopyAndPasteCarryTheUsedPartExactly) {
   b.clipboard.set_drawing(sent);
   ASSERT_EQ(drawdatapaste(b.app), 1);
   EXPECT_EQ(b.app.drawing.bytes(), used_bytes(a.app.drawing));
-  EXPECT_EQ(b.app.in.nowlayer, 2);  // layerfix, with its message
-  EXPECT_EQ(b.app.in.nowletter, 0);
+  EXPECT_EQ(std::pair(b.app.in.nowlayer, b.app.in.nowletter), std::pair(2, 0));  // layerfix
   EXPECT_EQ(b.app.files.current_file, "drawdata.skl");
 }
 

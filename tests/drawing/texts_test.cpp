@@ -1,6 +1,3 @@
-// Text elements: creation, the range operations, splitting, restyling and
-// the entry checks, on both element kinds.
-
 #include "drawing/texts.h"
 
 #include <gtest/gtest.h>
@@ -69,43 +66,31 @@ TEST(Texts, RangeOperationsOnBothKinds) {
 }
 
 TEST(Texts, RangeOperationsRefuse) {
+  const TextKind kL = TextKind::kLetter;
   struct Refusal {
-    const char* name;
+    TextKind kind;
     CaretRecord caret;
     int entry;  // englishentry during the operation
     int (*op)(App&, TextKind, int, int);
     const char* message;  // "" for a silent refusal
   };
   const Refusal cases[] = {
-      {"no range for a cut",
-       {1, 2, 0},
-       0,
-       textcliccut,
-       "lettercliccut\tクリック点を二つ用意してください"},
-      {"nothing chosen for a paste",
-       {0, 0, 0},
-       0,
-       textclicpaste,
-       "letterclicpaste\tクリック点を二つ用意してください"},
-      {"Latin entry", {2, 2, 4}, 1, textclicdel, "CAUTION\t英語が選ばれています"},
-      {"a caret beyond the text", {2, 2, 9}, 0, textclicdel, ""},
+      {kL, {1, 2, 0}, 0, textcliccut, "lettercliccut\tクリック点を二つ用意してください"},
+      {kL, {0, 0, 0}, 0, textclicpaste, "letterclicpaste\tクリック点を二つ用意してください"},
+      {kL, {2, 2, 4}, 1, textclicdel, "CAUTION\t英語が選ばれています"},
+      {TextKind::kEnglish, {2, 0, 1}, 0, textcliccut, "CAUTION\t日本語が選ばれています"},
+      {kL, {2, 2, 9}, 0, textclicdel, ""},  // a caret beyond the text
   };
   for (const Refusal& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.message);
     TestApp t;
-    make_text(t, TextKind::kLetter, "ABCDEF");
+    make_text(t, c.kind, "ABCDEF");
     t.app.in.englishentry = c.entry;
-    t.app.text.caret(TextKind::kLetter) = c.caret;
-    EXPECT_EQ(c.op(t.app, TextKind::kLetter, 1, 1), 0);
-    EXPECT_EQ(chars_of(t, TextKind::kLetter, 1), "ABCDEF");
+    t.app.text.caret(c.kind) = c.caret;
+    EXPECT_EQ(c.op(t.app, c.kind, 1, 1), 0);
+    EXPECT_EQ(chars_of(t, c.kind, 1), "ABCDEF");
     EXPECT_EQ(t.last_message(), c.message);
   }
-  TestApp t;
-  make_text(t, TextKind::kEnglish, "ABC");
-  t.app.in.englishentry = 0;
-  t.app.text.caret(TextKind::kEnglish) = CaretRecord{2, 0, 1};
-  EXPECT_EQ(textcliccut(t.app, TextKind::kEnglish, 1, 1), 0);
-  EXPECT_EQ(t.last_message(), "CAUTION\t日本語が選ばれています");
 }
 
 TEST(Texts, CreationFromTheBufferAndEmptyElements) {
@@ -116,9 +101,7 @@ TEST(Texts, CreationFromTheBufferAndEmptyElements) {
   ASSERT_EQ(make_text(t, TextKind::kLetter, "abc", {3, 4}), 1);
   TextRecord r;
   ASSERT_EQ(gettext(t.app, TextKind::kLetter, 1, r, 1), 1);
-  EXPECT_EQ(r.x, 3);
-  EXPECT_EQ(r.color, 0x123456u);
-  EXPECT_EQ(r.length, 3);
+  EXPECT_EQ(std::tuple(r.x, r.color, r.length), std::tuple(3.0, 0x123456u, 3));
   EXPECT_EQ(t.app.drawing.get<std::uint8_t>(r.chars + 3), 0);
   ASSERT_EQ(SetZeroStr(t.app, TextKind::kEnglish, {7, 8}, 1), 1);
   EXPECT_EQ(t.app.in.nowenglish, 1);
@@ -157,16 +140,14 @@ TEST(Texts, RestylingCopiesOnlyTheChosenParts) {
   ASSERT_EQ(textnowparts(t.app, TextKind::kEnglish, 1, kTextFont | kTextTabs, 1), 1);
   TextRecord r;
   gettext(t.app, TextKind::kEnglish, 1, r, 1);
-  EXPECT_EQ(r.font.height, -40);
-  EXPECT_EQ(r.tabs[1], 3.5);
-  EXPECT_EQ(r.chars_per_line, 80);
-  EXPECT_EQ(r.color, 0u);
+  EXPECT_EQ(std::tuple(r.font.height, r.tabs[1], r.chars_per_line, r.color),
+            std::tuple(-40, 3.5, 80, 0u));
   // The pick-up brings the element's style back into the settings.
   t.app.in.nowenglish = 1;
   t.app.settings = Settings{};
   ASSERT_EQ(textpickup(t.app, TextKind::kEnglish, kTextStyle, true), 1);
-  EXPECT_EQ(t.app.settings.chars_per_line, 80);
-  EXPECT_EQ(t.app.settings.font.height, -40);
+  EXPECT_EQ(std::pair(t.app.settings.chars_per_line, t.app.settings.font.height),
+            std::pair(80, -40));
   EXPECT_EQ(t.app.text.buffer, "abc");
 }
 
@@ -178,10 +159,7 @@ TEST(Texts, PageMarks) {
                {"12", false},  {"-12", false}, {"12-", false}};
   for (const auto& c : cases) EXPECT_EQ(is_page_mark(c.text), c.mark) << c.text;
   TestApp t;
-  make_text(t, TextKind::kLetter, "-1-");
-  make_text(t, TextKind::kLetter, "x");
-  make_text(t, TextKind::kLetter, "-22-");
-  make_text(t, TextKind::kLetter, "y");
+  for (const char* text : {"-1-", "x", "-22-", "y"}) make_text(t, TextKind::kLetter, text);
   EXPECT_EQ(letterpagestrnum(t.app, 1), 3);
 }
 

@@ -1,5 +1,3 @@
-// The window title.
-
 #include <gtest/gtest.h>
 
 #include <string>

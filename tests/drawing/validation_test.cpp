@@ -14,7 +14,7 @@ namespace {
 // The packed sample drawing and where its records lie.
 struct Sample {
   Block b;
-  std::uint32_t layer2 = 0, line1 = 0, line2 = 0, region = 0, letter = 0, bitmap = 0;
+  std::uint32_t layer2 = 0, line1 = 0, line2 = 0, region = 0, letter_nul = 0, bitmap = 0;
 };
 
 Sample sample() {
@@ -25,22 +25,17 @@ Sample sample() {
   s.layer2 = layer_offset(s.b, 2);
   const auto lines = chain_offsets(s.b, 1, ChainKind::kLines);
   s.line1 = lines[0], s.line2 = lines[1];
-  s.letter = chain_offsets(s.b, 1, ChainKind::kLetters)[0];
+  const auto letter = s.b.get<TextRecord>(chain_offsets(s.b, 1, ChainKind::kLetters)[0]);
+  s.letter_nul = letter.chars + letter.length;
   s.region = chain_offsets(s.b, 1, ChainKind::kRegions)[0];
   s.bitmap = chain_offsets(s.b, 1, ChainKind::kBitmaps)[0];
   return s;
-}
-
-template <class T>
-void put_field(Block& b, std::uint64_t record, std::size_t field, T value) {
-  b.put<T>(record + field, value);
 }
 
 // One row per refusal class; the damaged_files script and the drawing file
 // fuzzer cover further damage.
 TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
   using R = RegionRecord;
-  using T = TextRecord;
   using BR = BitmapRecord;
   const struct {
     const char* name;
@@ -48,22 +43,17 @@ TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
   } damages[] = {
       {"magic without its NUL", [](Sample& s) { s.b.put<char>(19, 'X'); }},
       {"layer cut by the used end", [](Sample& s) { s.b.set_first_layer(s.b.used() - 10); }},
-      {"two layers share a chain",
-       [](Sample& s) { put_field<std::uint32_t>(s.b, s.layer2, 0, s.line1); }},
-      {"line link into a record", [](Sample& s) { put_field(s.b, s.line1, 96, s.line2 + 8); }},
+      {"two layers share a chain", [](Sample& s) { s.b.put<std::uint32_t>(s.layer2, s.line1); }},
+      {"line link into a record", [](Sample& s) { s.b.put(s.line1 + 96, s.line2 + 8); }},
       {"region entries over its record",
-       [](Sample& s) { put_field(s.b, s.region, offsetof(R, entries), s.region); }},
+       [](Sample& s) { s.b.put(s.region + offsetof(R, entries), s.region); }},
       {"region count above the limit",
-       [](Sample& s) { put_field(s.b, s.region, offsetof(R, count), 65536); }},
-      {"text without its NUL",
-       [](Sample& s) {
-         const auto t = s.b.get<T>(s.letter);
-         s.b.put<char>(t.chars + t.length, 'x');
-       }},
+       [](Sample& s) { s.b.put(s.region + offsetof(R, count), 65536); }},
+      {"text without its NUL", [](Sample& s) { s.b.put<char>(s.letter_nul, 'x'); }},
       {"bitmap image over the header",
        [](Sample& s) {
-         put_field<std::uint32_t>(s.b, s.bitmap, offsetof(BR, image), 0);
-         put_field<std::uint32_t>(s.b, s.bitmap, offsetof(BR, size), kHeaderSize);
+         s.b.put<std::uint32_t>(s.bitmap + offsetof(BR, image), 0);
+         s.b.put<std::uint32_t>(s.bitmap + offsetof(BR, size), kHeaderSize);
        }},
   };
   TestApp t;
