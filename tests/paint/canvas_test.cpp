@@ -1,7 +1,5 @@
-// The canvas slots: making, erasing, the shared undo copy, showing them with
-// their frames, and strokes painted through the mouse compared with the plain
-// forms of the brush. At the start-up view world and client pixels coincide,
-// and canvas 1 is a white 400 × 300 picture at (10, 10).
+// At the start-up view world and client pixels coincide, and canvas 1 is a
+// white 400 × 300 picture at (10, 10).
 
 #include "paint/canvas.h"
 

@@ -49,8 +49,7 @@ TEST(PageSeries, OneFolderReadListsWhatTryingEveryNumberFinds) {
       const std::string name =
           test::page_name(n, random() % 4 == 0 ? "text0000.SKL" : "text0000.skl");
       std::error_code taken;  // a name made twice keeps what it was first
-      // The access check finds folders too; a dangling link does not count;
-      // "x" makes another stem.
+      // The access check finds folders, not dangling links; "x" is another stem.
       const auto kind = random() % 6;
       if (kind == 0)
         fs::create_directory(dir.file(name), taken);
