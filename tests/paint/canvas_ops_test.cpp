@@ -44,33 +44,31 @@ Colorref after(Colorref before, const Op& op) {
   return pixel(dib, 1, 1);
 }
 
+Op multiply(Channels c, bool curve) {
+  return [=](Dib& d) { return multiply_picture(d, c, curve); };
+}
+Op add(Channels c, bool curve) {
+  return [=](Dib& d) { return add_picture(d, c, curve); };
+}
+
 TEST(CanvasOps, ChannelArithmetic) {
-  EXPECT_EQ(after(rgb(200, 100, 0), [](Dib& d) { return multiply_picture(d, uniform(2), false); }),
-            rgb(255, 200, 0));
-  EXPECT_EQ(after(rgb(100, 100, 100),
-                  [](Dib& d) {
-                    return multiply_picture(d, Channels{0.5, 1, 2}, false);
-                  }),
-            rgb(50, 100, 200));
-  // The curve keeps black and white, even at 0.
-  EXPECT_EQ(after(rgb(128, 0, 255), [](Dib& d) { return multiply_picture(d, uniform(2), true); }),
-            rgb(191, 0, 255));
-  EXPECT_EQ(after(rgb(128, 0, 255), [](Dib& d) { return multiply_picture(d, uniform(0), true); }),
-            rgb(0, 0, 255));
-  EXPECT_EQ(after(rgb(250, 100, 100),
-                  [](Dib& d) {
-                    return add_picture(d, Channels{0.1, -0.1, 0.5}, false);
-                  }),
-            rgb(255, 75, 227));
-  EXPECT_EQ(after(rgb(0, 255, 128),
-                  [](Dib& d) {
-                    return add_picture(d, Channels{1, -1, 0}, true);
-                  }),
-            rgb(255, 0, 128));
-  EXPECT_EQ(after(rgb(0, 100, 255), negative_picture), rgb(255, 155, 0));
-  EXPECT_EQ(after(rgb(1, 1, 2), grey_picture), rgb(1, 1, 1));  // the mean truncated
-  EXPECT_EQ(after(rgb(1, 2, 3), [](Dib& d) { return fill_picture(d, rgb(9, 8, 7)); }),
-            rgb(9, 8, 7));
+  const struct {
+    Colorref before;
+    Op op;
+    Colorref want;
+  } cases[] = {
+      {rgb(200, 100, 0), multiply(uniform(2), false), rgb(255, 200, 0)},
+      {rgb(100, 100, 100), multiply({0.5, 1, 2}, false), rgb(50, 100, 200)},
+      // The curve keeps black and white, even at 0.
+      {rgb(128, 0, 255), multiply(uniform(2), true), rgb(191, 0, 255)},
+      {rgb(128, 0, 255), multiply(uniform(0), true), rgb(0, 0, 255)},
+      {rgb(250, 100, 100), add({0.1, -0.1, 0.5}, false), rgb(255, 75, 227)},
+      {rgb(0, 255, 128), add({1, -1, 0}, true), rgb(255, 0, 128)},
+      {rgb(0, 100, 255), negative_picture, rgb(255, 155, 0)},
+      {rgb(1, 1, 2), grey_picture, rgb(1, 1, 1)},  // the mean truncated
+      {rgb(1, 2, 3), [](Dib& d) { return fill_picture(d, rgb(9, 8, 7)); }, rgb(9, 8, 7)},
+  };
+  for (const auto& c : cases) EXPECT_EQ(after(c.before, c.op), c.want) << &c - cases;
 }
 
 // Bad parameters and results too large change nothing; results without
@@ -159,10 +157,9 @@ TEST(CanvasOps, CombineWhereThePicturesOverlap) {
     const Dib src = plain(2, 2, rgb(127, 220, 255));
     EXPECT_EQ(combine_pictures(dst, src, 3, 1, how), OpStatus::kDone);
     // Top-down (3, 1) and (3, 2) are covered: stored rows 2 and 1.
-    EXPECT_EQ(pixel(dst, 3, 2), inside);
-    EXPECT_EQ(pixel(dst, 3, 1), inside);
-    EXPECT_EQ(pixel(dst, 2, 2), rgb(200, 100, 255));
-    EXPECT_EQ(pixel(dst, 3, 0), rgb(200, 100, 255));
+    const Colorref kept = rgb(200, 100, 255);
+    EXPECT_EQ((std::vector{pixel(dst, 3, 2), pixel(dst, 3, 1), pixel(dst, 2, 2), pixel(dst, 3, 0)}),
+              (std::vector{inside, inside, kept, kept}));
   }
   Dib dst = plain(2, 2, 0);
   const Dib kept = dst;

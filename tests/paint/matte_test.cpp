@@ -1,6 +1,5 @@
-// Matte compositing: the picture operation that lays a colour picture over
-// another through a matte, and the commands that build the matte from the
-// drawing (670, 824) or compose the canvases as they are (676).
+// Commands: 670 and 824 build the matte from the drawing, 676 composes the
+// canvases as they are, 674 undoes, 779 is the negative.
 
 #include "paint/matte.h"
 
@@ -129,7 +128,6 @@ TEST(MatteCommands, CanvasesTwoThreeAndTheDrawingComeBack) {
   }
 }
 
-// 676 composes what canvases 2 and 3 hold, placed by their positions.
 TEST(MatteCommands, ComposeTakesTheCanvasesAsTheyAre) {
   MatteApp t;
   const Dib before = slot(t, 1).image;

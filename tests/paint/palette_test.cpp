@@ -122,26 +122,25 @@ TEST(Palette, CancelPutsBackWhatChanged) {
   p.choose(0x0000FF);
   for (int id : {1087, 1092, kIdCancel}) p.click(id);  // scale, a white canvas
   open_palette(p.app);
-  EXPECT_EQ(p.ui.queued(), 0u);
-  EXPECT_EQ(p.app.palette_result, kPaletteCancel);
   EXPECT_EQ(std::memcmp(&p.app.settings, &before, sizeof before), 0);
   EXPECT_EQ(std::memcmp(&p.app.brush, &brush, sizeof brush), 0);
-  EXPECT_EQ(p.app.in.mousecmd, 1062);
-  EXPECT_EQ(p.ui.repaint_count(), repaints);
+  // Nothing left queued, the result, the mouse command, no repaint.
+  EXPECT_EQ(
+      std::tuple(p.ui.queued(), p.app.palette_result, p.app.in.mousecmd, p.ui.repaint_count()),
+      std::tuple(std::size_t{0}, kPaletteCancel, 1062, repaints));
 
   p.app.palette_result = kPaletteEraseCanvas;
   p.click(1076);
   open_palette(p.app);  // nothing more queued: the host closes it
-  EXPECT_EQ(p.app.brush.width, 3.0);
-  EXPECT_EQ(p.app.palette_result, kPaletteCancel);
+  EXPECT_EQ(std::tuple(p.app.brush.width, p.app.palette_result), std::tuple(3.0, kPaletteCancel));
   EXPECT_FALSE(p.app.canvases.slots[0].image.empty());
 
   p.click(kColorButton);
   p.cancel();
   p.click(kIdOk);
   open_palette(p.app);
-  EXPECT_EQ(p.app.settings.color, before.color);
-  EXPECT_EQ(p.app.palette_result, kPaletteOk);
+  EXPECT_EQ(std::tuple(p.app.settings.color, p.app.palette_result),
+            std::tuple(before.color, kPaletteOk));
   const std::string log = p.log.str();  // the last colour chooser was cancelled
   EXPECT_EQ(log.substr(log.rfind("dialog\tcolor\t"), 20), "dialog\tcolor\tcancel\n");
 }

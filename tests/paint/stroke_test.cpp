@@ -13,8 +13,6 @@ namespace {
 
 constexpr double kDegree = 0.017453292519944444;
 
-std::vector<IntPoint> pts(std::initializer_list<IntPoint> l) { return l; }
-
 // Two mouse segments meeting at (10, 0) with the second turned by `degrees`.
 SegmentBuffer turn_of(double degrees) {
   const double a = degrees * kDegree;
@@ -43,15 +41,13 @@ TEST(SmoothSegments, TurnDecidesCurveCornerOrStraight) {
     // The path runs from the first start through the middles to the last end.
     EXPECT_EQ(out.front().geom.x1, 5.0);
     EXPECT_EQ(out.back().geom.x1, turn_of(c.degrees)[1].geom.x1);
-    for (std::size_t i = 1; i < out.size(); ++i) {
-      EXPECT_EQ(out[i].geom.x0, out[i - 1].geom.x1);
-      EXPECT_EQ(out[i].geom.y0, out[i - 1].geom.y1);
-    }
+    for (std::size_t i = 1; i < out.size(); ++i)
+      EXPECT_EQ(std::pair(out[i].geom.x0, out[i].geom.y0),
+                std::pair(out[i - 1].geom.x1, out[i - 1].geom.y1));
   }
   // The curve is tangent to both mouse segments; turns wrap round.
   const LineGeometry curve = smooth_segments(turn_of(40))[1].geom;
-  EXPECT_EQ(curve.a0, 0.0);
-  EXPECT_EQ(curve.a1, 40 * kDegree);
+  EXPECT_EQ(std::pair(curve.a0, curve.a1), std::pair(0.0, 40 * kDegree));
   EXPECT_DOUBLE_EQ(curve.x1, 10 + 5 * std::cos(40 * kDegree));
   // 170° and −170° differ by 20° across the back.
   SegmentBuffer s = turn_of(0);

@@ -61,8 +61,6 @@ TEST(BmpFile, ClipboardFormDropsTheGapAndLongerHeadersAreCut) {
   EXPECT_TRUE(std::equal(packed.begin(), packed.begin() + 40, indexed.begin()));
   EXPECT_EQ(dib_from_packed(packed).dib, indexed);
 
-  // Later header forms of uncompressed pictures read like the plain one.
-
   Dib picture = make_picture(3, 2, 8, {0x0000FF, 0x00FF00}, [](int x, int) { return x % 2; });
   for (std::uint32_t size : {108u, 124u}) {
     Bytes longer = dib_to_packed(picture);

@@ -50,9 +50,8 @@ TEST_F(ClipboardPictures, AFailedTakeKeepsTheSlot) {
     t.clear_log();
     t.clipboard.clear();
     if (c.clipboard) t.clipboard.set_dib(*c.clipboard);
-    int result =
-        c.full_color_only ? GetFullColorClipboadBmp(t.app, slot) : GetClipboadBmp(t.app, slot);
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(
+        c.full_color_only ? GetFullColorClipboadBmp(t.app, slot) : GetClipboadBmp(t.app, slot), 0);
     EXPECT_EQ(t.last_message(), c.message);
     EXPECT_EQ(slot, old_slot);
     EXPECT_EQ(t.clipboard.dib(), c.clipboard);

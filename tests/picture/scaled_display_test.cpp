@@ -20,7 +20,6 @@ using test::gradient_picture;
 using test::make_picture;
 
 constexpr PixelRect kWide{-100000, -100000, 100000, 100000};
-
 constexpr PixelRect kTopRow{-100000, 0, 100000, 1};
 constexpr PixelRect kLeftColumn{0, -100000, 1, 100000};
 

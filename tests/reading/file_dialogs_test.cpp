@@ -11,6 +11,8 @@
 namespace daub {
 namespace {
 
+using Remembered = std::tuple<std::string, std::string, std::string, std::string>;
+
 // A scripted Ui that also keeps every file dialog request it was given.
 class RequestRecordingUi : public ScriptUi {
  public:
@@ -32,6 +34,11 @@ struct Fixture {
   Fixture() {
     app.files.working_folder = "/work/drawings";
     app.files.page_folder = "/work/book";
+  }
+  // The remembered names and folders: drawing, page, drawing folder, page folder.
+  Remembered remembered() const {
+    const auto& f = app.files;
+    return {f.sklname, f.pagename, f.working_folder, f.page_folder};
   }
   RequestRecordingUi ui;
   MemoryClipboard clipboard;
@@ -57,13 +64,10 @@ TEST(FileDialogs, EachUseStartsFromItsRememberedNameAndFolder) {
     EXPECT_EQ(c.dialog(f.app), 0);
     ASSERT_EQ(f.ui.requests.size(), 1u);
     const FileDialogRequest& r = f.ui.requests[0];
-    EXPECT_EQ(r.kind, c.kind);
-    EXPECT_EQ(r.folder, c.folder);
-    EXPECT_EQ(r.name, c.name);
-    EXPECT_EQ(f.app.files.sklname, "drawdata.skl");  // cancel keeps the names and folders
-    EXPECT_EQ(f.app.files.pagename, "page0000.skl");
-    EXPECT_EQ(f.app.files.working_folder, "/work/drawings");
-    EXPECT_EQ(f.app.files.page_folder, "/work/book");
+    EXPECT_EQ(std::tie(r.kind, r.folder, r.name), std::tuple(c.kind, c.folder, c.name));
+    // Cancel keeps the names and folders.
+    EXPECT_EQ(f.remembered(),
+              Remembered("drawdata.skl", "page0000.skl", "/work/drawings", "/work/book"));
   }
 }
 
@@ -71,24 +75,19 @@ TEST(FileDialogs, OkRemembersTheNameWithoutFolderAndTheFolderOfItsOwnUseOnly) {
   Fixture f;
   f.ui.answer(ScriptAnswer::kFile, "/elsewhere/sub/map.skl");
   EXPECT_EQ(open_skl_dialog(f.app), 1);
-  EXPECT_EQ(f.app.files.sklname, "map.skl");
-  EXPECT_EQ(f.app.files.working_folder, "/elsewhere/sub");
-  EXPECT_EQ(f.app.files.page_folder, "/work/book");
+  EXPECT_EQ(f.remembered(), Remembered("map.skl", "page0000.skl", "/elsewhere/sub", "/work/book"));
 
   // The next dialog starts where this one ended, with the chosen name.
   f.ui.answer(ScriptAnswer::kFile, "other.skl");
   EXPECT_EQ(save_skl_dialog(f.app), 1);
-  EXPECT_EQ(f.ui.requests.back().folder, "/elsewhere/sub");
-  EXPECT_EQ(f.ui.requests.back().name, "map.skl");
-  EXPECT_EQ(f.app.files.sklname, "other.skl");
-  EXPECT_EQ(f.app.files.working_folder, "/elsewhere/sub");
+  EXPECT_EQ(std::tie(f.ui.requests.back().folder, f.ui.requests.back().name),
+            std::tuple("/elsewhere/sub", "map.skl"));
+  EXPECT_EQ(f.remembered(),
+            Remembered("other.skl", "page0000.skl", "/elsewhere/sub", "/work/book"));
 
   f.ui.answer(ScriptAnswer::kFile, "/novel/page0003.skl");
   EXPECT_EQ(save_page_dialog(f.app), 1);
-  EXPECT_EQ(f.app.files.pagename, "page0003.skl");
-  EXPECT_EQ(f.app.files.page_folder, "/novel");
-  EXPECT_EQ(f.app.files.sklname, "other.skl");
-  EXPECT_EQ(f.app.files.working_folder, "/elsewhere/sub");
+  EXPECT_EQ(f.remembered(), Remembered("other.skl", "page0003.skl", "/elsewhere/sub", "/novel"));
 }
 
 }  // namespace

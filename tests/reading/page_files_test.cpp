@@ -8,6 +8,7 @@
 #include "drawing/drawing_file.h"
 #include "shell/window.h"
 #include "support/book_builder.h"
+#include "support/page_names.h"
 #include "support/test_app.h"
 
 namespace daub {
@@ -21,18 +22,16 @@ TEST(PageFiles, PageNameCheckAtItsLimits) {
   struct Case {
     std::string name;
     bool page;
-  } cases[] = {
-      {"page0000.skl", true},
-      {"page0000.SKL", true},
-      {"page0000xskl", true},
-      {"0000.skl", true},
-      {"000.skl", false},
-      {"page0000.skm", false},
-      {"page0000.kkl", false},
-      {"page000x.skl", false},
-      {long_stem + "0000.skl", true},
-      {long_stem + "p0000.skl", false},
-  };
+  } cases[] = {{"page0000.skl", true},
+               {"page0000.SKL", true},
+               {"page0000xskl", true},
+               {"0000.skl", true},
+               {"000.skl", false},
+               {"page0000.skm", false},
+               {"page0000.kkl", false},
+               {"page000x.skl", false},
+               {long_stem + "0000.skl", true},
+               {long_stem + "p0000.skl", false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TestApp t;
@@ -49,26 +48,15 @@ TEST(PageFiles, PageNumbersAreReadAndWrittenInTheFourDigits) {
   TestApp t;
   EXPECT_EQ(pagenumber(t.app, "text0123.skl"), 123);
   EXPECT_EQ(pagenumber(t.app, "p.skl"), 0);
-  struct Case {
-    int number;
-    const char* written;
-  } cases[] = {
+  const std::pair<int, const char*> cases[] = {
       {42, "text0042.skl"}, {9999, "text9999.skl"}, {10000, "text0000.skl"}, {-1, "text0000.skl"}};
-  for (const Case& c : cases) {
-    std::string name = "text0123.skl";
-    setpagenumber(c.number, name);
-    EXPECT_EQ(name, c.written) << c.number;
-  }
+  for (const auto& [n, written] : cases) EXPECT_EQ(test::page_name(n, "text0123.skl"), written);
 }
 
 // A book of pages 0000..0002 and 9999 in a folder, opened in reading mode.
 struct Book {
   Book() {
-    for (int n : {0, 1, 2, 9999}) {
-      std::string name = "page0000.skl";
-      setpagenumber(n, name);
-      test::write_page(dir.path, name, 100 + n);
-    }
+    for (int n : {0, 1, 2, 9999}) test::write_page(dir.path, test::page_name(n), 100 + n);
     test::add_line(t.app, 1, 7);  // the user's drawing
     user = t.app.drawing.bytes();
     t.app.files.page_folder = dir.path;
@@ -113,12 +101,9 @@ TEST(PageFiles, TurningPagesWrapsAndAFailedReadKeepsThePage) {
     b.at(c.from);
     if (*c.typed) b.t.answer(ScriptAnswer::kInput, c.typed);
     EXPECT_EQ(c.turn(b.t.app), c.read);
-    EXPECT_EQ(b.t.app.reading.pageno, c.shown);
-    std::string name = "page0000.skl";
-    setpagenumber(c.shown, name);
-    EXPECT_EQ(b.t.app.files.pagename, name);
-    EXPECT_EQ(test::shown_tag(b.t.app), 100 + c.shown);
-    EXPECT_EQ(b.t.last_message(), c.message);
+    EXPECT_EQ(std::tuple(b.t.app.reading.pageno, b.t.app.files.pagename, test::shown_tag(b.t.app),
+                         b.t.last_message()),
+              std::tuple(c.shown, test::page_name(c.shown), 100.0 + c.shown, c.message));
   }
 }
 
@@ -141,16 +126,14 @@ TEST(PageFiles, OpeningABookChangesNothingUnlessAPageIsRead) {
     b.t.answer(ScriptAnswer::kFile, other + "/" + c.chosen);
     EXPECT_EQ(open_book(b.t.app), c.read);
     if (c.read) break;
-    EXPECT_EQ(b.t.app.files.pagename, before.pagename);
-    EXPECT_EQ(b.t.app.files.page_folder, before.page_folder);
-    EXPECT_EQ(b.t.app.reading.pageno, 0);
-    EXPECT_EQ(b.t.app.in.readingmode, 0);
+    EXPECT_EQ(std::tie(b.t.app.files.pagename, b.t.app.files.page_folder),
+              std::tie(before.pagename, before.page_folder));
+    EXPECT_EQ(std::tuple(b.t.app.reading.pageno, b.t.app.in.readingmode), std::tuple(0, 0));
     EXPECT_FALSE(b.t.app.reading.storeddrawing);
   }
-  EXPECT_EQ(b.t.app.files.pagename, "book0003.skl");
-  EXPECT_EQ(b.t.app.files.page_folder, other);
-  EXPECT_EQ(b.t.app.reading.pageno, 3);
-  EXPECT_EQ(test::shown_tag(b.t.app), 3);
+  EXPECT_EQ(std::tuple(b.t.app.files.pagename, b.t.app.files.page_folder, b.t.app.reading.pageno,
+                       test::shown_tag(b.t.app)),
+            std::tuple("book0003.skl", other, 3, 3.0));
   ASSERT_TRUE(b.t.app.reading.storeddrawing);
   EXPECT_EQ(b.t.app.reading.storeddrawing->bytes(), b.user);
 }

@@ -6,6 +6,7 @@
 #include "drawing/layers.h"
 #include "reading/page_files.h"
 #include "support/book_builder.h"
+#include "support/page_names.h"
 #include "support/test_app.h"
 
 namespace daub {
@@ -17,11 +18,7 @@ using test::TempDir;
 // reading mode; printed pages are recorded.
 struct PrintedBook {
   explicit PrintedBook(std::initializer_list<int> numbers) {
-    for (int n : numbers) {
-      std::string name = "page0000.skl";
-      setpagenumber(n, name);
-      test::write_page(dir.path, name, 10 * n);
-    }
+    for (int n : numbers) test::write_page(dir.path, test::page_name(n), 10 * n);
     App& app = t.app;
     app.files.page_folder = dir.path;
     app.canvases.slots[0].shown = 0;

@@ -9,6 +9,7 @@
 #include "drawing/drawing_builder.h"
 #include "reading/page_files.h"
 #include "support/book_builder.h"
+#include "support/page_names.h"
 #include "support/test_app.h"
 
 namespace daub {
@@ -17,12 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempDir;
 using test::TestApp;
+using Tags = std::map<int, double>;
 
-std::string page(int n, const std::string& model = "text0000.skl") {
-  std::string name = model;
-  setpagenumber(n, name);
-  return name;
-}
+std::string page(int n) { return test::page_name(n, "text0000.skl"); }
 
 // A series in the working folder: pages tagged by their first number.
 struct Series {
@@ -31,8 +29,8 @@ struct Series {
     t.app.files.working_folder = dir.path;
   }
   // Number → tag of every page file of the series now on disk.
-  std::map<int, double> on_disk() const {
-    std::map<int, double> out;
+  Tags on_disk() const {
+    Tags out;
     for (const PageFile& f : list_series_plain(dir.path, "text0000.skl"))
       out[f.number] = test::file_tag(dir.file(f.name));
     return out;
@@ -48,27 +46,20 @@ TEST(PageSeries, OneFolderReadListsWhatTryingEveryNumberFinds) {
     TempDir dir;
     for (int i = 0; i < 40; ++i) {
       const int n = static_cast<int>(random() % 10000);
-      const std::string name = page(n, random() % 4 == 0 ? "text0000.SKL" : "text0000.skl");
+      const std::string name =
+          test::page_name(n, random() % 4 == 0 ? "text0000.SKL" : "text0000.skl");
       std::error_code taken;  // a name made twice keeps what it was first
-      switch (random() % 6) {
-        case 0:
-          fs::create_directory(dir.file(name), taken);  // the access check finds folders too
-          break;
-        case 1:
-          // A dangling link does not count.
-          fs::create_symlink(dir.file("nowhere"), dir.file(name), taken);
-          break;
-        case 2:
-          test::write_bytes(dir.file("x" + name), {1});  // another stem
-          break;
-        default:
-          test::write_bytes(dir.file(name), {1});
-      }
+      // The access check finds folders, not dangling links; "x" is another stem.
+      const auto kind = random() % 6;
+      if (kind == 0)
+        fs::create_directory(dir.file(name), taken);
+      else if (kind == 1)
+        fs::create_symlink(dir.file("nowhere"), dir.file(name), taken);
+      else
+        test::write_bytes(dir.file(kind == 2 ? "x" + name : name), {1});
     }
-    test::write_bytes(dir.file("text00001.skl"), {1});
-    test::write_bytes(dir.file("text00a1.skl"), {1});
-    test::write_bytes(dir.file("text0001xskl"), {1});
-    test::write_bytes(dir.file("text9999.skl"), {1});
+    for (const char* name : {"text00001.skl", "text00a1.skl", "text0001xskl", "text9999.skl"})
+      test::write_bytes(dir.file(name), {1});
     const auto fast = list_series(dir.path, "text0042.skl");
     EXPECT_EQ(fast, list_series_plain(dir.path, "text0042.skl"));
     EXPECT_TRUE(std::is_sorted(fast.begin(), fast.end(), [](const PageFile& a, const PageFile& b) {
@@ -86,7 +77,7 @@ TEST(PageSeries, AnEmptySeriesHasNoFirstOrLastPage) {
 TEST(PageSeries, RenumberingClosesTheGapsInOrder) {
   struct Case {
     const char* first;
-    std::map<int, double> after;
+    Tags after;
     const char* message;
   } cases[] = {
       {"9997", {{9997, 3}, {9998, 7}, {9999, 10}}, ""},
@@ -105,7 +96,7 @@ TEST(PageSeries, RenumberingClosesTheGapsInOrder) {
   Series s{0, 5};
   s.t.answer(ScriptAnswer::kInput, "0");
   EXPECT_EQ(pagefilesequence(s.t.app, "text0000.skl"), 2);
-  EXPECT_EQ(s.on_disk(), (std::map<int, double>{{0, 0}, {1, 5}}));
+  EXPECT_EQ(s.on_disk(), (Tags{{0, 0}, {1, 5}}));
   EXPECT_EQ(s.t.last_message(), "");
 }
 
@@ -113,11 +104,11 @@ TEST(PageSeries, InsertingMakesRoomForTheDrawing) {
   Series s{0, 1, 2, 3, 4};
   test::add_line(s.t.app, 1, 99);
   EXPECT_EQ(pagefilesequence_insert(s.t.app, "text0002.skl"), 4);
-  EXPECT_EQ(s.on_disk(), (std::map<int, double>{{0, 0}, {1, 1}, {2, 99}, {3, 2}, {4, 3}, {5, 4}}));
+  EXPECT_EQ(s.on_disk(), (Tags{{0, 0}, {1, 1}, {2, 99}, {3, 2}, {4, 3}, {5, 4}}));
   Series full{9998, 9999};
   EXPECT_EQ(pagefilesequence_insert(full.t.app, "text9999.skl"), 0);
   EXPECT_EQ(full.t.last_message(), "pagefilesequence\tページ番号は0から9999までです");
-  EXPECT_EQ(full.on_disk(), (std::map<int, double>{{9998, 9998}, {9999, 9999}}));
+  EXPECT_EQ(full.on_disk(), (Tags{{9998, 9998}, {9999, 9999}}));
 }
 
 TEST(PageSeries, RenamingRefusesNamesNotInPageForm) {
@@ -127,17 +118,17 @@ TEST(PageSeries, RenamingRefusesNamesNotInPageForm) {
     s.t.answer(ScriptAnswer::kInput, typed);
     EXPECT_EQ(pagefilenamechange(s.t.app, "text0001.skl"), 0);
     EXPECT_EQ(s.t.messages().size(), 1u);
-    EXPECT_EQ(s.on_disk(), (std::map<int, double>{{1, 1}}));
+    EXPECT_EQ(s.on_disk(), (Tags{{1, 1}}));
   }
 }
 
 TEST(PageSeries, DeletingBeforeAndAfterTheChosenPage) {
   Series before{1, 2, 3, 4};
   EXPECT_EQ(pagefiledelback(before.t.app, "text0003.skl", Side::kBefore), 2);
-  EXPECT_EQ(before.on_disk(), (std::map<int, double>{{3, 3}, {4, 4}}));
+  EXPECT_EQ(before.on_disk(), (Tags{{3, 3}, {4, 4}}));
   Series after{1, 2, 3, 4};
   EXPECT_EQ(pagefiledelback(after.t.app, "text0002.skl", Side::kAfter), 2);
-  EXPECT_EQ(after.on_disk(), (std::map<int, double>{{1, 1}, {2, 2}}));
+  EXPECT_EQ(after.on_disk(), (Tags{{1, 1}, {2, 2}}));
   EXPECT_EQ(pagefiledelete(after.t.app, "text0002.skl"), 1);
   EXPECT_EQ(pagefiledelete(after.t.app, "text0002.skl"), 0);
   EXPECT_TRUE(after.t.messages().empty());
@@ -151,7 +142,7 @@ TEST(PageSeries, AFailedFileOperationStopsWithItsMessage) {
   s.t.answer(ScriptAnswer::kInput, "0");
   EXPECT_EQ(pagefilesequence(s.t.app, "text0003.skl"), 0);
   EXPECT_EQ(s.t.last_message(), "pagefilesequence\trename err");
-  EXPECT_EQ(s.on_disk(), (std::map<int, double>{{3, 3}}));
+  EXPECT_EQ(s.on_disk(), (Tags{{3, 3}}));
   // A folder with something in it cannot be removed.
   Series d{1, 2};
   fs::create_directory(d.dir.file("text0000.skl"));
