@@ -12,13 +12,15 @@
 #include "paint/canvas.h"
 #include "paint/canvas_ops.h"
 #include "resources/command_filter.h"
-#include "shell/command_table.h"
-#include "shell/window.h"
-#include "support/test_app.h"
+#include "support/picture_builder.h"
+#include "support/window_drive.h"
 
 namespace daub {
 namespace {
 
+using test::drag;
+using test::picture_size;
+using test::run;
 using test::TestApp;
 
 bool apologised(const TestApp& t) {
@@ -30,12 +32,9 @@ bool apologised(const TestApp& t) {
 TEST(AllCommands, EveryIdOfTheTableActsAndItsMouseCommandRuns) {
   for (const CommandLabel& row : command_labels()) {
     TestApp t;
-    MenuCommand(t.app, static_cast<std::uint32_t>(row.id), 0);
+    run(t, row.id);
     // A setter's mouse command runs once on a drag, under the sanitizers.
-    if (t.app.in.mousecmd == row.id) {
-      on_lbutton_down(t.app, 40, 50);
-      on_lbutton_up(t.app, 90, 120);
-    }
+    if (t.app.in.mousecmd == row.id) drag(t, 40, 50, 90, 120);
     EXPECT_FALSE(apologised(t)) << row.id << " " << row.label;
   }
 }
@@ -47,7 +46,7 @@ TEST(AllCommands, IdsOutsideTheTableApologise) {
     if (find_command_label(id) != nullptr) continue;
     ++outside;
     TestApp t;
-    MenuCommand(t.app, static_cast<std::uint32_t>(id), 0);
+    run(t, id);
     EXPECT_TRUE(apologised(t)) << id;
   }
   EXPECT_EQ(outside, 1030 - 678);
@@ -116,11 +115,11 @@ TEST(CommandLabels, MouseCommandNamesComeFromTheTable) {
   EXPECT_EQ(family_name(26), "パレットとヘルプ");
 }
 
-}  // namespace
-}  // namespace daub
-
-namespace daub {
-namespace {
+// Paints the shown top-left pixel, the first of the last stored row, red.
+void redden_top_left(Dib& pic) {
+  const DibInfo info = dib_info(pic);
+  pic[info.pixel_offset + info.stride * static_cast<std::size_t>(info.height - 1) + 2] = 255;
+}
 
 // One behaviour a group of the ids built last, away from identity.
 TEST(ReachCommands, CanvasTurnsTwinsBrushAndConstructions) {
@@ -132,42 +131,35 @@ TEST(ReachCommands, CanvasTurnsTwinsBrushAndConstructions) {
   Dib& pic = canvas_slot(app, 2)->image;
   ASSERT_EQ(fill_picture(pic, rgb(0, 0, 0)), OpStatus::kDone);
   ASSERT_EQ(picture_color(pic, 0, 0), rgb(0, 0, 0));
-  {
-    const DibInfo info = dib_info(pic);
-    pic[info.pixel_offset + info.stride * 1 + 2] = 255;  // red at shown (0, 0)
-  }
-  MenuCommand(app, 776, 0);
-  EXPECT_EQ(picture_color(canvas_slot(app, 2)->image, 1, 0), rgb(255, 0, 0));
-  EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).width, 2);
-  EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).height, 3);
-  MenuCommand(app, 879, 0);  // back a quarter
-  EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).width, 3);
-  // 693: canvas 2 takes canvas 1's size.
-  const DibInfo one = dib_info(canvas_slot(app, 1)->image);
-  MenuCommand(app, 693, 0);
-  EXPECT_EQ(dib_info(canvas_slot(app, 2)->image).width, one.width);
+  redden_top_left(pic);
+  run(t, 776);
+  EXPECT_EQ(picture_color(pic, 1, 0), rgb(255, 0, 0));
+  EXPECT_EQ(picture_size(pic), (IntPoint{2, 3}));
+  run(t, 879);  // back a quarter
+  EXPECT_EQ(picture_size(pic).x, 3);
+  const int one = picture_size(canvas_slot(app, 1)->image).x;
+  run(t, 693);  // canvas 2 takes canvas 1's size
+  EXPECT_EQ(picture_size(pic).x, one);
   // 757 and 763: brush width 10 and the soft dab; 747 hard.
-  MenuCommand(app, 757, 0);
-  MenuCommand(app, 747, 0);
-  EXPECT_EQ(app.brush.width, 10);
-  EXPECT_EQ(app.brush.blur, 0);
-  MenuCommand(app, 763, 0);
+  run(t, 757);
+  run(t, 747);
+  EXPECT_EQ(std::pair(app.brush.width, app.brush.blur), std::pair(10.0, 0.0));
+  run(t, 763);
   EXPECT_EQ(app.brush.blur, BrushParams{}.blur);
-  MenuCommand(app, 360, 0);
+  run(t, 360);
   EXPECT_EQ(app.brush.width, BrushParams{}.width);
   // 619 without a current point is refused; with one it steps by d.
   app.in.nowpointvalid = 0;
-  MenuCommand(app, 619, 0);
+  run(t, 619);
   EXPECT_EQ(t.last_message(), "CAUTION\t注目点を指定してください");
   app.in.nowpoint = {5, 7, 0};
   app.in.nowpointvalid = 1;
   app.construction.distance = 4;
-  MenuCommand(app, 619, 0);
+  run(t, 619);
   EXPECT_DOUBLE_EQ(app.in.nowpoint.x, 9);
-  MenuCommand(app, 636, 0);  // to the left of direction 0 with y down: up
+  run(t, 636);  // to the left of direction 0 with y down: up
   EXPECT_NEAR(app.in.nowpoint.y, 3, 1e-12);
-  // 673: canvas 1 to the current point.
-  MenuCommand(app, 673, 0);
+  run(t, 673);  // canvas 1 to the current point
   EXPECT_NEAR(canvas_slot(app, 1)->x, 9, 1e-9);
 }
 
@@ -175,9 +167,7 @@ TEST(ReachCommands, TurnMovesTheShownTopLeftClockwise) {
   TestApp t;
   ASSERT_EQ(make_canvas(t.app, 1, {0, 0}, {3, 2}, rgb(0, 0, 0)), 1);
   Dib& pic = canvas_slot(t.app, 1)->image;
-  const DibInfo info = dib_info(pic);
-  // The shown top row is the last stored row.
-  pic[info.pixel_offset + info.stride * 1 + 2] = 255;  // red at shown (0, 0)
+  redden_top_left(pic);
   ASSERT_EQ(picture_color(pic, 0, 0), rgb(255, 0, 0));
   ASSERT_EQ(turn_picture(pic, 1), OpStatus::kDone);
   EXPECT_EQ(picture_color(pic, 1, 0), rgb(255, 0, 0));  // top-right of 2 × 3
