@@ -16,12 +16,13 @@ constexpr Colorref kBlack = 0x000000;
 
 using Pixels = std::set<std::pair<int, int>>;
 
-// Draws on a white picture and gives back the picture.
-QImage drawn(int w, int h, const std::function<void(QtDc&)>& draw) {
-  QImage image(w, h, QImage::Format_RGB32);
-  image.fill(Qt::white);
+// Draws on a picture, white when opaque and else transparent, and gives it back.
+QImage drawn(int w, int h, const std::function<void(QtDc&)>& draw,
+             QImage::Format format = QImage::Format_RGB32, PixelPath path = PixelPath::kFast) {
+  QImage image(w, h, format);
+  image.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
   {
-    QtDc dc(image);
+    QtDc dc(image, path);
     draw(dc);
   }
   return image;
@@ -186,22 +187,12 @@ TEST(QtDc, FastFormPaintsThePlainFormsBytes) {
           }
         }
       };
-      QImage fast(41, 31, format), plain(41, 31, format);
-      fast.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
-      plain.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
-      {
-        QtDc dc(fast, PixelPath::kFast);
-        paint(dc);
-      }
-      {
-        QtDc dc(plain, PixelPath::kPlain);
-        paint(dc);
-      }
-      auto words = [](const QImage& image) {
+      auto words = [&](PixelPath path) {
+        const QImage image = drawn(41, 31, paint, format, path);
         const auto* bits = reinterpret_cast<const std::uint32_t*>(image.constBits());
-        return std::vector<std::uint32_t>(bits, bits + image.width() * image.height());
+        return std::vector<std::uint32_t>(bits, bits + 41 * 31);
       };
-      ASSERT_EQ(test::first_difference(words(fast), words(plain), fast.width()), "");
+      ASSERT_EQ(test::first_difference(words(PixelPath::kFast), words(PixelPath::kPlain), 41), "");
     }
   }
 }

@@ -69,20 +69,16 @@ struct SampleProc : DialogProc {
 };
 
 TEST_F(QtUiTest, DialogStateFollowsWidgetsBothWays) {
-  static const DialogTemplate sample{
-      "SAMPLE",
-      "sample",
-      300,
-      200,
-      {{-1, ControlKind::kStatic, "fixed", 10, 10, 80, 20},
-       {-1, ControlKind::kStatic, "other", 100, 10, 80, 20},
-       {10, ControlKind::kRadio, "ten", 10, 40, 80, 20},
-       {11, ControlKind::kRadio, "eleven", 100, 40, 80, 20},
-       {20, ControlKind::kCheck, "check", 10, 70, 80, 20},
-       {30, ControlKind::kEdit, "", 10, 100, 120, 24, 20},
-       {40, ControlKind::kButton, "copy", 150, 100, 60, 24},
-       {50, ControlKind::kPreview, "", 220, 40, 60, 40},
-       {kIdOk, ControlKind::kDefaultButton, "OK", 150, 160, 60, 24}}};
+  DialogTemplate sample{"SAMPLE", "sample", 300, 200, {}};
+  sample.controls = {{-1, ControlKind::kStatic, "fixed", 10, 10, 80, 20},
+                     {-1, ControlKind::kStatic, "other", 100, 10, 80, 20},
+                     {10, ControlKind::kRadio, "ten", 10, 40, 80, 20},
+                     {11, ControlKind::kRadio, "eleven", 100, 40, 80, 20},
+                     {20, ControlKind::kCheck, "check", 10, 70, 80, 20},
+                     {30, ControlKind::kEdit, "", 10, 100, 120, 24, 20},
+                     {40, ControlKind::kButton, "copy", 150, 100, 60, 24},
+                     {50, ControlKind::kPreview, "", 220, 40, 60, 40},
+                     {kIdOk, ControlKind::kDefaultButton, "OK", 150, 160, 60, 24}};
   SampleProc proc;
   bool ran = false;
   when_open([&](QWidget* w) {
