@@ -146,11 +146,10 @@ TEST(QtDc, ImagesAreOpaqueOnATransparentLayer) {
 }
 
 // The fast form writes one-pixel lines and 1:1 pictures straight into the
-// image; its bytes (the alpha byte included) must be the plain form's, which
-// paints everything through QPainter. Random runs of lines (one pixel and
-// wide, solid and dashed, reaching far off the image), rectangles and
-// pictures partly off the image, on an opaque and a transparent image,
-// through a painter that is plain, clipped or moved.
+// image; its bytes (alpha included) must be those QPainter paints in the
+// plain form. Random lines (thin and wide, solid and dashed, some far off),
+// rectangles and pictures, on opaque and transparent images, through a
+// painter that is plain, clipped or moved.
 TEST(QtDc, FastFormPaintsThePlainFormsBytes) {
   std::mt19937 random(20240612);
   for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {

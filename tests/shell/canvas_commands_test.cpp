@@ -107,17 +107,12 @@ TEST(CanvasCommands, CopiesBetweenCanvases) {
   EXPECT_EQ(slot(t, 3).shown, 1);
 }
 
-// Cuts render into an off-screen picture that keeps pixels and images.
-struct CutApp : CanvasApp {
-  CutApp() {
-    ui.set_bitmap_dc_factory([](int w, int h) { return std::make_unique<test::PixelDc>(w, h); });
-  }
-};
-
 // 1113 leaves its rectangle as the enclosure; the enclosure cuts (684, 695,
 // 725) take what the view shows inside it.
 TEST(CanvasMouse, CutRectangleBecomesTheEnclosure) {
-  CutApp t;
+  TestApp t;
+  // Cuts render into an off-screen picture that keeps pixels and images.
+  t.ui.set_bitmap_dc_factory([](int w, int h) { return std::make_unique<test::PixelDc>(w, h); });
   drag(t, 1113, 120, 90, 20, 40);
   ASSERT_EQ(t.app.enclosure.size(), 4u);
   EXPECT_EQ(std::pair(t.app.enclosure[0], t.app.enclosure[2]),

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -73,17 +72,8 @@ TEST(PaintingMouse, TwoClickCurvesStartWithAClickAndGoOnWithTheNext) {
   }
 }
 
-struct Brush {
-  double width, blur, density;
-  int end_type, tapered_end;
-  double ratio;
-  bool operator==(const Brush&) const = default;
-};
-
-void PrintTo(const Brush& b, std::ostream* os) {
-  *os << b.width << "," << b.blur << "," << b.density << " " << b.end_type << "," << b.tapered_end
-      << "," << b.ratio;
-}
+// Width, blur, density, end type, tapered end and taper ratio.
+using Brush = std::tuple<double, double, double, int, int, double>;
 
 Brush brush_of(const App& app) {
   const BrushParams& b = app.brush;
