@@ -144,8 +144,7 @@ TEST(PointCommandTest, CurrentPointFromAVertexOrDeletedLine) {
   TestApp t;
   add_geom(t.app, straight(100, 100, 200, 100));
   drag(t, 111, 195, 104, 195, 150);  // the nearest vertex, then the direction command
-  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 200);
-  EXPECT_EQ(t.app.in.mousecmd, 112);
+  EXPECT_EQ(std::pair(t.app.in.nowpoint.x, int{t.app.in.mousecmd}), std::pair(200.0, 112));
   drag(t, 0, 0, 0, -10);
   EXPECT_NEAR(t.app.in.nowpoint.angle, -kPi / 2, 1e-12);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 200);
@@ -178,8 +177,7 @@ TEST(PressToReleaseTest, NearestEndsLineKeepsTheCurrentPoint) {
   drag(t, 591, 100, 100, 290, 102);
   ASSERT_EQ(geoms(t.app).size(), 3u);
   EXPECT_EQ(ends(geoms(t.app)[2]), (Ends{90, 100, 300, 100}));
-  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 7);
-  EXPECT_EQ(t.app.in.nowlinevalid, 3);
+  EXPECT_EQ(std::pair(t.app.in.nowpoint.x, t.app.in.nowlinevalid), std::pair(7.0, 3));
   TestApp z;
   drag(z, 128, 100, 100, 100, 100);  // zero length: nothing
   EXPECT_TRUE(geoms(z.app).empty());
