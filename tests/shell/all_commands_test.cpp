@@ -145,8 +145,7 @@ TEST(ReachCommands, CanvasTurnsTwinsBrushAndConstructions) {
   app.in.nowpointvalid = 0;
   run(t, 619);
   EXPECT_EQ(t.last_message(), "CAUTION\t注目点を指定してください");
-  app.in.nowpoint = {5, 7, 0};
-  app.in.nowpointvalid = 1;
+  test::set_point(t, 5, 7);
   app.construction.distance = 4;
   run(t, 619);
   EXPECT_DOUBLE_EQ(app.in.nowpoint.x, 9);

@@ -69,8 +69,7 @@ TEST(CanvasCommands, RefusedInputKeepsTheUndoCopy) {
 TEST(CanvasCommands, BitmapSizeGoesToTheCurrentPoint) {
   TestApp t;
   t.app.settings.color = rgb(1, 2, 3);
-  t.app.in.nowpoint = PointDir{70, 80, 0};
-  t.app.in.nowpointvalid = 1;
+  test::set_point(t, 70, 80);
   t.answer(ScriptAnswer::kInput, "3,4");
   run(t, 692);
   EXPECT_EQ(picture_size(slot(t, 2).image), (IntPoint{3, 4}));
@@ -89,8 +88,7 @@ TEST(CanvasCommands, FailedBurnRestoresTheView) {
   run(t, 713);
   EXPECT_EQ(t.last_message(), "CutMakeDIB\tCan not get memory");
   EXPECT_EQ(slot(t, 2).image, before);
-  EXPECT_EQ(slot(t, 1).shown, 1);
-  EXPECT_EQ(t.app.settings.scale, 3);
+  EXPECT_EQ(std::pair(slot(t, 1).shown, t.app.settings.scale), std::pair(1, 3.0));
 }
 
 TEST(CanvasCommands, CopiesBetweenCanvases) {
@@ -98,8 +96,7 @@ TEST(CanvasCommands, CopiesBetweenCanvases) {
   make_canvas(t.app, 2, {-5, 7}, {-2, 9}, rgb(1, 2, 3));
   run(t, 761);  // canvas 1 := canvas 2
   EXPECT_EQ(slot(t, 1).image, slot(t, 2).image);
-  EXPECT_EQ(slot(t, 1).y, 7);
-  EXPECT_EQ(t.app.in.dispmode, 2);
+  EXPECT_EQ(std::pair(slot(t, 1).y, t.app.in.dispmode), std::pair(7.0, 2));
   run(t, 700);  // canvas 2 := canvas 3, which has no picture
   EXPECT_EQ(picture_size(slot(t, 2).image), (IntPoint{3, 2}));
   run(t, 729);  // canvas 3 := canvas 1
@@ -119,8 +116,7 @@ TEST(CanvasMouse, CutRectangleBecomesTheEnclosure) {
             std::pair(to_world(t.app, 20, 40), to_world(t.app, 120, 90)));
   EXPECT_EQ(picture_size(slot(t, 1).image), (IntPoint{100, 50}));
 
-  t.app.in.nowpoint = {500, 400, 0};
-  t.app.in.nowpointvalid = 1;
+  test::set_point(t, 500, 400);
   make_canvas(t.app, 2, {0, 0}, {3, 3}, 0);
   const Dib black = slot(t, 2).image;
   run(t, 695);

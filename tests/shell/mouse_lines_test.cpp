@@ -25,15 +25,11 @@ using test::add_geom;
 using test::drag;
 using test::geoms;
 using test::run;
+using test::set_point;
 using test::straight;
 using test::TestApp;
 
 const char kNoPoint[] = "CAUTION\t注目点を指定してください";
-
-void start(TestApp& t, double x, double y, double angle) {
-  t.app.in.nowpoint = {x, y, angle};
-  t.app.in.nowpointvalid = 1;
-}
 
 // The two ends of a line, to compare lines and whole layers at once.
 struct Ends {
@@ -78,7 +74,7 @@ TEST(LineToTest, CurveAndStraightCommandsEndWhereTheyShould) {
     SCOPED_TRACE(c.cmd);
     TestApp t;
     add_geom(t.app, straight(300, 100, 300, 40));
-    start(t, 100, c.curve ? 300 : 100, c.curve ? kUp : 0);
+    set_point(t, 100, c.curve ? 300 : 100, c.curve ? kUp : 0);
     drag(t, c.cmd, c.press.x, c.press.y, c.press.x + 10, c.press.y + (c.curve ? 10 : 0));
     const auto lines = geoms(t.app);
     ASSERT_EQ(lines.size(), 2u);
@@ -95,7 +91,7 @@ TEST(LineToTest, CurveAndStraightCommandsEndWhereTheyShould) {
 TEST(AttentionPointTest, HeldPointStandsInForTheDragOfTheNextCommand) {
   TestApp t;
   add_geom(t.app, straight(100, 100, 300, 100));
-  start(t, 200, 100, 0);
+  set_point(t, 200, 100, 0);
   run(t, 114);  // hold it; 126 is marked H and A: the current point is gone
   const int repaints = t.ui.repaint_count();
   drag(t, 126, 200, 200, 250, 200);
@@ -103,7 +99,7 @@ TEST(AttentionPointTest, HeldPointStandsInForTheDragOfTheNextCommand) {
   EXPECT_EQ(t.ui.repaint_count(), repaints);
   EXPECT_EQ(geoms(t.app).size(), 1u);     // nothing drawn
   EXPECT_EQ(t.app.in.heldpointvalid, 0);  // H came first and took the held point
-  start(t, 200, 100, 0);
+  set_point(t, 200, 100, 0);
   run(t, 114);
   t.clear_log();
   drag(t, 311, 500, 500, 510, 510);  // marked H only: cuts at the held point
@@ -133,7 +129,7 @@ TEST(PointCommandTest, DirectionSnapsToTheSeventeenFixedOnes) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy);
     TestApp t;
-    start(t, 5, 6, 1.0);
+    set_point(t, 5, 6, 1.0);
     drag(t, 113, 400, 300, 400 + c.dx, 300 + c.dy);
     EXPECT_DOUBLE_EQ(t.app.in.nowpoint.angle, c.degrees * kPi / 180.0);
     EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 5);
@@ -173,7 +169,7 @@ TEST(PressToReleaseTest, NearestEndsLineKeepsTheCurrentPoint) {
   TestApp t;
   add_geom(t.app, straight(300, 100, 300, 40));
   add_geom(t.app, straight(50, 100, 90, 100));
-  start(t, 7, 8, 0);
+  set_point(t, 7, 8, 0);
   drag(t, 591, 100, 100, 290, 102);
   ASSERT_EQ(geoms(t.app).size(), 3u);
   EXPECT_EQ(ends(geoms(t.app)[2]), (Ends{90, 100, 300, 100}));
@@ -233,14 +229,14 @@ TEST(CrossCutTest, AFullBlockLosesNoLine) {
 TEST(ConstructionTest, ExtensionEndsOnTheLineUnderTheDrag) {
   TestApp t;
   add_geom(t.app, straight(300, 50, 300, 150));
-  start(t, 100, 100, 0);
+  set_point(t, 100, 100, 0);
   drag(t, 125, 300, 60, 310, 60);
   const Layer want = {{100, 100, 300, 100}, {300, 50, 300, 100}, {300, 100, 300, 150}};
   EXPECT_EQ(ends_of(t.app), want);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 300);
   EXPECT_EQ(t.app.in.mousecmd, 600);
 
-  start(t, 100, 400, 0);  // nothing to meet: the auxiliary line goes again
+  set_point(t, 100, 400, 0);  // nothing to meet: the auxiliary line goes again
   drag(t, 125, 600, 200, 610, 200);
   EXPECT_EQ(ends_of(t.app), want);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 100);

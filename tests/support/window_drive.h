@@ -17,6 +17,12 @@ inline void drag(TestApp& t, int x0, int y0, int x1, int y1) {
   on_lbutton_up(t.app, x1, y1);
 }
 
+// Makes (x, y) heading `angle` the current point.
+inline void set_point(TestApp& t, double x, double y, double angle = 0) {
+  t.app.in.nowpoint = {x, y, angle};
+  t.app.in.nowpointvalid = 1;
+}
+
 // The drag with `cmd` as the mouse command.
 inline void drag(TestApp& t, int cmd, int x0, int y0, int x1, int y1) {
   t.app.in.mousecmd = static_cast<std::uint16_t>(cmd);
