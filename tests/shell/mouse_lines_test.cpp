@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,15 +31,8 @@ using test::TestApp;
 
 const char kNoPoint[] = "CAUTION\t注目点を指定してください";
 
-// The two ends of a line, to compare lines and whole layers at once.
-struct Ends {
-  double x0, y0, x1, y1;
-  bool operator==(const Ends&) const = default;
-};
-
-void PrintTo(const Ends& e, std::ostream* os) {
-  *os << "(" << e.x0 << "," << e.y0 << ")-(" << e.x1 << "," << e.y1 << ")";
-}
+// The two ends of a line (x0, y0, x1, y1), to compare lines and whole layers at once.
+using Ends = std::array<double, 4>;
 
 Ends ends(const LineGeometry& g) { return {g.x0, g.y0, g.x1, g.y1}; }
 
