@@ -15,14 +15,10 @@
 namespace daub::test {
 namespace {
 
-Dib picture(App& app, int w, int h) { return MakeDIB(app, w, h, rgb(0, 128, 255)).value_or(Dib()); }
-
-int place(App& app, double x, double y, int w = 2) {
-  BitmapRecord r;
-  r.x = x;
-  r.y = y;
-  r.rate = 1.0;
-  return setbmp(app, r, picture(app, w, 2), 1);
+// A 2 × 2 picture at (x, y), one world unit a pixel.
+int place(App& app, double x, double y) {
+  BitmapRecord r{x, y, 1.0};
+  return setbmp(app, r, MakeDIB(app, 2, 2, rgb(0, 128, 255)).value_or(Dib()), 1);
 }
 
 BitmapRecord record_of(App& app, int n) {
