@@ -164,9 +164,8 @@ TEST(ReachCommands, TurnMovesTheShownTopLeftClockwise) {
   EXPECT_EQ(picture_color(pic, 0, 0), rgb(255, 0, 0));
   ASSERT_EQ(turn_picture(pic, 2), OpStatus::kDone);
   EXPECT_EQ(picture_color(pic, 2, 1), rgb(255, 0, 0));  // bottom-right
-  EXPECT_EQ(picture_color(pic, 3, 0), std::nullopt);
-  EXPECT_EQ(picture_color(pic, 0, 2), std::nullopt);
-  EXPECT_EQ(picture_color(pic, -1, 0), std::nullopt);
+  for (const IntPoint p : {IntPoint{3, 0}, IntPoint{0, 2}, IntPoint{-1, 0}})
+    EXPECT_EQ(picture_color(pic, p.x, p.y), std::nullopt) << p.x << "," << p.y;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "drawing/bitmaps.h"
 #include "picture/bmp_file.h"
@@ -21,10 +22,11 @@ int place(App& app, double x, double y) {
   return setbmp(app, r, MakeDIB(app, 2, 2, rgb(0, 128, 255)).value_or(Dib()), 1);
 }
 
-BitmapRecord record_of(App& app, int n) {
+// Where bitmap n lies (x, y) and at what rate; it must exist.
+std::tuple<double, double, double> place_of(App& app, int n) {
   BitmapRecord r;
   EXPECT_EQ(getbmp(app, n, r, 1), n);
-  return r;
+  return {r.x, r.y, r.rate};
 }
 
 TEST(BitmapCommands, ChoosingABitmapFileRemembersItsFolderAndName) {
@@ -67,22 +69,19 @@ TEST(BitmapMouseCommands, PickPlaceAndDelete) {
   t.app.in.nowbmp = 0;
 
   drag(t, 232, 190, 110, 190, 110);  // the nearest becomes current, then drag move
-  EXPECT_EQ(t.app.in.nowbmp, 2);
-  EXPECT_EQ(t.app.in.mousecmd, 600);
-  EXPECT_EQ(t.app.in.dispmode, 4);
+  EXPECT_EQ(std::tuple(t.app.in.nowbmp, int{t.app.in.mousecmd}, t.app.in.dispmode),
+            std::tuple(2, 600, 4));
 
   drag(t, 234, 250, 150, 260, 170);  // the current one to the press
-  EXPECT_EQ(record_of(t.app, 2).x, 250.0);
-  EXPECT_EQ(record_of(t.app, 2).y, 150.0);
+  EXPECT_EQ(place_of(t.app, 2), std::tuple(250.0, 150.0, 1.0));
 
   t.app.settings.bmp_rate = 3.0;
   drag(t, 912, 40, 30, 80, 90);  // the current one to the press with the current rate
-  EXPECT_EQ(record_of(t.app, 2).x, 40.0);
-  EXPECT_EQ(record_of(t.app, 2).rate, 3.0);
+  EXPECT_EQ(place_of(t.app, 2), std::tuple(40.0, 30.0, 3.0));
 
   drag(t, 810, 95, 95, 95, 95);  // the nearest one goes
   EXPECT_EQ(t.app.in.nowbmp, 0);
-  EXPECT_EQ(record_of(t.app, 1).x, 40.0);
+  EXPECT_EQ(place_of(t.app, 1), std::tuple(40.0, 30.0, 3.0));
   EXPECT_TRUE(t.messages().empty());
 }
 
