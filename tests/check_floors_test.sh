@@ -16,14 +16,8 @@ fails_with() {  # fails_with WHAT EXPECTED_TEXT EDIT...
   rm -rf "$scratch/src" && cp -r "$root/src" "$scratch/src"
   (cd "$scratch/src" && "$@")
   local out
-  if out="$("$check" "$scratch/src" 2>&1)"; then
-    echo "not caught: $what"
-    return 1
-  fi
-  if ! grep -qF "$expected" <<<"$out"; then
-    echo "caught for the wrong reason: $what: $out"
-    return 1
-  fi
+  out="$("$check" "$scratch/src" 2>&1)" && { echo "not caught: $what"; return 1; }
+  grep -qF "$expected" <<<"$out" || { echo "caught for the wrong reason: $what: $out"; return 1; }
 }
 
 add_include() { sed -i "1a #include \"$2\"" "$1"; }

@@ -12,10 +12,8 @@ expect() {
   shift 2
   out=$("$daubery" --headless "$@" 2>&1)
   status=$?
-  if [ "$status" -ne "$code" ] || ! grep -q -- "$pattern" <<<"$out"; then
-    echo "FAILED: $* gave $status: $out"
-    failed=1
-  fi
+  [ "$status" -eq "$code" ] && grep -q -- "$pattern" <<<"$out" ||
+    { echo "FAILED: $* gave $status: $out"; failed=1; }
 }
 expect 2 "is a folder, not a file" --script "$work"
 expect 2 "usage" --script "$work/ok.script" --size 4294967297 10

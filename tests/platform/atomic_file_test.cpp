@@ -35,9 +35,7 @@ TEST(AtomicFile, ReplacesWholeFilesKeepingPermissions) {
   ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
   ASSERT_TRUE(write(path, {9}));
   EXPECT_EQ(read_bytes(path), (Bytes{9}));
-  struct stat st {};
-  ASSERT_EQ(::stat(path.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms{0640});
   expect_only(dir, "drawdata.skl");
 }
 

@@ -8,6 +8,8 @@ namespace daub {
 namespace {
 
 using Answers = std::vector<std::pair<ScriptAnswer::Kind, std::string>>;
+constexpr auto kOk = ScriptAnswer::kOk, kCancel = ScriptAnswer::kCancel,
+               kInput = ScriptAnswer::kInput;
 
 std::string repeat(const std::string& s, int n) {
   std::string out;
@@ -23,22 +25,14 @@ TEST(InputBox, AnswersAndTheirOutcome) {
     int result;
     std::string buffer;
   } cases[] = {
-      {"OK keeps the shown text", {{ScriptAnswer::kOk, ""}}, "3", 1, "3"},
-      {"cancel", {{ScriptAnswer::kCancel, ""}}, "3", 0, "3"},
-      {"empty stays open", {{ScriptAnswer::kInput, ""}, {ScriptAnswer::kInput, "8"}}, "3", 1, "8"},
-      {"900 characters at most",
-       {{ScriptAnswer::kInput, std::string(1000, 'a')}},
-       "",
-       1,
-       std::string(900, 'a')},
+      {"OK keeps the shown text", {{kOk, ""}}, "3", 1, "3"},
+      {"cancel", {{kCancel, ""}}, "3", 0, "3"},
+      {"empty stays open", {{kInput, ""}, {kInput, "8"}}, "3", 1, "8"},
+      {"900 characters at most", {{kInput, std::string(1000, 'a')}}, "", 1, std::string(900, 'a')},
       // 1 + 899 * 3 bytes: 999 bytes would end inside the 333rd "あ".
-      {"999 bytes at most",
-       {{ScriptAnswer::kInput, "a" + repeat("あ", 899)}},
-       "",
-       1,
-       "a" + repeat("あ", 332)},
+      {"999 bytes at most", {{kInput, "a" + repeat("あ", 899)}}, "", 1, "a" + repeat("あ", 332)},
       // A long start value is cut the same way before it is shown.
-      {"long start value", {{ScriptAnswer::kOk, ""}}, repeat("漢", 400), 1, repeat("漢", 333)},
+      {"long start value", {{kOk, ""}}, repeat("漢", 400), 1, repeat("漢", 333)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -30,8 +30,7 @@ TEST(ScriptUiLog, FieldsAreEscapedToValidUtf8) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.logged);
     std::ostringstream log;
-    ScriptUi ui(&log);
-    ui.log_line({"error", c.field});
+    ScriptUi(&log).log_line({"error", c.field});
     EXPECT_EQ(log.str(), std::string("error\t") + c.logged + "\n");
   }
   std::ostringstream log;

@@ -16,12 +16,13 @@ constexpr Colorref kBlack = 0x000000;
 
 using Pixels = std::set<std::pair<int, int>>;
 
-// Draws on a white picture and gives back the picture.
-QImage drawn(int w, int h, const std::function<void(QtDc&)>& draw) {
-  QImage image(w, h, QImage::Format_RGB32);
-  image.fill(Qt::white);
+// Draws on a picture, white when opaque and else transparent, and gives it back.
+QImage drawn(int w, int h, const std::function<void(QtDc&)>& draw,
+             QImage::Format format = QImage::Format_RGB32, PixelPath path = PixelPath::kFast) {
+  QImage image(w, h, format);
+  image.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
   {
-    QtDc dc(image);
+    QtDc dc(image, path);
     draw(dc);
   }
   return image;
@@ -145,11 +146,10 @@ TEST(QtDc, ImagesAreOpaqueOnATransparentLayer) {
 }
 
 // The fast form writes one-pixel lines and 1:1 pictures straight into the
-// image; its bytes (the alpha byte included) must be the plain form's, which
-// paints everything through QPainter. Random runs of lines (one pixel and
-// wide, solid and dashed, reaching far off the image), rectangles and
-// pictures partly off the image, on an opaque and a transparent image,
-// through a painter that is plain, clipped or moved.
+// image; its bytes (alpha included) must be those QPainter paints in the
+// plain form. Random lines (thin and wide, solid and dashed, some far off),
+// rectangles and pictures, on opaque and transparent images, through a
+// painter that is plain, clipped or moved.
 TEST(QtDc, FastFormPaintsThePlainFormsBytes) {
   std::mt19937 random(20240612);
   for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
@@ -186,22 +186,12 @@ TEST(QtDc, FastFormPaintsThePlainFormsBytes) {
           }
         }
       };
-      QImage fast(41, 31, format), plain(41, 31, format);
-      fast.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
-      plain.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
-      {
-        QtDc dc(fast, PixelPath::kFast);
-        paint(dc);
-      }
-      {
-        QtDc dc(plain, PixelPath::kPlain);
-        paint(dc);
-      }
-      auto words = [](const QImage& image) {
+      auto words = [&](PixelPath path) {
+        const QImage image = drawn(41, 31, paint, format, path);
         const auto* bits = reinterpret_cast<const std::uint32_t*>(image.constBits());
-        return std::vector<std::uint32_t>(bits, bits + image.width() * image.height());
+        return std::vector<std::uint32_t>(bits, bits + 41 * 31);
       };
-      ASSERT_EQ(test::first_difference(words(fast), words(plain), fast.width()), "");
+      ASSERT_EQ(test::first_difference(words(PixelPath::kFast), words(PixelPath::kPlain), 41), "");
     }
   }
 }

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 
@@ -31,23 +32,12 @@ QStringList items(const QComboBox* combo) {
   return out;
 }
 
-struct Folder {
-  Folder() {
-    path =
-        (fs::temp_directory_path() / ("daubery-qt-print-" + std::to_string(::getpid()))).string();
-    fs::create_directories(path + "/sub");
-  }
-  ~Folder() { fs::remove_all(path); }
-  void touch(const std::string& name) const { std::ofstream(path + "/" + name) << "x"; }
-  std::string path;
-};
-
 // A4 at the print resolution holds the A4 lattice at magnification 4.7
 // (630 x 891 world units) to within a third of a millimetre; pages go into one file,
 // which is written only once a document starts.
 TEST(QtPrintJob, PdfPagesAreA4AtThePrintResolution) {
-  Folder folder;
-  const std::string pdf = folder.path + "/out.pdf";
+  const QTemporaryDir folder;
+  const std::string pdf = folder.filePath("out.pdf").toStdString();
   std::unique_ptr<PrintJob> job = make_pdf_print_job(pdf);
   EXPECT_NEAR(job->page_width(), 630 * 4.7, 4);
   EXPECT_NEAR(job->page_height(), 891 * 4.7, 4);
@@ -72,11 +62,11 @@ TEST(QtPrintJob, PdfPagesAreA4AtThePrintResolution) {
 // Choosing a folder in the open list lists it; a file chosen with OK is the
 // answer.
 TEST_F(QtPrintTest, TheFileListWalksIntoAFolder) {
-  Folder folder;
-  folder.touch("a.skl");
-  folder.touch("b.txt");
-  folder.touch("sub/c.SKL");
-  app.files.working_folder = folder.path;
+  const QTemporaryDir folder;
+  const std::string path = folder.path().toStdString();
+  fs::create_directory(path + "/sub");
+  for (const char* name : {"/a.skl", "/b.txt", "/sub/c.SKL"}) std::ofstream(path + name) << "x";
+  app.files.working_folder = path;
   when_open([&](QWidget* w) {
     auto* combo = w->findChild<QComboBox*>();
     ASSERT_NE(combo, nullptr);
@@ -89,7 +79,7 @@ TEST_F(QtPrintTest, TheFileListWalksIntoAFolder) {
   });
   EXPECT_EQ(drawing_file_list(app), 1);
   EXPECT_EQ(app.files.sklname, "c.SKL");
-  EXPECT_EQ(app.files.working_folder, folder.path + "/sub");
+  EXPECT_EQ(app.files.working_folder, path + "/sub");
 }
 
 // A press and a release on the dialog move the origin by the distance over

@@ -125,18 +125,14 @@ TEST(QtDcText, MetricsExtentsAndWhereTheGlyphsGo) {
   EXPECT_EQ(dc.text_extent("\r\n").cx, 0);  // a break has no width
   // Ink lies in the cell right of and below (x, y), in the text colour.
   QImage drawn = draw_text(font("ＭＳ明朝", -40), "猫", 50, 60);
-  QRect box = ink(drawn);
-  EXPECT_GE(box.left(), 50);
-  EXPECT_GE(box.top(), 60);
-  EXPECT_LE(box.right(), 90);
-  EXPECT_LE(box.bottom(), 60 + m.height);
+  const QRect box = ink(drawn);
+  EXPECT_TRUE(QRect(QPoint(50, 60), QPoint(90, 60 + m.height)).contains(box));
   // Never antialiased: every pixel drawn is the text colour (0x0000FF is red).
   for (int y = box.top(); y <= box.bottom(); ++y)
     for (int x = box.left(); x <= box.right(); ++x)
       ASSERT_TRUE(drawn.pixel(x, y) == qRgb(255, 255, 255) || drawn.pixel(x, y) == qRgb(255, 0, 0));
   // Bytes that are no character are drawn as "?" and never more.
-  box = ink(draw_text(font("ＭＳ明朝", -40), "", 0, 0));
-  EXPECT_TRUE(box.isNull());
+  EXPECT_TRUE(ink(draw_text(font("ＭＳ明朝", -40), "", 0, 0)).isNull());
   EXPECT_FALSE(ink(draw_text(font("ＭＳ明朝", -40), "\xFF", 50, 60)).isNull());
 }
 
@@ -159,31 +155,23 @@ TEST(QtDcText, VerticalFaceStandsFullWidthCharactersUpright) {
   EXPECT_GT(latin.height(), latin.width());
 }
 
-// The main window with a letter element being typed into after a click.
-struct WindowTyping : testing::Test {
-  WindowTyping() {
-    window.resize(600, 400);
-    window.show();
-    window.start();
-    QCoreApplication::processEvents();  // the window is exposed and paints
-    App& app = window.app();
-    on_command(app, 441);
-    on_lbutton_down(app, 100, 100);
-    on_lbutton_up(app, 500, 100);
-    client = window.centralWidget();
-  }
-  std::string text() {
-    TextRecord r;
-    return gettextstr(window.app(), TextKind::kLetter, window.app().in.nowletter, r, 1)
-        .value_or("<none>");
-  }
+// The input method is tried with synthetic events, as a real one sends them,
+// on a letter element of the main window being typed into after a click.
+TEST(WindowTyping, InputMethodCommitsPreeditAndCaretRectangle) {
   MainWindow window;
-  QWidget* client = nullptr;
-};
-
-// The input method is tried with synthetic events, as a real one sends them.
-TEST_F(WindowTyping, InputMethodCommitsPreeditAndCaretRectangle) {
+  window.resize(600, 400);
+  window.show();
+  window.start();
+  QCoreApplication::processEvents();  // the window is exposed and paints
   App& app = window.app();
+  on_command(app, 441);
+  on_lbutton_down(app, 100, 100);
+  on_lbutton_up(app, 500, 100);
+  QWidget* client = window.centralWidget();
+  auto text = [&] {
+    TextRecord r;
+    return gettextstr(app, TextKind::kLetter, app.in.nowletter, r, 1).value_or("<none>");
+  };
   QInputMethodEvent compose(QString::fromUtf8("にほんご"), {});
   QCoreApplication::sendEvent(client, &compose);
   EXPECT_EQ(text(), "");  // composing changes nothing yet

@@ -33,8 +33,7 @@ TEST_F(QtUiTest, InputBoxTakesTheTypedText) {
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8("データ入力"));
     EXPECT_EQ(w->findChild<QLabel*>()->text(), QString::fromUtf8("0=実線　　1=点線"));
     EXPECT_NE(button(w, QString::fromUtf8("ｷｬﾝｾﾙ")), nullptr);
-    EXPECT_EQ(edit->text(), "3");
-    EXPECT_EQ(edit->maxLength(), 900);
+    EXPECT_EQ(std::pair(edit->text(), edit->maxLength()), std::pair(QString("3"), 900));
     edit->clear();
     button(w, "OK")->click();
     EXPECT_TRUE(w->isVisible());
@@ -69,20 +68,16 @@ struct SampleProc : DialogProc {
 };
 
 TEST_F(QtUiTest, DialogStateFollowsWidgetsBothWays) {
-  static const DialogTemplate sample{
-      "SAMPLE",
-      "sample",
-      300,
-      200,
-      {{-1, ControlKind::kStatic, "fixed", 10, 10, 80, 20},
-       {-1, ControlKind::kStatic, "other", 100, 10, 80, 20},
-       {10, ControlKind::kRadio, "ten", 10, 40, 80, 20},
-       {11, ControlKind::kRadio, "eleven", 100, 40, 80, 20},
-       {20, ControlKind::kCheck, "check", 10, 70, 80, 20},
-       {30, ControlKind::kEdit, "", 10, 100, 120, 24, 20},
-       {40, ControlKind::kButton, "copy", 150, 100, 60, 24},
-       {50, ControlKind::kPreview, "", 220, 40, 60, 40},
-       {kIdOk, ControlKind::kDefaultButton, "OK", 150, 160, 60, 24}}};
+  DialogTemplate sample{"SAMPLE", "sample", 300, 200, {}};
+  sample.controls = {{-1, ControlKind::kStatic, "fixed", 10, 10, 80, 20},
+                     {-1, ControlKind::kStatic, "other", 100, 10, 80, 20},
+                     {10, ControlKind::kRadio, "ten", 10, 40, 80, 20},
+                     {11, ControlKind::kRadio, "eleven", 100, 40, 80, 20},
+                     {20, ControlKind::kCheck, "check", 10, 70, 80, 20},
+                     {30, ControlKind::kEdit, "", 10, 100, 120, 24, 20},
+                     {40, ControlKind::kButton, "copy", 150, 100, 60, 24},
+                     {50, ControlKind::kPreview, "", 220, 40, 60, 40},
+                     {kIdOk, ControlKind::kDefaultButton, "OK", 150, 160, 60, 24}};
   SampleProc proc;
   bool ran = false;
   when_open([&](QWidget* w) {

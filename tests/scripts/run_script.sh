@@ -11,14 +11,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$here/../data/." "$here/../errors/." "$work/"
 cd "$work"
-status=0
-"$daubery" --headless --script "$here/$name.script" >actual.log 2>stderr.log || status=$?
-if [ $status -ne 0 ]; then
-  echo "daubery exited with $status"; cat stderr.log; exit 1
-fi
+"$daubery" --headless --script "$here/$name.script" >actual.log 2>stderr.log ||
+  { echo "daubery exited with $?"; cat stderr.log; exit 1; }
 if [ -f "$here/$name.log" ] && ! diff -u "$here/$name.log" actual.log; then
   echo "log differs from $name.log"; exit 1
 fi
-if [ -f "$here/$name.check" ]; then
-  DAUBERY=$daubery bash "$here/$name.check"
-fi
+[ ! -f "$here/$name.check" ] || DAUBERY=$daubery bash "$here/$name.check"

@@ -6,39 +6,27 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "drawing/bitmaps.h"
 #include "picture/bmp_file.h"
-#include "shell/command_table.h"
-#include "shell/window.h"
 #include "support/sample_dib.h"
-#include "support/test_app.h"
+#include "support/window_drive.h"
 
 namespace daub::test {
 namespace {
 
-void run(TestApp& t, int id) { MenuCommand(t.app, static_cast<std::uint32_t>(id), 0); }
-
-Dib picture(App& app, int w, int h) { return MakeDIB(app, w, h, rgb(0, 128, 255)).value_or(Dib()); }
-
-int place(App& app, double x, double y, int w = 2) {
-  BitmapRecord r;
-  r.x = x;
-  r.y = y;
-  r.rate = 1.0;
-  return setbmp(app, r, picture(app, w, 2), 1);
+// A 2 × 2 picture at (x, y), one world unit a pixel.
+int place(App& app, double x, double y) {
+  BitmapRecord r{x, y, 1.0};
+  return setbmp(app, r, MakeDIB(app, 2, 2, rgb(0, 128, 255)).value_or(Dib()), 1);
 }
 
-BitmapRecord record_of(App& app, int n) {
+// Where bitmap n lies (x, y) and at what rate; it must exist.
+std::tuple<double, double, double> place_of(App& app, int n) {
   BitmapRecord r;
   EXPECT_EQ(getbmp(app, n, r, 1), n);
-  return r;
-}
-
-// A press and release in client pixels; world and client coincide at start.
-void drag(TestApp& t, int x0, int y0, int x1, int y1) {
-  on_lbutton_down(t.app, x0, y0);
-  on_lbutton_up(t.app, x1, y1);
+  return {r.x, r.y, r.rate};
 }
 
 TEST(BitmapCommands, ChoosingABitmapFileRemembersItsFolderAndName) {
@@ -73,33 +61,27 @@ TEST(BitmapCommands, ABitmapNameLongerThanTheSettingsHoldIsRefused) {
 }
 
 // 811 (move the nearest by the drag) is pinned by the bitmap_place script.
+// World and client pixels coincide at start.
 TEST(BitmapMouseCommands, PickPlaceAndDelete) {
   TestApp t;
   place(t.app, 100, 100);
   place(t.app, 200, 100);
   t.app.in.nowbmp = 0;
 
-  t.app.in.mousecmd = 232;  // the nearest becomes current, then drag move
-  drag(t, 190, 110, 190, 110);
-  EXPECT_EQ(t.app.in.nowbmp, 2);
-  EXPECT_EQ(t.app.in.mousecmd, 600);
-  EXPECT_EQ(t.app.in.dispmode, 4);
+  drag(t, 232, 190, 110, 190, 110);  // the nearest becomes current, then drag move
+  EXPECT_EQ(std::tuple(t.app.in.nowbmp, int{t.app.in.mousecmd}, t.app.in.dispmode),
+            std::tuple(2, 600, 4));
 
-  t.app.in.mousecmd = 234;  // the current one to the press
-  drag(t, 250, 150, 260, 170);
-  EXPECT_EQ(record_of(t.app, 2).x, 250.0);
-  EXPECT_EQ(record_of(t.app, 2).y, 150.0);
+  drag(t, 234, 250, 150, 260, 170);  // the current one to the press
+  EXPECT_EQ(place_of(t.app, 2), std::tuple(250.0, 150.0, 1.0));
 
-  t.app.in.mousecmd = 912;  // the current one to the press with the current rate
   t.app.settings.bmp_rate = 3.0;
-  drag(t, 40, 30, 80, 90);
-  EXPECT_EQ(record_of(t.app, 2).x, 40.0);
-  EXPECT_EQ(record_of(t.app, 2).rate, 3.0);
+  drag(t, 912, 40, 30, 80, 90);  // the current one to the press with the current rate
+  EXPECT_EQ(place_of(t.app, 2), std::tuple(40.0, 30.0, 3.0));
 
-  t.app.in.mousecmd = 810;  // the nearest one goes
-  drag(t, 95, 95, 95, 95);
+  drag(t, 810, 95, 95, 95, 95);  // the nearest one goes
   EXPECT_EQ(t.app.in.nowbmp, 0);
-  EXPECT_EQ(record_of(t.app, 1).x, 40.0);
+  EXPECT_EQ(place_of(t.app, 1), std::tuple(40.0, 30.0, 3.0));
   EXPECT_TRUE(t.messages().empty());
 }
 

@@ -10,10 +10,9 @@
 #include "drawing/bitmaps.h"
 #include "paint/canvas.h"
 #include "render/view.h"
-#include "shell/command_table.h"
-#include "shell/window.h"
+#include "support/picture_builder.h"
 #include "support/pixel_dc.h"
-#include "support/test_app.h"
+#include "support/window_drive.h"
 
 namespace daub {
 namespace {
@@ -23,22 +22,13 @@ struct CanvasApp : test::TestApp {
   CanvasApp() { make_canvas(app, 1, {10, 10}, {410, 310}, rgb(255, 255, 255)); }
 };
 using TestApp = CanvasApp;
-
-void run(test::TestApp& t, int id) { MenuCommand(t.app, static_cast<std::uint32_t>(id), 0); }
+using test::drag;
+using test::picture_size;
+using test::run;
 
 CanvasSlot& slot(TestApp& t, int n) { return *canvas_slot(t.app, n); }
 
-IntPoint size_of(const Dib& dib) {
-  DibInfo info = dib_info(dib);
-  return {info.width, info.height};
-}
-
 Colorref first_pixel(const Dib& dib) { return dib_pixel(dib, dib_info(dib), 0, 0); }
-
-void drag(TestApp& t, IntPoint from, IntPoint to) {
-  on_lbutton_down(t.app, from.x, from.y);
-  on_lbutton_up(t.app, to.x, to.y);
-}
 
 TEST(CanvasCommands, ParameterInput) {
   struct Case {
@@ -56,7 +46,7 @@ TEST(CanvasCommands, ParameterInput) {
     TestApp t;
     t.answer(ScriptAnswer::kInput, c.typed);
     run(t, c.id);
-    EXPECT_EQ(size_of(slot(t, 1).image), c.size);
+    EXPECT_EQ(picture_size(slot(t, 1).image), c.size);
   }
 }
 
@@ -71,7 +61,7 @@ TEST(CanvasCommands, RefusedInputKeepsTheUndoCopy) {
   t.answer(ScriptAnswer::kInput, "1e9");
   run(t, 652);  // too large
   EXPECT_EQ(t.last_message(), "MakeDIB\tCan not get memory");
-  EXPECT_EQ(size_of(slot(t, 1).image), (IntPoint{400, 300}));
+  EXPECT_EQ(picture_size(slot(t, 1).image), (IntPoint{400, 300}));
   undo_canvas_change(t.app, 1);  // still the step before the refused one
   EXPECT_EQ(first_pixel(slot(t, 1).image), rgb(255, 255, 255));
 }
@@ -79,14 +69,12 @@ TEST(CanvasCommands, RefusedInputKeepsTheUndoCopy) {
 TEST(CanvasCommands, BitmapSizeGoesToTheCurrentPoint) {
   TestApp t;
   t.app.settings.color = rgb(1, 2, 3);
-  t.app.in.nowpoint = PointDir{70, 80, 0};
-  t.app.in.nowpointvalid = 1;
+  test::set_point(t, 70, 80);
   t.answer(ScriptAnswer::kInput, "3,4");
   run(t, 692);
-  EXPECT_EQ(size_of(slot(t, 2).image), (IntPoint{3, 4}));
+  EXPECT_EQ(picture_size(slot(t, 2).image), (IntPoint{3, 4}));
   EXPECT_EQ(first_pixel(slot(t, 2).image), rgb(1, 2, 3));
-  EXPECT_EQ(slot(t, 2).x, 70);
-  EXPECT_EQ(slot(t, 2).shown, 1);
+  EXPECT_EQ(std::pair(slot(t, 2).x, slot(t, 2).shown), std::pair(70.0, 1));
 }
 
 // Burning needs an off-screen picture; without one the canvas keeps its
@@ -100,8 +88,7 @@ TEST(CanvasCommands, FailedBurnRestoresTheView) {
   run(t, 713);
   EXPECT_EQ(t.last_message(), "CutMakeDIB\tCan not get memory");
   EXPECT_EQ(slot(t, 2).image, before);
-  EXPECT_EQ(slot(t, 1).shown, 1);
-  EXPECT_EQ(t.app.settings.scale, 3);
+  EXPECT_EQ(std::pair(slot(t, 1).shown, t.app.settings.scale), std::pair(1, 3.0));
 }
 
 TEST(CanvasCommands, CopiesBetweenCanvases) {
@@ -109,42 +96,32 @@ TEST(CanvasCommands, CopiesBetweenCanvases) {
   make_canvas(t.app, 2, {-5, 7}, {-2, 9}, rgb(1, 2, 3));
   run(t, 761);  // canvas 1 := canvas 2
   EXPECT_EQ(slot(t, 1).image, slot(t, 2).image);
-  EXPECT_EQ(slot(t, 1).y, 7);
-  EXPECT_EQ(t.app.in.dispmode, 2);
+  EXPECT_EQ(std::pair(slot(t, 1).y, t.app.in.dispmode), std::pair(7.0, 2));
   run(t, 700);  // canvas 2 := canvas 3, which has no picture
-  EXPECT_EQ(size_of(slot(t, 2).image), (IntPoint{3, 2}));
+  EXPECT_EQ(picture_size(slot(t, 2).image), (IntPoint{3, 2}));
   run(t, 729);  // canvas 3 := canvas 1
   EXPECT_EQ(slot(t, 3).image, slot(t, 1).image);
   EXPECT_EQ(slot(t, 3).shown, 1);
 }
 
-// Cuts render into an off-screen picture that keeps pixels and images.
-struct CutApp : CanvasApp {
-  CutApp() {
-    ui.set_bitmap_dc_factory([](int w, int h) { return std::make_unique<test::PixelDc>(w, h); });
-  }
-};
-
 // 1113 leaves its rectangle as the enclosure; the enclosure cuts (684, 695,
 // 725) take what the view shows inside it.
 TEST(CanvasMouse, CutRectangleBecomesTheEnclosure) {
-  CutApp t;
-  t.app.in.mousecmd = 1113;
-  drag(t, {120, 90}, {20, 40});
+  TestApp t;
+  // Cuts render into an off-screen picture that keeps pixels and images.
+  t.ui.set_bitmap_dc_factory([](int w, int h) { return std::make_unique<test::PixelDc>(w, h); });
+  drag(t, 1113, 120, 90, 20, 40);
   ASSERT_EQ(t.app.enclosure.size(), 4u);
-  EXPECT_EQ(t.app.enclosure[0], to_world(t.app, 20, 40));
-  EXPECT_EQ(t.app.enclosure[2], to_world(t.app, 120, 90));
-  EXPECT_EQ(size_of(slot(t, 1).image), (IntPoint{100, 50}));
+  EXPECT_EQ(std::pair(t.app.enclosure[0], t.app.enclosure[2]),
+            std::pair(to_world(t.app, 20, 40), to_world(t.app, 120, 90)));
+  EXPECT_EQ(picture_size(slot(t, 1).image), (IntPoint{100, 50}));
 
-  t.app.in.nowpoint = {500, 400, 0};
-  t.app.in.nowpointvalid = 1;
+  test::set_point(t, 500, 400);
   make_canvas(t.app, 2, {0, 0}, {3, 3}, 0);
   const Dib black = slot(t, 2).image;
   run(t, 695);
   EXPECT_EQ(slot(t, 2).image, slot(t, 1).image);  // canvas 1 lies exactly under the rectangle
-  EXPECT_EQ(slot(t, 2).x, 500);
-  EXPECT_EQ(slot(t, 2).shown, 1);
-  EXPECT_EQ(t.app.in.dispmode, 2);
+  EXPECT_EQ(std::tuple(slot(t, 2).x, slot(t, 2).shown, t.app.in.dispmode), std::tuple(500.0, 1, 2));
   run(t, 707);  // the cut can be undone
   EXPECT_EQ(slot(t, 2).image, black);
 }
@@ -152,15 +129,14 @@ TEST(CanvasMouse, CutRectangleBecomesTheEnclosure) {
 TEST(CanvasMouse, ResizeKeepsProportionsMoveFollowsTheDragInWorldUnits) {
   TestApp t;
   make_canvas(t.app, 1, {0, 0}, {100, 100}, rgb(9, 9, 9));
-  t.app.in.mousecmd = 1114;
-  drag(t, to_screen(t.app, 10, 20), to_screen(t.app, 210, 70));
-  EXPECT_EQ(size_of(slot(t, 1).image), (IntPoint{200, 200}));
-  EXPECT_EQ(slot(t, 1).x, 10);
-  EXPECT_EQ(slot(t, 1).y, 20);
+  const IntPoint from = to_screen(t.app, 10, 20), to = to_screen(t.app, 210, 70);
+  drag(t, 1114, from.x, from.y, to.x, to.y);
+  EXPECT_EQ(picture_size(slot(t, 1).image), (IntPoint{200, 200}));
+  EXPECT_EQ(std::pair(slot(t, 1).x, slot(t, 1).y), std::pair(10.0, 20.0));
 
   t.app.settings.scale = 2;
   run(t, 651);
-  drag(t, {0, 100}, {200, 160});  // pressed inside the canvas
+  drag(t, 0, 100, 200, 160);  // pressed inside the canvas
   EXPECT_DOUBLE_EQ(slot(t, 1).x, 110);
   EXPECT_DOUBLE_EQ(slot(t, 1).y, 50);
   EXPECT_EQ(t.app.in.dispmode, 2);

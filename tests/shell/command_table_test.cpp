@@ -3,19 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "drawing/layers.h"
 #include "model/records.h"
-#include "support/test_app.h"
+#include "support/window_drive.h"
 
 namespace daub {
 namespace {
 
+using test::run;
 using test::TempDir;
 using test::TestApp;
-
-void run(TestApp& t, std::uint32_t id) { MenuCommand(t.app, id, 0); }
 
 // A drawing of `count` empty layers with `current` the current layer.
 void make_layers(TestApp& t, int count, int current) {
@@ -45,14 +45,14 @@ TEST(CommandTable, LayerCommands) {
     t.app.line_stock.resize(2);
     t.app.in.dispmode = 0;
     run(t, c.id);
-    EXPECT_EQ(t.app.in.nowlayer, c.want_current);
-    EXPECT_EQ(layer_count(t.app.drawing), c.want_layers);
+    EXPECT_EQ(std::pair(t.app.in.nowlayer, layer_count(t.app.drawing)),
+              std::pair(c.want_current, c.want_layers));
     // A deleted layer leaves no dead bytes: the drawing is compacted.
     EXPECT_EQ(t.app.drawing.used(), kHeaderSize + sizeof(LayerRecord) * c.want_layers);
     EXPECT_EQ(t.last_message(), c.want_message);
-    EXPECT_EQ(t.app.in.nowletter, 0);       // current elements are numbers within a layer
-    EXPECT_TRUE(t.app.line_stock.empty());  // and so is the selection
-    EXPECT_EQ(t.app.in.dispmode, 1);
+    // Current elements are numbers within a layer, and so is the selection.
+    EXPECT_EQ(std::tuple(t.app.in.nowletter, t.app.line_stock.size(), t.app.in.dispmode),
+              std::tuple(0, 0u, 1));
   }
 }
 
@@ -61,8 +61,8 @@ TEST(CommandTable, NewLayerRefusedForMemoryKeepsTheCurrentLayer) {
   make_layers(t, 2, 2);
   t.app.block_limit = t.app.drawing.used();  // no room for another layer
   run(t, 170);
-  EXPECT_EQ(t.app.in.nowlayer, 2);  // not a layer beyond the last
-  EXPECT_EQ(layer_count(t.app.drawing), 2);
+  // The current layer is not one beyond the last.
+  EXPECT_EQ(std::pair(t.app.in.nowlayer, layer_count(t.app.drawing)), std::pair(2, 2));
   EXPECT_EQ(t.last_message(), "memck\tメモリー不足、データをセーブしてください");
 }
 
@@ -74,16 +74,12 @@ TEST(CommandTable, OpenLoadsTheChosenDrawingAndClampsTheCurrentLayer) {
   make_layers(t, 3, 3);
   t.app.in.nowrgn = 4;
   t.answer(ScriptAnswer::kFile, dir.file("one.skl"));
-
   run(t, 160);
-
   EXPECT_EQ(t.app.drawing.bytes(), one);
-  EXPECT_EQ(t.app.in.nowlayer, 1);
   EXPECT_EQ(t.last_message(), "layerfix\t3番レイヤーは存在しません。注目レイヤーは1番に変更します");
-  EXPECT_EQ(t.app.files.sklname, "one.skl");
-  EXPECT_EQ(t.app.files.working_folder, dir.path);
-  EXPECT_EQ(t.app.in.nowrgn, 0);
-  EXPECT_EQ(t.app.in.dispmode, 1);
+  EXPECT_EQ(std::tuple(t.app.in.nowlayer, t.app.in.nowrgn, t.app.in.dispmode), std::tuple(1, 0, 1));
+  EXPECT_EQ(std::pair(t.app.files.sklname, t.app.files.working_folder),
+            std::pair(std::string("one.skl"), dir.path));
 }
 
 }  // namespace

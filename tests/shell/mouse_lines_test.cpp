@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,43 +15,24 @@
 #include "drawing/line_fixtures.h"
 #include "geometry/angle.h"
 #include "render/view.h"
-#include "shell/command_table.h"
 #include "shell/mouse_commands.h"
-#include "shell/window.h"
-#include "support/test_app.h"
+#include "support/window_drive.h"
 
 namespace daub {
 namespace {
 
 using test::add_geom;
+using test::drag;
 using test::geoms;
+using test::run;
+using test::set_point;
 using test::straight;
 using test::TestApp;
 
 const char kNoPoint[] = "CAUTION\t注目点を指定してください";
 
-void run(TestApp& t, int id) { MenuCommand(t.app, static_cast<std::uint32_t>(id), 0); }
-
-void drag(TestApp& t, int x1, int y1, int x2, int y2) {
-  on_lbutton_down(t.app, x1, y1);
-  on_lbutton_up(t.app, x2, y2);
-}
-
-void start(TestApp& t, int cmd, double x, double y, double angle) {
-  t.app.in.mousecmd = static_cast<std::uint16_t>(cmd);
-  t.app.in.nowpoint = {x, y, angle};
-  t.app.in.nowpointvalid = 1;
-}
-
-// The two ends of a line, to compare lines and whole layers at once.
-struct Ends {
-  double x0, y0, x1, y1;
-  bool operator==(const Ends&) const = default;
-};
-
-void PrintTo(const Ends& e, std::ostream* os) {
-  *os << "(" << e.x0 << "," << e.y0 << ")-(" << e.x1 << "," << e.y1 << ")";
-}
+// The two ends of a line (x0, y0, x1, y1), to compare lines and whole layers at once.
+using Ends = std::array<double, 4>;
 
 Ends ends(const LineGeometry& g) { return {g.x0, g.y0, g.x1, g.y1}; }
 
@@ -66,32 +47,28 @@ Layer ends_of(const App& app) {
 TEST(LineToTest, CurveAndStraightCommandsEndWhereTheyShould) {
   // From (100, 300) heading up and a little right, with a vertex at (300, 100)
   // whose line runs downwards (direction π/2). Straight commands start from
-  // (100, 100) heading right and hand over to drag move.
+  // (100, 100) heading right and hand over to drag move. A curve's drag goes
+  // 10 right and 10 down from the press, a straight one's 10 right.
   const double kUp = -80 * kPi / 180;
   struct Case {
     int cmd;
+    IntPoint press;
     PointDir end;
     bool curve;
   } cases[] = {
-      {120, {295, 140, kPi / 4}, true},  // the drag as it is (nothing in reach)
-      {121, {300, 100, kPi / 2}, true},  // the vertex with its direction
-      {593, {295, 140, kPi / 2}, true},  // the drag position, the vertex's direction
-      {122, {300, 100, kPi / 4}, true},  // the vertex position, the drag direction
-      {127, {300, 100, 0}, false},       // the nearest vertex
-      {124, {250, 100, 0}, false},       // along the direction as far as the drag
+      {120, {295, 140}, {295, 140, kPi / 4}, true},  // the drag as it is (nothing in reach)
+      {121, {295, 140}, {300, 100, kPi / 2}, true},  // the vertex with its direction
+      {593, {295, 140}, {295, 140, kPi / 2}, true},  // the drag position, the vertex's direction
+      {122, {295, 140}, {300, 100, kPi / 4}, true},  // the vertex position, the drag direction
+      {127, {250, 120}, {300, 100, 0}, false},       // the nearest vertex
+      {124, {250, 180}, {250, 100, 0}, false},       // along the direction as far as the drag
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.cmd);
     TestApp t;
     add_geom(t.app, straight(300, 100, 300, 40));
-    if (c.curve) {
-      start(t, c.cmd, 100, 300, kUp);
-      drag(t, 295, 140, 305, 150);
-    } else {
-      start(t, c.cmd, 100, 100, 0);
-      const int y = c.cmd == 127 ? 120 : 180;
-      drag(t, 250, y, 260, y);
-    }
+    set_point(t, 100, c.curve ? 300 : 100, c.curve ? kUp : 0);
+    drag(t, c.cmd, c.press.x, c.press.y, c.press.x + 10, c.press.y + (c.curve ? 10 : 0));
     const auto lines = geoms(t.app);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1].kind, c.curve ? kShapeCurve : kShapeStraight);
@@ -107,19 +84,18 @@ TEST(LineToTest, CurveAndStraightCommandsEndWhereTheyShould) {
 TEST(AttentionPointTest, HeldPointStandsInForTheDragOfTheNextCommand) {
   TestApp t;
   add_geom(t.app, straight(100, 100, 300, 100));
-  start(t, 126, 200, 100, 0);
+  set_point(t, 200, 100, 0);
   run(t, 114);  // hold it; 126 is marked H and A: the current point is gone
   const int repaints = t.ui.repaint_count();
-  drag(t, 200, 200, 250, 200);
+  drag(t, 126, 200, 200, 250, 200);
   EXPECT_EQ(t.messages(), std::vector<std::string>{kNoPoint});
   EXPECT_EQ(t.ui.repaint_count(), repaints);
   EXPECT_EQ(geoms(t.app).size(), 1u);     // nothing drawn
   EXPECT_EQ(t.app.in.heldpointvalid, 0);  // H came first and took the held point
-  start(t, 311, 200, 100, 0);
+  set_point(t, 200, 100, 0);
   run(t, 114);
   t.clear_log();
-  t.app.in.mousecmd = 311;  // marked H only: cuts at the held point
-  drag(t, 500, 500, 510, 510);
+  drag(t, 311, 500, 500, 510, 510);  // marked H only: cuts at the held point
   EXPECT_TRUE(t.messages().empty());
   EXPECT_EQ(t.app.in.heldpointvalid, 0);
   EXPECT_EQ(ends_of(t.app), (Layer{{100, 100, 200, 100}, {200, 100, 300, 100}}));
@@ -128,9 +104,8 @@ TEST(AttentionPointTest, HeldPointStandsInForTheDragOfTheNextCommand) {
 // The straight chain (968) is pinned by the line_drawing script.
 TEST(ChainTest, FirstDragPlacesTheStartLaterDragsDrawCurvesOn) {
   TestApp t;
-  t.app.in.mousecmd = 908;
   t.app.in.nowpointvalid = 0;
-  drag(t, 100, 100, 200, 100);
+  drag(t, 908, 100, 100, 200, 100);
   EXPECT_TRUE(geoms(t.app).empty());
   drag(t, 200, 200, 200, 300);  // arrives going down
   drag(t, 300, 300, 400, 300);
@@ -147,8 +122,8 @@ TEST(PointCommandTest, DirectionSnapsToTheSeventeenFixedOnes) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy);
     TestApp t;
-    start(t, 113, 5, 6, 1.0);
-    drag(t, 400, 300, 400 + c.dx, 300 + c.dy);
+    set_point(t, 5, 6, 1.0);
+    drag(t, 113, 400, 300, 400 + c.dx, 300 + c.dy);
     EXPECT_DOUBLE_EQ(t.app.in.nowpoint.angle, c.degrees * kPi / 180.0);
     EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 5);
   }
@@ -157,17 +132,14 @@ TEST(PointCommandTest, DirectionSnapsToTheSeventeenFixedOnes) {
 TEST(PointCommandTest, CurrentPointFromAVertexOrDeletedLine) {
   TestApp t;
   add_geom(t.app, straight(100, 100, 200, 100));
-  t.app.in.mousecmd = 111;  // the nearest vertex, then the direction command
-  drag(t, 195, 104, 195, 150);
-  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 200);
-  EXPECT_EQ(t.app.in.mousecmd, 112);
+  drag(t, 111, 195, 104, 195, 150);  // the nearest vertex, then the direction command
+  EXPECT_EQ(std::pair(t.app.in.nowpoint.x, int{t.app.in.mousecmd}), std::pair(200.0, 112));
   drag(t, 0, 0, 0, -10);
   EXPECT_NEAR(t.app.in.nowpoint.angle, -kPi / 2, 1e-12);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 200);
 
   add_geom(t.app, straight(100, 300, 200, 300));
-  t.app.in.mousecmd = 141;  // pick and delete the line under the drag
-  drag(t, 150, 105, 150, 120);
+  drag(t, 141, 150, 105, 150, 120);  // pick and delete the line under the drag
   EXPECT_EQ(ends_of(t.app), (Layer{{100, 300, 200, 300}}));
   EXPECT_EQ(t.app.in.nowlinevalid, 0);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.y, 100);  // the deleted line's start
@@ -190,15 +162,13 @@ TEST(PressToReleaseTest, NearestEndsLineKeepsTheCurrentPoint) {
   TestApp t;
   add_geom(t.app, straight(300, 100, 300, 40));
   add_geom(t.app, straight(50, 100, 90, 100));
-  start(t, 591, 7, 8, 0);
-  drag(t, 100, 100, 290, 102);
+  set_point(t, 7, 8, 0);
+  drag(t, 591, 100, 100, 290, 102);
   ASSERT_EQ(geoms(t.app).size(), 3u);
   EXPECT_EQ(ends(geoms(t.app)[2]), (Ends{90, 100, 300, 100}));
-  EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 7);
-  EXPECT_EQ(t.app.in.nowlinevalid, 3);
+  EXPECT_EQ(std::pair(t.app.in.nowpoint.x, t.app.in.nowlinevalid), std::pair(7.0, 3));
   TestApp z;
-  z.app.in.mousecmd = 128;
-  drag(z, 100, 100, 100, 100);  // zero length: nothing
+  drag(z, 128, 100, 100, 100, 100);  // zero length: nothing
   EXPECT_TRUE(geoms(z.app).empty());
   EXPECT_TRUE(z.messages().empty());
 }
@@ -214,8 +184,7 @@ void corner(TestApp& t) {
 TEST(VertexMoveTest, UnsnappedMoveTakesTheNearestEndToTheRelease) {
   TestApp t;
   corner(t);
-  t.app.in.mousecmd = 871;
-  drag(t, 190, 110, 250, 130);
+  drag(t, 871, 190, 110, 250, 130);
   EXPECT_EQ(ends_of(t.app),
             (Layer{{100, 100, 250, 130}, {250, 130, 200, 200}, {300, 300, 400, 300}}));
   EXPECT_DOUBLE_EQ(geoms(t.app)[0].a0, std::atan2(30.0, 150.0));  // straight lines turn
@@ -228,12 +197,10 @@ TEST(CrossCutTest, NoCutOnTheCurrentLineItselfTwoLinesUnderTheDrag) {
   add_geom(t.app, straight(200, 100, 200, 300));
   add_geom(t.app, straight(100, 500, 300, 500));
   t.app.in.nowlinevalid = 1;
-  t.app.in.mousecmd = 310;
-  drag(t, 150, 205, 150, 210);  // only the current line itself there: no cut
+  drag(t, 310, 150, 205, 150, 210);  // only the current line itself there: no cut
   EXPECT_EQ(geoms(t.app).size(), 3u);
-  t.app.in.mousecmd = 602;
   t.app.in.nowlinevalid = 3;
-  drag(t, 205, 205, 210, 210);
+  drag(t, 602, 205, 205, 210, 210);
   const auto lines = geoms(t.app);
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(ends(lines[0]), (Ends{100, 500, 300, 500}));
@@ -255,15 +222,15 @@ TEST(CrossCutTest, AFullBlockLosesNoLine) {
 TEST(ConstructionTest, ExtensionEndsOnTheLineUnderTheDrag) {
   TestApp t;
   add_geom(t.app, straight(300, 50, 300, 150));
-  start(t, 125, 100, 100, 0);
-  drag(t, 300, 60, 310, 60);
+  set_point(t, 100, 100, 0);
+  drag(t, 125, 300, 60, 310, 60);
   const Layer want = {{100, 100, 300, 100}, {300, 50, 300, 100}, {300, 100, 300, 150}};
   EXPECT_EQ(ends_of(t.app), want);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 300);
   EXPECT_EQ(t.app.in.mousecmd, 600);
 
-  start(t, 125, 100, 400, 0);  // nothing to meet: the auxiliary line goes again
-  drag(t, 600, 200, 610, 200);
+  set_point(t, 100, 400, 0);  // nothing to meet: the auxiliary line goes again
+  drag(t, 125, 600, 200, 610, 200);
   EXPECT_EQ(ends_of(t.app), want);
   EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 100);
 }
@@ -282,8 +249,7 @@ TEST(ArcTest, ArcBelowTheEndsTheLongWayRound) {
   TestApp t;
   arc_ends(t);
   t.app.construction.distance = 50;
-  t.app.in.mousecmd = 613;
-  drag(t, 103, 197, 296, 204);
+  drag(t, 613, 103, 197, 296, 204);
   const auto lines = geoms(t.app);
   ASSERT_EQ(lines.size(), 2u + 23u);
   double lowest = 200;
@@ -301,8 +267,7 @@ TEST(ArcTest, ATinyDivisionAngleIsWidenedToABoundedRun) {
   TestApp t;
   arc_ends(t);
   t.app.construction.arc_angle = 1e-12;
-  t.app.in.mousecmd = 611;
-  drag(t, 100, 200, 300, 200);
+  drag(t, 611, 100, 200, 300, 200);
   const int count = totalskl(t.app, 1);
   EXPECT_GE(count, 2 + 3000);
   EXPECT_LE(count, 2 + 3600);

@@ -7,12 +7,12 @@
 #include "geometry/angle.h"
 #include "platform/recording_dc.h"
 #include "render/view.h"
-#include "shell/window.h"
-#include "support/test_app.h"
+#include "support/window_drive.h"
 
 namespace daub {
 namespace {
 
+using test::drag;
 using test::TestApp;
 
 TEST(ButtonTest, ReleaseWithoutPressIsIgnoredWithoutACommandAsksForAMenu) {
@@ -22,16 +22,13 @@ TEST(ButtonTest, ReleaseWithoutPressIsIgnoredWithoutACommandAsksForAMenu) {
   EXPECT_EQ(t.app.view.vieworigin_x, 400);
   EXPECT_EQ(t.ui.repaint_count(), 0);
 
-  on_lbutton_down(t.app, 0, 0);
-  on_lbutton_up(t.app, 10, 0);
+  drag(t, 0, 0, 10, 0);
   on_lbutton_up(t.app, 50, 0);  // a second release
   EXPECT_EQ(t.app.view.vieworigin_x, 390);
   EXPECT_EQ(t.ui.repaint_count(), 1);
   EXPECT_TRUE(t.messages().empty());
 
-  t.app.in.mousecmd = 0;  // no mouse command: a menu is asked for
-  on_lbutton_down(t.app, 10, 10);
-  on_lbutton_up(t.app, 20, 20);
+  drag(t, 0, 10, 10, 20, 20);  // no mouse command: a menu is asked for
   EXPECT_EQ(t.last_message(), "CAUTION\tメニューを選んでください");
   EXPECT_EQ(t.app.in.lastbutton, kButtonUp);
 }
@@ -46,18 +43,15 @@ TEST(MouseMoveTest, TrailsOfLineAndBrushCommands) {
   on_lbutton_down(t.app, 0, 0);
   for (int i = 1; i <= 12; ++i) on_mouse_move(t.app, i, 100);
   const Interaction& in = t.app.in;
-  EXPECT_EQ(in.movefirstcount, 10);
-  EXPECT_EQ(in.moverecentcount, 10);
-  EXPECT_EQ(in.movefirst[9].x, 10.0);
-  EXPECT_EQ(in.moverecent[0].x, 12.0);
-  EXPECT_EQ(in.moverecent[9].x, 3.0);
+  EXPECT_EQ(std::pair(in.movefirstcount, in.moverecentcount), std::pair(10, 10));
+  EXPECT_EQ(std::tuple(in.movefirst[9].x, in.moverecent[0].x, in.moverecent[9].x),
+            std::tuple(10.0, 12.0, 3.0));
   EXPECT_TRUE(in.strokepoints.empty());
   on_lbutton_up(t.app, 0, 0);
 
   t.app.in.mousecmd = 1062;
   on_lbutton_down(t.app, 0, 0);
-  EXPECT_EQ(in.movefirstcount, 0);
-  EXPECT_EQ(in.moverecentcount, 0);
+  EXPECT_EQ(std::pair(in.movefirstcount, in.moverecentcount), std::pair(0, 0));
   on_mouse_move(t.app, 5, 6);
   on_mouse_move(t.app, 7, 8);
   EXPECT_EQ(in.strokepoints, (std::vector<IntPoint>{{5, 6}, {7, 8}}));
@@ -99,8 +93,7 @@ TEST(PointInputTest, ReadsAPointAndADirectionInDegrees) {
     t.app.in.nowpointvalid = 0;
     t.answer(ScriptAnswer::kInput, c.text);
     EXPECT_EQ(pointinput(t.app), c.result);
-    EXPECT_EQ(t.app.in.nowpoint.x, c.x);
-    EXPECT_EQ(t.app.in.nowpoint.y, c.y);
+    EXPECT_EQ((DPoint{t.app.in.nowpoint.x, t.app.in.nowpoint.y}), (DPoint{c.x, c.y}));
     EXPECT_NEAR(t.app.in.nowpoint.angle, c.angle, 1e-9);
     EXPECT_EQ(t.app.in.nowpointvalid, c.result);
   }

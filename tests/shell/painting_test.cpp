@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "drawing/lines.h"
@@ -57,16 +57,14 @@ TEST(PaintingMouse, TwoClickCurvesStartWithAClickAndGoOnWithTheNext) {
     const Dib white = image(t, 1);
     drag(t, {{100, 200}, {150, 200}});  // the start, headed right
     EXPECT_EQ(image(t, 1), white);
-    EXPECT_EQ(t.app.in.nowpointvalid, 1);
-    EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 100);
-    EXPECT_DOUBLE_EQ(t.app.in.nowpoint.angle, 0);
+    EXPECT_EQ(std::tuple(t.app.in.nowpointvalid, t.app.in.nowpoint.x, t.app.in.nowpoint.angle),
+              std::tuple(1, 100.0, 0.0));
     drag(t, {{300, 100}, {300, 50}});  // to (300, 50), arriving upwards
     // The quarter ellipse about (100, 50) passes (200, 179.9); lightening
     // leaves white as it is.
     EXPECT_EQ(pixel(image(t, 1), 200 - 10, 179 - 10) != 0xFFFFFFu, c.cmd != 929);
-    EXPECT_EQ(t.app.in.nowpointvalid, c.valid_after);
-    EXPECT_DOUBLE_EQ(t.app.in.nowpoint.x, 300);
-    EXPECT_DOUBLE_EQ(t.app.in.nowpoint.y, 50);
+    EXPECT_EQ(std::tuple(t.app.in.nowpointvalid, t.app.in.nowpoint.x, t.app.in.nowpoint.y),
+              std::tuple(c.valid_after, 300.0, 50.0));
     // The curve went through a line of the drawing that is gone again.
     EXPECT_EQ(totalskl(t.app, 1), 0);
     EXPECT_EQ(t.app.canvases.template_valid, 0);
@@ -74,17 +72,8 @@ TEST(PaintingMouse, TwoClickCurvesStartWithAClickAndGoOnWithTheNext) {
   }
 }
 
-struct Brush {
-  double width, blur, density;
-  int end_type, tapered_end;
-  double ratio;
-  bool operator==(const Brush&) const = default;
-};
-
-void PrintTo(const Brush& b, std::ostream* os) {
-  *os << b.width << "," << b.blur << "," << b.density << " " << b.end_type << "," << b.tapered_end
-      << "," << b.ratio;
-}
+// Width, blur, density, end type, tapered end and taper ratio.
+using Brush = std::tuple<double, double, double, int, int, double>;
 
 Brush brush_of(const App& app) {
   const BrushParams& b = app.brush;
@@ -149,12 +138,10 @@ TEST(BrushSettings, TheSampleIsAStrokeAcrossAWhitePicture) {
   ASSERT_EQ(dc.ops().size(), 1u);
   const DcOp& op = dc.ops()[0];
   EXPECT_EQ(op.points[0], (IntPoint{100, 170}));
-  ASSERT_EQ(op.image.width, 150);
-  ASSERT_EQ(op.image.height, 80);
+  ASSERT_EQ(std::pair(op.image.width, op.image.height), std::pair(150, 80));
   auto at = [&](int x, int y) { return op.image.pixels[static_cast<std::size_t>(y) * 150 + x]; };
-  EXPECT_EQ(at(75, 40), 0x000000u);
-  EXPECT_EQ(at(75, 36), 0x000000u);
-  EXPECT_EQ(at(75, 44), 0xFFFFFFu);
+  EXPECT_EQ((std::vector{at(75, 40), at(75, 36), at(75, 44)}),
+            (std::vector<std::uint32_t>{0x000000, 0x000000, 0xFFFFFF}));
   // The app's own brush and colour are as they were.
   EXPECT_EQ(brush_of(t.app), kStartBrush);
   EXPECT_EQ(t.app.settings.color, 0u);
