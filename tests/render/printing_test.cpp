@@ -94,8 +94,9 @@ TEST(Printing, EachFailureHasItsMessageAndPrintsNothing) {
 }
 
 // Each dialog reads its fields (TEST), shows and stores what it read. A typed
-// magnification, the continuous print's intervals 0, 1 and 2 and its ends
-// above and below the start are the printing script's.
+// magnification, a lattice interval below 1, the continuous print's
+// intervals 0, 1 and 2 and its ends above and below the start are the
+// printing script's.
 TEST(PrintDialogs, FieldsAreReadBackClamped) {
   using Read = double (*)(const App&);
   const Read magnification = [](const App& a) { return a.settings.print_magnification; };
@@ -110,7 +111,6 @@ TEST(PrintDialogs, FieldsAreReadBackClamped) {
   } cases[] = {
       {"negative magnification", print_param_dialog, {{971, "-3"}}, magnification, 0.0},
       {"not a number", print_param_dialog, {{971, "x"}}, magnification, 4.7},
-      {"lattice interval below 1", lattice_dialog, {{971, "0.5"}}, interval, 1.0},
       {"lattice interval above 1", lattice_dialog, {{971, "1.01"}}, interval, 1.01},
       {"end at start", continuous_print_dialog, {{967, "5"}, {969, "5"}}, last, 5},
   };
@@ -145,24 +145,6 @@ TEST(PrintDialogs, TheLatticeColourIsStoredOnlyOnOk) {
 
 std::tuple<double, double, double> lattice(const Settings& s) {
   return {s.lattice_width, s.lattice_height, s.lattice_interval};
-}
-
-TEST(PrintDialogs, LatticePresetsKeepTheInterval) {
-  struct Case {
-    int button;
-    double width, height;
-  } cases[] = {{982, 630.0, 891.0}, {983, 445.5, 630.0}, {996, 315.0, 445.5},
-               {997, 891.0, 630.0}, {998, 630.0, 445.5}, {999, 445.5, 315.0}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.button);
-    TestApp t;
-    t.app.settings.lattice_width = 1;
-    t.app.settings.lattice_interval = 25;
-    t.ui.queue(fields({}, c.button));
-    t.answer(ScriptAnswer::kOk);
-    EXPECT_EQ(lattice_dialog(t.app), 1);
-    EXPECT_EQ(lattice(t.app.settings), std::tuple(c.width, c.height, 25.0));
-  }
 }
 
 TEST(PrintDialogs, TheLatticeInputNeedsAllThreeValues) {

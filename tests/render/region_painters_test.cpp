@@ -42,11 +42,7 @@ int add_polygon(App& app, const std::vector<DPoint>& corners, const RegionParam&
 const std::vector<DPoint> kSquare = {
     {100.5, 100.5}, {200.5, 100.5}, {200.5, 200.5}, {100.5, 200.5}};
 
-RegionParam solid(Colorref c) {
-  RegionParam f;
-  f.color = c;
-  return f;
-}
+RegionParam solid(Colorref c) { return {.hatch_pen = {}, .color = c}; }
 
 RegionParam hatched(int type, double width, double angle, const PenRecord& pen = make_pen(0)) {
   return {.brush_style = 1,

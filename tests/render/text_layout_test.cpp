@@ -166,9 +166,7 @@ TEST(TextLayout, MostCharactersShown) {
   EXPECT_EQ(lay_out(t, format(80), std::string(10000, 'a'), TextKind::kLetter).size(), 10000u);
   EXPECT_TRUE(t.messages().empty());
   EXPECT_EQ(lay_out(t, format(80), std::string(10001, 'a'), TextKind::kLetter).size(), 10000u);
-  EXPECT_EQ(t.last_message(),
-            "wisejisstrmake\t表示文字数が最大表示文字数を越えたので10000文字しか表示しません。\\n"
-            "以下の表示が必要な場合は、最大表示文字数を変更してください。");
+  EXPECT_EQ(t.messages().size(), 1u);  // its text is the text_dialogs script's
 }
 
 TEST(TextLayout, SplittingKeepsDoubleBytesAndCrLfTogether) {
