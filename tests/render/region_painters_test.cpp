@@ -101,12 +101,10 @@ TEST(RegionPainters, SolidFillsAreOnePolygonOfAnySize) {
 }
 
 // What draws nothing: unknown brush styles and hatch types, unusable hatch
-// widths and angles; a solid region beside them still draws.
+// widths and angles (each verdict is the hatching tests'); a solid region
+// beside them still draws.
 TEST(RegionPainters, FillsThatCannotBeDrawnAreSkipped) {
-  const RegionParam skipped[] = {
-      hatched(2, 10, 0),   hatched(-1, 10, 0),   hatched(0, 0, 0),    hatched(1, -3, 0),
-      hatched(0, kNan, 0), hatched(0, 10, kNan), hatched(0, 1e-9, 0),
-  };
+  const RegionParam skipped[] = {hatched(2, 10, 0), hatched(0, 0, 0), hatched(0, 10, kNan)};
   for (const RegionParam& fill : skipped) {
     TestApp t;
     add_polygon(t.app, kSquare, fill);
