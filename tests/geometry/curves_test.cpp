@@ -73,31 +73,7 @@ TEST(LineLength, StraightCurveAndHidden) {
   EXPECT_EQ(line_length(hidden), 0);
 }
 
-TEST(SegmentCrossing, EndsCountParallelsDoNot) {
-  struct Case {
-    const char* name;
-    DPoint a0, a1, b0, b1;
-    bool found;
-    DPoint at;
-  } cases[] = {
-      {"cross", {0, 0}, {10, 10}, {0, 10}, {10, 0}, true, {5, 5}},
-      {"at an end of one", {0, 0}, {10, 0}, {10, -5}, {10, 5}, true, {10, 0}},
-      {"vertical", {5, 0}, {5, 10}, {0, 3}, {10, 3}, true, {5, 3}},
-      {"parallel", {0, 0}, {10, 0}, {0, 1}, {10, 1}, false, {}},
-      {"collinear overlapping", {0, 0}, {10, 0}, {5, 0}, {15, 0}, false, {}},
-      {"not a number", {0, 0}, {kNan, 10}, {0, 10}, {10, 0}, false, {}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    DPoint at{-1, -1};
-    ASSERT_EQ(segment_crossing(c.a0, c.a1, c.b0, c.b1, at), c.found);
-    if (!c.found) continue;
-    EXPECT_NEAR(std::hypot(at.x - c.at.x, at.y - c.at.y), 0, 1e-9);
-  }
-}
-
-// A crossing at an end is in the segment crossing table; "no crossing" in the
-// line cut refusals.
+// "No crossing" is in the line cut refusals.
 TEST(Xseach, CrossesACurveOnTheChordOfItsSamplesAndAnInvalidCurveNowhere) {
   TestApp t;
   PointDir p, q;

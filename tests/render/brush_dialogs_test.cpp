@@ -53,18 +53,12 @@ void expect_same(const Settings& got, const Settings& want) {
 }
 
 TEST(StandardBrushCommands, EachIdSetsItsPenAndBrush) {
-  const Row solid{0, 5, 0, "10", -1, 0, 0, 0};
-  auto hatch = [](int type, double width, double angle, int style = 0, double dot = 5,
-                  double start = 0) { return Row{style, dot, start, "10", 1, type, width, angle}; };
   const std::pair<int, Row> rows[] = {
-      // The pen rows, then hatches of each kind, width and dotted pen.
-      {838, solid},
+      // A pen row, the solid brush, dotted lattices at both angles.
       {840, {1, 5, 0, "111010", -1, 0, 0, 0}},
       {845, {0, 5, 0, "10", 0, 0, 0, 0}},
-      {828, hatch(0, 10, 0)},
-      {834, hatch(1, 10, 0, 1, 5, 2.5)},
-      {853, hatch(1, 5, 45, 1, 2.5, 1.25)},
-      {865, hatch(1, 20, 45, 1, 20)},
+      {834, {1, 5, 2.5, "10", 1, 1, 10, 0}},
+      {865, {1, 20, 0, "10", 1, 1, 20, 45}},
   };
   for (const auto& [id, row] : rows) {
     SCOPED_TRACE(id);
@@ -82,6 +76,7 @@ TEST(StandardBrushCommands, EachIdSetsItsPenAndBrush) {
   EXPECT_FALSE(standard_brush_command(866, none));
 }
 
+// A typed hatch and the shown brush are the regions and brushes scripts'.
 TEST(BrushDialog, FieldsShowAndStoreTheBrush) {
   const struct {
     const char* name;
@@ -89,11 +84,6 @@ TEST(BrushDialog, FieldsShowAndStoreTheBrush) {
     int result;
     Row brush;  // pen fields unused unless the step sets them
   } cases[] = {
-      {"hatch",
-       {{{{977, "off"}, {978, "on"}, {979, "off"}, {980, "on"}, {984, "12.5"}, {986, "-30"}},
-         kIdOk}},
-       1,
-       {0, 5, 0, "10", 1, 1, 12.5, -30}},
       {"negative width reads as 0", {{{{984, "-2"}}, kIdOk}}, 1, {0, 5, 0, "10", 0, 0, 0, 0}},
       {"not a number keeps", {{{{984, "x"}, {986, "nan"}}, kIdOk}}, 1, {0, 5, 0, "10", 0, 0, 5, 0}},
       {"十字かすり", {{{}, 997}, {{}, kIdOk}}, 1, {1, 5, 2.5, "10", 1, 1, 10, 45}},
@@ -116,12 +106,6 @@ TEST(BrushDialog, FieldsShowAndStoreTheBrush) {
     expect_same(d.app.settings, want);
     EXPECT_TRUE(d.ui.steps.empty());
   }
-  DriverApp d;
-  d.app.settings.hatch_width = 2.126;
-  d.app.settings.hatch_angle = -7.5;
-  d.ui.steps = {{{}, kIdCancel}};
-  pen_dot_input_dialog(d.app);
-  EXPECT_EQ(d.ui.shown[984] + " " + d.ui.shown[986], "2.13 -7.50");
 }
 
 // TEST: the pen sample and swatch, then the entered brush in its rectangle

@@ -42,11 +42,7 @@ int add_polygon(App& app, const std::vector<DPoint>& corners, const RegionParam&
 const std::vector<DPoint> kSquare = {
     {100.5, 100.5}, {200.5, 100.5}, {200.5, 200.5}, {100.5, 200.5}};
 
-RegionParam solid(Colorref c) {
-  RegionParam f;
-  f.color = c;
-  return f;
-}
+RegionParam solid(Colorref c) { return {.hatch_pen = {}, .color = c}; }
 
 RegionParam hatched(int type, double width, double angle, const PenRecord& pen = make_pen(0)) {
   return {.brush_style = 1,
@@ -92,7 +88,6 @@ TEST(RegionPainters, SolidFillsAreOnePolygonOfAnySize) {
     circle.push_back(
         {400.5 + 300 * std::cos(i * kPi / 500), 300.5 + 200 * std::sin(i * kPi / 500)});
   add_polygon(t.app, circle, solid(0x00FF00));
-  add_polygon(t.app, circle, hatched(1, 20, 30));
   RecordingDc dc;
   dc.set_pen(DcPen{kPenSolid, 3, 0x111111});
   allrgn(t.app, dc, 1);
@@ -102,23 +97,14 @@ TEST(RegionPainters, SolidFillsAreOnePolygonOfAnySize) {
   EXPECT_EQ(std::tuple(poly.points.size(), poly.points[0], poly.pen, poly.brush),
             std::tuple(1000u, IntPoint{700, 301}, DcPen{kPenSolid, 1, 0x00FF00},
                        DcBrush{BrushKind::kSolid, 0x00FF00}));
-  // The lattice: two families 20 apart over an ellipse 600 by 400 wide.
-  const Segments lines = dc.segments();
-  EXPECT_GT(lines.size(), 40u);
-  for (const auto& [a, b] : lines) {
-    const double mx = (a.x + b.x) / 2.0 - 400.5, my = (a.y + b.y) / 2.0 - 300.5;
-    EXPECT_LT(mx * mx / (300.0 * 300) + my * my / (200.0 * 200), 1.0);
-  }
   EXPECT_EQ(dc.pen(), (DcPen{kPenSolid, 3, 0x111111}));  // put back
 }
 
 // What draws nothing: unknown brush styles and hatch types, unusable hatch
-// widths and angles; a solid region beside them still draws.
+// widths and angles (each verdict is the hatching tests'); a solid region
+// beside them still draws.
 TEST(RegionPainters, FillsThatCannotBeDrawnAreSkipped) {
-  const RegionParam skipped[] = {
-      hatched(2, 10, 0),   hatched(-1, 10, 0),   hatched(0, 0, 0),    hatched(1, -3, 0),
-      hatched(0, kNan, 0), hatched(0, 10, kNan), hatched(0, 1e-9, 0),
-  };
+  const RegionParam skipped[] = {hatched(2, 10, 0), hatched(0, 0, 0), hatched(0, 10, kNan)};
   for (const RegionParam& fill : skipped) {
     TestApp t;
     add_polygon(t.app, kSquare, fill);

@@ -7,8 +7,6 @@
 #include <functional>
 #include <tuple>
 
-#include "drawing/texts.h"
-#include "platform/cp932.h"
 #include "platform/dialog.h"
 #include "support/test_app.h"
 
@@ -23,8 +21,8 @@ void queue_dialog(TestApp& t, std::vector<std::pair<int, std::string>> values, i
   t.ui.queue(a);
 }
 
-// The refusals at 0 and the accepted format and rotation of 90 are pinned by
-// the text_dialogs script; here the other sides of the limits.
+// The refusals at 0 and the accepted ratio, format, tabs and rotation of 90
+// are the text_dialogs script's; here the other sides.
 TEST(TextDialogs, OneLineInputsStoreOrRefuse) {
   const struct {
     const char* name;
@@ -34,8 +32,6 @@ TEST(TextDialogs, OneLineInputsStoreOrRefuse) {
     const char* message;  // the last message, "" for none but the explanation
     std::function<bool(const Settings&)> holds;
   } cases[] = {
-      {"ratio", print_ratio_input, "2.5", 1, "標準プリント比率の説明",
-       [](auto& s) { return s.print_ratio == 2.5; }},
       {"ratio nan", print_ratio_input, "nan", 0,
        "CAUTION\t標準プリント比率は正の数で指定してください",
        [](auto& s) { return s.print_ratio == 4; }},
@@ -43,8 +39,6 @@ TEST(TextDialogs, OneLineInputsStoreOrRefuse) {
        [](auto& s) { return s.max_chars == 1; }},
       {"format short", format_input, "5,0.5,30", 0, "",
        [](auto& s) { return s.chars_per_line == 80; }},
-      {"tabs", tab_input, "3,1.5", 1, "",
-       [](auto& s) { return s.tabs[0] == 3 && s.tabs[1] == 1.5 && s.tabs[2] == 0; }},
       {"font", font_input, "-20,0,2700,0,700,1,0,0,128,3,2,1,17,@IPAGothic", 1, "",
        [](auto& s) {
          return s.font.height == -20 && s.font.escapement == 2700 && s.font.weight == 700 &&
@@ -52,7 +46,7 @@ TEST(TextDialogs, OneLineInputsStoreOrRefuse) {
        }},
       {"font bytes low", font_input, "-20,0,0,0,400,257,0,0,128,3,2,1,17,X", 1, "",
        [](auto& s) { return s.font.italic == 1; }},
-      {"font face too long", font_input,
+      {"font face of 32 bytes", font_input,
        "-20,0,0,0,400,0,0,0,128,3,2,1,17,ＭＳ明朝ＭＳ明朝ＭＳ明朝ＭＳ明朝", 0, "",
        [](auto& s) { return s.font.height == -13; }},
       {"font twelve numbers", font_input, "-20,0,0,0,400,0,0,0,128,3,2,1,X", 0, "",
@@ -94,15 +88,6 @@ TEST(TextDialogs, FormatDialogStoresDirectionAndStretchAndRefusesZeroCharacters)
   t.answer(ScriptAnswer::kCancel);
   EXPECT_EQ(format_input_dialog(t.app), 0);
   EXPECT_EQ(s.tabs[0], 4);
-}
-
-TEST(TextDialogs, TextBoxEditsTheBufferWithCrLf) {
-  TestApp t;
-  t.app.text.buffer = "a\r\nb";
-  queue_dialog(t, {{292, "x\ny"}});
-  EXPECT_EQ(text_buffer_dialog(t.app), 1);
-  EXPECT_EQ(t.app.text.buffer, "x\r\ny");
-  EXPECT_NE(t.log.str().find("open\tテキスト入力\t\t292=a\\nb"), std::string::npos);
 }
 
 }  // namespace

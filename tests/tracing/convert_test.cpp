@@ -136,13 +136,6 @@ std::vector<std::uint8_t> traced(const std::vector<std::string>& rows) {
 
 const std::vector<std::string> kSquare = {".....", ".###.", ".###.", ".###.", "....."};
 
-std::vector<LineRecord> lines_of(const App& app) {
-  std::vector<LineRecord> out;
-  for (std::uint32_t at : test::chain_offsets(app.drawing, 1, ChainKind::kLines))
-    out.push_back(app.drawing.get<LineRecord>(at));
-  return out;
-}
-
 // The square's corners (1,1) (1,4) (4,4) (4,1) placed at (10, 20), scale 2.5:
 // four straight lines with the current pen and one region of them with the
 // current fill in the outline's colour.
@@ -153,7 +146,8 @@ TEST(ConvertShadow, SquareBecomesFourLinesAndOneRegion) {
   t.app.settings.fill.brush_style = 1;
   ASSERT_EQ(convert_shadow(t.app, traced(kSquare), {10, 20, 2.5}, OutlineShape::kStraight, 1), 1);
   std::vector<std::array<double, 4>> ends;
-  for (const LineRecord& l : lines_of(t.app)) {
+  for (std::uint32_t at : test::chain_offsets(t.app.drawing, 1, ChainKind::kLines)) {
+    const auto l = t.app.drawing.get<LineRecord>(at);
     EXPECT_EQ(std::tuple(l.geom.kind, l.pen.color), std::tuple(kShapeStraight, 0x123456u));
     ends.push_back({l.geom.x0, l.geom.y0, l.geom.x1, l.geom.y1});
   }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -53,41 +52,6 @@ TEST(LevelMap, RedChannelDecidesTheLevel) {
   EXPECT_EQ(level_map(two_rows, LevelKind::kThreshold)->levels, (std::vector<std::uint8_t>{0, 1}));
   EXPECT_FALSE(level_map(test::make_picture(1, 1, 8, {0xFF}, [](int, int) { return 0; }),
                          LevelKind::kThreshold));
-}
-
-// With nothing dropped, the signed areas of a region's outlines add up to
-// its cells, whatever the junctions: outlines close, holes run the other
-// way, and every point lies on the map's rectangle or inside it. Level 1
-// joins the frame, so the level maps are checked on the other levels.
-TEST(TraceMap, SignedAreasCountTheCells) {
-  std::mt19937 rng(42);
-  const TraceParams keep_all{-1, -1, 1.07};
-  for (int round = 0; round < 200; ++round) {
-    LevelMap m;
-    m.width = 1 + static_cast<int>(rng() % 24);
-    m.height = 1 + static_cast<int>(rng() % 24);
-    for (int i = 0; i < m.width * m.height; ++i)
-      m.levels.push_back(static_cast<std::uint8_t>(1 + rng() % 4));
-    for (LevelKind kind : {LevelKind::kThreshold, LevelKind::kFourLevels}) {
-      Shadow s;
-      ASSERT_EQ(trace_map(m, kind, keep_all, s), TraceVerdict::kOk);
-      for (int level = 2; level <= 4; ++level) {
-        const TracedRegion region =
-            kind == LevelKind::kThreshold ? traced_region(kind, 0) : traced_region(kind, level - 1);
-        long long cells = 0, area = 0;
-        for (std::uint8_t v : m.levels) cells += region.contains(v);
-        for (std::size_t i = 0; i < s.outlines.size(); ++i) {
-          const OutlineRecord& r = s.outlines[i];
-          if (kind == LevelKind::kFourLevels && r.color != level_color(kind, level)) continue;
-          area += static_cast<long long>(r.orientation) * r.area;
-          for (const IntPoint& p : points_of(s, i))
-            ASSERT_TRUE(p.x >= 0 && p.y >= 0 && p.x <= m.width && p.y <= m.height);
-        }
-        ASSERT_EQ(area, cells) << "round " << round << " level " << level;
-        if (kind == LevelKind::kThreshold) break;
-      }
-    }
-  }
 }
 
 TEST(TraceMap, ThresholdOutlines) {

@@ -10,7 +10,6 @@
 #include "support/picture_builder.h"
 #include "support/test_app.h"
 #include "tracing/shadow.h"
-#include "tracing/tracing_inputs.h"
 
 namespace daub {
 namespace {
@@ -74,33 +73,6 @@ TEST(DrawShadow, SmoothingCutsCorners) {
   // A depth beyond half an edge is held there: the sides vanish.
   const std::vector<IntPoint> round = smoothed_points(square.data(), 4, {0, 0, 1}, 100);
   EXPECT_EQ((std::vector<IntPoint>{round[0], round[8]}), pts({{20, 0}, {0, 20}}));
-}
-
-// The inputs take what reads as their format and makes sense.
-TEST(TracingInputs, ShowAndTake) {
-  TestApp t;
-  t.answer(ScriptAnswer::kInput, "0.5");
-  EXPECT_EQ(chord_factor_input(t.app), 1);
-  EXPECT_DOUBLE_EQ(t.app.chord_tolerance, 0.57);
-  t.answer(ScriptAnswer::kInput, "-0.08");
-  EXPECT_EQ(chord_factor_input(t.app), 0);
-  EXPECT_EQ(t.last_message(), "CAUTION\t許容誤差は0以上で指定してください");
-  t.answer(ScriptAnswer::kInput, "-0.07");
-  EXPECT_EQ(chord_factor_input(t.app), 1);
-  EXPECT_DOUBLE_EQ(t.app.chord_tolerance, 0);
-
-  ShadowPlace place{3, 4, 1.0};
-  t.answer(ScriptAnswer::kInput, "12.9,-3.7");
-  EXPECT_EQ(shadow_position_input(t.app, place), 1);
-  EXPECT_EQ(std::pair(place.x, place.y), std::pair(12, -3));
-  t.answer(ScriptAnswer::kInput, "12.9");
-  EXPECT_EQ(shadow_position_input(t.app, place), 0);
-  // Scale 0 and its message are the tracing script's.
-  t.answer(ScriptAnswer::kInput, "nan");
-  EXPECT_EQ(shadow_scale_input(t.app, place), 0);
-  t.answer(ScriptAnswer::kInput, "0.25");
-  EXPECT_EQ(shadow_scale_input(t.app, place), 1);
-  EXPECT_EQ(place.scale, 0.25);
 }
 
 }  // namespace
