@@ -8,7 +8,6 @@
 #include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <cstring>
@@ -99,18 +98,6 @@ TEST_F(QtUiTest, DialogStateFollowsWidgetsBothWays) {
   });
   EXPECT_EQ(ui.run_dialog(sample, proc), 5);
   EXPECT_TRUE(ran);
-}
-
-TEST_F(QtUiTest, MessageBoxAnswers) {
-  QString text;
-  when_open([&](QWidget* w) {
-    auto* box = qobject_cast<QMessageBox*>(w);
-    text = box->windowTitle() + "|" + box->text();
-    box->button(QMessageBox::No)->click();
-  });
-  EXPECT_EQ(ui.message_box("おわび", "まだ出来ていません", MessageButtons::kYesNo),
-            MessageAnswer::kNo);
-  EXPECT_EQ(text, QString::fromUtf8("おわび|まだ出来ていません"));
 }
 
 TEST_F(QtUiTest, ColourChooserStartsFromTheGivenColour) {

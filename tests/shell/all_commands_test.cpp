@@ -96,9 +96,7 @@ TEST(CommandFilter, FoldsOnlyLatin) {
 
 TEST(CommandLabels, MouseCommandNamesComeFromTheTable) {
   EXPECT_EQ(mouse_command_name(0), "");
-  EXPECT_EQ(mouse_command_name(1062), "絵を描く");
   EXPECT_EQ(mouse_command_name(1068), "絵を描く（キャンバス３）");
-  EXPECT_EQ(mouse_command_name(1115), "全体の移動");
   EXPECT_EQ(mouse_command_name(106), "");
   EXPECT_EQ(family_name(0), "");
   EXPECT_EQ(family_name(27), "");

@@ -51,16 +51,6 @@ TEST(ViewTest, ResizeKeepsTheWorldPointAtTheClientCentre) {
   EXPECT_EQ(to_world(t.app, 500, 351), (DPoint{123, -45}));
 }
 
-// 203, 205 and the standard display (100) are pinned by the view script.
-TEST(ViewTest, FixedScalesRunFromFourToAQuarter) {
-  TestApp t;
-  EXPECT_TRUE(view_command(t.app, 201));
-  EXPECT_EQ(t.app.settings.scale, 4.0);
-  EXPECT_TRUE(view_command(t.app, 209));
-  EXPECT_EQ(t.app.settings.scale, 0.25);
-  EXPECT_FALSE(view_command(t.app, 210));
-}
-
 // The scale input (101) with 0.5, 0, "abc" and cancel is pinned by the view
 // script; the print scale (104) also sets the print magnification.
 TEST(ViewTest, PrintScaleInputTakesPositiveNumbersOnly) {
