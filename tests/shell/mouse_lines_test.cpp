@@ -292,14 +292,14 @@ TEST(LineCommandTest, PenDialogThenTheCurrentLineTakesThePen) {
   add_geom(t.app, straight(100, 100, 200, 100));
   t.answer(ScriptAnswer::kCancel);
   run(t, 312);
-  EXPECT_EQ(pen_of_line(t, 1).width, 1);  // cancelled: the line keeps its pen
-  EXPECT_EQ(t.app.in.dispmode, 0);
+  // Cancelled: the line keeps its pen.
+  EXPECT_EQ(std::pair(pen_of_line(t, 1).width, t.app.in.dispmode), std::pair(1, 0));
 
   t.answer(ScriptAnswer::kOk);
   t.app.settings.pen_width = 9;
   run(t, 312);
-  EXPECT_EQ(pen_of_line(t, 1).width, 9);
-  EXPECT_EQ(pen_of_line(t, 1).color, t.app.settings.line_pen.color);
+  EXPECT_EQ(std::pair(pen_of_line(t, 1).width, pen_of_line(t, 1).color),
+            std::pair(9, t.app.settings.line_pen.color));
 }
 
 }  // namespace
