@@ -42,7 +42,6 @@ TEST(AllCommands, EveryIdOfTheTableActsAndEveryOtherApologises) {
     EXPECT_EQ(apologised(t), row == nullptr) << id;
   }
   EXPECT_EQ(listed, command_labels().size());
-  EXPECT_EQ(listed, 678u);
 }
 
 TEST(AllCommands, DocsTableHasEveryIdWithTheProgramsLabelAndFamily) {
