@@ -77,28 +77,6 @@ TEST(ViewTest, PrintScaleInputTakesPositiveNumbersOnly) {
   }
 }
 
-TEST(ViewTest, CentreMoveTakesThePressOrTheHeldPoint) {
-  TestApp t;
-  t.app.settings.scale = 2.0;
-  drag(t, 102, 415, 280, 500, 500);  // pressed at world (407.5, 290)
-  EXPECT_EQ(origin(t.app), (IntPoint{407, 290}));
-
-  t.app.in.heldpoint = PointDir{-3.9, 8.2, 1.0};
-  t.app.in.heldpointvalid = 1;
-  drag(t, 0, 0, 0, 0);
-  EXPECT_EQ(origin(t.app), (IntPoint{-3, 8}));
-  EXPECT_EQ(t.app.in.heldpointvalid, 0);
-}
-
-TEST(ViewTest, PrintOriginMouseCommandSetsTheCurrentPointWithTheDragDirection) {
-  TestApp t;
-  drag(t, 105, 100, 200, 110, 210);
-  EXPECT_EQ((DPoint{t.app.settings.print_origin_x, t.app.settings.print_origin_y}),
-            (DPoint{100, 200}));
-  EXPECT_EQ(t.app.in.nowpoint.x, 100.0);
-  EXPECT_NEAR(t.app.in.nowpoint.angle, std::atan2(1.0, 1.0), 1e-12);
-}
-
 constexpr Colorref kYellow = 0x00FFFF;
 
 Colorref color_at(const App& app, int offset) {
