@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, WheelScrollsAndZoomsAboutThePointer) {
   EXPECT_EQ(app().settings.scale, 0.5);
 }
 
-// Keys sit beside their menu items; none is a key the text editors need.
+// None of the menu keys is one the text editors need.
 TEST_F(MainWindowTest, KeysForTheMenuLeaveTextKeysAlone) {
   std::vector<QAction*> actions;
   for (QAction* top : window.menuBar()->actions())

@@ -30,7 +30,6 @@ TEST_F(QtClipboardTest, TextAndDrawingData) {
   EXPECT_EQ(clipboard.dib(), std::nullopt);
 }
 
-// Pictures come back byte for byte, and other programs see the same pixels.
 TEST_F(QtClipboardTest, PicturesComeBackByteForByteAndReachOtherPrograms) {
   Dib indexed = test::make_picture(5, 2, 4, {0x0000FF, 0x00FF00, 0xFF0000}, [](int x, int y) {
     return static_cast<std::uint32_t>((x + y) % 3);

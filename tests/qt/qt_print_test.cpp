@@ -43,8 +43,6 @@ TEST(QtPrintJob, PdfPagesAreA4AtThePrintResolution) {
   EXPECT_NEAR(job->page_height(), 891 * 4.7, 4);
 }
 
-// Choosing a folder in the open list lists it; a file chosen with OK is the
-// answer.
 TEST_F(QtPrintTest, TheFileListWalksIntoAFolder) {
   const QTemporaryDir folder;
   const std::string path = folder.path().toStdString();

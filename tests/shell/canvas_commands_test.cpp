@@ -1,7 +1,5 @@
-// The canvas commands through the command table and the canvas mouse
-// commands through the window's handlers: parameter input and its refusals,
-// the undo copy, copies between canvases, cuts, and moving and resizing by
-// drags. Files and the clipboard are pinned by the canvas_file script.
+// The canvas commands and mouse commands through the window's handlers; files
+// and the clipboard are the canvas_file script's.
 
 #include <gtest/gtest.h>
 

@@ -141,7 +141,6 @@ TEST(BrushSettings, TheSampleIsAStrokeAcrossAWhitePicture) {
   auto at = [&](int x, int y) { return op.image.pixels[static_cast<std::size_t>(y) * 150 + x]; };
   EXPECT_EQ((std::vector{at(75, 40), at(75, 36), at(75, 44)}),
             (std::vector<std::uint32_t>{0x000000, 0x000000, 0xFFFFFF}));
-  // The app's own brush and colour are as they were.
   EXPECT_EQ(brush_of(t.app), kStartBrush);
   EXPECT_EQ(t.app.settings.color, 0u);
 }
