@@ -27,7 +27,6 @@ bool write(const std::string& path, const Bytes& bytes) {
   return write_file_atomically(path, bytes.data(), bytes.size());
 }
 
-// Whole files are replaced, shorter ones too, keeping the old permissions.
 TEST(AtomicFile, ReplacesWholeFilesKeepingPermissions) {
   TempDir dir;
   std::string path = dir.file("drawdata.skl");

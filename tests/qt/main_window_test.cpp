@@ -63,7 +63,8 @@ std::vector<std::uint8_t> state_of(const App& app) {
 }
 
 // Mid-drag the window shows the feedback where it belongs, and neither the
-// drawing nor a canvas has changed yet.
+// drawing nor a canvas has changed yet (the rectangle and the stroke's path,
+// and the feedback gone at the release, are the drag_feedback script's).
 TEST_F(MainWindowTest, DragFeedbackShowsWithoutChangingAnything) {
   const QRgb band = qRgb(0, 127, 255);  // display colour 736
   const struct {
@@ -71,11 +72,9 @@ TEST_F(MainWindowTest, DragFeedbackShowsWithoutChangingAnything) {
     QPoint at;  // a pixel of the feedback after the drag (300, 200) -> (380, 250)
     QRgb color;
   } cases[] = {
-      {651, {90, 60}, band},              // canvas 1's corner (10, 10) moved by (80, 50)
-      {1062, {340, 225}, qRgb(0, 0, 0)},  // a point of the stroke's path, in the current colour
-      {904, {300, 250}, band},            // the rectangle's corner
-      {600, {80, 50}, band},              // the view's corner moved by the drag
-      {128, {300, 200}, band},            // the line's start
+      {651, {90, 60}, band},    // canvas 1's corner (10, 10) moved by (80, 50)
+      {600, {80, 50}, band},    // the view's corner moved by the drag
+      {128, {300, 200}, band},  // the line's start
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.command);
@@ -89,18 +88,6 @@ TEST_F(MainWindowTest, DragFeedbackShowsWithoutChangingAnything) {
     EXPECT_EQ(state_of(app()), before);
     mouse(QEvent::MouseButtonRelease, 380, 250, Qt::NoButton);
   }
-}
-
-// A drag that ends where nothing is made leaves the window as it was.
-TEST_F(MainWindowTest, FeedbackIsGoneAtRelease) {
-  on_command(app(), 904);
-  const QImage picture = shown();
-  mouse(QEvent::MouseButtonPress, 500, 400);
-  mouse(QEvent::MouseMove, 600, 480);
-  EXPECT_NE(shown(), picture);
-  mouse(QEvent::MouseMove, 500, 480);
-  mouse(QEvent::MouseButtonRelease, 500, 480, Qt::NoButton);  // no width: no canvas
-  EXPECT_EQ(shown(), picture);
 }
 
 TEST_F(MainWindowTest, WheelScrollsAndZoomsAboutThePointer) {
@@ -122,7 +109,7 @@ TEST_F(MainWindowTest, WheelScrollsAndZoomsAboutThePointer) {
   EXPECT_EQ(app().settings.scale, 0.5);
 }
 
-// Keys sit beside their menu items; none is a key the text editors need.
+// None of the menu keys is one the text editors need.
 TEST_F(MainWindowTest, KeysForTheMenuLeaveTextKeysAlone) {
   std::vector<QAction*> actions;
   for (QAction* top : window.menuBar()->actions())

@@ -157,13 +157,10 @@ TEST(QtDc, FastFormPaintsThePlainFormsBytes) {
       SCOPED_TRACE(testing::Message() << "format " << format << " round " << round);
       const std::uint32_t seed = random();
       auto paint = [&](QtDc& dc) {
-        // Now and then the painter clips or moves what is drawn, as only
-        // QPainter itself can follow.
         if (round % 4 == 1) dc.painter().setClipRect(5, 3, 25, 20);
         if (round % 4 == 2) dc.painter().translate(4, -3);
         std::mt19937 ops(seed);
         auto pick = [&](int lo, int hi) { return lo + static_cast<int>(ops() % (hi - lo + 1)); };
-        // Mostly on or near the image, now and then far off it.
         auto end = [&] { return ops() % 8 == 0 ? pick(-100000, 100000) : pick(-20, 60); };
         for (int op = 0; op < 30; ++op) {
           const Colorref color = ops() & 0xFFFFFF;

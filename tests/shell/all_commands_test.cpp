@@ -42,7 +42,6 @@ TEST(AllCommands, EveryIdOfTheTableActsAndEveryOtherApologises) {
     EXPECT_EQ(apologised(t), row == nullptr) << id;
   }
   EXPECT_EQ(listed, command_labels().size());
-  EXPECT_EQ(listed, 678u);
 }
 
 TEST(AllCommands, DocsTableHasEveryIdWithTheProgramsLabelAndFamily) {
@@ -70,13 +69,10 @@ std::vector<int> ids_of(std::string_view query) {
   return out;
 }
 
-bool has(const std::vector<int>& v, int id) { return std::find(v.begin(), v.end(), id) != v.end(); }
-
 // Japanese words and family codes are the command_list script's; full-width
 // and ideographic spaces fold as below.
 TEST(CommandFilter, FindsByJapaneseLatinFamilyAndId) {
   EXPECT_EQ(ids_of("").size(), 678u);
-  EXPECT_TRUE(has(ids_of("1129"), 1129));
   EXPECT_EQ(ids_of("1129 ヘルプ"), std::vector<int>{1129});
   EXPECT_TRUE(ids_of("まだ出来ていません").empty());
 }
@@ -96,9 +92,7 @@ TEST(CommandFilter, FoldsOnlyLatin) {
 
 TEST(CommandLabels, MouseCommandNamesComeFromTheTable) {
   EXPECT_EQ(mouse_command_name(0), "");
-  EXPECT_EQ(mouse_command_name(1062), "絵を描く");
   EXPECT_EQ(mouse_command_name(1068), "絵を描く（キャンバス３）");
-  EXPECT_EQ(mouse_command_name(1115), "全体の移動");
   EXPECT_EQ(mouse_command_name(106), "");
   EXPECT_EQ(family_name(0), "");
   EXPECT_EQ(family_name(27), "");

@@ -1,7 +1,5 @@
-// The canvas commands through the command table and the canvas mouse
-// commands through the window's handlers: parameter input and its refusals,
-// the undo copy, copies between canvases, cuts, and moving and resizing by
-// drags. Files and the clipboard are pinned by the canvas_file script.
+// The canvas commands and mouse commands through the window's handlers; files
+// and the clipboard are the canvas_file script's.
 
 #include <gtest/gtest.h>
 
@@ -137,9 +135,7 @@ TEST(CanvasMouse, ResizeKeepsProportionsMoveFollowsTheDragInWorldUnits) {
   t.app.settings.scale = 2;
   run(t, 651);
   drag(t, 0, 100, 200, 160);  // pressed inside the canvas
-  EXPECT_DOUBLE_EQ(slot(t, 1).x, 110);
-  EXPECT_DOUBLE_EQ(slot(t, 1).y, 50);
-  EXPECT_EQ(t.app.in.dispmode, 2);
+  EXPECT_EQ(std::tuple(slot(t, 1).x, slot(t, 1).y, t.app.in.dispmode), std::tuple(110.0, 50.0, 2));
 }
 
 }  // namespace

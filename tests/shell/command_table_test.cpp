@@ -61,7 +61,6 @@ TEST(CommandTable, NewLayerRefusedForMemoryKeepsTheCurrentLayer) {
   make_layers(t, 2, 2);
   t.app.block_limit = t.app.drawing.used();  // no room for another layer
   run(t, 170);
-  // The current layer is not one beyond the last.
   EXPECT_EQ(std::pair(t.app.in.nowlayer, layer_count(t.app.drawing)), std::pair(2, 2));
   EXPECT_EQ(t.last_message(), "memck\tメモリー不足、データをセーブしてください");
 }

@@ -148,12 +148,17 @@ TEST(PointCommandTest, CurrentPointFromAVertexOrDeletedLine) {
 TEST(FreehandTest, LongerDragsTakeTheirEndsFromTheTrail) {
   TestApp t;
   t.app.in.mousecmd = 898;
+  on_lbutton_down(t.app, 100, 300);  // a drag before, going down: its trail must not count
+  for (int i = 1; i <= 12; ++i) on_mouse_move(t.app, 100, 300 + 10 * i);
+  on_lbutton_up(t.app, 100, 420);
   on_lbutton_down(t.app, 100, 100);
   for (int i = 1; i <= 20; ++i) on_mouse_move(t.app, 100 + 10 * i, 100 - 10 * std::min(i, 10));
   on_lbutton_up(t.app, 310, 0);
-  EXPECT_EQ(ends_of(t.app), (Layer{{100, 100, 310, 0}}));
-  EXPECT_NEAR(geoms(t.app)[0].a0, -kPi / 4, 1e-12);  // towards the tenth move (200, 0)
-  EXPECT_NEAR(geoms(t.app)[0].a1, 0.0, 1e-12);       // from the oldest recent move (210, 0)
+  ASSERT_FALSE(geoms(t.app).empty());
+  const LineGeometry line = geoms(t.app).back();
+  EXPECT_EQ(ends(line), (Ends{100, 100, 310, 0}));
+  EXPECT_NEAR(line.a0, -kPi / 4, 1e-12);  // towards the tenth move (200, 0)
+  EXPECT_NEAR(line.a1, 0.0, 1e-12);       // from the oldest recent move (210, 0)
 }
 
 // 128 (snapping only within 4 px) is pinned by the line_drawing script; 591
@@ -287,14 +292,14 @@ TEST(LineCommandTest, PenDialogThenTheCurrentLineTakesThePen) {
   add_geom(t.app, straight(100, 100, 200, 100));
   t.answer(ScriptAnswer::kCancel);
   run(t, 312);
-  EXPECT_EQ(pen_of_line(t, 1).width, 1);  // cancelled: the line keeps its pen
-  EXPECT_EQ(t.app.in.dispmode, 0);
+  // Cancelled: the line keeps its pen.
+  EXPECT_EQ(std::pair(pen_of_line(t, 1).width, t.app.in.dispmode), std::pair(1, 0));
 
   t.answer(ScriptAnswer::kOk);
   t.app.settings.pen_width = 9;
   run(t, 312);
-  EXPECT_EQ(pen_of_line(t, 1).width, 9);
-  EXPECT_EQ(pen_of_line(t, 1).color, t.app.settings.line_pen.color);
+  EXPECT_EQ(std::pair(pen_of_line(t, 1).width, pen_of_line(t, 1).color),
+            std::pair(9, t.app.settings.line_pen.color));
 }
 
 }  // namespace

@@ -33,34 +33,6 @@ TEST(ButtonTest, ReleaseWithoutPressIsIgnoredWithoutACommandAsksForAMenu) {
   EXPECT_EQ(t.app.in.lastbutton, kButtonUp);
 }
 
-// Line commands keep the first and the recent ten positions in world units;
-// brush commands keep every client position instead. A press starts anew.
-TEST(MouseMoveTest, TrailsOfLineAndBrushCommands) {
-  TestApp t;
-  t.app.in.mousecmd = 898;
-  on_mouse_move(t.app, 1, 1);  // no press yet: not recorded
-  EXPECT_EQ(t.app.in.moverecentcount, 0);
-  on_lbutton_down(t.app, 0, 0);
-  for (int i = 1; i <= 12; ++i) on_mouse_move(t.app, i, 100);
-  const Interaction& in = t.app.in;
-  EXPECT_EQ(std::pair(in.movefirstcount, in.moverecentcount), std::pair(10, 10));
-  EXPECT_EQ(std::tuple(in.movefirst[9].x, in.moverecent[0].x, in.moverecent[9].x),
-            std::tuple(10.0, 12.0, 3.0));
-  EXPECT_TRUE(in.strokepoints.empty());
-  on_lbutton_up(t.app, 0, 0);
-
-  t.app.in.mousecmd = 1062;
-  on_lbutton_down(t.app, 0, 0);
-  EXPECT_EQ(std::pair(in.movefirstcount, in.moverecentcount), std::pair(0, 0));
-  on_mouse_move(t.app, 5, 6);
-  on_mouse_move(t.app, 7, 8);
-  EXPECT_EQ(in.strokepoints, (std::vector<IntPoint>{{5, 6}, {7, 8}}));
-  EXPECT_EQ(in.moverecentcount, 0);
-  on_lbutton_up(t.app, 7, 8);
-  on_lbutton_down(t.app, 0, 0);
-  EXPECT_TRUE(in.strokepoints.empty());
-}
-
 TEST(MouseRightTest, EndsAChainOnlyForTheChainCommands) {
   struct Case {
     int cmd;

@@ -51,24 +51,15 @@ TEST(ViewTest, ResizeKeepsTheWorldPointAtTheClientCentre) {
   EXPECT_EQ(to_world(t.app, 500, 351), (DPoint{123, -45}));
 }
 
-// 203, 205 and the standard display (100) are pinned by the view script.
-TEST(ViewTest, FixedScalesRunFromFourToAQuarter) {
-  TestApp t;
-  EXPECT_TRUE(view_command(t.app, 201));
-  EXPECT_EQ(t.app.settings.scale, 4.0);
-  EXPECT_TRUE(view_command(t.app, 209));
-  EXPECT_EQ(t.app.settings.scale, 0.25);
-  EXPECT_FALSE(view_command(t.app, 210));
-}
-
 // The scale input (101) with 0.5, 0, "abc" and cancel is pinned by the view
-// script; the print scale (104) also sets the print magnification.
+// script; the print scale (104) reads the same way and also sets the print
+// magnification.
 TEST(ViewTest, PrintScaleInputTakesPositiveNumbersOnly) {
   struct Case {
     const char* text;
     double scale;
     bool refused;
-  } cases[] = {{"4abc", 4.0, false}, {"abc", 1.0, false}, {"nan", 1.0, true}};
+  } cases[] = {{"4abc", 4.0, false}, {"nan", 1.0, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     TestApp t;
@@ -77,35 +68,13 @@ TEST(ViewTest, PrintScaleInputTakesPositiveNumbersOnly) {
     t.answer(ScriptAnswer::kInput, c.text);
     EXPECT_TRUE(view_command(t.app, 104));
     EXPECT_EQ(t.app.settings.scale, c.scale);
-    EXPECT_EQ(t.app.settings.print_magnification, c.refused || c.scale == 1.0 ? 4.7 : c.scale);
+    EXPECT_EQ(t.app.settings.print_magnification, c.refused ? 4.7 : c.scale);
     EXPECT_EQ(t.last_message(), c.refused ? "CAUTION\t縮尺は正の数で指定してください" : "");
-    if (c.scale == 4.0) {  // zoomed about the print origin at the top left corner
+    if (!c.refused) {  // zoomed about the print origin at the top left corner
       EXPECT_EQ(to_screen(t.app, 10, 20), (IntPoint{0, 0}));
       EXPECT_EQ(to_screen(t.app, 11, 21), (IntPoint{4, 4}));
     }
   }
-}
-
-TEST(ViewTest, CentreMoveTakesThePressOrTheHeldPoint) {
-  TestApp t;
-  t.app.settings.scale = 2.0;
-  drag(t, 102, 415, 280, 500, 500);  // pressed at world (407.5, 290)
-  EXPECT_EQ(origin(t.app), (IntPoint{407, 290}));
-
-  t.app.in.heldpoint = PointDir{-3.9, 8.2, 1.0};
-  t.app.in.heldpointvalid = 1;
-  drag(t, 0, 0, 0, 0);
-  EXPECT_EQ(origin(t.app), (IntPoint{-3, 8}));
-  EXPECT_EQ(t.app.in.heldpointvalid, 0);
-}
-
-TEST(ViewTest, PrintOriginMouseCommandSetsTheCurrentPointWithTheDragDirection) {
-  TestApp t;
-  drag(t, 105, 100, 200, 110, 210);
-  EXPECT_EQ((DPoint{t.app.settings.print_origin_x, t.app.settings.print_origin_y}),
-            (DPoint{100, 200}));
-  EXPECT_EQ(t.app.in.nowpoint.x, 100.0);
-  EXPECT_NEAR(t.app.in.nowpoint.angle, std::atan2(1.0, 1.0), 1e-12);
 }
 
 constexpr Colorref kYellow = 0x00FFFF;
