@@ -148,7 +148,6 @@ TEST(BmpFile, FilesTooLargeAreRefusedBeforeTheyAreRead) {
   EXPECT_EQ(read.read.problem, DibProblem::kTooLarge);
   read = load(small, small.size() + 100);
   EXPECT_TRUE(read.read.ok());
-  EXPECT_FALSE(load_bmp_file(dir.file("missing.bmp")).opened);
 }
 
 }  // namespace
