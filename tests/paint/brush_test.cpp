@@ -117,7 +117,7 @@ TEST(Mask, BytesComeBackZeroed) {
 // A full mask byte gives the colour, blue first, and nothing else changes,
 // also where the spans are unknown (the whole rows are read); a mask of another
 // size changes nothing. The fast blend equals the plain one in the canvas
-// stroke and undo tests, which blend every kind in random colours.
+// undo test, which blends every kind in random colours.
 TEST(Blend, OnlyTheMaskedPixelTakesTheColour) {
   TestCanvas canvas(5, 3, 0x40);
   Mask wrong = make_mask(3, 5);
