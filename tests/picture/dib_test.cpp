@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording_dc.h"
 #include "support/picture_builder.h"
 #include "support/test_app.h"
 
@@ -88,20 +87,6 @@ TEST(Dib, CopyKeepsOnlyFullColourPicturesAndSaysWhenRowsAreShort) {
   EXPECT_EQ(DIBcopy(t.app, indexed), std::nullopt);
   EXPECT_EQ(DIBcopy(t.app, Dib()), std::nullopt);
   EXPECT_TRUE(t.messages().empty());
-}
-
-TEST(Dib, DispBmpShowsAPictureAndSaysWhenThereIsNone) {
-  test::TestApp t;
-  RecordingDc dc;
-  EXPECT_EQ(DispBmp(t.app, dc, Dib(), 0, 0), 0);
-  EXPECT_EQ(t.last_message(), "DispBmp\tno bmp data");
-  EXPECT_TRUE(dc.ops().empty());
-
-  Dib picture = make_picture(5, 3, 4, {0, 0xFF}, [](int, int) { return 1; });
-  EXPECT_EQ(DispBmp(t.app, dc, picture, 7, 9), 1);
-  ASSERT_EQ(dc.ops().size(), 1u);
-  EXPECT_EQ(dc.ops()[0].points[0], (IntPoint{7, 9}));
-  EXPECT_EQ(dc.ops()[0].image.pixels.front(), 0xFF0000u);  // red in device form
 }
 
 // Colour-table pictures of every depth become 24-bit ones with the same
