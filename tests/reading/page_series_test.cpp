@@ -68,12 +68,6 @@ TEST(PageSeries, OneFolderReadListsWhatTryingEveryNumberFinds) {
   }
 }
 
-TEST(PageSeries, AnEmptySeriesHasNoFirstOrLastPage) {
-  Series s{3};
-  EXPECT_EQ(pagefiletotal(s.t.app, "none0000.skl"), 0);
-  EXPECT_EQ(s.t.last_message(), "pagefiletotal\tstart=-1,last=-1,total=0");
-}
-
 TEST(PageSeries, RenumberingClosesTheGapsInOrder) {
   struct Case {
     const char* first;
