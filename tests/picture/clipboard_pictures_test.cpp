@@ -4,14 +4,12 @@
 
 #include "picture/bmp_file.h"
 #include "support/picture_builder.h"
-#include "support/sample_dib.h"
 #include "support/test_app.h"
 
 namespace daub {
 namespace {
 
 using test::make_picture;
-using test::plain_bmp_file;
 using Bytes = std::vector<std::uint8_t>;
 
 Dib indexed_picture() {
@@ -22,7 +20,6 @@ Dib indexed_picture() {
 class ClipboardPictures : public testing::Test {
  protected:
   test::TestApp t;
-  test::TempDir dir;
   const Dib old_slot = test::gradient_picture(2, 2);
   Dib slot = old_slot;
 };
@@ -55,13 +52,6 @@ TEST_F(ClipboardPictures, AFailedTakeKeepsTheSlot) {
   t.clipboard.set_dib(dib_to_packed(test::gradient_picture(5, 1)));
   EXPECT_EQ(GetFullColorClipboadBmp(t.app, slot), 1);
   EXPECT_EQ(slot, test::gradient_picture(5, 1));
-}
-
-TEST_F(ClipboardPictures, AFileNotInFullColourKeepsTheSlot) {
-  test::write_bytes(dir.file("eight.bmp"), plain_bmp_file(indexed_picture()));
-  EXPECT_EQ(FullColorBmpFileInToHandle(t.app, dir.file("eight.bmp"), slot), 0);
-  EXPECT_EQ(t.last_message(), "FullColorBmpFileInToHandle\tNot full color bmp");
-  EXPECT_EQ(slot, old_slot);
 }
 
 }  // namespace
