@@ -154,6 +154,23 @@ TEST(CanvasShow, FramesRunRoundTheShownCanvasesInTheFrameColour) {
   EXPECT_EQ(path, (std::vector<IntPoint>{{10, 10}, {410, 10}, {410, 310}, {10, 310}, {10, 10}}));
 }
 
+// Darkening on canvas 3 through the mouse: the command's slot and blend reach
+// the brush (a colour stroke on canvas 1 is the paint start script's).
+TEST(CanvasStroke, DarkeningOnCanvasThreeMatchesThePlainBrush) {
+  TestApp t;
+  t.app.brush.width = 9;
+  t.app.settings.color = 0x2060C0;
+  ASSERT_EQ(make_canvas(t.app, 3, {1, 90}, {380, 160}, 0x7F7F7F), 1);
+  const Dib before = image(t, 3);
+  const std::vector<IntPoint> path = {{2, 120}, {60, 140}, {120, 125}, {200, 140}};
+  const SegmentBuffer stroke = build_freehand(t.app, {path.begin() + 1, path.end() - 1});
+  const Dib expected = plain_reference(t, 3, stroke, BlendKind::kDarken);
+  t.app.in.mousecmd = 1069;
+  drag_through(t, path);
+  EXPECT_EQ(image(t, 3), expected);
+  EXPECT_NE(image(t, 3), before);
+}
+
 // A click without a move paints nothing: the paint start script.
 TEST(CanvasStroke, NoCanvasPaintsNothingAndStraightStrokesRunPressToRelease) {
   TestApp t;
