@@ -22,21 +22,6 @@ BrushParams brush(double width, double blur, double density) {
 
 int at(const Mask& m, int x, int y) { return m.bytes[static_cast<std::size_t>(y) * m.w + x]; }
 
-// A 24-bit picture's rows with a guard band after them.
-struct TestCanvas {
-  TestCanvas(int w, int h, std::uint8_t fill) : w(w), h(h), stride((3 * w + 3) / 4 * 4) {
-    bytes.assign(static_cast<std::size_t>(stride) * h + kGuard, fill);
-  }
-  CanvasView view() { return {w, h, stride, bytes.data()}; }
-  // Blue, green, red of pixel (x, y from the top).
-  const std::uint8_t* pixel(int x, int y) const {
-    return bytes.data() + static_cast<std::size_t>(h - 1 - y) * stride + 3 * x;
-  }
-  static constexpr std::size_t kGuard = 16;
-  int w, h, stride;
-  std::vector<std::uint8_t> bytes;
-};
-
 // Random dabs of one brush (so the fast dab's table is built and used) and of
 // many widths, and parameters no dialog gives; every byte written lies inside
 // its row's span, which the fast blend relies on (for either mask).
@@ -119,19 +104,20 @@ TEST(Mask, BytesComeBackZeroed) {
 // size changes nothing. The fast blend equals the plain one in the canvas
 // undo test, which blends every kind in random colours.
 TEST(Blend, OnlyTheMaskedPixelTakesTheColour) {
-  TestCanvas canvas(5, 3, 0x40);
+  std::vector<std::uint8_t> bytes(3 * 16 + 16, 0x40);  // 5 × 3 in rows of 16, a guard band
+  const CanvasView canvas{5, 3, 16, bytes.data()};
   Mask wrong = make_mask(3, 5);
   std::fill(wrong.bytes.begin(), wrong.bytes.end(), 255);
-  blend_mask(canvas.view(), wrong, BlendKind::kColor, 0);
+  blend_mask(canvas, wrong, BlendKind::kColor, 0);
   Mask m = make_mask(5, 3);
   m.bytes[1 * 5 + 2] = 255;  // pixel (2, 1)
   m.spans.clear();
-  blend_mask(canvas.view(), m, BlendKind::kColor, rgb(200, 100, 50));
-  const std::uint8_t* p = canvas.pixel(2, 1);
-  EXPECT_EQ(std::vector<int>(p, p + 3), (std::vector<int>{50, 100, 200}));
-  for (std::size_t i = 0; i < canvas.bytes.size(); ++i)
-    if (canvas.bytes.data() + i < p || canvas.bytes.data() + i >= p + 3) {
-      ASSERT_EQ(canvas.bytes[i], 0x40) << i;  // the rest, padding and guard band
+  blend_mask(canvas, m, BlendKind::kColor, rgb(200, 100, 50));
+  const std::size_t p = 1 * 16 + 3 * 2;  // pixel (2, 1) from the top, in stored row 1
+  EXPECT_EQ(std::vector<int>(&bytes[p], &bytes[p + 3]), (std::vector<int>{50, 100, 200}));
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    if (i < p || i >= p + 3) {
+      ASSERT_EQ(bytes[i], 0x40) << i;  // the rest, padding and guard band
     }
 }
 
