@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <random>
 #include <vector>
@@ -21,21 +20,6 @@ BrushParams brush(double width, double blur, double density) {
 }
 
 int at(const Mask& m, int x, int y) { return m.bytes[static_cast<std::size_t>(y) * m.w + x]; }
-
-// A 24-bit picture's rows with a guard band after them.
-struct TestCanvas {
-  TestCanvas(int w, int h, std::uint8_t fill) : w(w), h(h), stride((3 * w + 3) / 4 * 4) {
-    bytes.assign(static_cast<std::size_t>(stride) * h + kGuard, fill);
-  }
-  CanvasView view() { return {w, h, stride, bytes.data()}; }
-  // Blue, green, red of pixel (x, y from the top).
-  const std::uint8_t* pixel(int x, int y) const {
-    return bytes.data() + static_cast<std::size_t>(h - 1 - y) * stride + 3 * x;
-  }
-  static constexpr std::size_t kGuard = 16;
-  int w, h, stride;
-  std::vector<std::uint8_t> bytes;
-};
 
 // Random dabs of one brush (so the fast dab's table is built and used) and of
 // many widths, and parameters no dialog gives; every byte written lies inside
@@ -117,56 +101,30 @@ TEST(Mask, BytesComeBackZeroed) {
 // A full mask byte gives the colour, blue first, and nothing else changes,
 // also where the spans are unknown (the whole rows are read); a mask of another
 // size changes nothing. The fast blend equals the plain one in the canvas
-// stroke and undo tests, which blend every kind in random colours.
+// undo test, which blends every kind in random colours.
 TEST(Blend, OnlyTheMaskedPixelTakesTheColour) {
-  TestCanvas canvas(5, 3, 0x40);
+  std::vector<std::uint8_t> bytes(3 * 16 + 16, 0x40);  // 5 × 3 in rows of 16, a guard band
+  const CanvasView canvas{5, 3, 16, bytes.data()};
   Mask wrong = make_mask(3, 5);
   std::fill(wrong.bytes.begin(), wrong.bytes.end(), 255);
-  blend_mask(canvas.view(), wrong, BlendKind::kColor, 0);
+  blend_mask(canvas, wrong, BlendKind::kColor, 0);
   Mask m = make_mask(5, 3);
   m.bytes[1 * 5 + 2] = 255;  // pixel (2, 1)
   m.spans.clear();
-  blend_mask(canvas.view(), m, BlendKind::kColor, rgb(200, 100, 50));
-  const std::uint8_t* p = canvas.pixel(2, 1);
-  EXPECT_EQ(std::vector<int>(p, p + 3), (std::vector<int>{50, 100, 200}));
-  for (std::size_t i = 0; i < canvas.bytes.size(); ++i)
-    if (canvas.bytes.data() + i < p || canvas.bytes.data() + i >= p + 3) {
-      ASSERT_EQ(canvas.bytes[i], 0x40) << i;  // the rest, padding and guard band
+  blend_mask(canvas, m, BlendKind::kColor, rgb(200, 100, 50));
+  const std::size_t p = 1 * 16 + 3 * 2;  // pixel (2, 1) from the top, in stored row 1
+  EXPECT_EQ(std::vector<int>(&bytes[p], &bytes[p + 3]), (std::vector<int>{50, 100, 200}));
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    if (i < p || i >= p + 3) {
+      ASSERT_EQ(bytes[i], 0x40) << i;  // the rest, padding and guard band
     }
 }
 
-// Random straight and curved segments inside, across and far outside the
-// mask, zero length, with every end setting; then brushes far wider than the
-// canvas passing beside it where r² is rounded by more than the dabs' spacing
-// could show, and segments far away, huge or broken, which must finish.
-TEST(RasteriseSegment, FastEqualsPlain) {
+// Brushes far wider than the canvas passing beside it where r² is rounded by
+// more than the dabs' spacing could show, and segments far away, huge or
+// broken, which must finish.
+TEST(RasteriseSegment, FastEqualsPlainAtTheExtremes) {
   test::TestApp t;
-  std::mt19937 rng(1234567);
-  std::uniform_real_distribution<double> unit(0.0, 1.0);
-  auto coord = [&](double size) { return unit(rng) * size * 1.6 - size * 0.3; };
-  for (int stroke = 0; stroke < 100; ++stroke) {
-    Mask plain = make_mask(90, 70), fast = make_mask(90, 70);
-    for (int k = 0; k < 3; ++k) {
-      LineGeometry g{coord(90), coord(70), 0, coord(90), coord(70), 0, kShapeStraight};
-      const int shape = static_cast<int>(rng() % 10);
-      if (shape == 0) g.x1 = g.x0, g.y1 = g.y0;
-      if (shape == 1) g.x1 += 5000, g.y0 -= 3000;  // mostly far outside
-      if (shape >= 6) g.kind = kShapeCurve;
-      const double chord = std::atan2(g.y1 - g.y0, g.x1 - g.x0), bend = 2 * unit(rng) - 1;
-      g.a0 = chord - bend, g.a1 = chord + bend;
-      const double u = unit(rng);
-      BrushParams b = brush(rng() % 8 == 0 ? u * 2 : u * u * 60, rng() % 4 == 0 ? 0 : unit(rng) * 2,
-                            rng() % 3 == 0 ? 1 : unit(rng));
-      b.end_type = static_cast<int>(rng() % 3), b.tapered_end = static_cast<int>(rng() % 3);
-      b.taper_ratio = unit(rng) * 3;
-      SCOPED_TRACE(testing::Message() << "stroke " << stroke << " kind " << g.kind << " W "
-                                      << b.width << " B " << b.blur << " end " << b.end_type);
-      const int laid = rasterise_segment_plain(t.app, g, b, plain);
-      EXPECT_EQ(rasterise_segment(t.app, g, b, fast), laid);
-      EXPECT_EQ(laid, g.kind == kShapeCurve ? 1 : 2);
-    }
-    ASSERT_EQ(plain.bytes, fast.bytes) << "stroke " << stroke;
-  }
   const struct {
     LineGeometry g;
     double width, blur;
@@ -195,8 +153,8 @@ TEST(RasteriseSegment, FastEqualsPlain) {
 }
 
 // A zero-length segment is one dab; a dab lies every half pixel while more
-// than a quarter pixel remains, whatever rounding adds; the straight trail is
-// full width along the segment and nothing beyond its ends' discs.
+// than a quarter pixel remains, whatever rounding adds. (How far a straight
+// trail reaches is the paint start script's check.)
 TEST(RasteriseSegment, KindsZeroLengthAndStraightTrail) {
   test::TestApp t;
   Mask m = make_mask(20, 20), one = make_mask(20, 20);
@@ -214,14 +172,6 @@ TEST(RasteriseSegment, KindsZeroLengthAndStraightTrail) {
   dab_plain(brush(4, 1, 1), 5, 5.5, two);
   dab_plain(brush(4, 1, 1), 5.75 + 1e-12, 5.5, two);
   EXPECT_EQ(short_trail.bytes, two.bytes);
-
-  Mask trail = make_mask(40, 20);
-  rasterise_segment(t.app, {5.5, 10.5, 0, 30.5, 10.5, 0, kShapeStraight}, brush(5, 0, 1), trail);
-  for (int x = 0; x < 40; ++x) {
-    EXPECT_EQ(at(trail, x, 10), x >= 3 && x <= 32 ? 255 : 0) << x;
-    EXPECT_EQ(at(trail, x, 12), x >= 4 && x <= 31 ? 255 : 0) << x;  // 2 from the axis
-    EXPECT_EQ(at(trail, x, 13), 0) << x;
-  }
 }
 
 // Thinned ends: the width grows from the start over R·W and shrinks to the

@@ -71,8 +71,7 @@ TEST(CanvasOps, ChannelArithmetic) {
   for (const auto& c : cases) EXPECT_EQ(after(c.before, c.op), c.want) << &c - cases;
 }
 
-// Bad parameters and results too large change nothing; results without
-// pixels leave no picture.
+// Results without pixels leave no picture.
 TEST(CanvasOps, BadParametersHugeAndEmptyResults) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const Dib original = gradient(4, 4);

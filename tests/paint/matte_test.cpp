@@ -21,7 +21,6 @@ namespace daub {
 namespace {
 
 constexpr Colorref kWhite = rgb(255, 255, 255);
-constexpr Colorref kBlack = rgb(0, 0, 0);
 
 Colorref grey(int v) { return rgb(v, v, v); }
 

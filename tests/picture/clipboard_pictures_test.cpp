@@ -4,15 +4,12 @@
 
 #include "picture/bmp_file.h"
 #include "support/picture_builder.h"
-#include "support/sample_dib.h"
 #include "support/test_app.h"
 
 namespace daub {
 namespace {
 
 using test::make_picture;
-using test::plain_bmp_file;
-using test::put_u32;
 using Bytes = std::vector<std::uint8_t>;
 
 Dib indexed_picture() {
@@ -23,15 +20,12 @@ Dib indexed_picture() {
 class ClipboardPictures : public testing::Test {
  protected:
   test::TestApp t;
-  test::TempDir dir;
   const Dib old_slot = test::gradient_picture(2, 2);
   Dib slot = old_slot;
 };
 
 // Whatever goes wrong, the slot keeps its picture and the clipboard its data.
 TEST_F(ClipboardPictures, AFailedTakeKeepsTheSlot) {
-  Bytes top_down = dib_to_packed(test::gradient_picture(3, 3));
-  put_u32(top_down, 8, 0xFFFFFFFD);
   struct Case {
     const char* name;
     std::optional<Bytes> clipboard;
@@ -41,7 +35,6 @@ TEST_F(ClipboardPictures, AFailedTakeKeepsTheSlot) {
   const Case cases[] = {
       {"empty clipboard", std::nullopt, false, "GetClipboadBmp\tno bmp data"},
       {"empty clipboard, full colour", std::nullopt, true, "GetFullColorClipboadBmp\tno bmp data"},
-      {"top-down", top_down, false, std::string("CAUTION\t") + kUnsupportedBmpMessage},
       {"8 bits, full colour", dib_to_packed(indexed_picture()), true,
        "GetFullColorClipboadBmp\tNot full color bmp"},
   };
@@ -59,19 +52,6 @@ TEST_F(ClipboardPictures, AFailedTakeKeepsTheSlot) {
   t.clipboard.set_dib(dib_to_packed(test::gradient_picture(5, 1)));
   EXPECT_EQ(GetFullColorClipboadBmp(t.app, slot), 1);
   EXPECT_EQ(slot, test::gradient_picture(5, 1));
-}
-
-TEST_F(ClipboardPictures, FilesReplaceTheSlotOnlyWhenAccepted) {
-  test::write_bytes(dir.file("eight.bmp"), plain_bmp_file(indexed_picture()));
-
-  EXPECT_EQ(FullColorBmpFileInToHandle(t.app, dir.file("eight.bmp"), slot), 0);
-  EXPECT_EQ(t.last_message(), "FullColorBmpFileInToHandle\tNot full color bmp");
-  EXPECT_EQ(slot, old_slot);
-
-  t.clear_log();
-  EXPECT_EQ(bmp_file_to_handle(t.app, dir.file("eight.bmp"), slot), 1);
-  EXPECT_EQ(dib_info(slot).bit_count, 8);
-  EXPECT_TRUE(t.messages().empty());
 }
 
 }  // namespace

@@ -68,12 +68,6 @@ TEST(PageSeries, OneFolderReadListsWhatTryingEveryNumberFinds) {
   }
 }
 
-TEST(PageSeries, AnEmptySeriesHasNoFirstOrLastPage) {
-  Series s{3};
-  EXPECT_EQ(pagefiletotal(s.t.app, "none0000.skl"), 0);
-  EXPECT_EQ(s.t.last_message(), "pagefiletotal\tstart=-1,last=-1,total=0");
-}
-
 TEST(PageSeries, RenumberingClosesTheGapsInOrder) {
   struct Case {
     const char* first;
@@ -100,26 +94,12 @@ TEST(PageSeries, RenumberingClosesTheGapsInOrder) {
   EXPECT_EQ(s.t.last_message(), "");
 }
 
-TEST(PageSeries, InsertingMakesRoomForTheDrawing) {
-  Series s{0, 1, 2, 3, 4};
-  test::add_line(s.t.app, 1, 99);
-  EXPECT_EQ(pagefilesequence_insert(s.t.app, "text0002.skl"), 4);
-  EXPECT_EQ(s.on_disk(), (Tags{{0, 0}, {1, 1}, {2, 99}, {3, 2}, {4, 3}, {5, 4}}));
+// The page series script inserts into a series with room.
+TEST(PageSeries, InsertingIntoAFullSeriesIsRefused) {
   Series full{9998, 9999};
   EXPECT_EQ(pagefilesequence_insert(full.t.app, "text9999.skl"), 0);
   EXPECT_EQ(full.t.last_message(), "pagefilesequence\tページ番号は0から9999までです");
   EXPECT_EQ(full.on_disk(), (Tags{{9998, 9998}, {9999, 9999}}));
-}
-
-TEST(PageSeries, RenamingRefusesNamesNotInPageForm) {
-  for (const char* typed : {"a.skl", "sub/page0000.skl", "page0000.txt"}) {
-    SCOPED_TRACE(typed);
-    Series s{1};
-    s.t.answer(ScriptAnswer::kInput, typed);
-    EXPECT_EQ(pagefilenamechange(s.t.app, "text0001.skl"), 0);
-    EXPECT_EQ(s.t.messages().size(), 1u);
-    EXPECT_EQ(s.on_disk(), (Tags{{1, 1}}));
-  }
 }
 
 TEST(PageSeries, DeletingBeforeAndAfterTheChosenPage) {
