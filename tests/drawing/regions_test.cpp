@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <vector>
 
 #include "drawing/line_fixtures.h"
@@ -76,10 +75,9 @@ TEST(OutlineOrder, AnOpenPolylineIsRefusedOrAcceptedAsOpenTwoChainsFail) {
   EXPECT_TRUE(t.messages().empty());
   EXPECT_EQ(xy(out), (DPoint{0, 0}));
   EXPECT_EQ(walk(items), (std::vector<DPoint>{{20, 10}, {20, 0}, {10, 0}}));
-  // Items that are not one chain, and no items at all.
+  // Items that are not one chain.
   items = {line(1, 0, 0, 1, 0), line(2, 5, 5, 6, 5), line(3, 1, 0, 2, 0)};
   expect_refused(t, order_outline(t.app, items, out, ChainEnds::kOpenAllowed), kNotClosed);
-  expect_refused(t, rgnsort(t.app, out), "rgnsort\t抽出線はありません");
 }
 
 // A square of side 100 at (100, 100) from four lines, in chain order
@@ -155,51 +153,6 @@ TEST(StockLines, AClickTogglesTheLineUnderIt) {
   EXPECT_EQ(stock_numbers(t.app)[0], (std::vector<int>{2, 3}));
   add_stock_line_front(t.app, {straight(0, 0, 1, 1), 9, 1});
   EXPECT_EQ(stock_numbers(t.app)[0], (std::vector<int>{9, 2, 3}));
-}
-
-// One row per refusal and operation (a reader, a mover, a restyler, the
-// deletion and the pick): the caption is the operation's name and the
-// drawing does not change. Layer 1 has two regions, layer 2 none.
-TEST(RegionFailures, EachOperationReportsUnderItsOwnName) {
-  const struct {
-    const char* name;
-    std::function<int(App&, int n, int layer)> op;
-  } ops[] = {
-      {"getrgn",
-       [](App& a, int n, int l) {
-         RegionRecord r;
-         return getrgn(a, n, r, l);
-       }},
-      {"delpolygon", delpolygon},
-      {"rgnswaplast", rgnswaplast},
-      {"rgnnowcolor", rgnnowcolor},
-      {"polygonnum",
-       [](App& a, int, int l) {
-         return polygonnum(a, {150, 150}, l);
-       }},
-  };
-  const struct {
-    int n, layer;
-    const char* text;
-  } situations[] = {{1, 3, "レイヤーが存在しません"},
-                    {1, 2, "データが存在しません"},
-                    {3, 1, "該当データが存在しません"},
-                    {0, 1, "該当データが存在しません"}};
-  for (const auto& op : ops) {
-    for (const auto& s : situations) {
-      const bool picks = std::string(op.name) == "polygonnum";
-      if (picks && s.layer == 1) continue;  // polygonnum takes a point, not a number
-      SCOPED_TRACE(testing::Message() << op.name << " " << s.n << " " << s.layer);
-      TestApp t;
-      makelayer(t.app, 1);
-      add_coloured_region(t.app, 1, {});
-      add_coloured_region(t.app, 2, {});
-      const Block before = t.app.drawing;
-      t.clear_log();
-      expect_refused(t, op.op(t.app, s.n, s.layer), std::string(op.name) + "\t" + s.text);
-      EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
-    }
-  }
 }
 
 // The later of two overlapping regions wins; moved to the bottom, the other.
