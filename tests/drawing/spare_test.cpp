@@ -93,9 +93,7 @@ TEST(LayerMoves, TheSelectionGoesToTheNeighbourWhichBecomesCurrent) {
                         {kPrevious, kMove, 2, 1, 1, ""},
                         {kPrevious, kCopy, 2, 1, 2, ""},
                         {kNext, kMove, 3, 0, 0, "stockmovenextlayer"},
-                        {kNext, kCopy, 3, 0, 0, "stockcopynextlayer"},
-                        {kPrevious, kMove, 1, 0, 0, "stockmovelowerlayer"},
-                        {kPrevious, kCopy, 1, 0, 0, "stockcopylowerlayer"}};
+                        {kPrevious, kMove, 1, 0, 0, "stockmovelowerlayer"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message()
                  << c.from << " to " << c.to << " " << static_cast<int>(c.transfer));
