@@ -166,7 +166,6 @@ TEST(ParamPaste, CaptionsOfThePastes) {
 
 TEST(Pickups, CurrentLineAndRegionParametersIntoTheSettings) {
   TestApp t;
-  expect_refused(t, NowLineColor(t.app), "NowLineColor\t注目線が存在しません");
   t.app.in.nowlinevalid = 1;
   t.app.in.nowline.pen = PenRecord{0, 6, 0x00AA00, 0, 2.5, 1, 3, 5};
   expect_refused(t, NowLineDotParam(t.app), "NowLineDotParam\t注目線はドットではありません");
