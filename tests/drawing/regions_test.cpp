@@ -96,8 +96,8 @@ int add_coloured_region(App& app, Colorref colour, std::vector<BoundaryEntry> e)
 }
 
 // Lines picked by clicks on them, then made a region: the entries follow
-// the chain with the direction each line is walked in; the record is the
-// fill, the offset right after it, the count and 0.
+// the chain with the direction each line is walked in, right after the fill
+// (the record's other words are checked by the regions script).
 TEST(Setrgn, StoresTheChainedListAfterTheFill) {
   TestApp t;
   add_square(t.app);
@@ -117,8 +117,6 @@ TEST(Setrgn, StoresTheChainedListAfterTheFill) {
             (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {3, -1}, {4, 1}}));
   const RegionRecord r = t.app.drawing.get<RegionRecord>(at);
   EXPECT_EQ(std::memcmp(&r.param, &fill, sizeof fill), 0);
-  EXPECT_EQ((std::vector<std::uint32_t>{r.entries, std::uint32_t(r.count), r.reserved, r.next}),
-            (std::vector<std::uint32_t>{at + 96, 4, 0, 0}));
   EXPECT_EQ(t.app.drawing.used(), at + 96 + 4 * 8);
   EXPECT_TRUE(t.messages().empty());
 }
@@ -155,8 +153,8 @@ TEST(StockLines, AClickTogglesTheLineUnderIt) {
   EXPECT_EQ(stock_numbers(t.app)[0], (std::vector<int>{9, 2, 3}));
 }
 
-// The later of two overlapping regions wins; moved to the bottom, the other.
-// The extraction list becomes the found region's lines as stored with the
+// The later of two overlapping regions wins (after a move in the chain too:
+// the regions script). The extraction list becomes the found region's lines as stored with the
 // entries' directions; entries naming no line are left out.
 TEST(Polygonnum, TheTopmostRegionUnderThePointWins) {
   TestApp t;
@@ -169,9 +167,6 @@ TEST(Polygonnum, TheTopmostRegionUnderThePointWins) {
   const ExtractionItem& third = t.app.line_stock[2];  // as stored, not reversed
   EXPECT_EQ(std::pair(third.direction, third.geom.x0), std::pair(-1, 150.0));
   EXPECT_EQ(polygonnum(t.app, {125, 125}, 1), 1);
-  rgnswaptop(t.app, 2, 1);
-  EXPECT_EQ(polygonnum(t.app, {175, 175}, 1), 2);  // the first square, now second
-  EXPECT_EQ(t.app.line_stock.front().line, 1);
   // Below the first square and left of the second: rays cross both outlines twice.
   expect_refused(t, polygonnum(t.app, {125, 225}, 1),
                  "polygonnum\t指定された場所にポリゴンはありません");
