@@ -58,8 +58,9 @@ TEST(ParamTexts, CopiesOfTheStartUpSettings) {
   }
 }
 
-// What a paste takes and refuses. Refused texts change nothing at all. The
-// settings start with a last tab, which tabs not given clear.
+// What a paste takes and refuses (more in the clipboard_exchange script).
+// Refused texts change nothing at all. The settings start with a last tab,
+// which tabs not given clear.
 TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
   const std::string face31(31, 'f');
   const std::string font = "1,2,3,4,5,6,7,8,9,10,11,12,13,";
@@ -71,11 +72,8 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
     std::string copy;  // the copy afterwards, when accepted
   };
   const Case cases[] = {
-      {ParamKind::kColor, "255,0,0", true, "255,0,0"},
-      {ParamKind::kColor, "256,0,0", false, ""},
       {ParamKind::kColor, "0,-1,0", false, ""},
       {ParamKind::kColor, "1;2;3", false, ""},
-      {ParamKind::kPenWidth, "abc", false, ""},
       {ParamKind::kPenWidth, "12abc", true, "12"},
       {ParamKind::kPenWidth, " +7", true, "7"},
       {ParamKind::kPenWidth, "+-7", false, ""},
@@ -96,7 +94,6 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
       {ParamKind::kTabs, "4,8", true,
        "4.000000,8.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0.000000,0."
        "000000"},
-      {ParamKind::kTabs, "0,8", false, ""},
       {ParamKind::kTabs, "1e-10", false, ""},
       {ParamKind::kTabs, "1.0000001e-10", true, ""},
       {ParamKind::kTabs, "", false, ""},
