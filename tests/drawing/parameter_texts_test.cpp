@@ -128,9 +128,9 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
 }
 
 // A paste's two captions, as users have seen them (two differ from the
-// command's name, one paste never refuses). What pastes do, the refresh of
-// the pens and clipdisp are pinned by the clipboard_exchange script.
-TEST(ParamPaste, CaptionsOfThePastes) {
+// command's name, one paste never refuses), and a pasted colour reaching the
+// pens. The other pastes and clipdisp are in the clipboard_exchange script.
+TEST(ParamPaste, CaptionsOfThePastesAndAColourReachesThePens) {
   struct Case {
     int id;
     const char* none;
@@ -159,6 +159,11 @@ TEST(ParamPaste, CaptionsOfThePastes) {
       EXPECT_EQ(t.app.in.nowpointvalid, 0);
     }
   }
+  TestApp t;
+  t.clipboard.set_text("1,2,3");
+  param_paste(t.app, *param_command(230));
+  EXPECT_EQ(std::pair(t.app.settings.line_pen.color, t.app.settings.fill.color),
+            std::pair(0x030201u, 0x030201u));
 }
 
 TEST(Pickups, CurrentLineAndRegionParametersIntoTheSettings) {
