@@ -145,21 +145,6 @@ TEST(StockTransforms, ScalingTurningAndMirroring) {
   }
 }
 
-TEST(StockBox, CoversLineEndsAndAnchorsOnly) {
-  TestApp t;
-  EXPECT_FALSE(stockbox(t.app));
-  t.app.line_stock = {ExtractionItem{curve(0, 0, 0, 10, 10, kPi / 2), 1, 1}};
-  text_stock(t.app, TextKind::kEnglish).push_back(TextStockItem{{}, 1, 0});
-  text_stock(t.app, TextKind::kEnglish)[0].record.x = -4;
-  t.app.bitmap_stock.push_back(BitmapStockItem{{}, 1, 0});
-  t.app.bitmap_stock[0].record.y = 12;
-  const std::optional<StockBox> box = stockbox(t.app);
-  ASSERT_TRUE(box);
-  EXPECT_EQ(std::pair(box->low, box->high), std::pair(DPoint{-4, 0}, DPoint{10, 12}));
-  enclose_selection(t.app);
-  EXPECT_EQ(t.app.enclosure, (std::vector<DPoint>{{-4, 0}, {10, 0}, {10, 12}, {-4, 12}}));
-}
-
 // Lines 1-3 and 4-6 are two triangles; line 7 stands alone.
 void two_triangles(App& app) {
   for (double dx : {0.0, 100.0}) {
