@@ -38,7 +38,6 @@ Dib one_bit_picture(int w) {
   return d;
 }
 
-// Adds a picture at (x, y) with the given rate; returns its number.
 int place(App& app, const Dib& dib, double x, double y, double rate = 1.0, int layer = 1) {
   return setbmp(app, BitmapRecord{x, y, rate}, dib, layer);
 }

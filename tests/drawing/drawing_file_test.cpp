@@ -11,14 +11,13 @@ namespace {
 
 const std::string kData = std::string(DAUBERY_TEST_DATA) + "/data/";
 
+// The name and title it takes are pinned by the close script.
 TEST(DrawingFile, ReadsAFileOfAnotherWriterFromTheWorkingFolder) {
   TestApp t;
   t.app.files.working_folder = kData;
   ASSERT_EQ(sklfilein(t.app, "drawing_rich.skl"), 1);
   EXPECT_EQ(used_bytes(t.app.drawing), read_bytes(kData + "drawing_rich.skl"));
   EXPECT_EQ(t.app.drawing.allocated(), t.app.drawing.used());
-  EXPECT_EQ(t.app.files.current_file, "drawing_rich.skl");
-  EXPECT_EQ(t.ui.title(), "Daubery D-drawing_rich");
   EXPECT_EQ(line_tags(t.app.drawing, 2), (std::vector<double>{3}));
 }
 
@@ -39,7 +38,7 @@ TEST(DrawingFile, SavingACopyWritesTheBlockAsReadAndKeepsTheName) {
   EXPECT_EQ(t.app.files.current_file, "s.skl");
 }
 
-// Declining is pinned by the overwrite script.
+// The question and declining it are pinned by the overwrite script.
 TEST(DrawingFile, AnsweringYesOverwritesAPageFileAFailedSaveKeepsTheName) {
   TestApp t;
   TempDir dir;
@@ -49,7 +48,6 @@ TEST(DrawingFile, AnsweringYesOverwritesAPageFileAFailedSaveKeepsTheName) {
   add_line(t.app, 1, 1);
   t.answer(ScriptAnswer::kYes);
   EXPECT_EQ(sklpagefileout(t.app, "old.skl"), 1);
-  EXPECT_EQ(t.last_message(), "CAUTION\t既存ファイルを更新しますか？");
   EXPECT_EQ(read_bytes(dir.file("old.skl")), used_bytes(t.app.drawing));
   const std::string title = t.ui.title();
   t.answer(ScriptAnswer::kYes);

@@ -174,30 +174,6 @@ TEST(Layers, ElementOperationsNameWhatIsMissingUnderTheirOwnCaption) {
   }
 }
 
-TEST(Layers, LayerdlgTakesOnlyExistingNumbers) {
-  const struct {
-    ScriptAnswer::Kind kind;
-    const char* text;
-    int result;
-    int nowlayer;
-    std::string message;
-  } cases[] = {
-      {ScriptAnswer::kInput, "3", 1, 3, ""},
-      {ScriptAnswer::kInput, "4", 0, 2, "layerdlg\t4番レイヤーは存在しません"},
-      {ScriptAnswer::kCancel, "", 0, 2, ""},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    TestApp t;
-    three_layers(t);
-    t.app.in.nowlayer = 2;
-    t.answer(c.kind, c.text);
-    EXPECT_EQ(layerdlg(t.app), c.result);
-    EXPECT_EQ(t.app.in.nowlayer, c.nowlayer);
-    EXPECT_EQ(t.last_message(), c.message);
-  }
-}
-
 TEST(Layers, AllbmpdelDetachesOnlyTheBitmapChain) {
   TestApp t;
   add_bitmap(t.app, 1, {1, 2, 3});

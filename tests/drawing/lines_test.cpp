@@ -33,7 +33,8 @@ TEST(Setskl, AppendsAndMakesTheLineCurrent) {
 // (DegenerateShapesAreRefusedWhole); trusted storing is how every fixture
 // line is added.
 
-TEST(Changeline, OverwritesTheLineButKeepsTheChainAndLinenowTakesTheCurrentPen) {
+// linenow, the current pen into a line, is LineCommandTest's (command 312).
+TEST(Changeline, OverwritesTheLineButKeepsTheChain) {
   TestApp t;
   add_tagged(t.app, 3);
   LineRecord line;
@@ -43,12 +44,6 @@ TEST(Changeline, OverwritesTheLineButKeepsTheChainAndLinenowTakesTheCurrentPen) 
   line.next = 0;  // a stale link must not cut the chain
   EXPECT_EQ(changeline(t.app, 2, line, 1), 2);
   EXPECT_EQ(line_tags(t.app.drawing, 1), (std::vector<double>{10, 99, 30}));
-
-  t.app.settings.line_pen.color = 0xABCDEF;
-  t.app.settings.line_pen.width = 9;
-  EXPECT_EQ(linenow(t.app, 3, 1), 3);
-  getline(t.app, 3, line, 1);
-  EXPECT_EQ(std::pair(line.pen.color, line.geom.x0), std::pair(0xABCDEFu, 30.0));
 }
 
 TEST(Delskl, RenumbersAndSetsTheCurrentPoint) {

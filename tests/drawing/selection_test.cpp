@@ -61,8 +61,6 @@ TEST(EnclosurePick, TheRayEndsBelowTheEnclosureAndAnEmptyOneIsReported) {
   EXPECT_EQ(jordenpickall(t.app, 1), 0);
   EXPECT_EQ(t.messages(), std::vector<std::string>{"jordenpick\t囲み線が存在しません"});
   EXPECT_EQ(stock_numbers(t.app), (Sets{{1}, {}, {}, {1}}));
-  t.clear_log();
-  expect_refused(t, jordenbmppick(t.app, 1), "jordenbmppick\t囲み線が存在しません");
 }
 
 TEST(StockToggle, TheNearerTextIsTakenAndGivenBackTheLetterOnATie) {
@@ -147,21 +145,6 @@ TEST(StockTransforms, ScalingTurningAndMirroring) {
   }
 }
 
-TEST(StockBox, CoversLineEndsAndAnchorsOnly) {
-  TestApp t;
-  EXPECT_FALSE(stockbox(t.app));
-  t.app.line_stock = {ExtractionItem{curve(0, 0, 0, 10, 10, kPi / 2), 1, 1}};
-  text_stock(t.app, TextKind::kEnglish).push_back(TextStockItem{{}, 1, 0});
-  text_stock(t.app, TextKind::kEnglish)[0].record.x = -4;
-  t.app.bitmap_stock.push_back(BitmapStockItem{{}, 1, 0});
-  t.app.bitmap_stock[0].record.y = 12;
-  const std::optional<StockBox> box = stockbox(t.app);
-  ASSERT_TRUE(box);
-  EXPECT_EQ(std::pair(box->low, box->high), std::pair(DPoint{-4, 0}, DPoint{10, 12}));
-  enclose_selection(t.app);
-  EXPECT_EQ(t.app.enclosure, (std::vector<DPoint>{{-4, 0}, {10, 0}, {10, 12}, {-4, 12}}));
-}
-
 // Lines 1-3 and 4-6 are two triangles; line 7 stands alone.
 void two_triangles(App& app) {
   for (double dx : {0.0, 100.0}) {
@@ -201,33 +184,25 @@ TEST(StockMove, WholeRegionsFollowTheirLinesTornOnesGo) {
   }
 }
 
-TEST(StockMove, TextsTakeAnchorFontAndFormatBitmapsAnchorAndRate) {
+// The anchor, font and format of a committed text and a bitmap's anchor and
+// rate are pinned by the selection script.
+TEST(StockMove, TextsTakeNeitherTabsNorColourAndOthersStay) {
   TestApp t;
   add_text(t.app, 1, ChainKind::kEnglishes, "a", {1, 1});
   add_text(t.app, 1, ChainKind::kEnglishes, "a", {2, 2});
-  add_bitmap(t.app, 1, {}, {5, 5});
   TextStockItem item{
       t.app.drawing.get<TextRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kEnglishes)[1]), 2,
       0};
   item.record.x = 7;
-  item.record.font.height = -40;
-  item.record.column_spacing = 33;
-  item.record.tabs[0] = 9;  // tabs and colour are not written back
+  item.record.tabs[0] = 9;
   item.record.color = 0xFF;
   text_stock(t.app, TextKind::kEnglish).push_back(item);
-  t.app.bitmap_stock.push_back(BitmapStockItem{{}, 1, 0});
-  t.app.bitmap_stock[0].record.x = -3;
-  t.app.bitmap_stock[0].record.rate = 0.5;
   ASSERT_EQ(stockmove(t.app, 1), 1);
   const auto texts = chain_offsets(t.app.drawing, 1, ChainKind::kEnglishes);
   const auto m = t.app.drawing.get<TextRecord>(texts[1]);
-  EXPECT_EQ((std::vector<double>{m.x, m.font.height, m.column_spacing, m.tabs[0], double(m.color)}),
-            (std::vector<double>{7, -40, 33, 0, 0}));
+  EXPECT_EQ((std::vector<double>{m.x, m.tabs[0], double(m.color)}), (std::vector<double>{7, 0, 0}));
   EXPECT_EQ(text_bytes(t.app.drawing, m), "a");
   EXPECT_EQ(t.app.drawing.get<TextRecord>(texts[0]).x, 1);
-  const auto b =
-      t.app.drawing.get<BitmapRecord>(chain_offsets(t.app.drawing, 1, ChainKind::kBitmaps)[0]);
-  EXPECT_EQ((std::vector<double>{b.x, b.rate}), (std::vector<double>{-3, 0.5}));
 }
 
 TEST(KeepSelection, DeletesTheRestOrTheSelectionAndRenumbersRegions) {

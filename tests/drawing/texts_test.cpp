@@ -65,30 +65,27 @@ TEST(Texts, RangeOperationsOnBothKinds) {
   }
 }
 
+// Letter elements; the entry check of the range operations is in the
+// text_english script.
 TEST(Texts, RangeOperationsRefuse) {
   const TextKind kL = TextKind::kLetter;
   struct Refusal {
-    TextKind kind;
     CaretRecord caret;
-    int entry;  // englishentry during the operation
     int (*op)(App&, TextKind, int, int);
     const char* message;  // "" for a silent refusal
   };
   const Refusal cases[] = {
-      {kL, {1, 2, 0}, 0, textcliccut, "lettercliccut\tクリック点を二つ用意してください"},
-      {kL, {0, 0, 0}, 0, textclicpaste, "letterclicpaste\tクリック点を二つ用意してください"},
-      {kL, {2, 2, 4}, 1, textclicdel, "CAUTION\t英語が選ばれています"},
-      {TextKind::kEnglish, {2, 0, 1}, 0, textcliccut, "CAUTION\t日本語が選ばれています"},
-      {kL, {2, 2, 9}, 0, textclicdel, ""},  // a caret beyond the text
+      {{1, 2, 0}, textcliccut, "lettercliccut\tクリック点を二つ用意してください"},
+      {{0, 0, 0}, textclicpaste, "letterclicpaste\tクリック点を二つ用意してください"},
+      {{2, 2, 9}, textclicdel, ""},  // a caret beyond the text
   };
   for (const Refusal& c : cases) {
     SCOPED_TRACE(c.message);
     TestApp t;
-    make_text(t, c.kind, "ABCDEF");
-    t.app.in.englishentry = c.entry;
-    t.app.text.caret(c.kind) = c.caret;
-    EXPECT_EQ(c.op(t.app, c.kind, 1, 1), 0);
-    EXPECT_EQ(chars_of(t, c.kind, 1), "ABCDEF");
+    make_text(t, kL, "ABCDEF");
+    t.app.text.caret(kL) = c.caret;
+    EXPECT_EQ(c.op(t.app, kL, 1, 1), 0);
+    EXPECT_EQ(chars_of(t, kL, 1), "ABCDEF");
     EXPECT_EQ(t.last_message(), c.message);
   }
 }

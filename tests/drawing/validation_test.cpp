@@ -32,9 +32,10 @@ Sample sample() {
   return s;
 }
 
-// One row per refusal class; the damaged_files script and the drawing file
-// fuzzer cover further damage.
-TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
+// One row per refusal class. That a refused file changes nothing, with its
+// message, is pinned by the damaged_files script, which with the drawing
+// file fuzzer covers further damage.
+TEST(Validation, EveryDamagedDrawingIsRefused) {
   using R = RegionRecord;
   using BR = BitmapRecord;
   const struct {
@@ -56,25 +57,12 @@ TEST(Validation, EveryDamagedDrawingIsRefusedAndChangesNothing) {
          s.b.put<std::uint32_t>(s.bitmap + offsetof(BR, size), kHeaderSize);
        }},
   };
-  TestApp t;
-  TempDir dir;
-  t.app.files.working_folder = dir.path;
-  add_line(t.app, 1, 42);
-  const Block before = t.app.drawing;
-  const std::string title = t.ui.title();
   for (const auto& d : damages) {
     SCOPED_TRACE(d.name);
     Sample s = sample();
     ASSERT_TRUE(is_valid_drawing(s.b));
     d.apply(s);
     EXPECT_FALSE(is_valid_drawing(s.b.bytes()));
-    write_bytes(dir.file("bad.skl"), s.b.bytes());
-    t.clear_log();
-    EXPECT_EQ(sklfilein(t.app, "bad.skl"), 0);
-    EXPECT_EQ(t.last_message(), "CAUTION\tTORVCADデータではありません");
-    EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
-    EXPECT_EQ(t.app.files.current_file, "drawdata.skl");
-    EXPECT_EQ(t.ui.title(), title);
   }
 }
 
