@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "drawing/layers.h"
+#include "drawing/lines.h"
 #include "model/app.h"
 #include "paint/canvas.h"
 #include "picture/bmp_file.h"
@@ -400,6 +401,24 @@ std::string shown_folder(const std::string& folder) {
   return error || rel.empty() ? folder : rel.string();
 }
 
+// The current layer's lines as `lines` logs them: a count, then one row a
+// line with its number, kind, both ends (x,y,angle) and pen (style, width,
+// colour).
+void log_lines(App& app, ScriptUi& ui) {
+  const int layer = app.in.nowlayer;
+  const int count = totalskl(app, layer);
+  ui.log_line({"lines", std::to_string(layer), std::to_string(count)});
+  for (int n = 1; n <= count; ++n) {
+    LineRecord line;
+    if (!getline(app, n, line, layer)) return;
+    const LineGeometry& g = line.geom;
+    ui.log_line({"line", std::to_string(n), std::to_string(g.kind),
+                 fmt_point({g.x0, g.y0, g.a0}, 1), fmt_point({g.x1, g.y1, g.a1}, 1),
+                 "pen=" + std::to_string(line.pen.style) + "," + std::to_string(line.pen.width) +
+                     "," + std::to_string(line.pen.color)});
+  }
+}
+
 }  // namespace
 
 std::vector<std::string> reading_fields(const App& app) {
@@ -531,6 +550,14 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
     for (const CommandLabel* row : found)
       ui.log_line(
           {"command", std::to_string(row->id), row->label, "F" + std::to_string(row->family)});
+    return true;
+  }
+  if (verb == "lines") {
+    if (!w.at_end()) {
+      error = "lines takes nothing more";
+      return false;
+    }
+    log_lines(app, ui);
     return true;
   }
   if (verb == "state" || verb == "reading") {
