@@ -1,8 +1,5 @@
-// The view transform, the view commands and the view mouse commands; the
-// paint cycle, the lattice and the markers.
-
-#include "render/view.h"
-#include "shell/view_commands.h"
+// The paint cycle's lattice and point marks. The view commands, the drag
+// move, the window size and the scale inputs are pinned by the view script.
 
 #include <gtest/gtest.h>
 
@@ -13,69 +10,13 @@
 #include "paint/canvas.h"
 #include "platform/recording_dc.h"
 #include "render/display.h"
-#include "support/window_drive.h"
+#include "render/view.h"
+#include "support/test_app.h"
 
 namespace daub {
 namespace {
 
-using test::drag;
 using test::TestApp;
-
-IntPoint origin(const App& app) { return {app.view.vieworigin_x, app.view.vieworigin_y}; }
-
-TEST(ViewTest, DragMovesTheOriginByWholeUnitsAgainstTheDrag) {
-  struct Case {
-    int dx, dy;
-    double scale;
-    int ox, oy;  // expected change of the origin
-  } cases[] = {{-7, 5, 2.0, 3, -2}, {3, -4, 0.5, -6, 8}, {1, 1, 4.0, 0, 0}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.dx * 100 + c.dy);
-    TestApp t;
-    t.app.settings.scale = c.scale;
-    int repaints = t.ui.repaint_count();
-    drag(t, 600, 100, 100, 100 + c.dx, 100 + c.dy);
-    EXPECT_EQ(origin(t.app), (IntPoint{400 + c.ox, 300 + c.oy}));
-    EXPECT_EQ(std::pair(t.ui.repaint_count(), t.app.in.dispmode), std::pair(repaints + 1, 7));
-  }
-}
-
-TEST(ViewTest, ResizeKeepsTheWorldPointAtTheClientCentre) {
-  TestApp t;
-  t.app.settings.scale = 2.5;
-  t.app.view.vieworigin_x = 123;
-  t.app.view.vieworigin_y = -45;
-  on_size(t.app, 1001, 703);
-  EXPECT_EQ((DPoint{t.app.settings.view_center_x, t.app.settings.view_center_y}),
-            (DPoint{500, 351}));
-  EXPECT_EQ(to_world(t.app, 500, 351), (DPoint{123, -45}));
-}
-
-// The scale input (101) with 0.5, 0, "abc" and cancel is pinned by the view
-// script; the print scale (104) reads the same way and also sets the print
-// magnification.
-TEST(ViewTest, PrintScaleInputTakesPositiveNumbersOnly) {
-  struct Case {
-    const char* text;
-    double scale;
-    bool refused;
-  } cases[] = {{"4abc", 4.0, false}, {"nan", 1.0, true}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    TestApp t;
-    t.app.settings.print_origin_x = 10;
-    t.app.settings.print_origin_y = 20;
-    t.answer(ScriptAnswer::kInput, c.text);
-    EXPECT_TRUE(view_command(t.app, 104));
-    EXPECT_EQ(t.app.settings.scale, c.scale);
-    EXPECT_EQ(t.app.settings.print_magnification, c.refused ? 4.7 : c.scale);
-    EXPECT_EQ(t.last_message(), c.refused ? "CAUTION\t縮尺は正の数で指定してください" : "");
-    if (!c.refused) {  // zoomed about the print origin at the top left corner
-      EXPECT_EQ(to_screen(t.app, 10, 20), (IntPoint{0, 0}));
-      EXPECT_EQ(to_screen(t.app, 11, 21), (IntPoint{4, 4}));
-    }
-  }
-}
 
 constexpr Colorref kYellow = 0x00FFFF;
 
