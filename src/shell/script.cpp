@@ -12,6 +12,7 @@
 #include "drawing/layers.h"
 #include "drawing/lines.h"
 #include "model/app.h"
+#include "model/fingerprint.h"
 #include "paint/canvas.h"
 #include "picture/bmp_file.h"
 #include "platform/atomic_file.h"
@@ -419,6 +420,25 @@ void log_lines(App& app, ScriptUi& ui) {
   }
 }
 
+// The canvases as `canvases` logs them: one row a slot with its picture's
+// size (0x0 for none), its place, whether it is shown and a fingerprint of
+// the picture's bytes (equal pictures, equal fingerprints).
+void log_canvases(App& app, ScriptUi& ui) {
+  for (int n = 1; n <= kCanvasSlots; ++n) {
+    const CanvasSlot& slot = *canvas_slot(app, n);
+    const DibInfo info = dib_info(slot.image);
+    const bool none = slot.image.empty();
+    char print[24];
+    std::snprintf(print, sizeof print, "%016llx",
+                  static_cast<unsigned long long>(fingerprint(slot.image)));
+    ui.log_line(
+        {"canvas", std::to_string(n),
+         std::to_string(none ? 0 : info.width) + "x" + std::to_string(none ? 0 : info.height),
+         fmt_double(slot.x) + "," + fmt_double(slot.y), "shown=" + std::to_string(slot.shown),
+         print});
+  }
+}
+
 }  // namespace
 
 std::vector<std::string> reading_fields(const App& app) {
@@ -552,12 +572,12 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
           {"command", std::to_string(row->id), row->label, "F" + std::to_string(row->family)});
     return true;
   }
-  if (verb == "lines") {
+  if (verb == "lines" || verb == "canvases") {
     if (!w.at_end()) {
-      error = "lines takes nothing more";
+      error = verb + " takes nothing more";
       return false;
     }
-    log_lines(app, ui);
+    verb == "lines" ? log_lines(app, ui) : log_canvases(app, ui);
     return true;
   }
   if (verb == "state" || verb == "reading") {
