@@ -1,16 +1,14 @@
-// The painting mouse commands and commands through the window's handlers:
-// curve strokes and the brush settings.
+// The painting mouse commands through the window's handlers, and the brush
+// sample; the brush inputs are pinned by the paint_canvas script.
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
 #include <vector>
 
 #include "drawing/lines.h"
 #include "paint/canvas.h"
 #include "paint/photo_pen.h"
-#include "platform/dialog.h"
 #include "platform/recording_dc.h"
 #include "shell/window.h"
 #include "support/test_app.h"
@@ -19,7 +17,6 @@ namespace daub {
 namespace {
 
 using test::TestApp;
-using Values = std::vector<std::pair<int, std::string>>;
 
 const Dib& image(TestApp& t, int slot) { return canvas_slot(t.app, slot)->image; }
 
@@ -32,15 +29,6 @@ void drag(TestApp& t, const std::vector<IntPoint>& p) {
   on_lbutton_down(t.app, p.front().x, p.front().y);
   for (std::size_t i = 1; i + 1 < p.size(); ++i) on_mouse_move(t.app, p[i].x, p[i].y);
   on_lbutton_up(t.app, p.back().x, p.back().y);
-}
-
-void answer_dialog(TestApp& t, const Values& values, int click) {
-  ScriptAnswer a;
-  a.kind = ScriptAnswer::kDialog;
-  a.values = values;
-  a.click = click;
-  a.source = "click " + std::to_string(click);
-  t.ui.queue(a);
 }
 
 TEST(PaintingMouse, TwoClickCurvesStartWithAClickAndGoOnWithTheNext) {
@@ -81,51 +69,6 @@ Brush brush_of(const App& app) {
 }
 
 const Brush kStartBrush = {3.0, 2.0, 1.0, 0, 0, 0.0};
-
-// 654: width, blur, density; 899: end type, tapered end, taper ratio.
-TEST(BrushSettings, OneLineInputs) {
-  struct Case {
-    int command;
-    const char* text;
-    Brush want;
-  };
-  const Case cases[] = {{654, "5,1.5,0.5", {5, 1.5, 0.5, 0, 0, 0}},
-                        {654, "-1,-2,3", {0, 0, 1, 0, 0, 0}},
-                        {899, "1,2,2.5", {3, 2, 1, 1, 2, 2.5}},
-                        {899, "3,-1,1", {3, 2, 1, 0, 0, 1}},  // outside 0..2 becomes 0
-                        {899, "2,1", kStartBrush}};           // two values are not enough
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.command << " " << c.text);
-    TestApp t;
-    t.answer(ScriptAnswer::kInput, c.text);
-    on_command(t.app, static_cast<std::uint32_t>(c.command));
-    EXPECT_EQ(brush_of(t.app), c.want);
-  }
-}
-
-TEST(BrushSettings, PhotoPenDialogClampsAndStoresAllSix) {
-  struct Case {
-    Values values;
-    int click;
-    Brush want;
-  };
-  const Case cases[] = {
-      {{{967, "12.5"}, {969, "3"}, {971, "2"}, {973, "-1"}, {976, "on"}, {980, "on"}},
-       kIdOk,
-       {12.5, 2, 1, 1, 2, 0}},                                      // blur and density clamped
-      {{{967, "x"}, {969, "nan"}, {971, ""}}, kIdOk, kStartBrush},  // not numbers: kept
-      {{{967, "40"}}, kIdCancel, kStartBrush},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.values[0].second);
-    TestApp t;
-    Values values = c.values;
-    for (int off : {975, 978}) values.push_back({off, "off"});
-    answer_dialog(t, values, c.click);
-    on_command(t.app, 1028);
-    EXPECT_EQ(brush_of(t.app), c.want);
-  }
-}
 
 TEST(BrushSettings, TheSampleIsAStrokeAcrossAWhitePicture) {
   TestApp t;
