@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "drawing/chain.h"
 #include "drawing/layers.h"
 #include "drawing/lines.h"
 #include "model/app.h"
@@ -420,6 +421,22 @@ void log_lines(App& app, ScriptUi& ui) {
   }
 }
 
+// The current layer's bitmap elements as `bitmaps` logs them: a count, then
+// one row an element with its number, anchor and rate.
+void log_bitmaps(App& app, ScriptUi& ui) {
+  const int layer = app.in.nowlayer;
+  const std::uint32_t layer_at = existing_layer(app, layer, "bitmaps");
+  std::vector<std::vector<std::string>> rows;
+  if (layer_at != 0)
+    for_each_in_chain(app.drawing, layer_at, ChainKind::kBitmaps, [&](int n, std::uint32_t at) {
+      const auto b = app.drawing.get<BitmapRecord>(at);
+      rows.push_back({"bitmap", std::to_string(n), fmt_double(b.x) + "," + fmt_double(b.y),
+                      "rate=" + fmt_double(b.rate)});
+    });
+  ui.log_line({"bitmaps", std::to_string(layer), std::to_string(rows.size())});
+  for (const auto& row : rows) ui.log_line(row);
+}
+
 // The canvases as `canvases` logs them: one row a slot with its picture's
 // size (0x0 for none), its place, whether it is shown and a fingerprint of
 // the picture's bytes (equal pictures, equal fingerprints).
@@ -572,12 +589,14 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
           {"command", std::to_string(row->id), row->label, "F" + std::to_string(row->family)});
     return true;
   }
-  if (verb == "lines" || verb == "canvases") {
+  if (verb == "lines" || verb == "bitmaps" || verb == "canvases") {
     if (!w.at_end()) {
       error = verb + " takes nothing more";
       return false;
     }
-    verb == "lines" ? log_lines(app, ui) : log_canvases(app, ui);
+    if (verb == "lines") log_lines(app, ui);
+    if (verb == "bitmaps") log_bitmaps(app, ui);
+    if (verb == "canvases") log_canvases(app, ui);
     return true;
   }
   if (verb == "state" || verb == "reading") {
