@@ -62,8 +62,6 @@ TEST(Layers, RefusedOperationsReportAndChangeNothing) {
        "makelayer\tレイヤーが存在しません"},
       {"make at 2 in an empty chain", 0, [](App& a) { return makelayer(a, 2), 0; },
        "makelayer\t該当レイヤーが存在しません"},
-      {"delete the only layer", 1, [](App& a) { return dellayer(a, 1); },
-       "dellayer\tレイヤー削除できません"},
       {"top beyond the last", 3, [](App& a) { return layerswaptop(a, 4); },
        "layerswaptop\t該当レイヤーが存在しません"},
       {"bitmaps of a missing layer", 3, [](App& a) { return allbmpdel(a, 4); },
