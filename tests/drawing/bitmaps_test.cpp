@@ -4,9 +4,7 @@
 
 #include <functional>
 
-#include "drawing/chain.h"
 #include "drawing/drawing_file.h"
-#include "drawing/layers.h"
 #include "picture/bmp_file.h"
 #include "platform/recording_dc.h"
 #include "render/bitmap_painters.h"
@@ -134,26 +132,6 @@ TEST(Bitmaps, BmpchangeKeepsAnchorAndRateAndPackingDropsTheOldPicture) {
   EXPECT_EQ(getbmphandle(t.app, 1, r, 1), small);
   EXPECT_EQ(std::tuple(r.x, r.y, r.rate), std::tuple(3.0, 4.0, 1.5));
   EXPECT_EQ(t.app.drawing.used(), kEmptyDrawing + sizeof(BitmapRecord) + small.size());
-}
-
-TEST(Bitmaps, DeletingKeepsTheOthersInOrderAndTheLastClearsTheHead) {
-  TestApp t;
-  for (int i = 1; i <= 3; ++i) place(t.app, picture(t.app, i, 1), 10.0 * i, 40);
-  t.app.in.nowbmp = 2;
-  ASSERT_EQ(delete_bitmap_at(t.app, DPoint{21, 41}, 1), 2);
-  EXPECT_EQ(t.app.in.nowbmp, 0);
-  BitmapRecord r;
-  EXPECT_EQ(getbmp(t.app, 2, r, 1), 2);
-  EXPECT_EQ(r.x, 30.0);
-  ASSERT_EQ(delbmp(t.app, 1, 1), 1);
-  t.app.in.nowpoint = PointDir{1, 1, 2.0};
-  t.app.in.nowpointvalid = 0;
-  ASSERT_EQ(delbmp(t.app, 1, 1), 1);
-  EXPECT_EQ(chain_head(t.app.drawing, layer_offset(t.app.drawing, 1), ChainKind::kBitmaps), 0u);
-  // The deleted anchor becomes the current point.
-  const PointDir& p = t.app.in.nowpoint;
-  EXPECT_EQ(std::tuple(p.x, p.y, p.angle, t.app.in.nowpointvalid), std::tuple(30.0, 40.0, 0.0, 1));
-  EXPECT_EQ(t.app.drawing.used(), kEmptyDrawing);
 }
 
 TEST(Bitmaps, NearestbmpComparesAnchorsOnly) {

@@ -2,24 +2,12 @@
 
 #include "drawing/drawing_builder.h"
 #include "drawing/drawing_file.h"
-#include "drawing/layers.h"
-#include "drawing/pack.h"
 #include "support/test_app.h"
 
 namespace daub::test {
 namespace {
 
 const std::string kData = std::string(DAUBERY_TEST_DATA) + "/data/";
-
-// The name and title it takes are pinned by the close script.
-TEST(DrawingFile, ReadsAFileOfAnotherWriterFromTheWorkingFolder) {
-  TestApp t;
-  t.app.files.working_folder = kData;
-  ASSERT_EQ(sklfilein(t.app, "drawing_rich.skl"), 1);
-  EXPECT_EQ(used_bytes(t.app.drawing), read_bytes(kData + "drawing_rich.skl"));
-  EXPECT_EQ(t.app.drawing.allocated(), t.app.drawing.used());
-  EXPECT_EQ(line_tags(t.app.drawing, 2), (std::vector<double>{3}));
-}
 
 // Packing and saving a settings record are pinned by the settings_record
 // script; a copy saved without compaction is the file as read, without the

@@ -5,7 +5,6 @@
 #include "drawing/bitmaps.h"
 #include "drawing/chain.h"
 #include "drawing/drawing_builder.h"
-#include "drawing/drawing_file.h"
 #include "drawing/layers.h"
 #include "drawing/line_fixtures.h"
 #include "support/test_app.h"
@@ -63,8 +62,6 @@ TEST(Layers, RefusedOperationsReportAndChangeNothing) {
        "makelayer\tレイヤーが存在しません"},
       {"make at 2 in an empty chain", 0, [](App& a) { return makelayer(a, 2), 0; },
        "makelayer\t該当レイヤーが存在しません"},
-      {"delete the only layer", 1, [](App& a) { return dellayer(a, 1); },
-       "dellayer\tレイヤー削除できません"},
       {"top beyond the last", 3, [](App& a) { return layerswaptop(a, 4); },
        "layerswaptop\t該当レイヤーが存在しません"},
       {"bitmaps of a missing layer", 3, [](App& a) { return allbmpdel(a, 4); },
@@ -81,42 +78,6 @@ TEST(Layers, RefusedOperationsReportAndChangeNothing) {
     EXPECT_EQ(t.messages(), std::vector<std::string>{c.message});
     EXPECT_EQ(t.app.drawing.bytes(), before.bytes());
     EXPECT_EQ(t.app.in.nowlayer, 2);
-  }
-}
-
-// Deleting the current last layer is pinned by the layers script.
-TEST(Layers, MovesAndDeletionRelinkWholeLayers) {
-  const struct {
-    const char* name;
-    std::function<int(App&)> run;
-    int result;
-    std::vector<double> order;
-    int nowlayer;
-  } cases[] = {
-      {"top of 3", [](App& a) { return layerswaptop(a, 3); }, 1, {3, 1, 2}, 2},
-      {"top of 2", [](App& a) { return layerswaptop(a, 2); }, 1, {2, 1, 3}, 2},
-      {"last of 2", [](App& a) { return layerswaplast(a, 2); }, 3, {1, 3, 2}, 2},
-      {"back of 2", [](App& a) { return layerswapback(a, 2); }, 1, {2, 1, 3}, 1},
-      {"back of 1", [](App& a) { return layerswapback(a, 1); }, 1, {1, 2, 3}, 2},
-      {"delete 1", [](App& a) { return dellayer(a, 1); }, 1, {2, 3}, 2},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestApp t;
-    three_layers(t);
-    t.app.in.nowlayer = 2;
-    const std::uint32_t used = t.app.drawing.used();
-    EXPECT_EQ(c.run(t.app), c.result);
-    EXPECT_EQ(layer_tags(t.app.drawing), c.order);
-    EXPECT_EQ(t.app.in.nowlayer, c.nowlayer);
-    EXPECT_EQ(t.app.drawing.used(), used);
-    // The layer of lines 2 and 22 keeps both, in their order.
-    for (int n = 1; n <= layer_count(t.app.drawing); ++n) {
-      if (line_tags(t.app.drawing, n)[0] == 2) {
-        EXPECT_EQ(line_tags(t.app.drawing, n), (std::vector<double>{2, 22}));
-      }
-    }
-    EXPECT_TRUE(is_valid_drawing(t.app.drawing));
   }
 }
 

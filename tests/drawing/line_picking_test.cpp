@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 
 #include "drawing/line_fixtures.h"
 #include "drawing/lines.h"
@@ -118,17 +117,6 @@ TEST(Pickline, TiesGoToTheFirstLineAndTwoLinesAreTheTwoNearest) {
   EXPECT_EQ(picktwoline(one.app, {0, 0}, a, b, n1, n2, 1), 0);
 }
 
-TEST(CutAtClick, CutsTheNearestLineHoweverFar) {
-  TestApp t;
-  add_geom(t.app, straight(0, -100, 0, 100));
-  add_geom(t.app, straight(25, -100, 25, 100));
-  EXPECT_EQ(cut_at_click(t.app, {18, 40}, 1), 2);
-  const std::vector<LineGeometry> g = geoms(t.app);
-  ASSERT_EQ(g.size(), 3u);
-  EXPECT_EQ(std::pair(g[1].y1, g[2].y0), std::pair(40.0, 40.0));
-  EXPECT_EQ(cut_at_click(t.app, {500, 500}, 1), 0);
-}
-
 TEST(Nearestline, PrefersLinesWhoseAnglesMatch) {
   TestApp t;
   add_geom(t.app, curve(0, 0, 1.0, 10, 0, 2.0));
@@ -184,48 +172,6 @@ TEST(JoinEnds, MovesTheOtherEndOntoTheNearestEnd) {
   add_geom(apart.app, straight(0, 0, 100, 0));
   add_geom(apart.app, straight(106, 0, 200, 0));
   EXPECT_EQ(join_ends(apart.app, {103, 0}, 3.5, 1), 0);
-}
-
-// Rectangle and ellipse ends are pinned by the line_drawing script.
-TEST(Shapes, EllipseAndCircleAreFourQuarterCurves) {
-  TestApp t;
-  ASSERT_EQ(ellipse_lines(t.app, 100, 50, 20, 10, 1), 4);
-  const std::vector<LineGeometry> g = geoms(t.app);
-  ASSERT_EQ(g.size(), 4u);
-  for (int i = 0; i < 4; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(g[i].kind, kShapeCurve);
-    const LineGeometry& next = g[(i + 1) % 4];
-    EXPECT_EQ((DPoint{g[i].x1, g[i].y1}), (DPoint{next.x0, next.y0}));
-    for (const DPoint& p : curve_points(g[i]))
-      EXPECT_NEAR(std::pow((p.x - 60) / 40, 2) + std::pow((p.y - 30) / 20, 2), 1.0, 1e-9);
-  }
-  EXPECT_EQ(t.app.in.nowlinevalid, 4);
-  // A circle takes its radius from the point.
-  ASSERT_EQ(circle_lines(t.app, {0, 0}, {3, 4}, 1), 4);
-  EXPECT_EQ(std::pair(geoms(t.app)[4].x0, geoms(t.app)[5].y0), std::pair(5.0, 5.0));
-}
-
-TEST(Shapes, DegenerateShapesAreRefusedWhole) {
-  const struct {
-    const char* name;
-    std::function<int(App&)> make;
-    const char* message;
-  } cases[] = {
-      {"flat rectangle", [](App& a) { return rectangle_lines(a, 0, 0, 50, 0, 1); },
-       "sklck\t同一点が選択されています"},
-      {"very flat ellipse", [](App& a) { return ellipse_lines(a, 0, 0, 1000, 2, 1); },
-       "cutsklck\t楕円で結合できません。"},
-      {"no such layer", [](App& a) { return rectangle_lines(a, 0, 0, 5, 5, 2); },
-       "setskl\tレイヤーが存在しません"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestApp t;
-    EXPECT_EQ(c.make(t.app), 0);
-    EXPECT_TRUE(geoms(t.app).empty());
-    EXPECT_EQ(t.messages(), std::vector<std::string>{c.message});
-  }
 }
 
 // Geometry read from a file may hold anything: no operation may crash or hang on it.

@@ -127,45 +127,6 @@ TEST(ParamTexts, TrialReadsAcceptAndRefuse) {
   }
 }
 
-// A paste's two captions, as users have seen them (two differ from the
-// command's name, one paste never refuses), and a pasted colour reaching the
-// pens. The other pastes and clipdisp are in the clipboard_exchange script.
-TEST(ParamPaste, CaptionsOfThePastesAndAColourReachesThePens) {
-  struct Case {
-    int id;
-    const char* none;
-    const char* bad;
-  };
-  const Case cases[] = {{119, "spotvtpaste", "spotvtpaste"},
-                        {214, "nowformatpaste", "nowformtpaste"},
-                        {508, "nowhatchparampaste", "nowatchparampaste"},
-                        {222, "nowbmppaste", nullptr},
-                        {230, "nowcolorpaste", "nowcolorpaste"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.id);
-    TestApp t;
-    const ParamCommand* command = param_command(c.id);
-    ASSERT_NE(command, nullptr);
-    EXPECT_EQ(command->paste_id, c.id);
-    const Settings before = t.app.settings;
-    t.app.in.nowpointvalid = 0;
-    expect_refused(t, param_paste(t.app, *command),
-                   std::string(c.none) + "\tクリップボードにデータがありません");
-    t.clipboard.set_text("x");
-    EXPECT_EQ(param_paste(t.app, *command), c.bad ? 0 : 1);
-    if (c.bad) {
-      EXPECT_EQ(t.last_message(), std::string(c.bad) + "\t読み取りできません");
-      EXPECT_TRUE(same_settings(t.app.settings, before));
-      EXPECT_EQ(t.app.in.nowpointvalid, 0);
-    }
-  }
-  TestApp t;
-  t.clipboard.set_text("1,2,3");
-  param_paste(t.app, *param_command(230));
-  EXPECT_EQ(std::pair(t.app.settings.line_pen.color, t.app.settings.fill.color),
-            std::pair(0x030201u, 0x030201u));
-}
-
 TEST(Pickups, CurrentLineAndRegionParametersIntoTheSettings) {
   TestApp t;
   t.app.in.nowlinevalid = 1;

@@ -138,18 +138,6 @@ TEST(Setrgn, NothingPickedOrNoSuchLayerChangesNothing) {
   EXPECT_EQ(number, 0);
 }
 
-// A second click on a picked line takes it off again; the later items move up.
-TEST(StockLines, AClickTogglesTheLineUnderIt) {
-  TestApp t;
-  add_square(t.app);
-  EXPECT_EQ(pick_stock_line(t.app, {500, 500}, 1), 0);
-  for (DPoint click : {DPoint{150, 100}, DPoint{200, 150}, DPoint{150, 200}, DPoint{150, 102}})
-    pick_stock_line(t.app, click, 1);
-  EXPECT_EQ(stock_numbers(t.app)[0], (std::vector<int>{2, 3}));
-  add_stock_line_front(t.app, {straight(0, 0, 1, 1), 9, 1});
-  EXPECT_EQ(stock_numbers(t.app)[0], (std::vector<int>{9, 2, 3}));
-}
-
 // The later of two overlapping regions wins (after a move in the chain too:
 // the regions script). The extraction list becomes the found region's lines
 // as stored, with the entries' directions; entries naming no line are left out.
