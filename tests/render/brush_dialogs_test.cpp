@@ -1,11 +1,9 @@
-// The brush dialogs and the standard pen and brush commands: what each
-// leaves in the settings, and the brush dialog's preview.
+// The standard pen and brush commands: what each leaves in the settings;
+// and the brush dialog's preview (its fields are the brushes script's).
 
 #include "render/brush_dialogs.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "render/brushes.h"
 #include "resources/dialogs.h"
@@ -16,7 +14,6 @@ namespace daub {
 namespace {
 
 using test::DriverApp;
-using test::DriverUi;
 
 // The settings a row leaves: the start-up pen and brush with the row's
 // fields, refreshed. brush < 0: the row sets the pen only.
@@ -76,39 +73,7 @@ TEST(StandardBrushCommands, EachIdSetsItsPenAndBrush) {
   EXPECT_FALSE(standard_brush_command(866, none));
 }
 
-// A typed hatch and the shown brush are the regions and brushes scripts'.
-TEST(BrushDialog, FieldsShowAndStoreTheBrush) {
-  const struct {
-    const char* name;
-    std::deque<DriverUi::Step> steps;
-    int result;
-    Row brush;  // pen fields unused unless the step sets them
-  } cases[] = {
-      {"negative width reads as 0", {{{{984, "-2"}}, kIdOk}}, 1, {0, 5, 0, "10", 0, 0, 0, 0}},
-      {"not a number keeps", {{{{984, "x"}, {986, "nan"}}, kIdOk}}, 1, {0, 5, 0, "10", 0, 0, 5, 0}},
-      {"十字かすり", {{{}, 997}, {{}, kIdOk}}, 1, {1, 5, 2.5, "10", 1, 1, 10, 45}},
-      {"口型かすり", {{{}, 998}, {{}, kIdOk}}, 1, {1, 10, 0, "10", 1, 1, 10, 45}},
-      {"standard pen only",
-       {{{{984, "9"}}, 999}, {{}, 999}, {{}, kIdOk}},
-       1,
-       {1, 10, 0, "11101010", 0, 0, 9, 0}},
-      {"chooser cancelled", {{{}, 999}, {{}, 1037}, {{}, kIdOk}}, 1, {0, 5, 0, "10", 0, 0, 5, 0}},
-      {"cancel", {{{{978, "on"}, {984, "50"}}, kIdCancel}}, 0, {0, 5, 0, "10", 0, 0, 5, 0}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    DriverApp d;
-    const Settings start = d.app.settings;
-    d.ui.steps = c.steps;
-    EXPECT_EQ(pen_dot_input_dialog(d.app), c.result);
-    Settings want = expected_settings(start, c.brush, start.pen_width);
-    if (std::string(c.name) == "cancel") want = start;
-    expect_same(d.app.settings, want);
-    EXPECT_TRUE(d.ui.steps.empty());
-  }
-}
-
-// TEST: the pen sample and swatch, then the entered brush in its rectangle
+// The pen sample and swatch, then the entered brush in its rectangle
 // at one pixel per unit.
 TEST(BrushDialog, PreviewFillsTheRectangleWithTheEnteredBrush) {
   DriverApp d;
@@ -130,32 +95,6 @@ TEST(BrushDialog, PreviewFillsTheRectangleWithTheEnteredBrush) {
   EXPECT_EQ(fill.kind, DcOp::kPolygon);
   EXPECT_EQ(fill.points, (std::vector<IntPoint>{{270, 180}, {420, 180}, {420, 280}, {270, 280}}));
   EXPECT_EQ(fill.brush.color, 0x00AA00u);
-}
-
-TEST(BrushInputs, StoreWhatIsReadWithoutARangeCheck) {
-  const struct {
-    int id;
-    const char* shown;
-    const char* input;
-    int style, type;
-    double width, angle;
-  } cases[] = {
-      {1026, "0", "7", 7, 0, 5, 0},
-      {1026, "0", "x", 0, 0, 5, 0},
-      {1027, " 0,  5.0,   0.0", "3,-2.5,400", 0, 3, -2.5, 400},
-      {1027, " 0,  5.0,   0.0", "1,7.5", 0, 0, 5, 0},  // all three or nothing
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.id << " " << c.input);
-    DriverApp d;
-    d.ui.steps = {{{{292, c.input}}, kIdOk}};
-    MenuCommand(d.app, static_cast<std::uint32_t>(c.id), 0);
-    EXPECT_EQ(d.ui.shown[292], c.shown);
-    const RegionParam& f = d.app.settings.fill;
-    EXPECT_EQ(std::tuple(f.brush_style, f.hatch_type, f.hatch_width, f.hatch_angle),
-              std::tuple(c.style, c.type, c.width, c.angle));
-    EXPECT_EQ(d.ui.repaint_count(), 0);
-  }
 }
 
 }  // namespace
