@@ -1,114 +1,19 @@
-// The brush dialogs and the standard pen and brush commands: what each
-// leaves in the settings, and the brush dialog's preview.
+// The brush dialog's preview (its fields and the standard pen and brush
+// commands are the brushes script's).
 
 #include "render/brush_dialogs.h"
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
-#include "render/brushes.h"
 #include "resources/dialogs.h"
-#include "shell/command_table.h"
 #include "support/driver_ui.h"
 
 namespace daub {
 namespace {
 
 using test::DriverApp;
-using test::DriverUi;
 
-// The settings a row leaves: the start-up pen and brush with the row's
-// fields, refreshed. brush < 0: the row sets the pen only.
-struct Row {
-  int style;
-  double dot, start;
-  const char* bits;
-  int brush, type;
-  double width, angle;
-};
-
-Settings expected_settings(const Settings& start, const Row& r, int pen_width) {
-  Settings s = start;
-  s.pen_style = r.style;
-  s.dot_length = r.dot;
-  s.start_length = r.start;
-  line_bits_from_string(r.bits, s.line_bit_count, s.line_bits);
-  if (r.brush >= 0) {
-    s.pen_width = pen_width;
-    s.brush_style = r.brush;
-    s.hatch_type = r.type;
-    s.hatch_width = r.width;
-    s.hatch_angle = r.angle;
-  }
-  refresh_pens(s);
-  return s;
-}
-
-void expect_same(const Settings& got, const Settings& want) {
-  const auto* a = reinterpret_cast<const unsigned char*>(&got);
-  const auto* b = reinterpret_cast<const unsigned char*>(&want);
-  for (std::size_t i = 0; i < sizeof(Settings); ++i)
-    ASSERT_EQ(a[i], b[i]) << "first difference at settings offset " << i;
-}
-
-TEST(StandardBrushCommands, EachIdSetsItsPenAndBrush) {
-  const std::pair<int, Row> rows[] = {
-      // A pen row, the solid brush, dotted lattices at both angles.
-      {840, {1, 5, 0, "111010", -1, 0, 0, 0}},
-      {845, {0, 5, 0, "10", 0, 0, 0, 0}},
-      {834, {1, 5, 2.5, "10", 1, 1, 10, 0}},
-      {865, {1, 20, 0, "10", 1, 1, 20, 45}},
-  };
-  for (const auto& [id, row] : rows) {
-    SCOPED_TRACE(id);
-    DriverApp d;
-    Settings& s = d.app.settings;
-    s.pen_width = 4, s.brush_style = 1, s.hatch_type = 1, s.hatch_width = 3, s.hatch_angle = 7;
-    s.line_bit_count = 3, s.line_bits = 5;
-    const Settings start = s;
-    MenuCommand(d.app, static_cast<std::uint32_t>(id), 0);
-    expect_same(s, expected_settings(start, row, 1));
-    EXPECT_EQ(d.ui.repaint_count(), 0);
-  }
-  BrushCommand none;
-  EXPECT_FALSE(standard_brush_command(827, none));
-  EXPECT_FALSE(standard_brush_command(866, none));
-}
-
-// A typed hatch and the shown brush are the regions and brushes scripts'.
-TEST(BrushDialog, FieldsShowAndStoreTheBrush) {
-  const struct {
-    const char* name;
-    std::deque<DriverUi::Step> steps;
-    int result;
-    Row brush;  // pen fields unused unless the step sets them
-  } cases[] = {
-      {"negative width reads as 0", {{{{984, "-2"}}, kIdOk}}, 1, {0, 5, 0, "10", 0, 0, 0, 0}},
-      {"not a number keeps", {{{{984, "x"}, {986, "nan"}}, kIdOk}}, 1, {0, 5, 0, "10", 0, 0, 5, 0}},
-      {"十字かすり", {{{}, 997}, {{}, kIdOk}}, 1, {1, 5, 2.5, "10", 1, 1, 10, 45}},
-      {"口型かすり", {{{}, 998}, {{}, kIdOk}}, 1, {1, 10, 0, "10", 1, 1, 10, 45}},
-      {"standard pen only",
-       {{{{984, "9"}}, 999}, {{}, 999}, {{}, kIdOk}},
-       1,
-       {1, 10, 0, "11101010", 0, 0, 9, 0}},
-      {"chooser cancelled", {{{}, 999}, {{}, 1037}, {{}, kIdOk}}, 1, {0, 5, 0, "10", 0, 0, 5, 0}},
-      {"cancel", {{{{978, "on"}, {984, "50"}}, kIdCancel}}, 0, {0, 5, 0, "10", 0, 0, 5, 0}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    DriverApp d;
-    const Settings start = d.app.settings;
-    d.ui.steps = c.steps;
-    EXPECT_EQ(pen_dot_input_dialog(d.app), c.result);
-    Settings want = expected_settings(start, c.brush, start.pen_width);
-    if (std::string(c.name) == "cancel") want = start;
-    expect_same(d.app.settings, want);
-    EXPECT_TRUE(d.ui.steps.empty());
-  }
-}
-
-// TEST: the pen sample and swatch, then the entered brush in its rectangle
+// The pen sample and swatch, then the entered brush in its rectangle
 // at one pixel per unit.
 TEST(BrushDialog, PreviewFillsTheRectangleWithTheEnteredBrush) {
   DriverApp d;
@@ -130,32 +35,6 @@ TEST(BrushDialog, PreviewFillsTheRectangleWithTheEnteredBrush) {
   EXPECT_EQ(fill.kind, DcOp::kPolygon);
   EXPECT_EQ(fill.points, (std::vector<IntPoint>{{270, 180}, {420, 180}, {420, 280}, {270, 280}}));
   EXPECT_EQ(fill.brush.color, 0x00AA00u);
-}
-
-TEST(BrushInputs, StoreWhatIsReadWithoutARangeCheck) {
-  const struct {
-    int id;
-    const char* shown;
-    const char* input;
-    int style, type;
-    double width, angle;
-  } cases[] = {
-      {1026, "0", "7", 7, 0, 5, 0},
-      {1026, "0", "x", 0, 0, 5, 0},
-      {1027, " 0,  5.0,   0.0", "3,-2.5,400", 0, 3, -2.5, 400},
-      {1027, " 0,  5.0,   0.0", "1,7.5", 0, 0, 5, 0},  // all three or nothing
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.id << " " << c.input);
-    DriverApp d;
-    d.ui.steps = {{{{292, c.input}}, kIdOk}};
-    MenuCommand(d.app, static_cast<std::uint32_t>(c.id), 0);
-    EXPECT_EQ(d.ui.shown[292], c.shown);
-    const RegionParam& f = d.app.settings.fill;
-    EXPECT_EQ(std::tuple(f.brush_style, f.hatch_type, f.hatch_width, f.hatch_angle),
-              std::tuple(c.style, c.type, c.width, c.angle));
-    EXPECT_EQ(d.ui.repaint_count(), 0);
-  }
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 #include <tuple>
 
 #include "drawing/lines.h"
+#include "platform/dialog.h"
 #include "render/print_dialogs.h"
 #include "support/book_builder.h"
-#include "support/driver_ui.h"
 #include "support/test_app.h"
 
 namespace daub {
@@ -90,69 +90,6 @@ TEST(Printing, EachFailureHasItsMessageAndPrintsNothing) {
     EXPECT_EQ(p.job.starts, c.start_ok ? 0 : 1);
     EXPECT_TRUE(p.job.pages.empty());
   }
-}
-
-// Each dialog reads its fields (TEST), shows and stores what it read. A typed
-// magnification, a lattice interval below 1, the continuous print's
-// intervals 0, 1 and 2 and its ends above and below the start are the
-// printing script's.
-TEST(PrintDialogs, FieldsAreReadBackClamped) {
-  using Read = double (*)(const App&);
-  const Read magnification = [](const App& a) { return a.settings.print_magnification; };
-  const Read interval = [](const App& a) { return a.settings.lattice_interval; };
-  const Read last = [](const App& a) { return double(a.reading.printlast); };
-  struct Case {
-    const char* what;
-    int (*dialog)(App&);
-    std::vector<std::pair<int, std::string>> typed;
-    Read read;
-    double stored;
-  } cases[] = {
-      {"not a number", print_param_dialog, {{971, "x"}}, magnification, 4.7},
-      {"lattice interval above 1", lattice_dialog, {{971, "1.01"}}, interval, 1.01},
-      {"end at start", continuous_print_dialog, {{967, "5"}, {969, "5"}}, last, 5},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    TestApp t;
-    t.ui.queue(fields(c.typed, 981));
-    t.answer(ScriptAnswer::kOk);
-    EXPECT_EQ(c.dialog(t.app), 1);
-    EXPECT_EQ(c.read(t.app), c.stored);
-  }
-}
-
-TEST(PrintDialogs, FieldsShowWhatWasReadInSixCharacters) {
-  test::DriverApp d;
-  d.ui.steps = {{{{967, "12.345"}, {971, "-3"}}, 981}, {{}, kIdOk}};
-  EXPECT_EQ(print_param_dialog(d.app), 1);
-  EXPECT_EQ(d.ui.last_shown[967], " 12.35");
-  EXPECT_EQ(d.ui.last_shown[971], "  0.00");
-}
-
-TEST(PrintDialogs, TheLatticeColourIsStoredOnlyOnOk) {
-  for (int last : {kIdOk, kIdCancel}) {
-    test::DriverApp d;
-    d.ui.colors = {0x123456};
-    d.ui.steps = {{{}, 1024}, {{}, last}};
-    const Colorref before = d.app.settings.lattice_pen.color;
-    lattice_dialog(d.app);
-    EXPECT_EQ(d.app.settings.lattice_pen.color, last == kIdOk ? 0x123456u : before);
-  }
-}
-
-std::tuple<double, double, double> lattice(const Settings& s) {
-  return {s.lattice_width, s.lattice_height, s.lattice_interval};
-}
-
-TEST(PrintDialogs, TheLatticeInputNeedsAllThreeValues) {
-  TestApp t;
-  t.answer(ScriptAnswer::kInput, "100,200");
-  EXPECT_EQ(lattice_input(t.app), 0);
-  EXPECT_EQ(lattice(t.app.settings), std::tuple(630.0, 891.0, 20.0));
-  t.answer(ScriptAnswer::kInput, "100,200,0.25");
-  EXPECT_EQ(lattice_input(t.app), 1);
-  EXPECT_EQ(lattice(t.app.settings), std::tuple(100.0, 200.0, 1.0));
 }
 
 TEST(PrintDialogs, ThePreviewAndItsDragFollowThePage) {
