@@ -77,9 +77,14 @@ TEST(BmpFile, CoreHeadersOfEveryDepthReadAsInfoHeaders) {
   }
 }
 
-// The damaged files script refuses one header field at a time; cut files here.
-TEST(BmpFile, CutBytesAreRefusedAndNoPictureWritesNothing) {
+// The damaged files script refuses one header field at a time; here cut
+// files, and "BX" as another program's clipboard BMP brings it (a file
+// read refuses it before this reader).
+TEST(BmpFile, CutBytesAndBxAreRefusedAndNoPictureWritesNothing) {
   const Bytes good = plain_bmp_file(test::gradient_picture(3, 2));
+  Bytes bx = good;
+  bx[1] = 'X';
+  EXPECT_EQ(dib_from_bmp_file(bx).problem, DibProblem::kNotBmp);
   for (std::size_t n : {0, 14, 53}) {
     SCOPED_TRACE(n);
     EXPECT_FALSE(dib_from_bmp_file(Bytes(good.begin(), good.begin() + n)).ok());
