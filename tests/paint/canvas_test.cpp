@@ -49,12 +49,6 @@ Dib plain_reference(TestApp& t, int slot, const SegmentBuffer& segments, BlendKi
   return copy;
 }
 
-// save-canvas passes any number on.
-TEST(CanvasSlots, NumbersOutsideOneToThreeAreNoSlot) {
-  TestApp t;
-  for (int n : {0, 1, 3, 4}) EXPECT_EQ(canvas_slot(t.app, n) != nullptr, n == 1 || n == 3) << n;
-}
-
 // Strokes (some twice under one selection), outline fills, the matte, new
 // pictures, changes in place, moves and undos in a random order over three
 // canvases: every undo gives back, byte for byte, the picture of the slot last

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <map>
 #include <sstream>
 #include <string>
@@ -17,8 +16,6 @@
 
 namespace daub {
 namespace {
-
-constexpr int kColorButton = 1101;
 
 // A host like the window's that notes the radio buttons each dialog opened with.
 class HostUi : public ScriptUi {
@@ -55,20 +52,7 @@ class HostUi : public ScriptUi {
 };
 
 struct PaletteApp {
-  PaletteApp() {
-    FileInit(app);
-    log.str("");
-  }
-
-  void answer(ScriptAnswer::Kind kind, int id, Colorref color, std::string source) {
-    ScriptAnswer a;
-    a.kind = kind, a.click = id, a.color = color, a.source = std::move(source);
-    ui.queue(a);
-  }
-  void click(int id) { answer(ScriptAnswer::kDialog, id, 0, "click " + std::to_string(id)); }
-  void choose(Colorref color) { answer(ScriptAnswer::kColor, 0, color, "color"); }
-  void cancel() { answer(ScriptAnswer::kCancel, 0, 0, "cancel"); }
-
+  PaletteApp() { FileInit(app); }
   std::ostringstream log;
   HostUi ui{&log};
   MemoryClipboard clipboard;
@@ -107,42 +91,6 @@ TEST(Palette, OpeningMarksOneButtonPerGroup) {
     EXPECT_EQ(in_group, c.marked == 0 ? std::vector<int>{} : std::vector<int>{c.marked});
     EXPECT_TRUE(p.ui.opening_preview["DAUBERYDLG"]);  // the sample, drawn at once
   }
-}
-
-// Cancel puts back every change, and so does closing without any button;
-// cancelling the colour chooser keeps the colour (palette.script pins what
-// OK keeps).
-TEST(Palette, CancelPutsBackWhatChanged) {
-  PaletteApp p;
-  p.app.brush.end_type = 1;  // not the palette's to change
-  const int repaints = p.ui.repaint_count();
-  const Settings before = p.app.settings;
-  const BrushParams brush = p.app.brush;
-  for (int id : {1075, 1078, 1082, kColorButton}) p.click(id);  // width, blur, density
-  p.choose(0x0000FF);
-  for (int id : {1087, 1092, kIdCancel}) p.click(id);  // scale, a white canvas
-  open_palette(p.app);
-  EXPECT_EQ(std::memcmp(&p.app.settings, &before, sizeof before), 0);
-  EXPECT_EQ(std::memcmp(&p.app.brush, &brush, sizeof brush), 0);
-  // Nothing left queued, the result, the mouse command, no repaint.
-  EXPECT_EQ(
-      std::tuple(p.ui.queued(), p.app.palette_result, p.app.in.mousecmd, p.ui.repaint_count()),
-      std::tuple(std::size_t{0}, kPaletteCancel, 1062, repaints));
-
-  p.app.palette_result = kPaletteEraseCanvas;
-  p.click(1076);
-  open_palette(p.app);  // nothing more queued: the host closes it
-  EXPECT_EQ(std::tuple(p.app.brush.width, p.app.palette_result), std::tuple(3.0, kPaletteCancel));
-  EXPECT_FALSE(p.app.canvases.slots[0].image.empty());
-
-  p.click(kColorButton);
-  p.cancel();
-  p.click(kIdOk);
-  open_palette(p.app);
-  EXPECT_EQ(std::tuple(p.app.settings.color, p.app.palette_result),
-            std::tuple(before.color, kPaletteOk));
-  const std::string log = p.log.str();  // the last colour chooser was cancelled
-  EXPECT_EQ(log.substr(log.rfind("dialog\tcolor\t"), 20), "dialog\tcolor\tcancel\n");
 }
 
 }  // namespace

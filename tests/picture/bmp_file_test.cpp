@@ -77,54 +77,19 @@ TEST(BmpFile, CoreHeadersOfEveryDepthReadAsInfoHeaders) {
   }
 }
 
-TEST(BmpFile, RefusesBytesItCannotRead) {
+// The damaged files script refuses one header field at a time; here cut
+// files, and "BX" as another program's clipboard BMP brings it (a file
+// read refuses it before this reader).
+TEST(BmpFile, CutBytesAndBxAreRefusedAndNoPictureWritesNothing) {
   const Bytes good = plain_bmp_file(test::gradient_picture(3, 2));
-  // One header field set to a value the reader must refuse, and why it must.
-  const struct {
-    const char* name;
-    std::size_t at;
-    std::uint32_t value;
-    DibProblem problem;
-    int size = 4;  // bytes of the field
-  } cases[] = {
-      {"CM", 0, 'C', DibProblem::kNotBmp, 1},
-      {"BX", 1, 'X', DibProblem::kNotBmp, 1},
-      {"bits offset on the last header byte", 10, 53, DibProblem::kDamaged},
-      {"bits offset past the end", 10, static_cast<std::uint32_t>(good.size() + 1),
-       DibProblem::kDamaged},
-      {"core header over an info header", 14, 12, DibProblem::kUnsupported},  // 0 bits
-      {"huge header size", 14, 0xFFFFFFFF, DibProblem::kDamaged},
-      {"width 0", 18, 0, DibProblem::kDamaged},
-      {"height huge", 22, 0x7FFFFFFF, DibProblem::kTooLarge},
-      {"top-down", 22, 0xFFFFFFFE, DibProblem::kUnsupported},
-      {"32 bits", 28, 32, DibProblem::kUnsupported, 2},
-      {"run-length", 30, 1, DibProblem::kUnsupported},
-      {"rows missing", 22, 5, DibProblem::kDamaged},
-      {"colour table past the end", 46, 0xFFFF, DibProblem::kDamaged},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Bytes bytes = good;
-    for (int i = 0; i < c.size; ++i) bytes[c.at + i] = static_cast<std::uint8_t>(c.value >> 8 * i);
-    DibRead read = dib_from_bmp_file(bytes);
-    EXPECT_EQ(read.problem, c.problem);
-    EXPECT_TRUE(read.dib.empty());
-  }
+  Bytes bx = good;
+  bx[1] = 'X';
+  EXPECT_EQ(dib_from_bmp_file(bx).problem, DibProblem::kNotBmp);
   for (std::size_t n : {0, 14, 53}) {
     SCOPED_TRACE(n);
     EXPECT_FALSE(dib_from_bmp_file(Bytes(good.begin(), good.begin() + n)).ok());
     EXPECT_FALSE(dib_from_packed(Bytes(good.begin() + 14, good.begin() + 14 + n)).ok());
   }
-  // Core headers: 16-bit sizes read unsigned, a table of 3-byte entries.
-  const Bytes core =
-      core_bmp_file(make_picture(3, 2, 8, std::vector<Colorref>(256), [](int, int) { return 0; }));
-  Bytes wide = core;
-  wide[19] = 0x80;  // width 32768
-  EXPECT_EQ(dib_from_bmp_file(wide).problem, DibProblem::kTooLarge);
-  Bytes deep = core;
-  deep[24] = 16;
-  EXPECT_EQ(dib_from_bmp_file(deep).problem, DibProblem::kUnsupported);
-  EXPECT_FALSE(dib_from_bmp_file(Bytes(core.begin(), core.begin() + 14 + 12 + 3 * 256)).ok());
   EXPECT_TRUE(dib_to_bmp_file(Dib(10, 0)).empty());
   EXPECT_TRUE(dib_to_packed(Dib()).empty());
 }

@@ -73,29 +73,5 @@ TEST(PageMarks, EachCommandOverAWholeSeries) {
   }
 }
 
-TEST(PageMarks, APageWithoutTheCurrentLayerStopsTheRun) {
-  MarkedBook b;
-  b.t.app.in.nowlayer = 2;
-  EXPECT_EQ(pagemarks(b.t.app, "text0001.skl", PageMarkOp::kWrite), 0);
-  EXPECT_EQ(b.t.messages(), std::vector<std::string>{"letterpagestrnum\tレイヤーが存在しません"});
-  EXPECT_EQ(b.t.app.in.nowlayer, 2);
-}
-
-TEST(PageMarks, APageThatIsNoDrawingStopsTheRun) {
-  MarkedBook b;
-  test::write_bytes(b.dir.file("text0002.skl"), {'n', 'o'});
-  EXPECT_EQ(pagemarks(b.t.app, "text0001.skl", PageMarkOp::kRenumber), 1);
-  EXPECT_EQ(b.t.last_message(), "CAUTION\tTORVCADデータではありません");
-  EXPECT_EQ(letters(b.dir, "text0003.skl"), (std::vector<std::string>{"-1-", "本文", "-3-"}));
-}
-
-TEST(PageMarks, ANewMarkNeedsTheCurrentPoint) {
-  MarkedBook b;
-  b.t.app.in.nowpointvalid = 0;
-  EXPECT_EQ(pagemarks(b.t.app, "text0001.skl", PageMarkOp::kWrite), 1);
-  EXPECT_EQ(b.t.last_message(), "CAUTION\t注目点を指定してください");
-  EXPECT_EQ(letters(b.dir, "text0002.skl"), (std::vector<std::string>{"本文"}));
-}
-
 }  // namespace
 }  // namespace daub

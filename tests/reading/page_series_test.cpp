@@ -6,8 +6,6 @@
 #include <map>
 #include <random>
 
-#include "drawing/drawing_builder.h"
-#include "reading/page_files.h"
 #include "support/book_builder.h"
 #include "support/page_names.h"
 #include "support/test_app.h"
@@ -66,40 +64,6 @@ TEST(PageSeries, OneFolderReadListsWhatTryingEveryNumberFinds) {
       return a.number < b.number;
     }));
   }
-}
-
-TEST(PageSeries, RenumberingClosesTheGapsInOrder) {
-  struct Case {
-    const char* first;
-    Tags after;
-    const char* message;
-  } cases[] = {
-      {"9997", {{9997, 3}, {9998, 7}, {9999, 10}}, ""},
-      {"9998", {{3, 3}, {7, 7}, {10, 10}}, "pagefilesequence\tページ番号は0から9999までです"},
-      {"-1", {{3, 3}, {7, 7}, {10, 10}}, "pagefilesequence\tページ番号は0から9999までです"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.first);
-    Series s{3, 7, 10};
-    s.t.answer(ScriptAnswer::kInput, c.first);
-    pagefilesequence(s.t.app, "text0007.skl");
-    EXPECT_EQ(s.on_disk(), c.after);
-    EXPECT_EQ(s.t.last_message(), c.message);
-  }
-  // A page already at its place stays; the one after it moves down.
-  Series s{0, 5};
-  s.t.answer(ScriptAnswer::kInput, "0");
-  EXPECT_EQ(pagefilesequence(s.t.app, "text0000.skl"), 2);
-  EXPECT_EQ(s.on_disk(), (Tags{{0, 0}, {1, 5}}));
-  EXPECT_EQ(s.t.last_message(), "");
-}
-
-// The page series script inserts into a series with room.
-TEST(PageSeries, InsertingIntoAFullSeriesIsRefused) {
-  Series full{9998, 9999};
-  EXPECT_EQ(pagefilesequence_insert(full.t.app, "text9999.skl"), 0);
-  EXPECT_EQ(full.t.last_message(), "pagefilesequence\tページ番号は0から9999までです");
-  EXPECT_EQ(full.on_disk(), (Tags{{9998, 9998}, {9999, 9999}}));
 }
 
 TEST(PageSeries, DeletingBeforeAndAfterTheChosenPage) {

@@ -1,6 +1,6 @@
 #pragma once
 // Page files for the reading tests: each page is a drawing with one line
-// whose start x is its tag, so a test can tell which page is on screen.
+// whose start x is its tag, so a test can tell which page a file holds.
 
 #include <memory>
 #include <string>
@@ -16,8 +16,6 @@ namespace daub::test {
 
 // Writes a page file `name` in `folder` whose one line starts at x = tag.
 void write_page(const std::string& folder, const std::string& name, double tag);
-// The tag of the drawing on screen (the first line's start x), -1 for none.
-double shown_tag(const App& app);
 // The tag of a page file, -1 when it cannot be read.
 double file_tag(const std::string& path);
 
