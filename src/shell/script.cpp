@@ -11,7 +11,6 @@
 
 #include "drawing/chain.h"
 #include "drawing/layers.h"
-#include "drawing/lines.h"
 #include "model/app.h"
 #include "model/fingerprint.h"
 #include "paint/canvas.h"
@@ -403,38 +402,43 @@ std::string shown_folder(const std::string& folder) {
   return error || rel.empty() ? folder : rel.string();
 }
 
-// The current layer's lines as `lines` logs them: a count, then one row a
-// line with its number, kind, both ends (x,y,angle) and pen (style, width,
-// colour).
-void log_lines(App& app, ScriptUi& ui) {
+// One chain of the current layer as `lines` and `bitmaps` log it: a head row
+// with the layer and the count, then `row(number, offset)` an element.
+template <typename Row>
+void log_chain(App& app, ScriptUi& ui, ChainKind kind, const char* head, Row row) {
   const int layer = app.in.nowlayer;
-  const int count = totalskl(app, layer);
-  ui.log_line({"lines", std::to_string(layer), std::to_string(count)});
-  for (int n = 1; n <= count; ++n) {
-    LineRecord line;
-    if (!getline(app, n, line, layer)) return;
-    const LineGeometry& g = line.geom;
-    ui.log_line({"line", std::to_string(n), std::to_string(g.kind),
-                 fmt_point({g.x0, g.y0, g.a0}, 1), fmt_point({g.x1, g.y1, g.a1}, 1),
-                 "pen=" + std::to_string(line.pen.style) + "," + std::to_string(line.pen.width) +
-                     "," + std::to_string(line.pen.color)});
-  }
+  std::vector<std::vector<std::string>> rows;
+  if (const std::uint32_t layer_at = existing_layer(app, layer, head))
+    for_each_in_chain(app.drawing, layer_at, kind,
+                      [&](int n, std::uint32_t at) { rows.push_back(row(n, at)); });
+  ui.log_line({head, std::to_string(layer), std::to_string(rows.size())});
+  for (const auto& r : rows) ui.log_line(r);
 }
 
-// The current layer's bitmap elements as `bitmaps` logs them: a count, then
-// one row an element with its number, anchor and rate.
+// A line: its number, kind, both ends (x,y,angle) and pen (style, width, colour).
+void log_lines(App& app, ScriptUi& ui) {
+  log_chain(app, ui, ChainKind::kLines, "lines", [&](int n, std::uint32_t at) {
+    const auto line = app.drawing.get<LineRecord>(at);
+    const LineGeometry& g = line.geom;
+    return std::vector<std::string>{"line",
+                                    std::to_string(n),
+                                    std::to_string(g.kind),
+                                    fmt_point({g.x0, g.y0, g.a0}, 1),
+                                    fmt_point({g.x1, g.y1, g.a1}, 1),
+                                    "pen=" + std::to_string(line.pen.style) + "," +
+                                        std::to_string(line.pen.width) + "," +
+                                        std::to_string(line.pen.color)};
+  });
+}
+
+// A bitmap element: its number, anchor and rate.
 void log_bitmaps(App& app, ScriptUi& ui) {
-  const int layer = app.in.nowlayer;
-  const std::uint32_t layer_at = existing_layer(app, layer, "bitmaps");
-  std::vector<std::vector<std::string>> rows;
-  if (layer_at != 0)
-    for_each_in_chain(app.drawing, layer_at, ChainKind::kBitmaps, [&](int n, std::uint32_t at) {
-      const auto b = app.drawing.get<BitmapRecord>(at);
-      rows.push_back({"bitmap", std::to_string(n), fmt_double(b.x) + "," + fmt_double(b.y),
-                      "rate=" + fmt_double(b.rate)});
-    });
-  ui.log_line({"bitmaps", std::to_string(layer), std::to_string(rows.size())});
-  for (const auto& row : rows) ui.log_line(row);
+  log_chain(app, ui, ChainKind::kBitmaps, "bitmaps", [&](int n, std::uint32_t at) {
+    const auto b = app.drawing.get<BitmapRecord>(at);
+    return std::vector<std::string>{"bitmap", std::to_string(n),
+                                    fmt_double(b.x) + "," + fmt_double(b.y),
+                                    "rate=" + fmt_double(b.rate)};
+  });
 }
 
 // The canvases as `canvases` logs them: one row a slot with its picture's
@@ -589,22 +593,17 @@ bool run_script_line(App& app, ScriptUi& ui, ScriptHost& host, const std::string
           {"command", std::to_string(row->id), row->label, "F" + std::to_string(row->family)});
     return true;
   }
-  if (verb == "lines" || verb == "bitmaps" || verb == "canvases") {
+  if (verb == "state" || verb == "reading" || verb == "lines" || verb == "bitmaps" ||
+      verb == "canvases") {
     if (!w.at_end()) {
       error = verb + " takes nothing more";
       return false;
     }
+    if (verb == "state") ui.log_line(state_fields(app));
+    if (verb == "reading") ui.log_line(reading_fields(app));
     if (verb == "lines") log_lines(app, ui);
     if (verb == "bitmaps") log_bitmaps(app, ui);
     if (verb == "canvases") log_canvases(app, ui);
-    return true;
-  }
-  if (verb == "state" || verb == "reading") {
-    if (!w.at_end()) {
-      error = verb + " takes nothing more";
-      return false;
-    }
-    ui.log_line(verb == "state" ? state_fields(app) : reading_fields(app));
     return true;
   }
   error = "unknown command: " + verb;
